@@ -1,0 +1,63 @@
+// An ordered collection that owns its items. Every item knows its collection
+// and its own index; freeing an item removes it and shifts the later items
+// down by one.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+class TCollection;
+
+class TCollectionItem {
+ public:
+  explicit TCollectionItem(TCollection* Collection) : FCollection(Collection) {}
+  virtual ~TCollectionItem() = default;
+  TCollectionItem(const TCollectionItem&) = delete;
+  TCollectionItem& operator=(const TCollectionItem&) = delete;
+
+  TCollection* Collection() const { return FCollection; }
+  int Index() const { return FIndex; }
+  // Removes the item from its collection and destroys it.
+  void Free();
+
+ private:
+  friend class TCollection;
+  TCollection* FCollection;
+  int FIndex = -1;
+};
+
+class TCollection {
+ public:
+  TCollection() = default;
+  virtual ~TCollection() = default;
+  TCollection(const TCollection&) = delete;
+  TCollection& operator=(const TCollection&) = delete;
+
+  int Count() const { return static_cast<int>(FItems.size()); }
+  // The item at Index, or nullptr when Index is out of range.
+  TCollectionItem* GetItem(int Index) const;
+  void Delete(int Index);
+  void Clear() { FItems.clear(); }
+
+ protected:
+  template <class TItem>
+  TItem* AddItem() {
+    auto Item = std::make_unique<TItem>(this);
+    TItem* Raw = Item.get();
+    Raw->FIndex = Count();
+    FItems.push_back(std::move(Item));
+    return Raw;
+  }
+
+ private:
+  std::vector<std::unique_ptr<TCollectionItem>> FItems;
+};
+
+// A collection whose Add and Items are typed for one item class.
+template <class TItem, class TBase>
+class TTypedCollection : public TBase {
+ public:
+  using TBase::TBase;
+  TItem* Add() { return this->template AddItem<TItem>(); }
+  TItem* Items(int Index) const { return static_cast<TItem*>(this->GetItem(Index)); }
+};

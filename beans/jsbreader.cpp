@@ -1,0 +1,200 @@
+#include "jsbreader.h"
+
+#include <string_view>
+
+#include "../widgets/messages.h"
+#include "../widgets/textfile.h"
+#include "beanfields.h"
+#include "tagscan.h"
+
+namespace {
+
+constexpr auto npos = std::string_view::npos;
+
+// One tag found in the text: its absolute start and its text up to the '>'.
+struct TFoundTag {
+  size_t Start = npos;
+  std::string_view Text;
+  explicit operator bool() const { return Start != npos; }
+};
+
+// The first tag at or after From that starts with TagStart and whose '>' lies
+// before Limit. A tag without a '>' before Limit ends the pass, unread.
+TFoundTag NextTag(std::string_view Text, size_t From, size_t Limit, std::string_view TagStart) {
+  const std::string_view Scope = Text.substr(0, Limit);
+  const size_t Start = FindFolded(Scope, TagStart, From);
+  if (Start == npos) return {};
+  const size_t End = FindFolded(Scope, ">", Start);
+  if (End == npos) return {};
+  return {Start, Scope.substr(Start, End - Start + 1)};
+}
+
+// Reads every attribute of T's table from the tag: values through their
+// setters when read, flags set when present. NAME is the caller's.
+template <class T>
+void ReadFields(T& Obj, const TPreparedTag& Tag) {
+  std::string Value;
+  for (const TField<T>& F : FieldsOf<T>()) {
+    if (std::string_view(F.Attribute) == "NAME") continue;
+    if (F.IsFlag()) {
+      if (Tag.HasAttribute(F.Attribute)) (Obj.*F.SetFlag)(true);
+    } else if (Tag.GetAttributeValue(F.Attribute, Value)) {
+      (Obj.*F.SetText)(Value);
+    }
+  }
+}
+
+// Name first (when read), then the item's other attributes.
+template <class T>
+bool ReadItemTag(T& Obj, std::string_view TagText) {
+  const TPreparedTag Tag(TagText);
+  std::string Name;
+  const bool NameRead = Tag.GetAttributeValue("NAME", Name);
+  if (NameRead) Obj.SetName(Name);
+  ReadFields(Obj, Tag);
+  return NameRead;
+}
+
+class TReader {
+ public:
+  TReader(std::string Text, const std::string& FileName)
+      : FText(std::move(Text)), FFileName(FileName) {}
+
+  TJSBReadResult Run();
+
+ private:
+  template <class TColl>
+  auto* AddItem(TColl& Collection, TDescriptorKind Kind, std::string_view TagText);
+  bool CheckJSBTag();
+  void RemoveListeners();
+  void ReadDescriptor();
+  template <class TColl>
+  void ReadPass(TColl& Collection, TDescriptorKind Kind, std::string_view TagStart);
+  void ReadMethods();
+  size_t SectionEnd(size_t TagStart, size_t& Resume) const;
+  void ReadConstructor();
+
+  std::string FText;
+  const std::string& FFileName;
+  TJSBReadResult R;
+};
+
+TJSBReadResult TReader::Run() {
+  R.Bean = std::make_unique<TJSBean>();
+  R.Bean->SetName("untitled");
+  R.Encoding = DetectEncoding(FText);
+  if (!CheckJSBTag()) return std::move(R);
+  R.Valid = true;
+  R.RootCaption = "untitled";
+  RemoveListeners();
+  ReadDescriptor();
+  TJSBean& Bean = *R.Bean;
+  ReadPass(Bean.Properties(), dkProperty, "<JSB_PROPERTY");
+  ReadMethods();
+  ReadPass(Bean.EventSets(), dkEvent, "<JSB_EVENT");
+  ReadPass(Bean.Interfaces(), dkInterface, "<JSB_INTERFACE");
+  ReadConstructor();
+  return std::move(R);
+}
+
+bool TReader::CheckJSBTag() {
+  if (FindFolded(FText, "<JSB>") != npos) return true;
+  if (FindFolded(FText, "<JSB ") != npos) {
+    InfoMessage(FFileName +
+                " appears to be an outdated JavaScript BeanInfo file. Any attributes contained "
+                "in the <JSB> tag will be ignored.");
+    return true;
+  }
+  InfoMessage(FFileName + " is not a valid JavaScript BeanInfo file. No <JSB> tag found.");
+  return false;
+}
+
+// Listener blocks are dropped before any tag is read, so nothing inside them
+// counts as a descriptor.
+void TReader::RemoveListeners() {
+  if (RemoveTagBlocks(FText, "<JSB_LISTENER ", "</JSB_LISTENER>"))
+    InfoMessage("<JSB_LISTENER> tags were found in " + FFileName +
+                ". These tags are not supported in Corvane PR1 and will be ignored.");
+}
+
+// Only the first descriptor tag counts.
+void TReader::ReadDescriptor() {
+  const TFoundTag Tag = NextTag(FText, 0, FText.size(), "<JSB_DESCRIPTOR");
+  if (!Tag) return;
+  const bool NameRead = ReadItemTag(*R.Bean, Tag.Text);
+  R.RootCaption = NameRead ? R.Bean->Name() : std::string();
+}
+
+template <class TColl>
+auto* TReader::AddItem(TColl& Collection, TDescriptorKind Kind, std::string_view TagText) {
+  auto* Item = Collection.Add();
+  Item->SetName("Untitled");
+  const bool NameRead = ReadItemTag(*Item, TagText);
+  R.Items.push_back({Kind, Item, NameRead});
+  return Item;
+}
+
+template <class TColl>
+void TReader::ReadPass(TColl& Collection, TDescriptorKind Kind, std::string_view TagStart) {
+  size_t From = 0;
+  while (const TFoundTag Tag = NextTag(FText, From, FText.size(), TagStart)) {
+    AddItem(Collection, Kind, Tag.Text);
+    From = Tag.Start + TagStart.size();
+  }
+}
+
+// A method's section runs from its tag to the first exact </JSB_METHOD> after
+// it. A method that has none ends where the next method tag begins, or with
+// the text, and the pass resumes there, so every method tag is read once.
+size_t TReader::SectionEnd(size_t TagStart, size_t& Resume) const {
+  constexpr std::string_view Close = "</JSB_METHOD>", Open = "<JSB_METHOD";
+  const size_t End = FText.find(Close, TagStart);
+  if (End != npos) {
+    Resume = End + Close.size();
+    return End;
+  }
+  const size_t Next = FindFolded(FText, Open, TagStart + Open.size());
+  Resume = Next == npos ? FText.size() : Next;
+  return Resume;
+}
+
+void TReader::ReadMethods() {
+  constexpr std::string_view MethodTag = "<JSB_METHOD", ParameterTag = "<JSB_PARAMETER";
+  size_t From = 0;
+  while (const TFoundTag Tag = NextTag(FText, From, FText.size(), MethodTag)) {
+    size_t Resume = 0;
+    const size_t End = SectionEnd(Tag.Start, Resume);
+    TMethodDescriptor* Method = AddItem(R.Bean->Methods(), dkMethod, Tag.Text);
+    size_t ParamFrom = Tag.Start;
+    while (const TFoundTag Param = NextTag(FText, ParamFrom, End, ParameterTag)) {
+      AddItem(Method->Parameters(), dkParameter, Param.Text);
+      ParamFrom = Param.Start + ParameterTag.size();
+    }
+    From = Resume;
+  }
+}
+
+// The writer closes the block with a blank line and the closing tag's indent;
+// that trailer is layout, not source, so it is dropped again here and a file
+// keeps its constructor byte for byte however often it is opened and saved.
+void TReader::ReadConstructor() {
+  constexpr std::string_view Open = "<JSB_CONSTRUCTOR>", Close = "</JSB_CONSTRUCTOR>";
+  constexpr std::string_view Lead = "\r\n", Trailer = "\r\n\r\n   ";
+  const size_t Start = FText.find(Open), End = FText.find(Close);
+  if (Start == npos || End == npos || End < Start + Open.size()) return;
+  std::string_view Body = std::string_view(FText).substr(Start + Open.size(),
+                                                         End - Start - Open.size());
+  if (Body.starts_with(Lead)) Body.remove_prefix(Lead.size());
+  if (Body.ends_with(Trailer)) Body.remove_suffix(Trailer.size());
+  R.Constructor.assign(Body);
+}
+
+}  // namespace
+
+TJSBReadResult ReadJSBText(std::string Text, const std::string& FileName) {
+  return TReader(std::move(Text), FileName).Run();
+}
+
+TJSBReadResult ReadJSBFile(const std::string& FileName) {
+  return ReadJSBText(LoadTextFile(FileName), FileName);
+}

@@ -1,0 +1,46 @@
+// Reads JSB text into a new component. The reader does not parse elements: it
+// searches the text once per kind of tag, cuts out each tag's text and reads
+// attributes from it, so tags may stand anywhere, in any letter case, with
+// attributes in any order and on any number of lines.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "beanmodel.h"
+#include "encoding.h"
+
+enum TDescriptorKind { dkProperty = 0, dkEvent = 1, dkMethod = 2, dkParameter = 3, dkInterface = 4 };
+
+// One descriptor item in the order the reader added it: the order of the
+// component tree's nodes below the root (properties, then each method followed
+// by its parameters, then event sets, then interfaces).
+struct TReadItem {
+  TDescriptorKind Kind;
+  TJSB_CustomCollectionItem* Item;
+  bool NameRead;  // the tag carried a NAME value
+
+  // The node caption the reader sets: the name read, or empty without one,
+  // although the item itself is then named "Untitled".
+  std::string Caption() const { return NameRead ? Item->Name() : std::string(); }
+};
+
+struct TJSBReadResult {
+  std::unique_ptr<TJSBean> Bean;  // never null
+  // False when the text had no <JSB> tag at all; the bean is then the empty
+  // one named "untitled", and there are no items and no constructor.
+  bool Valid = false;
+  std::string RootCaption;
+  std::vector<TReadItem> Items;
+  std::string Constructor;  // the text the source editor receives
+  TTextEncoding Encoding = TTextEncoding::Utf8;
+};
+
+// Reads Text, whose line breaks are already normalised (LoadTextFile). Notices
+// go to InfoMessage in order, each naming the file as FileName gives it.
+TJSBReadResult ReadJSBText(std::string Text, const std::string& FileName);
+
+// LoadTextFile, then ReadJSBText. A file that cannot be read raises EFileError
+// before any notice is shown.
+TJSBReadResult ReadJSBFile(const std::string& FileName);

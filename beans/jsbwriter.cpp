@@ -1,0 +1,128 @@
+#include "jsbwriter.h"
+
+#include <vector>
+
+#include "../widgets/textfile.h"
+#include "../widgets/textutils.h"
+#include "beanfields.h"
+
+namespace {
+
+constexpr std::string_view CRLF = "\r\n";
+
+// How one kind of tag is laid out: NAME and at most one more attribute on the
+// tag line, every other attribute on a line of its own, lined up under NAME.
+template <class T>
+struct TLayout {
+  std::string TagLine;       // indent, tag name and one blank
+  std::string Continuation;  // indent of the continuation lines
+  std::vector<const TField<T>*> FirstLine;
+  std::vector<const TField<T>*> Lines;
+  bool BlankLineAfter;
+};
+
+template <class T>
+TLayout<T> MakeLayout(std::string_view Tag, int Indent, std::initializer_list<const char*> First,
+                      std::initializer_list<const char*> Lines, bool BlankLineAfter = true) {
+  TLayout<T> L{Spaces(Indent) + std::string(Tag) + " ",
+               Spaces(Indent + static_cast<int>(Tag.size()) + 1),
+               {},
+               {},
+               BlankLineAfter};
+  for (const char* A : First) L.FirstLine.push_back(FieldByAttribute<T>(A));
+  for (const char* A : Lines) L.Lines.push_back(FieldByAttribute<T>(A));
+  return L;
+}
+
+void AppendQuoted(std::string& Out, const char* Attribute, const std::string& Value) {
+  Out += Attribute;
+  Out += "=\"";
+  Out += Value;
+  Out += '"';
+}
+
+template <class T>
+void AppendTag(std::string& Out, const T& Obj, const TLayout<T>& L) {
+  Out += L.TagLine;
+  AppendQuoted(Out, "NAME", Obj.Name());
+  for (const TField<T>* F : L.FirstLine) {
+    const std::string& Value = (Obj.*F->GetText)();
+    if (Value.empty()) continue;
+    Out += ' ';
+    AppendQuoted(Out, F->Attribute, Value);
+  }
+  Out += CRLF;
+  for (const TField<T>* F : L.Lines) {
+    if (F->IsFlag()) {
+      if (!(Obj.*F->GetFlag)()) continue;
+      Out += L.Continuation;
+      Out += F->Attribute;
+    } else {
+      const std::string& Value = (Obj.*F->GetText)();
+      if (Value.empty()) continue;
+      Out += L.Continuation;
+      AppendQuoted(Out, F->Attribute, Value);
+    }
+    Out += CRLF;
+  }
+  Out.resize(Out.size() - CRLF.size());
+  Out += ">\r\n";
+  if (L.BlankLineAfter) Out += CRLF;
+}
+
+struct TLayouts {
+  TLayout<TJSBean> Descriptor = MakeLayout<TJSBean>(
+      "<JSB_DESCRIPTOR", 3, {"ENV"},
+      {"DISPLAYNAME", "SHORTDESCRIPTION", "CUSTOMIZER", "ISJAVA", "ISHIDDEN"});
+  TLayout<TPropertyDescriptor> Property = MakeLayout<TPropertyDescriptor>(
+      "<JSB_PROPERTY", 3, {"TYPE"},
+      {"PROPTYPE", "DISPLAYNAME", "SHORTDESCRIPTION", "EVENTMODEL", "ENV", "VALUESET",
+       "PROPERTYEDITOR", "READMETHOD", "WRITEMETHOD", "ISDEFAULT", "ISBOUND", "ISRUNTIME"});
+  TLayout<TMethodDescriptor> Method = MakeLayout<TMethodDescriptor>(
+      "<JSB_METHOD", 3, {"TYPE"}, {"ENV", "DISPLAYNAME", "SHORTDESCRIPTION"}, false);
+  TLayout<TParameterDescriptor> Parameter = MakeLayout<TParameterDescriptor>(
+      "<JSB_PARAMETER", 6, {"TYPE"}, {"VALUESET", "DISPLAYNAME", "SHORTDESCRIPTION"}, false);
+  TLayout<TEventSetDescriptor> Event = MakeLayout<TEventSetDescriptor>(
+      "<JSB_EVENT", 3, {"EVENTMODEL"},
+      {"DISPLAYNAME", "SHORTDESCRIPTION", "LISTENERTYPE", "LISTENERMETHODS",
+       "ADDLISTENERMETHOD", "REMOVELISTENERMETHOD", "ISDEFAULT"});
+  TLayout<TJSInterface> Interface =
+      MakeLayout<TJSInterface>("<JSB_INTERFACE", 3, {}, {"DISPLAYNAME", "SHORTDESCRIPTION"});
+};
+
+const TLayouts& Layouts() {
+  static const TLayouts Instance;
+  return Instance;
+}
+
+template <class TCollectionType, class TItem>
+void AppendAll(std::string& Out, const TCollectionType& Items, const TLayout<TItem>& L) {
+  for (int I = 0; I < Items.Count(); ++I) AppendTag(Out, *Items.Items(I), L);
+}
+
+}  // namespace
+
+std::string WriteJSBText(const TJSBean& Bean, std::string_view Constructor) {
+  const TLayouts& L = Layouts();
+  std::string Out;
+  Out.reserve(Constructor.size() + 4096);
+  Out += "<JSB>\r\n";
+  AppendTag(Out, Bean, L.Descriptor);
+  AppendAll(Out, Bean.Properties(), L.Property);
+  for (int I = 0; I < Bean.Methods().Count(); ++I) {
+    const TMethodDescriptor& Method = *Bean.Methods().Items(I);
+    AppendTag(Out, Method, L.Method);
+    AppendAll(Out, Method.Parameters(), L.Parameter);
+    Out += "   </JSB_METHOD>\r\n\r\n";
+  }
+  AppendAll(Out, Bean.EventSets(), L.Event);
+  AppendAll(Out, Bean.Interfaces(), L.Interface);
+  Out += "   <JSB_CONSTRUCTOR>\r\n";
+  Out += Constructor;
+  Out += "\r\n\r\n   </JSB_CONSTRUCTOR>\r\n\r\n</JSB>";
+  return Out;
+}
+
+void WriteJSBFile(const std::string& FileName, const TJSBean& Bean, std::string_view Constructor) {
+  SaveTextFile(FileName, WriteJSBText(Bean, Constructor));
+}

@@ -1,0 +1,56 @@
+// Finding tags in JSB text and reading attributes out of one tag's text.
+//
+// Positions returned by FindAttribute are 1-based, with 0 meaning "not found".
+// Searches fold the ASCII letters a to z to upper case and nothing else; the
+// names searched for are expected in upper case, as the reader passes them.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Cuts out the text of the first tag that starts with TagStart: from its '<' up
+// to and including the first character of the first Terminator after it.
+// False with TagText unchanged when TagStart does not occur; false with TagText
+// empty when no terminator follows it.
+bool FindTag(std::string_view Text, std::string_view TagStart, std::string_view Terminator,
+             std::string& TagText);
+
+// Removes every block from OpenTag up to and including the next CloseTag.
+// Removal stops at an opening tag that has no closing tag after it; that
+// unclosed block stays in the text, since nothing later can be closed either.
+bool RemoveTagBlocks(std::string& Text, std::string_view OpenTag, std::string_view CloseTag);
+
+// The text with every double-quoted run that a CR LF follows overwritten by
+// spaces (a run broken by a line end is blanked up to that line end). The
+// length never changes.
+std::string BlankQuotedText(std::string_view Text);
+
+// Tries " N", "\tN", "N=" and "N =" in that order in the upper-cased, blanked
+// tag text; returns the position just after N in the first that occurs.
+size_t FindAttribute(std::string_view TagText, std::string_view Name);
+bool HasAttribute(std::string_view TagText, std::string_view Name);
+
+// Reads the attribute's value: quoted (closing on its own line) or unquoted
+// (up to a space or carriage return). An unquoted value that meets neither
+// runs to the end of the tag text, less the tag's closing '>' when the text
+// ends with one: NAME=foo followed directly by '>' reads as foo.
+bool GetAttributeValue(std::string_view TagText, std::string_view Name, std::string& Value);
+
+// A tag's text together with its upper-cased, blanked form, so that many
+// attributes can be read from one tag without preparing it again each time.
+class TPreparedTag {
+ public:
+  explicit TPreparedTag(std::string_view TagText);
+  std::string_view Text() const { return FText; }
+  size_t FindAttribute(std::string_view Name) const;
+  bool HasAttribute(std::string_view Name) const { return FindAttribute(Name) != 0; }
+  bool GetAttributeValue(std::string_view Name, std::string& Value) const;
+
+ private:
+  std::string_view FText;
+  std::string FSearch;
+};
+
+// Case-folding search used by the scanner: the first position at or after From
+// where Pattern matches the upper-cased Text, or npos.
+size_t FindFolded(std::string_view Text, std::string_view Pattern, size_t From = 0);

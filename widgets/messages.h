@@ -1,0 +1,38 @@
+// The two modal message functions through which the model speaks to the user.
+// They forward to a replaceable handler: the window installs message boxes,
+// tests install scripted answers, command-line tools collect the notices.
+#pragma once
+
+#include <string>
+
+// Answers of ConfirmMessage.
+constexpr short mrYes = 6, mrNo = 7, mrCancel = 2;
+
+class TMessageHandler {
+ public:
+  virtual ~TMessageHandler() = default;
+  virtual void Info(const std::string& Msg) = 0;
+  // 6 for Yes, 7 for No, 2 for Cancel (also for a dialog closed otherwise).
+  virtual short Confirm(const std::string& Msg) = 0;
+};
+
+// Installs Handler (not owned; nullptr restores the default) and returns the
+// handler that was installed before. The default writes notices to standard
+// error and answers every question with Cancel.
+TMessageHandler* SetMessageHandler(TMessageHandler* Handler);
+
+void InfoMessage(const std::string& Msg);
+short ConfirmMessage(const std::string& Msg);
+
+// Installs a handler for the lifetime of a scope.
+class TScopedMessageHandler {
+ public:
+  explicit TScopedMessageHandler(TMessageHandler* Handler)
+      : FPrevious(SetMessageHandler(Handler)) {}
+  ~TScopedMessageHandler() { SetMessageHandler(FPrevious); }
+  TScopedMessageHandler(const TScopedMessageHandler&) = delete;
+  TScopedMessageHandler& operator=(const TScopedMessageHandler&) = delete;
+
+ private:
+  TMessageHandler* FPrevious;
+};

@@ -1,0 +1,20 @@
+// Whole-file text reading and writing. File names are 8-bit text in the
+// platform's file-name encoding.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Every line break (CR LF, lone CR, lone LF) becomes CR LF, a last line without
+// a break gains one, and a NUL byte ends the text.
+std::string NormaliseLineBreaks(std::string Text);
+
+// The file's text with its line breaks normalised. Raises EFileError (Open)
+// when the file cannot be opened or read.
+std::string LoadTextFile(const std::string& FileName);
+
+// Replaces the file with exactly the bytes of Text. The bytes go to a temporary
+// file beside the target, which is renamed over it once complete, so a failure
+// leaves the old file as it was. Raises EFileError (Create) when the file cannot
+// be created and EFileError (Write) when writing fails.
+void SaveTextFile(const std::string& FileName, std::string_view Text);
