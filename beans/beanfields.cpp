@@ -4,8 +4,7 @@ namespace {
 
 template <class T>
 constexpr TField<T> Text(const char* Name, const char* Attribute,
-                         const std::string& (T::*Get)() const,
-                         void (T::*Set)(const std::string&)) {
+                         const std::string& (T::*Get)() const, void (T::*Set)(const std::string&)) {
   return {Name, Attribute, Get, Set, nullptr, nullptr};
 }
 
@@ -16,8 +15,8 @@ constexpr TField<T> Flag(const char* Name, const char* Attribute, bool (T::*Get)
 }
 
 // Name, DisplayName and ShortDescription, which every descriptor item has.
-#define CORVANE_COMMON_FIELDS(T)                                                     \
-  Text<T>("Name", "NAME", &T::Name, &T::SetName),                                   \
+#define CORVANE_COMMON_FIELDS(T)                                                  \
+  Text<T>("Name", "NAME", &T::Name, &T::SetName),                                 \
       Text<T>("DisplayName", "DISPLAYNAME", &T::DisplayName, &T::SetDisplayName), \
       Text<T>("ShortDescription", "SHORTDESCRIPTION", &T::ShortDescription,       \
               &T::SetShortDescription)
@@ -82,13 +81,17 @@ const TField<I> InterfaceFields[] = {CORVANE_COMMON_FIELDS(I)};
 }  // namespace
 
 template <>
-std::span<const TField<TJSBean>> FieldsOf<TJSBean>() { return BeanFields; }
+std::span<const TField<TJSBean>> FieldsOf<TJSBean>() {
+  return BeanFields;
+}
 template <>
 std::span<const TField<TPropertyDescriptor>> FieldsOf<TPropertyDescriptor>() {
   return PropertyFields;
 }
 template <>
-std::span<const TField<TMethodDescriptor>> FieldsOf<TMethodDescriptor>() { return MethodFields; }
+std::span<const TField<TMethodDescriptor>> FieldsOf<TMethodDescriptor>() {
+  return MethodFields;
+}
 template <>
 std::span<const TField<TParameterDescriptor>> FieldsOf<TParameterDescriptor>() {
   return ParameterFields;
@@ -98,4 +101,6 @@ std::span<const TField<TEventSetDescriptor>> FieldsOf<TEventSetDescriptor>() {
   return EventFields;
 }
 template <>
-std::span<const TField<TJSInterface>> FieldsOf<TJSInterface>() { return InterfaceFields; }
+std::span<const TField<TJSInterface>> FieldsOf<TJSInterface>() {
+  return InterfaceFields;
+}

@@ -27,7 +27,9 @@ void TPropertyDescriptor::ShowAttributes(TAttributeView& View) {
   View.ShowPropertyAttributes(*this);
   MakeCurrent();
 }
-void TPropertyDescriptor::ShowName(TAttributeView& View) { View.ShowPropertyName(*this); }
+void TPropertyDescriptor::ShowName(TAttributeView& View) {
+  View.ShowPropertyName(*this);
+}
 
 TMethodDescriptor* TParameterDescriptor::Method() const {
   auto* Params = dynamic_cast<TParameterCollection*>(Collection());
@@ -37,32 +39,42 @@ void TParameterDescriptor::ShowAttributes(TAttributeView& View) {
   View.ShowParameterAttributes(*this);
   MakeCurrent();
 }
-void TParameterDescriptor::ShowName(TAttributeView& View) { View.ShowParameterName(*this); }
+void TParameterDescriptor::ShowName(TAttributeView& View) {
+  View.ShowParameterName(*this);
+}
 
 TMethodDescriptor::TMethodDescriptor(TCollection* Collection)
     : TJSB_CustomCollectionItem(Collection),
       FParameters(std::make_unique<TParameterDescriptors>(this)) {}
 
 // Parameters go first, while the method they point back at still exists.
-TMethodDescriptor::~TMethodDescriptor() { FParameters.reset(); }
+TMethodDescriptor::~TMethodDescriptor() {
+  FParameters.reset();
+}
 
 void TMethodDescriptor::ShowAttributes(TAttributeView& View) {
   View.ShowMethodAttributes(*this);
   MakeCurrent();
 }
-void TMethodDescriptor::ShowName(TAttributeView& View) { View.ShowMethodName(*this); }
+void TMethodDescriptor::ShowName(TAttributeView& View) {
+  View.ShowMethodName(*this);
+}
 
 void TEventSetDescriptor::ShowAttributes(TAttributeView& View) {
   View.ShowEventAttributes(*this);
   MakeCurrent();
 }
-void TEventSetDescriptor::ShowName(TAttributeView& View) { View.ShowEventName(*this); }
+void TEventSetDescriptor::ShowName(TAttributeView& View) {
+  View.ShowEventName(*this);
+}
 
 void TJSInterface::ShowAttributes(TAttributeView& View) {
   View.ShowInterfaceAttributes(*this);
   MakeCurrent();
 }
-void TJSInterface::ShowName(TAttributeView& View) { View.ShowInterfaceName(*this); }
+void TJSInterface::ShowName(TAttributeView& View) {
+  View.ShowInterfaceName(*this);
+}
 
 TJSBean::TJSBean()
     : FProperties(std::make_unique<TPropertyDescriptors>(this)),
@@ -72,5 +84,9 @@ TJSBean::TJSBean()
 
 TJSBean::~TJSBean() = default;
 
-void TJSBean::ShowAttributes(TAttributeView& View) { View.ShowBeanAttributes(*this); }
-void TJSBean::ShowName(TAttributeView& View) { View.ShowBeanName(*this); }
+void TJSBean::ShowAttributes(TAttributeView& View) {
+  View.ShowBeanAttributes(*this);
+}
+void TJSBean::ShowName(TAttributeView& View) {
+  View.ShowBeanName(*this);
+}

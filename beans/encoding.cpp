@@ -36,7 +36,8 @@ bool IsValidUtf8(std::string_view Bytes) {
   size_t I = 0;
   while (I < Bytes.size()) {
     // Runs of ASCII are by far the most common; step over them quickly.
-    while (I < Bytes.size() && static_cast<unsigned char>(Bytes[I]) < 0x80) ++I;
+    while (I < Bytes.size() && static_cast<unsigned char>(Bytes[I]) < 0x80)
+      ++I;
     if (I == Bytes.size()) break;
     const size_t Len = SequenceLength(Bytes, I);
     if (Len == 0) return false;

@@ -71,12 +71,21 @@ class TReader {
   template <class TColl>
   void ReadPass(TColl& Collection, TDescriptorKind Kind, std::string_view TagStart);
   void ReadMethods();
-  size_t SectionEnd(size_t TagStart, size_t& Resume) const;
+  size_t SectionEnd(size_t TagStart, size_t& Resume);
   void ReadConstructor();
+
+  bool WithinBudget(std::string_view TagText);
 
   std::string FText;
   const std::string& FFileName;
   TJSBReadResult R;
+  size_t FNextClose = 0;  // first </JSB_METHOD> at or after the last section start
+  bool FNextCloseKnown = false;
+  // Tags without a '>' run on into the tags after them, so their texts overlap
+  // and reading them all could take hours. Past this many bytes of tag text
+  // the reader stops reading tags and says so.
+  size_t FBudget = 0;
+  bool FBudgetSpent = false;
 };
 
 TJSBReadResult TReader::Run() {
@@ -86,6 +95,7 @@ TJSBReadResult TReader::Run() {
   if (!CheckJSBTag()) return std::move(R);
   R.Valid = true;
   R.RootCaption = "untitled";
+  FBudget = 32 * FText.size() + (1u << 20);
   RemoveListeners();
   ReadDescriptor();
   TJSBean& Bean = *R.Bean;
@@ -134,10 +144,24 @@ auto* TReader::AddItem(TColl& Collection, TDescriptorKind Kind, std::string_view
   return Item;
 }
 
+bool TReader::WithinBudget(std::string_view TagText) {
+  if (!FBudgetSpent && TagText.size() <= FBudget) {
+    FBudget -= TagText.size();
+    return true;
+  }
+  if (!FBudgetSpent)
+    InfoMessage(FFileName +
+                " could not be read completely: many of its tags have no closing \">\" and "
+                "run into one another. The tags after that point were ignored.");
+  FBudgetSpent = true;
+  return false;
+}
+
 template <class TColl>
 void TReader::ReadPass(TColl& Collection, TDescriptorKind Kind, std::string_view TagStart) {
   size_t From = 0;
   while (const TFoundTag Tag = NextTag(FText, From, FText.size(), TagStart)) {
+    if (!WithinBudget(Tag.Text)) return;
     AddItem(Collection, Kind, Tag.Text);
     From = Tag.Start + TagStart.size();
   }
@@ -146,9 +170,15 @@ void TReader::ReadPass(TColl& Collection, TDescriptorKind Kind, std::string_view
 // A method's section runs from its tag to the first exact </JSB_METHOD> after
 // it. A method that has none ends where the next method tag begins, or with
 // the text, and the pass resumes there, so every method tag is read once.
-size_t TReader::SectionEnd(size_t TagStart, size_t& Resume) const {
+size_t TReader::SectionEnd(size_t TagStart, size_t& Resume) {
   constexpr std::string_view Close = "</JSB_METHOD>", Open = "<JSB_METHOD";
-  const size_t End = FText.find(Close, TagStart);
+  // Sections start in ascending order, so a close found earlier is still the
+  // first one after this start unless this start lies beyond it.
+  if (!FNextCloseKnown || (FNextClose != npos && FNextClose < TagStart)) {
+    FNextClose = FText.find(Close, TagStart);
+    FNextCloseKnown = true;
+  }
+  const size_t End = FNextClose;
   if (End != npos) {
     Resume = End + Close.size();
     return End;
@@ -162,11 +192,13 @@ void TReader::ReadMethods() {
   constexpr std::string_view MethodTag = "<JSB_METHOD", ParameterTag = "<JSB_PARAMETER";
   size_t From = 0;
   while (const TFoundTag Tag = NextTag(FText, From, FText.size(), MethodTag)) {
+    if (!WithinBudget(Tag.Text)) return;
     size_t Resume = 0;
     const size_t End = SectionEnd(Tag.Start, Resume);
     TMethodDescriptor* Method = AddItem(R.Bean->Methods(), dkMethod, Tag.Text);
     size_t ParamFrom = Tag.Start;
     while (const TFoundTag Param = NextTag(FText, ParamFrom, End, ParameterTag)) {
+      if (!WithinBudget(Param.Text)) return;
       AddItem(Method->Parameters(), dkParameter, Param.Text);
       ParamFrom = Param.Start + ParameterTag.size();
     }
@@ -182,8 +214,8 @@ void TReader::ReadConstructor() {
   constexpr std::string_view Lead = "\r\n", Trailer = "\r\n\r\n   ";
   const size_t Start = FText.find(Open), End = FText.find(Close);
   if (Start == npos || End == npos || End < Start + Open.size()) return;
-  std::string_view Body = std::string_view(FText).substr(Start + Open.size(),
-                                                         End - Start - Open.size());
+  std::string_view Body =
+      std::string_view(FText).substr(Start + Open.size(), End - Start - Open.size());
   if (Body.starts_with(Lead)) Body.remove_prefix(Lead.size());
   if (Body.ends_with(Trailer)) Body.remove_suffix(Trailer.size());
   R.Constructor.assign(Body);

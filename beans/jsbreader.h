@@ -11,7 +11,13 @@
 #include "beanmodel.h"
 #include "encoding.h"
 
-enum TDescriptorKind { dkProperty = 0, dkEvent = 1, dkMethod = 2, dkParameter = 3, dkInterface = 4 };
+enum TDescriptorKind {
+  dkProperty = 0,
+  dkEvent = 1,
+  dkMethod = 2,
+  dkParameter = 3,
+  dkInterface = 4
+};
 
 // One descriptor item in the order the reader added it: the order of the
 // component tree's nodes below the root (properties, then each method followed

@@ -29,8 +29,10 @@ TLayout<T> MakeLayout(std::string_view Tag, int Indent, std::initializer_list<co
                {},
                {},
                BlankLineAfter};
-  for (const char* A : First) L.FirstLine.push_back(FieldByAttribute<T>(A));
-  for (const char* A : Lines) L.Lines.push_back(FieldByAttribute<T>(A));
+  for (const char* A : First)
+    L.FirstLine.push_back(FieldByAttribute<T>(A));
+  for (const char* A : Lines)
+    L.Lines.push_back(FieldByAttribute<T>(A));
   return L;
 }
 
@@ -71,9 +73,9 @@ void AppendTag(std::string& Out, const T& Obj, const TLayout<T>& L) {
 }
 
 struct TLayouts {
-  TLayout<TJSBean> Descriptor = MakeLayout<TJSBean>(
-      "<JSB_DESCRIPTOR", 3, {"ENV"},
-      {"DISPLAYNAME", "SHORTDESCRIPTION", "CUSTOMIZER", "ISJAVA", "ISHIDDEN"});
+  TLayout<TJSBean> Descriptor =
+      MakeLayout<TJSBean>("<JSB_DESCRIPTOR", 3, {"ENV"},
+                          {"DISPLAYNAME", "SHORTDESCRIPTION", "CUSTOMIZER", "ISJAVA", "ISHIDDEN"});
   TLayout<TPropertyDescriptor> Property = MakeLayout<TPropertyDescriptor>(
       "<JSB_PROPERTY", 3, {"TYPE"},
       {"PROPTYPE", "DISPLAYNAME", "SHORTDESCRIPTION", "EVENTMODEL", "ENV", "VALUESET",
@@ -84,8 +86,8 @@ struct TLayouts {
       "<JSB_PARAMETER", 6, {"TYPE"}, {"VALUESET", "DISPLAYNAME", "SHORTDESCRIPTION"}, false);
   TLayout<TEventSetDescriptor> Event = MakeLayout<TEventSetDescriptor>(
       "<JSB_EVENT", 3, {"EVENTMODEL"},
-      {"DISPLAYNAME", "SHORTDESCRIPTION", "LISTENERTYPE", "LISTENERMETHODS",
-       "ADDLISTENERMETHOD", "REMOVELISTENERMETHOD", "ISDEFAULT"});
+      {"DISPLAYNAME", "SHORTDESCRIPTION", "LISTENERTYPE", "LISTENERMETHODS", "ADDLISTENERMETHOD",
+       "REMOVELISTENERMETHOD", "ISDEFAULT"});
   TLayout<TJSInterface> Interface =
       MakeLayout<TJSInterface>("<JSB_INTERFACE", 3, {}, {"DISPLAYNAME", "SHORTDESCRIPTION"});
 };
@@ -97,7 +99,8 @@ const TLayouts& Layouts() {
 
 template <class TCollectionType, class TItem>
 void AppendAll(std::string& Out, const TCollectionType& Items, const TLayout<TItem>& L) {
-  for (int I = 0; I < Items.Count(); ++I) AppendTag(Out, *Items.Items(I), L);
+  for (int I = 0; I < Items.Count(); ++I)
+    AppendTag(Out, *Items.Items(I), L);
 }
 
 }  // namespace

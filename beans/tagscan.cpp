@@ -76,8 +76,8 @@ bool RemoveTagBlocks(std::string& Text, std::string_view OpenTag, std::string_vi
     size_t OpenAt = npos;  // position in Text when the match lies wholly there
     if (Found == npos) OpenAt = FindFolded(Text, Open, In);
     if (Found == npos && OpenAt == npos) break;
-    const size_t SearchClose = Found != npos ? In + (Open.size() - (Out.size() - Found))
-                                             : OpenAt + Open.size();
+    const size_t SearchClose =
+        Found != npos ? In + (Open.size() - (Out.size() - Found)) : OpenAt + Open.size();
     const size_t CloseAt = FindFolded(Text, Close, SearchClose);
     if (CloseAt == npos) break;  // unclosed: it stays, and nothing after it can close
     if (Found != npos)
@@ -147,7 +147,8 @@ bool TPreparedTag::GetAttributeValue(std::string_view Name, std::string& Value) 
   const size_t Equals = S.find('=');
   if (Equals != npos) S.remove_prefix(Equals + 1);
   size_t Skip = 0;
-  while (Skip < S.size() && static_cast<unsigned char>(S[Skip]) <= 32) ++Skip;
+  while (Skip < S.size() && static_cast<unsigned char>(S[Skip]) <= 32)
+    ++Skip;
   S.remove_prefix(Skip);
   if (!S.empty() && S[0] == '"') {
     S.remove_prefix(1);

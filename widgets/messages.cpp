@@ -24,7 +24,9 @@ TMessageHandler* SetMessageHandler(TMessageHandler* Handler) {
   return Previous == &DefaultHandler ? nullptr : Previous;
 }
 
-void InfoMessage(const std::string& Msg) { Current->Info(Msg); }
+void InfoMessage(const std::string& Msg) {
+  Current->Info(Msg);
+}
 
 short ConfirmMessage(const std::string& Msg) {
   const short Answer = Current->Confirm(Msg);

@@ -29,8 +29,8 @@ size_t GrowthOf(const std::string& Text, size_t Length) {
 
 std::string NormaliseLineBreaks(std::string Text) {
   const void* Nul = std::memchr(Text.data(), '\0', Text.size());
-  const size_t Length = Nul ? static_cast<size_t>(static_cast<const char*>(Nul) - Text.data())
-                            : Text.size();
+  const size_t Length =
+      Nul ? static_cast<size_t>(static_cast<const char*>(Nul) - Text.data()) : Text.size();
   const size_t Extra = GrowthOf(Text, Length);
   if (Extra == 0) {
     Text.resize(Length);

@@ -8,9 +8,13 @@ std::string PadLeftWith(std::string_view S, char Ch, int Len) {
   return Result;
 }
 
-std::string CharString(char Ch, int Count) { return PadLeftWith({}, Ch, Count); }
+std::string CharString(char Ch, int Count) {
+  return PadLeftWith({}, Ch, Count);
+}
 
-std::string Spaces(int Count) { return CharString(' ', Count); }
+std::string Spaces(int Count) {
+  return CharString(' ', Count);
+}
 
 std::string ReplaceChar(std::string_view S, char Ch, std::string_view Replacement) {
   std::string Result;
@@ -26,6 +30,7 @@ std::string ReplaceChar(std::string_view S, char Ch, std::string_view Replacemen
 
 std::string UpperCaseAscii(std::string_view S) {
   std::string Result(S);
-  for (char& C : Result) C = UpCaseAscii(C);
+  for (char& C : Result)
+    C = UpCaseAscii(C);
   return Result;
 }

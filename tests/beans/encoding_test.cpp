@@ -1,0 +1,35 @@
+#include "beans/encoding.h"
+
+#include <gtest/gtest.h>
+
+#include "testsupport.h"
+
+TEST(Encoding, Detection) {
+  EXPECT_EQ(DetectEncoding("plain ascii"), TTextEncoding::Utf8);
+  EXPECT_EQ(DetectEncoding("caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80"), TTextEncoding::Utf8);
+  EXPECT_EQ(DetectEncoding("caf\xe9"), TTextEncoding::Latin1);
+  EXPECT_EQ(DetectEncoding("\xc3"), TTextEncoding::Latin1);              // cut short
+  EXPECT_EQ(DetectEncoding("\xc0\xaf"), TTextEncoding::Latin1);          // overlong
+  EXPECT_EQ(DetectEncoding("\xed\xa0\x80"), TTextEncoding::Latin1);      // surrogate
+  EXPECT_EQ(DetectEncoding("\xf4\x90\x80\x80"), TTextEncoding::Latin1);  // past U+10FFFF
+}
+
+TEST(Encoding, Conversions) {
+  EXPECT_EQ(ToUtf8("caf\xe9\xff", TTextEncoding::Latin1), "caf\xc3\xa9\xc3\xbf");
+  EXPECT_EQ(FromUtf8("caf\xc3\xa9\xc3\xbf", TTextEncoding::Latin1), "caf\xe9\xff");
+  EXPECT_EQ(FromUtf8("\xe2\x82\xac", TTextEncoding::Latin1), std::nullopt);
+  EXPECT_EQ(FromUtf8("\xe2\x82\xac", TTextEncoding::Utf8), "\xe2\x82\xac");
+  EXPECT_EQ(FromUtf8("\xff", TTextEncoding::Utf8), std::nullopt);
+  for (int B = 0; B < 256; ++B) {
+    const std::string One(1, static_cast<char>(B));
+    EXPECT_EQ(FromUtf8(ToUtf8(One, TTextEncoding::Latin1), TTextEncoding::Latin1), One);
+  }
+}
+
+TEST(Encoding, ReaderRemembersTheFilesEncoding) {
+  EXPECT_EQ(Read("<JSB><JSB_DESCRIPTOR NAME=\"caf\xc3\xa9\">").Result.Encoding,
+            TTextEncoding::Utf8);
+  const TRead R = Read("<JSB><JSB_DESCRIPTOR NAME=\"caf\xe9\">");
+  EXPECT_EQ(R.Result.Encoding, TTextEncoding::Latin1);
+  EXPECT_EQ(R.Result.Bean->Name(), "caf\xe9");  // model strings keep the file's bytes
+}

@@ -1,0 +1,191 @@
+#include "beans/tagscan.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "widgets/textutils.h"
+
+namespace {
+
+// Straightforward forms of the scanning rules, searching the whole text again
+// each time; the scanner must agree with them on any input.
+std::string RefBlank(std::string T) {
+  for (;;) {
+    const size_t P = T.find('"');
+    if (P == std::string::npos) return T;
+    size_t Q = T.find('"', P + 1);
+    if (Q == std::string::npos) Q = P;
+    const size_t L = T.find("\r\n", P + 1);
+    if (L != std::string::npos && L > Q)
+      T.replace(P, Q - P + 1, Spaces(int(Q - P + 1)));
+    else if (L == std::string::npos)
+      return T;
+    else
+      T.replace(P, L - P, Spaces(int(L - P)));
+  }
+}
+
+size_t RefFindAttribute(const std::string& Tag, const std::string& Name) {
+  const std::string T = RefBlank(UpperCaseAscii(Tag)), N = UpperCaseAscii(Name);
+  const std::string Patterns[] = {" " + N, "\t" + N, N + "=", N + " ="};
+  const size_t Offsets[] = {1, 1, 0, 0};
+  for (int I = 0; I < 4; ++I) {
+    const size_t At = T.find(Patterns[I]);
+    if (At != std::string::npos) return At + Offsets[I] + N.size() + 1;
+  }
+  return 0;
+}
+
+bool RefRemove(std::string& Text, const std::string& Open, const std::string& Close) {
+  bool Result = false;
+  for (;;) {
+    const std::string U = UpperCaseAscii(Text);
+    const size_t P = U.find(UpperCaseAscii(Open));
+    if (P == std::string::npos) return Result;
+    const size_t C = U.find(UpperCaseAscii(Close), P + Open.size());
+    if (C == std::string::npos) return Result;
+    Text = Text.substr(0, P) + Text.substr(C + Close.size());
+    Result = true;
+  }
+}
+
+std::string Join(std::mt19937& Rng, const std::vector<std::string>& Pieces, int Count) {
+  std::uniform_int_distribution<size_t> Pick(0, Pieces.size() - 1);
+  std::string S;
+  for (int I = 0; I < Count; ++I)
+    S += Pieces[Pick(Rng)];
+  return S;
+}
+
+}  // namespace
+
+TEST(FindTag, CutsFromTheTagToTheFirstTerminator) {
+  std::string Tag = "unchanged";
+  EXPECT_TRUE(FindTag("x <jsb_property name=\"a\"> y", "<JSB_PROPERTY", ">", Tag));
+  EXPECT_EQ(Tag, "<jsb_property name=\"a\">");
+  EXPECT_TRUE(FindTag("<JSB_PROPERTY NAME=\"a>b\" TYPE=\"x\">", "<JSB_PROPERTY", ">", Tag));
+  EXPECT_EQ(Tag, "<JSB_PROPERTY NAME=\"a>");  // a '>' inside a value ends the tag early
+}
+
+TEST(FindTag, MissingTagOrTerminator) {
+  std::string Tag = "unchanged";
+  EXPECT_FALSE(FindTag("<JSB_EVENT NAME=\"a\">", "<JSB_PROPERTY", ">", Tag));
+  EXPECT_EQ(Tag, "unchanged");
+  EXPECT_FALSE(FindTag("<JSB_PROPERTY NAME=\"a\"", "<JSB_PROPERTY", ">", Tag));
+  EXPECT_EQ(Tag, "");
+  // Names are expected in upper case: a lower-case one never matches the folded text.
+  Tag = "unchanged";
+  EXPECT_FALSE(FindTag("<jsb_property>", "<jsb_property", ">", Tag));
+  EXPECT_EQ(Tag, "unchanged");
+}
+
+TEST(FindTag, HighBytesAreNotFolded) {
+  std::string Tag;
+  EXPECT_FALSE(FindTag("<JSB_PROP\xc9RTY>", "<JSB_PROPERTY", ">", Tag));
+  EXPECT_EQ(FindFolded("a\xe9"
+                       "b",
+                       "A\xc9"),
+            std::string_view::npos);
+  EXPECT_EQ(FindFolded("xx\xe9yz", "\xe9YZ"), 2u);
+}
+
+TEST(Attributes, QuotedAndUnquotedValues) {
+  std::string V;
+  EXPECT_TRUE(GetAttributeValue("<JSB_METHOD NAME=\"run\" TYPE=\"void\">", "NAME", V));
+  EXPECT_EQ(V, "run");
+  EXPECT_TRUE(GetAttributeValue("<JSB_METHOD NAME = run TYPE=void>", "NAME", V));
+  EXPECT_EQ(V, "run");
+  EXPECT_TRUE(GetAttributeValue("<JSB_METHOD NAME = run TYPE=void>", "TYPE", V));
+  EXPECT_EQ(V, "void");  // the tag's own '>' is not part of a value that runs to it
+  EXPECT_TRUE(GetAttributeValue("<JSB_METHOD NAME=\"\">", "NAME", V));
+  EXPECT_EQ(V, "");
+  EXPECT_TRUE(GetAttributeValue("<X NAME=foo>TYPE=x >", "NAME", V));
+  EXPECT_EQ(V, "foo>TYPE=x");
+  EXPECT_TRUE(GetAttributeValue("<X NAME=a\tb c>", "NAME", V));
+  EXPECT_EQ(V, "a\tb");  // a tab does not end an unquoted value
+  EXPECT_FALSE(GetAttributeValue("<X NAME=>", "NAME", V));
+  EXPECT_FALSE(GetAttributeValue("<X TYPE=\"a\">", "NAME", V));
+  EXPECT_EQ(V, "");
+}
+
+TEST(Attributes, QuotedValueMustCloseOnItsLine) {
+  std::string V = "old";
+  EXPECT_FALSE(
+      GetAttributeValue("<X NAME=\"a\"\r\n   DISPLAYNAME=\"two\r\nlines\">", "DISPLAYNAME", V));
+  EXPECT_EQ(V, "");
+  EXPECT_FALSE(GetAttributeValue("<X NAME=\"open>", "NAME", V));
+}
+
+TEST(Attributes, QuotedRunsBeforeALineBreakAreBlanked) {
+  const std::string TwoLines =
+      "<JSB_PROPERTY NAME=\"p\" DISPLAYNAME=\"not ISBOUND\"\r\n   TYPE=\"x\">";
+  const std::string OneLine = "<JSB_PROPERTY NAME=\"p\" DISPLAYNAME=\"not ISBOUND\" TYPE=\"x\">";
+  EXPECT_FALSE(HasAttribute(TwoLines, "ISBOUND"));
+  EXPECT_TRUE(HasAttribute(OneLine, "ISBOUND"));
+  EXPECT_EQ(BlankQuotedText("a\"b\"c\r\n\"d\"").size(), 10u);
+  EXPECT_EQ(BlankQuotedText("a\"b\"c\r\n\"d\""), "a   c\r\n\"d\"");
+  EXPECT_EQ(BlankQuotedText("x\"open\r\ny"), "x open\r\ny");  // a lone quote only
+  EXPECT_EQ(BlankQuotedText("x\"open\r\ny\""), "x     \r\ny\"");
+  EXPECT_EQ(BlankQuotedText("\"\r\n"), " \r\n");
+}
+
+TEST(Attributes, PatternOrderDecides) {
+  std::string V;
+  // TYPE= matches inside PROPTYPE= when no whitespace-led TYPE exists.
+  EXPECT_TRUE(GetAttributeValue("<JSB_PROPERTY NAME=\"p\"\r\n PROPTYPE=\"JS\">", "TYPE", V));
+  EXPECT_EQ(V, "JS");
+  // A blank before the name wins although NAME= comes first in the text.
+  EXPECT_EQ(FindAttribute("<X XNAME=1 NAME=2>", "NAME"), 16u);
+  EXPECT_TRUE(GetAttributeValue("<X XNAME=1 NAME=2>", "NAME", V));
+  EXPECT_EQ(V, "2");
+  EXPECT_EQ(FindAttribute("<X\tname=\"a\">", "name"), 8u);
+  EXPECT_TRUE(HasAttribute("<X ISJAVA=\"false\">", "ISJAVA"));  // the value is not looked at
+  EXPECT_EQ(FindAttribute("<X>", "NAME"), 0u);
+}
+
+TEST(Attributes, AgreeWithTheStraightforwardRules) {
+  std::mt19937 Rng(1234);
+  const std::vector<std::string> Pieces = {" ",    "\t",   "=",        "\"",      "\r\n", "NAME",
+                                           "name", "TYPE", "PROPTYPE", "ISBOUND", "a",    "\xe9",
+                                           " =",   ">",    "\r",       "\n"};
+  const std::string Names[] = {"NAME", "TYPE", "ISBOUND", "PROPTYPE"};
+  for (int Round = 0; Round < 20000; ++Round) {
+    const std::string Tag = "<X " + Join(Rng, Pieces, Round % 24);
+    EXPECT_EQ(BlankQuotedText(Tag), RefBlank(Tag)) << Tag;
+    for (const std::string& N : Names)
+      ASSERT_EQ(FindAttribute(Tag, N), RefFindAttribute(Tag, N)) << N << " in " << Tag;
+  }
+}
+
+TEST(RemoveTagBlocks, RemovesBlocksWholly) {
+  std::string T = "a<JSB_LISTENER NAME=\"x\">b</JSB_LISTENER>c";
+  EXPECT_TRUE(RemoveTagBlocks(T, "<JSB_LISTENER ", "</JSB_LISTENER>"));
+  EXPECT_EQ(T, "ac");
+  T = "no listener <JSB_LISTENER>here</JSB_LISTENER>";
+  EXPECT_FALSE(RemoveTagBlocks(T, "<JSB_LISTENER ", "</JSB_LISTENER>"));
+  EXPECT_EQ(T, "no listener <JSB_LISTENER>here</JSB_LISTENER>");
+  T = "<jsb_listener a>1</JSB_listener>2<JSB_LISTENER b>open";
+  EXPECT_TRUE(RemoveTagBlocks(T, "<JSB_LISTENER ", "</JSB_LISTENER>"));
+  EXPECT_EQ(T, "2<JSB_LISTENER b>open");  // the unclosed block stays
+}
+
+TEST(RemoveTagBlocks, JoinedTextIsSearchedAgain) {
+  // Removing the inner block joins "<JSB_LIS" and "TENER " into a new opening tag.
+  std::string T = "<JSB_LIS<JSB_LISTENER x>y</JSB_LISTENER>TENER z>w</JSB_LISTENER>end";
+  EXPECT_TRUE(RemoveTagBlocks(T, "<JSB_LISTENER ", "</JSB_LISTENER>"));
+  EXPECT_EQ(T, "end");
+}
+
+TEST(RemoveTagBlocks, AgreesWithTheStraightforwardRules) {
+  std::mt19937 Rng(99);
+  const std::vector<std::string> Pieces = {"<AB ", "</AB>", "<A", "B ", "</A", "B>", "x", "<"};
+  for (int Round = 0; Round < 20000; ++Round) {
+    const std::string Text = Join(Rng, Pieces, Round % 16);
+    std::string Fast = Text, Slow = Text;
+    const bool F = RemoveTagBlocks(Fast, "<ab ", "</AB>");
+    const bool S = RefRemove(Slow, "<ab ", "</AB>");
+    ASSERT_EQ(F, S) << Text;
+    ASSERT_EQ(Fast, Slow) << Text;
+  }
+}

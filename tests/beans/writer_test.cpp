@@ -1,0 +1,155 @@
+#include "beans/jsbwriter.h"
+
+#include <gtest/gtest.h>
+
+#include "beans/beanmodel.h"
+#include "testsupport.h"
+
+namespace {
+
+// The clock component that the format's documentation uses as its example.
+void BuildClock(TJSBean& Bean) {
+  Bean.SetName("demo.widgets.Clock");
+  Bean.SetEnv("client");
+  Bean.SetDisplayName("Clock");
+  Bean.SetIsJava(true);
+  TPropertyDescriptor* Interval = Bean.Properties().Add();
+  Interval->SetName("interval");
+  Interval->SetType("number");
+  Interval->SetDisplayName("Interval");
+  Interval->SetIsBound(true);
+  Bean.Properties().Add()->SetName("label");
+  TMethodDescriptor* Start = Bean.Methods().Add();
+  Start->SetName("start");
+  Start->SetType("void");
+  TParameterDescriptor* Delay = Start->Parameters().Add();
+  Delay->SetName("delay");
+  Delay->SetType("number");
+  Delay->SetValueSet("0:1000");
+  Bean.Methods().Add()->SetName("stop");
+  TEventSetDescriptor* Tick = Bean.EventSets().Add();
+  Tick->SetName("onTick");
+  Tick->SetEventModel("JS");
+  Tick->SetListenerType("TickListener");
+  Bean.Interfaces().Add()->SetName("Runnable");
+}
+
+}  // namespace
+
+TEST(Writer, ReproducesTheClockExample) {
+  TJSBean Bean;
+  BuildClock(Bean);
+  const std::string Expected =
+      CrLf({"<JSB>",
+            "   <JSB_DESCRIPTOR NAME=\"demo.widgets.Clock\" ENV=\"client\"",
+            "                   DISPLAYNAME=\"Clock\"",
+            "                   ISJAVA>",
+            "",
+            "   <JSB_PROPERTY NAME=\"interval\" TYPE=\"number\"",
+            "                 DISPLAYNAME=\"Interval\"",
+            "                 ISBOUND>",
+            "",
+            "   <JSB_PROPERTY NAME=\"label\">",
+            "",
+            "   <JSB_METHOD NAME=\"start\" TYPE=\"void\">",
+            "      <JSB_PARAMETER NAME=\"delay\" TYPE=\"number\"",
+            "                     VALUESET=\"0:1000\">",
+            "   </JSB_METHOD>",
+            "",
+            "   <JSB_METHOD NAME=\"stop\">",
+            "   </JSB_METHOD>",
+            "",
+            "   <JSB_EVENT NAME=\"onTick\" EVENTMODEL=\"JS\"",
+            "              LISTENERTYPE=\"TickListener\">",
+            "",
+            "   <JSB_INTERFACE NAME=\"Runnable\">",
+            "",
+            "   <JSB_CONSTRUCTOR>",
+            "function demo_widgets_Clock( params ) {",
+            "}",
+            "",
+            "   </JSB_CONSTRUCTOR>",
+            ""}) +
+      "</JSB>";
+  EXPECT_EQ(WriteJSBText(Bean, "function demo_widgets_Clock( params ) {\r\n}"), Expected);
+}
+
+TEST(Writer, EmptyBean) {
+  TJSBean Bean;
+  EXPECT_EQ(WriteJSBText(Bean, "x"),
+            CrLf({"<JSB>", "   <JSB_DESCRIPTOR NAME=\"\">", "", "   <JSB_CONSTRUCTOR>", "x", "",
+                  "   </JSB_CONSTRUCTOR>", ""}) +
+                "</JSB>");
+}
+
+TEST(Writer, EveryAttributeInItsPlace) {
+  TJSBean Bean;
+  Bean.SetName("b");
+  Bean.SetShortDescription("sd");
+  Bean.SetCustomizer("cu");
+  Bean.SetIsHidden(true);
+  TPropertyDescriptor* P = Bean.Properties().Add();
+  P->SetName("p");
+  P->SetPropType("pt");
+  P->SetEventModel("em");
+  P->SetEnv("en");
+  P->SetValueSet("vs");
+  P->SetPropertyEditor("pe");
+  P->SetReadMethod("rm");
+  P->SetWriteMethod("wm");
+  P->SetIsDefault(true);
+  P->SetIsRuntime(true);
+  TMethodDescriptor* M = Bean.Methods().Add();
+  M->SetName("m");
+  M->SetEnv("server");
+  M->SetShortDescription("does \"it\"");  // written unchanged, quotes and all
+  TEventSetDescriptor* E = Bean.EventSets().Add();
+  E->SetName("e");
+  E->SetListenerMethods("lm");
+  E->SetAddListenerMethod("al");
+  E->SetRemoveListenerMethod("rl");
+  E->SetIsDefault(true);
+  TJSInterface* I = Bean.Interfaces().Add();
+  I->SetName("i");
+  I->SetDisplayName("dn");
+  I->SetShortDescription("sd");
+  const std::string Expected = CrLf({"<JSB>",
+                                     "   <JSB_DESCRIPTOR NAME=\"b\"",
+                                     "                   SHORTDESCRIPTION=\"sd\"",
+                                     "                   CUSTOMIZER=\"cu\"",
+                                     "                   ISHIDDEN>",
+                                     "",
+                                     "   <JSB_PROPERTY NAME=\"p\"",
+                                     "                 PROPTYPE=\"pt\"",
+                                     "                 EVENTMODEL=\"em\"",
+                                     "                 ENV=\"en\"",
+                                     "                 VALUESET=\"vs\"",
+                                     "                 PROPERTYEDITOR=\"pe\"",
+                                     "                 READMETHOD=\"rm\"",
+                                     "                 WRITEMETHOD=\"wm\"",
+                                     "                 ISDEFAULT",
+                                     "                 ISRUNTIME>",
+                                     "",
+                                     "   <JSB_METHOD NAME=\"m\"",
+                                     "               ENV=\"server\"",
+                                     "               SHORTDESCRIPTION=\"does \"it\"\">",
+                                     "   </JSB_METHOD>",
+                                     "",
+                                     "   <JSB_EVENT NAME=\"e\"",
+                                     "              LISTENERMETHODS=\"lm\"",
+                                     "              ADDLISTENERMETHOD=\"al\"",
+                                     "              REMOVELISTENERMETHOD=\"rl\"",
+                                     "              ISDEFAULT>",
+                                     "",
+                                     "   <JSB_INTERFACE NAME=\"i\"",
+                                     "                  DISPLAYNAME=\"dn\"",
+                                     "                  SHORTDESCRIPTION=\"sd\">",
+                                     "",
+                                     "   <JSB_CONSTRUCTOR>",
+                                     "a\rb\nc",
+                                     "",
+                                     "   </JSB_CONSTRUCTOR>",
+                                     ""}) +
+                               "</JSB>";
+  EXPECT_EQ(WriteJSBText(Bean, "a\rb\nc"), Expected);
+}

@@ -1,0 +1,131 @@
+#include "widgets/textfile.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "widgets/fileerror.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class TextFile : public ::testing::Test {
+ protected:
+  QTemporaryDir Dir;
+  std::string Path(const std::string& Name) const {
+    return (fs::path(Dir.path().toStdString()) / Name).string();
+  }
+  void WriteRaw(const std::string& Name, const std::string& Bytes) const {
+    std::ofstream(Path(Name), std::ios::binary) << Bytes;
+  }
+  std::string ReadRaw(const std::string& Name) const {
+    std::ifstream In(Path(Name), std::ios::binary);
+    return {std::istreambuf_iterator<char>(In), {}};
+  }
+};
+
+}  // namespace
+
+TEST(LineBreaks, EveryBreakBecomesCrLf) {
+  EXPECT_EQ(NormaliseLineBreaks("one\ntwo\nthree"), "one\r\ntwo\r\nthree\r\n");
+  EXPECT_EQ(NormaliseLineBreaks("a\rb\r\nc\n"), "a\r\nb\r\nc\r\n");
+  EXPECT_EQ(NormaliseLineBreaks("a\r\r\nb"), "a\r\n\r\nb\r\n");
+  EXPECT_EQ(NormaliseLineBreaks("\n\n"), "\r\n\r\n");
+  EXPECT_EQ(NormaliseLineBreaks(""), "");
+  EXPECT_EQ(NormaliseLineBreaks("x\r\n"), "x\r\n");
+}
+
+TEST(LineBreaks, NulEndsTheText) {
+  EXPECT_EQ(NormaliseLineBreaks(std::string("abc\0def", 7)), "abc\r\n");
+  EXPECT_EQ(NormaliseLineBreaks(std::string("abc\n\0def", 8)), "abc\r\n");
+  EXPECT_EQ(NormaliseLineBreaks(std::string("\0abc", 4)), "");
+}
+
+TEST_F(TextFile, LoadNormalisesAndKeepsHighBytes) {
+  WriteRaw("a.txt", "one\ntwo\nthree");
+  EXPECT_EQ(LoadTextFile(Path("a.txt")), "one\r\ntwo\r\nthree\r\n");
+  WriteRaw("b.txt", std::string("caf\xe9\0tail", 9));
+  EXPECT_EQ(LoadTextFile(Path("b.txt")), "caf\xe9\r\n");
+  WriteRaw("empty.txt", "");
+  EXPECT_EQ(LoadTextFile(Path("empty.txt")), "");
+}
+
+TEST_F(TextFile, LoadErrorsNameTheFile) {
+  const std::string Missing = Path("missing.jsb");
+  try {
+    LoadTextFile(Missing);
+    FAIL() << "no error raised";
+  } catch (const EFileError& E) {
+    EXPECT_EQ(E.Kind(), EFileError::TKind::Open);
+    EXPECT_EQ(std::string(E.what()), "Cannot open file " + Missing);
+  }
+  EXPECT_THROW(LoadTextFile(Dir.path().toStdString()), EFileError);
+}
+
+TEST_F(TextFile, SaveWritesExactBytes) {
+  const std::string Bytes("a\rb\nc\r\n\xff\0z", 10);
+  SaveTextFile(Path("out.jsb"), Bytes);
+  EXPECT_EQ(ReadRaw("out.jsb"), Bytes);
+  SaveTextFile(Path("out.jsb"), "short");
+  EXPECT_EQ(ReadRaw("out.jsb"), "short");
+  SaveTextFile(Path("out.jsb"), "");
+  EXPECT_EQ(ReadRaw("out.jsb"), "");
+}
+
+TEST_F(TextFile, FailedSaveLeavesTheOldFileAlone) {
+  WriteRaw("keep.jsb", "precious");
+  const std::string Sub = Path("locked");
+  fs::create_directory(Sub);
+  WriteRaw("locked/keep.jsb", "precious");
+  chmod(Sub.c_str(), 0555);
+  const bool Enforced = geteuid() != 0;  // root writes anywhere
+  if (Enforced) {
+    try {
+      SaveTextFile(Sub + "/keep.jsb", "new text");
+      FAIL() << "no error raised";
+    } catch (const EFileError& E) {
+      EXPECT_EQ(std::string(E.what()), "Cannot create file " + Sub + "/keep.jsb");
+    }
+    EXPECT_EQ(ReadRaw("locked/keep.jsb"), "precious");
+  }
+  chmod(Sub.c_str(), 0755);
+  // A directory in the way cannot be replaced, and nothing is left behind.
+  EXPECT_THROW(SaveTextFile(Sub, "x"), EFileError);
+  EXPECT_TRUE(fs::is_directory(Sub));
+  const std::string Nowhere = Path("no/such/dir/f.jsb");
+  try {
+    SaveTextFile(Nowhere, "x");
+    FAIL() << "no error raised";
+  } catch (const EFileError& E) {
+    EXPECT_EQ(E.Kind(), EFileError::TKind::Create);
+    EXPECT_EQ(std::string(E.what()), "Cannot create file " + Nowhere);
+  }
+  size_t Entries = 0;
+  for ([[maybe_unused]] auto& E : fs::directory_iterator(Dir.path().toStdString()))
+    ++Entries;
+  EXPECT_EQ(Entries, 2u);  // keep.jsb and locked/
+}
+
+TEST_F(TextFile, ReadOnlyTargetIsNotReplaced) {
+  WriteRaw("ro.jsb", "old");
+  chmod(Path("ro.jsb").c_str(), 0444);
+  if (geteuid() != 0) {
+    EXPECT_THROW(SaveTextFile(Path("ro.jsb"), "new"), EFileError);
+    EXPECT_EQ(ReadRaw("ro.jsb"), "old");
+  }
+  chmod(Path("ro.jsb").c_str(), 0644);
+}
+
+TEST_F(TextFile, SaveThroughSymlinkKeepsTheLink) {
+  WriteRaw("real.jsb", "old");
+  fs::create_symlink(Path("real.jsb"), Path("link.jsb"));
+  SaveTextFile(Path("link.jsb"), "new");
+  EXPECT_TRUE(fs::is_symlink(Path("link.jsb")));
+  EXPECT_EQ(ReadRaw("real.jsb"), "new");
+}
