@@ -1,0 +1,99 @@
+#include "check.h"
+
+#include <algorithm>
+
+#include "beans/beanfields.h"
+#include "beans/jsbwriter.h"
+#include "jsonwriter.h"
+#include "readfile.h"
+#include "widgets/textfile.h"
+
+namespace {
+
+class TComparer {
+ public:
+  TComparer(const TJSBReadResult& First, const TJSBReadResult& Second)
+      : A(First), B(Second), FCaptionsA(First), FCaptionsB(Second) {}
+
+  std::vector<TDifference> Run();
+
+ private:
+  void Text(const std::string& Item, const char* Field, const std::string& X, const std::string& Y);
+  void Count(const std::string& Item, int X, int Y);
+  template <class T>
+  void Fields(const std::string& Item, const T& X, const T& Y);
+  template <class T>
+  void Entry(const std::string& Item, const T& X, const T& Y);
+  template <class TColl>
+  void Collection(const std::string& Prefix, const char* Kind, const char* Plural, const TColl& X,
+                  const TColl& Y);
+
+  const TJSBReadResult &A, &B;
+  TCaptions FCaptionsA, FCaptionsB;
+  std::vector<TDifference> FOut;
+};
+
+std::vector<TDifference> TComparer::Run() {
+  const TJSBean &X = *A.Bean, &Y = *B.Bean;
+  Fields("bean", X, Y);
+  Text("bean", "Caption", A.RootCaption, B.RootCaption);
+  Collection("", "property", "properties", X.Properties(), Y.Properties());
+  Collection("", "method", "methods", X.Methods(), Y.Methods());
+  Collection("", "event", "events", X.EventSets(), Y.EventSets());
+  Collection("", "interface", "interfaces", X.Interfaces(), Y.Interfaces());
+  Text("constructor", "text", A.Constructor, B.Constructor);
+  return std::move(FOut);
+}
+
+void TComparer::Text(const std::string& Item, const char* Field, const std::string& X,
+                     const std::string& Y) {
+  const std::string DX = Decoded(A, X), DY = Decoded(B, Y);
+  if (DX != DY) FOut.push_back({Item, Field, JsonQuoted(DX), JsonQuoted(DY)});
+}
+
+void TComparer::Count(const std::string& Item, int X, int Y) {
+  if (X != Y) FOut.push_back({Item, "count", std::to_string(X), std::to_string(Y)});
+}
+
+template <class T>
+void TComparer::Fields(const std::string& Item, const T& X, const T& Y) {
+  for (const TField<T>& F : FieldsOf<T>()) {
+    if (!F.IsFlag()) {
+      Text(Item, F.Name, (X.*F.GetText)(), (Y.*F.GetText)());
+    } else if ((X.*F.GetFlag)() != (Y.*F.GetFlag)()) {
+      const auto Literal = [](bool V) { return std::string(V ? "true" : "false"); };
+      FOut.push_back({Item, F.Name, Literal((X.*F.GetFlag)()), Literal((Y.*F.GetFlag)())});
+    }
+  }
+}
+
+template <class T>
+void TComparer::Entry(const std::string& Item, const T& X, const T& Y) {
+  Fields(Item, X, Y);
+  Text(Item, "Caption", FCaptionsA.Of(X), FCaptionsB.Of(Y));
+  if constexpr (std::is_same_v<T, TMethodDescriptor>)
+    Collection(Item + " ", "parameter", "parameters", X.Parameters(), Y.Parameters());
+}
+
+// Items are matched by position; the first read's name identifies each one.
+template <class TColl>
+void TComparer::Collection(const std::string& Prefix, const char* Kind, const char* Plural,
+                           const TColl& X, const TColl& Y) {
+  Count(Prefix + Plural, X.Count(), Y.Count());
+  for (int I = 0; I < std::min(X.Count(), Y.Count()); ++I) {
+    const auto &ItemX = *X.Items(I), &ItemY = *Y.Items(I);
+    const std::string Item =
+        Prefix + Kind + " " + std::to_string(I + 1) + " " + JsonQuoted(Decoded(A, ItemX.Name()));
+    Entry(Item, ItemX, ItemY);
+  }
+}
+
+}  // namespace
+
+std::vector<TDifference> CompareReads(const TJSBReadResult& First, const TJSBReadResult& Second) {
+  return TComparer(First, Second).Run();
+}
+
+std::string SavedText(const TJSBReadResult& Read) {
+  return NormaliseLineBreaks(WriteJSBText(*Read.Bean, Read.Constructor));
+}

@@ -1,0 +1,41 @@
+// A small JSON writer that keeps members in the order they are written, which
+// a parsed document would not. Output is indented by two spaces per level and
+// is always valid UTF-8.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Text as a JSON string literal: quoted, with quote, backslash and control
+// characters escaped. Bytes that are not valid UTF-8 are taken as Latin-1, so
+// the result is valid UTF-8 whatever it is given.
+std::string JsonQuoted(std::string_view Text);
+
+class TJsonWriter {
+ public:
+  void BeginObject() { Open('{'); }
+  void EndObject() { Close('}'); }
+  void BeginArray() { Open('['); }
+  void EndArray() { Close(']'); }
+  // The name of the next member; the value written next belongs to it.
+  void Key(std::string_view Name);
+  void String(std::string_view Text) { Scalar(JsonQuoted(Text)); }
+  void Bool(bool Value) { Scalar(Value ? "true" : "false"); }
+
+  // The document so far; it ends with a line break once the outermost value
+  // is closed.
+  const std::string& Text() const { return FOut; }
+
+ private:
+  void Open(char Bracket);
+  void Close(char Bracket);
+  void Scalar(std::string_view Literal);
+  // Separator, line break and indent before a member or element.
+  void BeforeEntry();
+  void NewLine();
+
+  std::string FOut;
+  std::vector<bool> FHasEntries;  // one per open object or array
+  bool FAfterKey = false;
+};

@@ -1,0 +1,130 @@
+#include "modelinput.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <initializer_list>
+#include <type_traits>
+
+#include "beans/beanfields.h"
+#include "beans/encoding.h"
+
+namespace {
+
+[[noreturn]] void Fail(const std::string& Path, const std::string& Problem) {
+  throw EModelError(Path + ": " + Problem);
+}
+
+std::string MemberPath(const std::string& Path, const QString& Key) {
+  return Path.empty() ? Key.toStdString() : Path + "." + Key.toStdString();
+}
+
+bool IsOneOf(const QString& Key, std::initializer_list<const char*> Names) {
+  for (const char* Name : Names)
+    if (Key == QLatin1String(Name)) return true;
+  return false;
+}
+
+class TModelParser {
+ public:
+  TModel Run(const QJsonObject& Top);
+
+ private:
+  std::string Bytes(const QJsonValue& Value, const std::string& Path) const;
+  template <class T>
+  void Object(T& Obj, const QJsonValue& Value, const std::string& Path);
+  template <class T>
+  void Member(T& Obj, const QJsonObject& O, const QString& Key, const std::string& Path);
+  template <class TColl>
+  void Array(TColl& Collection, const QJsonObject& O, const char* Key, const std::string& Path);
+  void ReadEncoding(const QJsonObject& Top);
+
+  TTextEncoding FEncoding = TTextEncoding::Utf8;
+};
+
+TModel TModelParser::Run(const QJsonObject& Top) {
+  for (auto It = Top.begin(); It != Top.end(); ++It)
+    if (!IsOneOf(It.key(), {"valid", "encoding", "bean", "properties", "methods", "events",
+                            "interfaces", "constructor", "messages"}))
+      Fail(It.key().toStdString(), "unknown member");
+  ReadEncoding(Top);
+  TModel Model{std::make_unique<TJSBean>(), {}};
+  TJSBean& Bean = *Model.Bean;
+  if (Top.contains("bean")) Object(Bean, Top["bean"], "bean");
+  Array(Bean.Properties(), Top, "properties", "");
+  Array(Bean.Methods(), Top, "methods", "");
+  Array(Bean.EventSets(), Top, "events", "");
+  Array(Bean.Interfaces(), Top, "interfaces", "");
+  if (Top.contains("constructor")) Model.Constructor = Bytes(Top["constructor"], "constructor");
+  return Model;
+}
+
+void TModelParser::ReadEncoding(const QJsonObject& Top) {
+  if (!Top.contains("encoding")) return;
+  const QJsonValue Value = Top["encoding"];
+  if (Value == QJsonValue("UTF-8")) return;
+  if (Value != QJsonValue("Latin-1")) Fail("encoding", "must be \"UTF-8\" or \"Latin-1\"");
+  FEncoding = TTextEncoding::Latin1;
+}
+
+// The string in the model's encoding. A NUL would end the text when the file
+// is read again and drop everything after it, so it is refused.
+std::string TModelParser::Bytes(const QJsonValue& Value, const std::string& Path) const {
+  if (!Value.isString()) Fail(Path, "expected a string");
+  const QByteArray Utf8 = Value.toString().toUtf8();
+  const std::string_view Text(Utf8.constData(), static_cast<size_t>(Utf8.size()));
+  if (Text.find('\0') != std::string_view::npos) Fail(Path, "contains a NUL character");
+  const std::optional<std::string> Encoded = FromUtf8(Text, FEncoding);
+  if (!Encoded) Fail(Path, std::string("cannot be represented in ") + EncodingName(FEncoding));
+  return *Encoded;
+}
+
+template <class T>
+void TModelParser::Object(T& Obj, const QJsonValue& Value, const std::string& Path) {
+  if (!Value.isObject()) Fail(Path, "expected an object");
+  const QJsonObject O = Value.toObject();
+  for (auto It = O.begin(); It != O.end(); ++It)
+    Member(Obj, O, It.key(), Path);
+  if constexpr (std::is_same_v<T, TMethodDescriptor>)
+    Array(Obj.Parameters(), O, "parameters", Path);
+}
+
+template <class T>
+void TModelParser::Member(T& Obj, const QJsonObject& O, const QString& Key,
+                          const std::string& Path) {
+  if (Key == QLatin1String("Caption")) return;
+  if (std::is_same_v<T, TMethodDescriptor> && Key == QLatin1String("parameters")) return;
+  const std::string Where = MemberPath(Path, Key);
+  for (const TField<T>& F : FieldsOf<T>()) {
+    if (Key != QLatin1String(F.Name)) continue;
+    if (!F.IsFlag()) return (Obj.*F.SetText)(Bytes(O[Key], Where));
+    if (!O[Key].isBool()) Fail(Where, "expected true or false");
+    return (Obj.*F.SetFlag)(O[Key].toBool());
+  }
+  Fail(Where, "unknown member");
+}
+
+template <class TColl>
+void TModelParser::Array(TColl& Collection, const QJsonObject& O, const char* Key,
+                         const std::string& Path) {
+  if (!O.contains(QLatin1String(Key))) return;
+  const std::string Where = MemberPath(Path, QLatin1String(Key));
+  const QJsonValue Value = O[QLatin1String(Key)];
+  if (!Value.isArray()) Fail(Where, "expected an array");
+  const QJsonArray Elements = Value.toArray();
+  for (qsizetype I = 0; I < Elements.size(); ++I)
+    Object(*Collection.Add(), Elements[I], Where + "[" + std::to_string(I) + "]");
+}
+
+}  // namespace
+
+TModel ParseModel(std::string_view Json) {
+  QJsonParseError Error;
+  const QJsonDocument Document =
+      QJsonDocument::fromJson(QByteArray(Json.data(), static_cast<qsizetype>(Json.size())), &Error);
+  if (Error.error != QJsonParseError::NoError)
+    throw EModelError("malformed JSON at offset " + std::to_string(Error.offset) + ": " +
+                      Error.errorString().toStdString());
+  if (!Document.isObject()) throw EModelError("the top level must be a JSON object");
+  return TModelParser().Run(Document.object());
+}

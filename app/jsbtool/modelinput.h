@@ -1,0 +1,28 @@
+// A component described in the dump command's JSON, read back into a model
+// for the write command.
+#pragma once
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "beans/beanmodel.h"
+
+// What is wrong with the JSON; the message names the member concerned.
+class EModelError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct TModel {
+  std::unique_ptr<TJSBean> Bean;
+  std::string Constructor;  // the editor's text, in the model's encoding
+};
+
+// Parses the JSON text. Members absent are empty or false; "Caption",
+// "messages" and "valid" are ignored; "encoding" ("UTF-8" unless "Latin-1")
+// decides the bytes every string becomes. Raises EModelError for malformed
+// JSON, unknown members, members of the wrong type and strings that the
+// encoding cannot hold.
+TModel ParseModel(std::string_view Json);

@@ -1,0 +1,34 @@
+// Reading JSB text the way the program opens a file, with the reader's
+// notices collected instead of shown.
+#pragma once
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "beans/jsbreader.h"
+
+struct TReadFile {
+  TJSBReadResult Result;
+  std::vector<std::string> Notices;  // in the order the reader gave them
+};
+
+// Reads the file; EFileError passes through when it cannot be read.
+TReadFile ReadFile(const std::string& FileName);
+// Reads text whose line breaks are already normalised, as if from FileName.
+TReadFile ReadText(std::string Text, const std::string& FileName);
+
+// The node caption the reader gave each item.
+class TCaptions {
+ public:
+  explicit TCaptions(const TJSBReadResult& Read);
+  const std::string& Of(const TJSB_CustomCollectionItem& Item) const;
+
+ private:
+  std::unordered_map<const TJSB_CustomCollectionItem*, std::string> FCaptions;
+};
+
+// A model string as UTF-8, decoded with the file's encoding.
+inline std::string Decoded(const TJSBReadResult& Read, const std::string& Bytes) {
+  return ToUtf8(Bytes, Read.Encoding);
+}

@@ -1,0 +1,74 @@
+#include "jsbtoolrun.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QProcess>
+
+TRun RunTool(const std::vector<std::string>& Args) {
+  QStringList List;
+  for (const std::string& A : Args)
+    List << QString::fromStdString(A);
+  QProcess P;
+  P.start(JSBTOOL_PATH, List);
+  TRun R;
+  if (!P.waitForFinished(20000)) {
+    P.kill();
+    P.waitForFinished();
+    return R;
+  }
+  R.Out = P.readAllStandardOutput().toStdString();
+  R.Err = P.readAllStandardError().toStdString();
+  if (P.exitStatus() == QProcess::NormalExit) R.Status = P.exitCode();
+  return R;
+}
+
+std::string TToolFolder::Path(const std::string& Name) const {
+  return QDir(FDir.path()).filePath(QString::fromStdString(Name)).toStdString();
+}
+
+std::string TToolFolder::Write(const std::string& Name, const std::string& Bytes) const {
+  QFile F(QString::fromStdString(Path(Name)));
+  EXPECT_TRUE(F.open(QIODevice::WriteOnly));
+  F.write(Bytes.data(), static_cast<qint64>(Bytes.size()));
+  return Path(Name);
+}
+
+std::string TToolFolder::Read(const std::string& Name) const {
+  QFile F(QString::fromStdString(Path(Name)));
+  EXPECT_TRUE(F.open(QIODevice::ReadOnly));
+  return F.readAll().toStdString();
+}
+
+bool TToolFolder::Exists(const std::string& Name) const {
+  return QFile::exists(QString::fromStdString(Path(Name)));
+}
+
+std::string CrLf(const std::vector<std::string>& Lines) {
+  std::string Text;
+  for (const std::string& L : Lines)
+    Text += L + "\r\n";
+  return Text;
+}
+
+QJsonObject DumpOf(const std::string& File) {
+  const TRun R = RunTool({"dump", File});
+  EXPECT_EQ(R.Status, 0) << R.Err;
+  QJsonParseError Error;
+  const QJsonDocument Doc = QJsonDocument::fromJson(QByteArray::fromStdString(R.Out), &Error);
+  EXPECT_EQ(Error.error, QJsonParseError::NoError) << R.Out;
+  EXPECT_TRUE(Doc.isObject());
+  return Doc.object();
+}
+
+bool KeysInOrder(const std::string& Json, const std::string& After,
+                 const std::vector<std::string>& Keys) {
+  size_t At = Json.find(After);
+  for (const std::string& Key : Keys) {
+    if (At == std::string::npos) return false;
+    At = Json.find("\"" + Key + "\": ", At);
+  }
+  return At != std::string::npos;
+}

@@ -1,0 +1,36 @@
+#include <gtest/gtest.h>
+
+#include "jsbtoolrun.h"
+
+namespace {
+
+TEST(JsbtoolUsage, HelpGoesToStandardOutput) {
+  for (const char* Flag : {"--help", "-h"}) {
+    const TRun R = RunTool({Flag});
+    EXPECT_EQ(R.Status, 0);
+    EXPECT_EQ(R.Out.rfind("Usage: jsbtool dump FILE\n", 0), 0u) << R.Out;
+    EXPECT_NE(R.Out.find("jsbtool check FILE..."), std::string::npos);
+    EXPECT_EQ(R.Err, "");
+  }
+}
+
+TEST(JsbtoolUsage, BadCommandLinesFailWithAMessage) {
+  const std::pair<std::vector<std::string>, std::string> Cases[] = {
+      {{}, "no command given"},
+      {{"frob"}, "unknown command \"frob\""},
+      {{"dump"}, "dump takes exactly one FILE"},
+      {{"dump", "a", "b"}, "dump takes exactly one FILE"},
+      {{"write", "m.json"}, "write takes MODEL.json and OUT.jsb"},
+      {{"check"}, "check takes at least one FILE"},
+      {{"check", "--quiet", "a.jsb"}, "unknown option \"--quiet\""},
+  };
+  for (const auto& [Args, Problem] : Cases) {
+    const TRun R = RunTool(Args);
+    EXPECT_EQ(R.Status, 2) << Problem;
+    EXPECT_EQ(R.Err.rfind("jsbtool: " + Problem + "\n", 0), 0u) << R.Err;
+    EXPECT_NE(R.Err.find("Usage:"), std::string::npos);
+    EXPECT_EQ(R.Out, "");
+  }
+}
+
+}  // namespace

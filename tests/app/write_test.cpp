@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+
+#include "jsbtoolrun.h"
+
+namespace {
+
+const std::string ClockModel = R"({
+  "bean": {"Name": "demo.widgets.Clock", "Env": "client", "DisplayName": "Clock",
+           "IsJava": true, "Caption": "ignored"},
+  "properties": [
+    {"Name": "interval", "Type": "number", "DisplayName": "Interval", "IsBound": true},
+    {"Name": "label"}],
+  "methods": [
+    {"Name": "start", "Type": "void",
+     "parameters": [{"Name": "delay", "Type": "number", "ValueSet": "0:1000"}]},
+    {"Name": "stop"}],
+  "events": [{"Name": "onTick", "EventModel": "JS", "ListenerType": "TickListener"}],
+  "interfaces": [{"Name": "Runnable"}],
+  "constructor": "function demo_widgets_Clock( params ) {\r\n}",
+  "valid": false, "messages": ["ignored"]
+})";
+
+// The file written from the model reads back to it, and writing the dump of
+// that file again gives the same bytes.
+TEST(JsbtoolWrite, WriteAndDumpRoundTrip) {
+  TToolFolder Dir;
+  TRun R = RunTool({"write", Dir.Write("clock.json", ClockModel), Dir.Path("first.jsb")});
+  ASSERT_EQ(R.Status, 0) << R.Err;
+  const std::string First = Dir.Read("first.jsb");
+  EXPECT_EQ(
+      First.rfind("<JSB>\r\n   <JSB_DESCRIPTOR NAME=\"demo.widgets.Clock\" ENV=\"client\"\r\n", 0),
+      0u);
+  const QJsonObject D = DumpOf(Dir.Path("first.jsb"));
+  EXPECT_TRUE(D["bean"].toObject()["IsJava"].toBool());
+  EXPECT_EQ(D["bean"].toObject()["Caption"].toString(), "demo.widgets.Clock");
+  EXPECT_TRUE(D["properties"][0].toObject()["IsBound"].toBool());
+  EXPECT_EQ(D["methods"][0]["parameters"][0].toObject()["ValueSet"].toString(), "0:1000");
+  EXPECT_EQ(D["methods"][1].toObject()["parameters"].toArray().size(), 0);
+  EXPECT_EQ(D["events"][0].toObject()["ListenerType"].toString(), "TickListener");
+  EXPECT_EQ(D["interfaces"][0].toObject()["Name"].toString(), "Runnable");
+  EXPECT_EQ(D["constructor"].toString(), "function demo_widgets_Clock( params ) {\r\n}");
+
+  const std::string Json = RunTool({"dump", Dir.Path("first.jsb")}).Out;
+  R = RunTool({"write", Dir.Write("dump.json", Json), Dir.Path("second.jsb")});
+  ASSERT_EQ(R.Status, 0) << R.Err;
+  EXPECT_EQ(Dir.Read("second.jsb"), First);
+}
+
+TEST(JsbtoolWrite, ConvertsStringsToTheChosenEncoding) {
+  TToolFolder Dir;
+  const std::string Cafe = R"("bean": {"Name": "caf\u00e9"})";
+  ASSERT_EQ(RunTool({"write", Dir.Write("u.json", "{" + Cafe + "}"), Dir.Path("u.jsb")}).Status, 0);
+  EXPECT_NE(Dir.Read("u.jsb").find("NAME=\"caf\xC3\xA9\""), std::string::npos);
+  const std::string Latin = R"({"encoding": "Latin-1", )" + Cafe + "}";
+  ASSERT_EQ(RunTool({"write", Dir.Write("l.json", Latin), Dir.Path("l.jsb")}).Status, 0);
+  EXPECT_NE(Dir.Read("l.jsb").find("NAME=\"caf\xE9\""), std::string::npos);
+  EXPECT_EQ(DumpOf(Dir.Path("l.jsb"))["bean"].toObject()["Name"].toString(),
+            QString::fromUtf8("caf\u00e9"));
+}
+
+// Each bad model is refused with a message naming the problem, and the
+// file that was there stays as it was.
+TEST(JsbtoolWrite, RefusesBadModelsWithoutWriting) {
+  const std::pair<const char*, const char*> Cases[] = {
+      {R"({"bean": )", "malformed JSON"},
+      {R"([1, 2])", "top level"},
+      {R"({"bean": []})", "bean: expected an object"},
+      {R"({"bean": {"IsJava": "yes"}})", "bean.IsJava: expected true or false"},
+      {R"({"bean": {"Name": 3}})", "bean.Name: expected a string"},
+      {R"({"properties": {}})", "properties: expected an array"},
+      {R"({"methods": [{"parameters": [7]}]})", "methods[0].parameters[0]: expected an object"},
+      {R"({"events": [{"Nmae": "x"}]})", "events[0].Nmae: unknown member"},
+      {R"({"interfaces": [{"parameters": []}]})", "interfaces[0].parameters: unknown member"},
+      {R"({"encoding": "UTF-16"})", "encoding"},
+      {R"({"encoding": "Latin-1", "constructor": "\u20ac"})", "cannot be represented in Latin-1"},
+      {R"({"constructor": "a\u0000b"})", "constructor: contains a NUL"},
+  };
+  TToolFolder Dir;
+  for (const auto& [Json, Problem] : Cases) {
+    const std::string Out = Dir.Write("out.jsb", "old");
+    const TRun R = RunTool({"write", Dir.Write("bad.json", Json), Out});
+    EXPECT_EQ(R.Status, 2) << Json;
+    EXPECT_NE(R.Err.find(Problem), std::string::npos) << Json << "\n" << R.Err;
+    EXPECT_EQ(Dir.Read("out.jsb"), "old") << Json;
+  }
+}
+
+TEST(JsbtoolWrite, FileErrorsAreReportedWithExitStatus2) {
+  TToolFolder Dir;
+  const std::string Model = Dir.Write("m.json", "{}");
+  TRun R = RunTool({"write", Dir.Path("none.json"), Dir.Path("x.jsb")});
+  EXPECT_EQ(R.Status, 2);
+  EXPECT_EQ(R.Err, "Cannot open file " + Dir.Path("none.json") + "\n");
+  EXPECT_FALSE(Dir.Exists("x.jsb"));
+  const std::string Target = Dir.Path("no/such/dir.jsb");
+  R = RunTool({"write", Model, Target});
+  EXPECT_EQ(R.Status, 2);
+  EXPECT_EQ(R.Err, "Cannot create file " + Target + "\n");
+}
+
+}  // namespace
