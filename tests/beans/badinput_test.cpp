@@ -56,8 +56,8 @@ TEST(BadInput, TagSoupDoesNotConfuseThePasses) {
 }
 
 TEST(BadInput, NulEndsTheFile) {
-  const TRead R =
-      Read(std::string("<JSB><JSB_PROPERTY NAME=\"a\">\0<JSB_PROPERTY NAME=\"b\">", 54));
+  const char Raw[] = "<JSB><JSB_PROPERTY NAME=\"a\">\0<JSB_PROPERTY NAME=\"b\">";
+  const TRead R = Read(std::string(Raw, sizeof Raw - 1));
   EXPECT_EQ(R.Result.Bean->Properties().Count(), 1);
 }
 
