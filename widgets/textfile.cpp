@@ -68,12 +68,15 @@ std::string LoadTextFile(const std::string& FileName) {
     Got += N;
   }
   Raw.resize(static_cast<size_t>(Got));
-  // Files whose size is not known up front (pipes, some virtual files).
-  for (char Buffer[65536];;) {
+  // Files whose size is not known up front (pipes, devices). A NUL ends the
+  // text, so reading stops at the first one: an endless device ends too.
+  bool Ended = std::memchr(Raw.data(), '\0', Raw.size()) != nullptr;
+  for (char Buffer[65536]; !Ended;) {
     const qint64 N = File.read(Buffer, sizeof Buffer);
     if (N < 0) throw EFileError(EFileError::TKind::Open, FileName);
     if (N == 0) break;
     Raw.append(Buffer, static_cast<size_t>(N));
+    Ended = std::memchr(Buffer, '\0', static_cast<size_t>(N)) != nullptr;
   }
   return NormaliseLineBreaks(std::move(Raw));
 }

@@ -129,3 +129,8 @@ TEST_F(TextFile, SaveThroughSymlinkKeepsTheLink) {
   EXPECT_TRUE(fs::is_symlink(Path("link.jsb")));
   EXPECT_EQ(ReadRaw("real.jsb"), "new");
 }
+
+TEST(TextFileDevices, EndlessDeviceEndsAtItsFirstNul) {
+  if (!fs::exists("/dev/zero")) GTEST_SKIP() << "no /dev/zero here";
+  EXPECT_EQ(LoadTextFile("/dev/zero"), "");
+}
