@@ -1,0 +1,100 @@
+// jsbbench: read and write throughput and read memory of generated JSB files.
+//
+//   jsbbench [--dir FOLDER] [--runs N]   the 1, 10 and 50 MB measurements
+//   jsbbench --smoke [--dir FOLDER]      a tiny run that checks the read-back
+//   jsbbench --measure-read FILE         internal: the memory child
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "benchsize.h"
+#include "peakmemory.h"
+#include "report.h"
+#include "smoke.h"
+#include "tempdir.h"
+
+namespace {
+
+struct TOptions {
+  bool Smoke = false;
+  std::string Dir;
+  std::string MeasureFile;
+  int Runs = 7;
+};
+
+bool ParseOptions(int Argc, char** Argv, TOptions& O) {
+  for (int I = 1; I < Argc; ++I) {
+    const std::string A = Argv[I];
+    const bool HasValue = I + 1 < Argc;
+    if (A == "--smoke") {
+      O.Smoke = true;
+    } else if (A == "--dir" && HasValue) {
+      O.Dir = Argv[++I];
+    } else if (A == "--runs" && HasValue) {
+      O.Runs = std::atoi(Argv[++I]);
+      if (O.Runs < 1) return false;
+    } else if (A == ReadMemoryOption && HasValue) {
+      O.MeasureFile = Argv[++I];
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+// This program's own path, for starting the memory child.
+std::string SelfPath(const char* Argv0) {
+  char Buffer[PATH_MAX];
+  const ssize_t N = readlink("/proc/self/exe", Buffer, sizeof Buffer - 1);
+  return N > 0 ? std::string(Buffer, static_cast<std::size_t>(N)) : std::string(Argv0);
+}
+
+int RunBenchmark(const TOptions& O, const std::string& Program) {
+  struct TSize {
+    const char* Label;
+    const char* FileName;
+    std::size_t Bytes;
+  };
+  const TSize Sizes[] = {{"1 MB", "bench-1mb.jsb", 1'000'000},
+                         {"10 MB", "bench-10mb.jsb", 10'000'000},
+                         {"50 MB", "bench-50mb.jsb", 50'000'000}};
+  TMemoryProbe Probe(Program);  // first, while this process is small
+  TTempDir Dir(O.Dir);
+  std::printf("jsbbench: %d runs per measurement, files in %s\n", O.Runs, Dir.Path().c_str());
+  std::vector<TSizeResult> Results;
+  for (const TSize& S : Sizes) {
+    std::printf("  %s ...\n", S.Label);
+    std::fflush(stdout);
+    const std::string File = Dir.File(S.FileName);
+    Results.push_back(BenchSize(S.Label, S.Bytes, File, Dir.File(std::string("out-") + S.FileName),
+                                {O.Runs, &Probe}));
+  }
+  std::printf("\n");
+  PrintTable(stdout, Results);
+  PrintScaling(stdout, Results[1], Results[2]);
+  return 0;
+}
+
+}  // namespace
+
+int main(int Argc, char** Argv) {
+  TOptions O;
+  if (!ParseOptions(Argc, Argv, O)) {
+    std::fprintf(stderr, "usage: jsbbench [--smoke] [--dir FOLDER] [--runs N]\n");
+    return 2;
+  }
+  if (!O.MeasureFile.empty()) return RunReadMemoryChild(O.MeasureFile);
+  const std::string Program = SelfPath(Argv[0]);
+  if (O.Smoke) return RunSmoke(Program, O.Dir);
+  try {
+    return RunBenchmark(O, Program);
+  } catch (const std::exception& E) {
+    std::fprintf(stderr, "jsbbench: %s\n", E.what());
+    return 1;
+  }
+}

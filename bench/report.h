@@ -1,0 +1,13 @@
+// The benchmark's result table. MB means 1,000,000 bytes throughout.
+#pragma once
+
+#include <cstdio>
+#include <vector>
+
+#include "benchsize.h"
+
+void PrintTable(std::FILE* Out, const std::vector<TSizeResult>& Results);
+
+// The ratio of the read times of the largest to the second largest size,
+// with the ratio of their sizes for comparison.
+void PrintScaling(std::FILE* Out, const TSizeResult& Smaller, const TSizeResult& Larger);
