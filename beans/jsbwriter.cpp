@@ -103,12 +103,40 @@ void AppendAll(std::string& Out, const TCollectionType& Items, const TLayout<TIt
     AppendTag(Out, *Items.Items(I), L);
 }
 
+// An upper bound of the text one object takes: its values, and for every
+// field its name, quotes and the deepest indent with a line break.
+template <class T>
+size_t SizeOf(const T& Obj) {
+  size_t Size = 48;
+  for (const TField<T>& F : FieldsOf<T>())
+    Size += 48 + (F.IsFlag() ? 0 : (Obj.*F.GetText)().size());
+  return Size;
+}
+
+template <class TCollectionType>
+size_t SizeOfAll(const TCollectionType& Items) {
+  size_t Size = 0;
+  for (int I = 0; I < Items.Count(); ++I)
+    Size += SizeOf(*Items.Items(I));
+  return Size;
+}
+
+size_t SizeOfText(const TJSBean& Bean, std::string_view Constructor) {
+  size_t Size = 256 + Constructor.size() + SizeOf(Bean) + SizeOfAll(Bean.Properties()) +
+                SizeOfAll(Bean.EventSets()) + SizeOfAll(Bean.Interfaces());
+  for (int I = 0; I < Bean.Methods().Count(); ++I) {
+    const TMethodDescriptor& Method = *Bean.Methods().Items(I);
+    Size += 24 + SizeOf(Method) + SizeOfAll(Method.Parameters());
+  }
+  return Size;
+}
+
 }  // namespace
 
 std::string WriteJSBText(const TJSBean& Bean, std::string_view Constructor) {
   const TLayouts& L = Layouts();
   std::string Out;
-  Out.reserve(Constructor.size() + 4096);
+  Out.reserve(SizeOfText(Bean, Constructor));
   Out += "<JSB>\r\n";
   AppendTag(Out, Bean, L.Descriptor);
   AppendAll(Out, Bean.Properties(), L.Property);

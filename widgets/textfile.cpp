@@ -13,43 +13,51 @@ QString NativeName(const std::string& FileName) {
   return QFile::decodeName(QByteArray(FileName.data(), static_cast<qsizetype>(FileName.size())));
 }
 
-// How many bytes normalising the first Length bytes adds.
-size_t GrowthOf(const std::string& Text, size_t Length) {
-  size_t Extra = 0;
-  for (size_t I = 0; I < Length; ++I) {
-    const char C = Text[I];
-    if (C == '\r' && (I + 1 >= Length || Text[I + 1] != '\n')) ++Extra;
-    if (C == '\n' && (I == 0 || Text[I - 1] != '\r')) ++Extra;
+// Where the next CR or LF at or after From lies, or Length.
+size_t NextBreak(const char* Text, size_t From, size_t Length) {
+  const void* Cr = std::memchr(Text + From, '\r', Length - From);
+  const size_t Limit = Cr ? static_cast<size_t>(static_cast<const char*>(Cr) - Text) : Length;
+  const void* Lf = std::memchr(Text + From, '\n', Limit - From);
+  return Lf ? static_cast<size_t>(static_cast<const char*>(Lf) - Text) : Limit;
+}
+
+// True when every break in the first Length bytes already is CR LF.
+bool AllCrLf(const std::string& Text, size_t Length) {
+  for (size_t I = NextBreak(Text.data(), 0, Length); I < Length;
+       I = NextBreak(Text.data(), I + 2, Length)) {
+    if (Text[I] != '\r' || I + 1 >= Length || Text[I + 1] != '\n') return false;
   }
-  if (Length > 0 && Text[Length - 1] != '\r' && Text[Length - 1] != '\n') Extra += 2;
-  return Extra;
+  return true;
+}
+
+bool EndsWithBreak(const std::string& Text, size_t Length) {
+  return Length == 0 || Text[Length - 1] == '\r' || Text[Length - 1] == '\n';
 }
 
 }  // namespace
 
+// Files written by the program are CR LF throughout and lack only a final
+// break, so that case is mended in place; any other copies runs between breaks.
 std::string NormaliseLineBreaks(std::string Text) {
   const void* Nul = std::memchr(Text.data(), '\0', Text.size());
   const size_t Length =
       Nul ? static_cast<size_t>(static_cast<const char*>(Nul) - Text.data()) : Text.size();
-  const size_t Extra = GrowthOf(Text, Length);
-  if (Extra == 0) {
+  if (AllCrLf(Text, Length)) {
     Text.resize(Length);
+    if (!EndsWithBreak(Text, Length)) Text += "\r\n";
     return Text;
   }
   std::string Result;
-  Result.reserve(Length + Extra);
-  for (size_t I = 0; I < Length; ++I) {
-    const char C = Text[I];
-    if (C == '\r') {
-      Result += "\r\n";
-      if (I + 1 < Length && Text[I + 1] == '\n') ++I;
-    } else if (C == '\n') {
-      Result += "\r\n";
-    } else {
-      Result.push_back(C);
-    }
+  Result.reserve(Length + Length / 8 + 2);
+  size_t I = 0;
+  while (I < Length) {
+    const size_t Break = NextBreak(Text.data(), I, Length);
+    Result.append(Text, I, Break - I);
+    if (Break == Length) break;
+    Result += "\r\n";
+    I = Break + ((Text[Break] == '\r' && Break + 1 < Length && Text[Break + 1] == '\n') ? 2 : 1);
   }
-  if (Text[Length - 1] != '\r' && Text[Length - 1] != '\n') Result += "\r\n";
+  if (!EndsWithBreak(Text, Length)) Result += "\r\n";
   return Result;
 }
 
