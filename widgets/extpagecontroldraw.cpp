@@ -67,6 +67,10 @@ QPoint TExtPageControl::DrawTabText(const QRect& RectFg, const QPoint& Offset, b
     T.moveLeft(R.left() + Offset.x() + (R.width() - TextWidth - Offset.x()) / 2);
     T.setWidth(TextWidth);
   }
+  // A caption wider than its room is cut at the room's edges rather than
+  // running over the glyph or the next tab.
+  DC.save();
+  DC.setClipRect(T.adjusted(0, 0, 1, 1), Qt::IntersectClip);
   if (Disabled) {
     const QPen Pen = DC.pen();
     DC.setPen(palette().color(QPalette::Light));
@@ -77,5 +81,6 @@ QPoint TExtPageControl::DrawTabText(const QRect& RectFg, const QPoint& Offset, b
   } else {
     DC.drawText(T, Flags, Text);
   }
+  DC.restore();
   return {T.left() - Offset.x(), T.top() - Offset.y()};
 }
