@@ -1,0 +1,201 @@
+// TLEdit: the syntax-colouring source editor. Text goes in and out as
+// QString with CR LF line breaks; the host colours tokens through
+// OnControlHighlight and pairs braces through OnFindBrace.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+#include "editor/leditdialogs.h"
+#include "editor/tokenizer.h"
+
+class QsciScintilla;
+class TLEditLexer;
+
+enum TSpacing { slNone, slSmall, slMedium, slLarge };
+
+// Word types handed to the events.
+constexpr int kWordTypeWord = 1;
+constexpr int kWordTypeOperator = 0x8000;
+constexpr int kWordTypeString1 = 0x2001;  // literal in the first string delimiter
+constexpr int kWordTypeString2 = 0x6001;  // literal in the second string delimiter
+
+// Brace types answered by OnFindBrace.
+constexpr int kBraceNone = 0;
+constexpr int kBraceOpening = 1;
+constexpr int kBraceClosing = 2;
+
+// Dialog kinds for PlaceDialog. Kind 6 places every dialog without a place of
+// its own; kinds 4 and 5 are accepted but no dialog uses them.
+enum TLEditDialogKind {
+  dkFind = 0,
+  dkReplace = 1,
+  dkGotoLine = 2,
+  dkNotice = 3,
+  dkDefault = 6,
+};
+
+// Bookmark appearance attributes for SetBookmarkStyle. Colours are 0x00BBGGRR.
+enum TBookmarkAttribute { baShape = 0, baForeColor = 1, baBackColor = 2 };
+// Shapes: 0 circle, 1 rounded box, 2 arrow, 3 whole line in the back colour,
+// 4 bookmark ribbon.
+
+// Every line break, whatever its kind, becomes CR LF.
+QString WithCrLf(QString Text);
+
+// The word type and word value the events report for a token.
+int WordTypeOf(const TToken& Token);
+inline int WordValueOf(const TToken& Token) {
+  return Token.Number << 16;
+}
+
+class TLEdit : public QWidget {
+  Q_OBJECT
+
+ public:
+  // WordValue holds an operator's or string delimiter's number in its high 16 bits.
+  using TControlHighlightEvent =
+      std::function<void(TLEdit* Sender, int WordType, int WordValue, const QString& WordStr,
+                         QColor& ForeClr, QColor& BackClr)>;
+  // The handler answers BraceType and puts the partner's number in the high
+  // 16 bits of WordValue.
+  using TFindBraceEvent = std::function<void(TLEdit* Sender, int& WordType, int& WordValue,
+                                             QString& WordStr, int& BraceType)>;
+
+  explicit TLEdit(QWidget* Parent = nullptr);
+  ~TLEdit() override;
+
+  TControlHighlightEvent OnControlHighlight;
+  TFindBraceEvent OnFindBrace;
+
+  // The selection that GetSelection reads and SetSelection applies: lines
+  // from 1, columns (in characters) from 0.
+  int StartLine = 1;
+  int StartPos = 0;
+  int EndLine = 1;
+  int EndPos = 0;
+
+  QString Text() const;
+  void SetText(const QString& Value);
+  bool AutoIndent() const;
+  void SetAutoIndent(bool Value);
+  bool InsertMode() const;
+  void SetInsertMode(bool Value);
+  bool DefaultSelection() const { return DefaultSelection_; }
+  void SetDefaultSelection(bool Value) { DefaultSelection_ = Value; }
+  bool Highlight() const { return Highlight_; }
+  void SetHighlight(bool Value);
+  std::uint8_t TabStopSize() const { return TabStopSize_; }
+  void SetTabStopSize(std::uint8_t Value);
+  std::int16_t UndoDepth() const { return UndoDepth_; }
+  void SetUndoDepth(std::int16_t Value);
+  TSpacing ExtraVertSpacing() const { return Spacing_; }
+  void SetExtraVertSpacing(TSpacing Value);
+  QColor ForeColorSelected() const { return SelFore_; }
+  void SetForeColorSelected(const QColor& Value);
+  QColor BackColorSelected() const { return SelBack_; }
+  void SetBackColorSelected(const QColor& Value);
+  QColor Color() const { return Color_; }
+  void SetColor(const QColor& Value);
+  QFont Font() const { return Font_; }
+  void SetFont(const QFont& Value);
+  QColor FontColor() const { return FontColor_; }
+  void SetFontColor(const QColor& Value);
+  QString Syntax() const { return Syntax_; }
+  void SetSyntax(const QString& Value);
+  bool ReadOnly() const;
+  void SetReadOnly(bool Value);
+  bool Visible() const { return !isHidden(); }
+  void SetVisible(bool Value) { setVisible(Value); }
+
+  void GetSelection();
+  void SetSelection();
+  QString GetSelText() const;
+  void ReplaceSel(const QString& Value);
+  void InsertText(const QString& Value);
+  void AppendText(const QString& Value);
+  int LineCount() const;
+  bool IsModified() const;
+  void SetModified(bool Value);
+  void NewDocument();
+  void Clear();
+  void Undo();
+  void CutToClipboard();
+  void CopyToClipboard();
+  void PasteFromClipboard();
+  void SelectAll();
+
+  void FindDialog();
+  bool FindNext();
+  void ReplaceDialog();
+  void GotoLineDialog();
+  void SetSearchText(const QString& Value);
+  void SetSearchMode(int Mode);
+  int SearchMode() const;
+  void FindMatchingBrace();
+  void SetBookmark();
+  void GotoBookmark();
+  void SetBookmarkStyle(int Attribute, int Value);
+  void PlaceDialog(int Kind, int X, int Y);
+
+  // Asks OnControlHighlight again for every token; call it when the colours
+  // the handler answers have changed.
+  void Rehighlight();
+  // Line (from 1) holding the bookmark, 0 when there is none.
+  int BookmarkLine() const;
+  // Puts other dialogs in place of the built-in modal ones.
+  void SetDialogs(std::unique_ptr<TLEditDialogs> Dialogs);
+  QsciScintilla* Scintilla() const { return Editor_; }
+
+  static constexpr int kLongestSearchText = 125;
+  static constexpr std::int16_t kLargestUndoDepth = INT16_MAX;
+
+ protected:
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
+
+ private:
+  void ApplyDefaults();
+  void ApplyBaseColours();
+  void ColourToken(const TToken& Token, const QByteArray& Bytes, QColor& Fore, QColor& Back);
+  bool Search(const TFindOptions& Options);
+  void ReplaceAll(const TReplaceOptions& Options);
+  void NotFound();
+  std::optional<QPoint> PlaceOf(int Kind) const;
+  int AskBrace(const TToken& Token, std::string_view Text, int& Partner);
+  std::string_view DocumentBytes() const;
+  long CaretPos() const;
+  long PositionOf(int Line, int Column) const;
+  void GotoPos(long Pos);
+  long Send(unsigned int Message, unsigned long WParam = 0, long LParam = 0) const;
+
+  QsciScintilla* Editor_;
+  TLEditLexer* Lexer_;
+  std::unique_ptr<TLEditDialogs> Dialogs_;
+  TTokenizer Tokenizer_{TSyntaxSpec{}};
+  QString Syntax_;
+  bool DefaultSelection_ = true;
+  bool Highlight_ = true;
+  bool ForcedModified_ = false;
+  std::uint8_t TabStopSize_ = 3;
+  std::int16_t UndoDepth_ = 909;
+  TSpacing Spacing_ = slMedium;
+  QColor SelFore_;
+  QColor SelBack_;
+  QColor Color_;
+  QColor FontColor_;
+  QFont Font_;
+  TFindOptions Search_;
+  QString SearchPrefill_;
+  TReplaceOptions Replace_;
+  int BookmarkHandle_ = -1;
+  std::array<std::optional<QPoint>, 7> Places_;
+};

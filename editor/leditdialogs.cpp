@@ -1,0 +1,117 @@
+#include "editor/leditdialogs.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSpinBox>
+
+namespace {
+
+void PlaceAt(QWidget* Dialog, QWidget* Parent, std::optional<QPoint> Place) {
+  if (!Place || !Parent) return;
+  Dialog->adjustSize();
+  const QPoint Centre = Parent->window()->mapToGlobal(*Place);
+  Dialog->move(Centre - QPoint(Dialog->width() / 2, Dialog->height() / 2));
+}
+
+// A dialog with a form and OK / Cancel buttons.
+class TFormDialog : public QDialog {
+ public:
+  TFormDialog(QWidget* Parent, const QString& Title) : QDialog(Parent), Form_(new QFormLayout) {
+    setWindowTitle(Title);
+    auto* Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* Layout = new QVBoxLayout(this);
+    Layout->addLayout(Form_);
+    Layout->addWidget(Buttons);
+  }
+
+  QLineEdit* AddLine(const QString& Label, const QString& Value) {
+    auto* Field = new QLineEdit(Value);
+    Form_->addRow(Label, Field);
+    return Field;
+  }
+
+  void AddRow(const QString& Label, QWidget* Field) { Form_->addRow(Label, Field); }
+
+  QCheckBox* AddCheck(const QString& Label, bool Value) {
+    auto* Box = new QCheckBox(Label);
+    Box->setChecked(Value);
+    Form_->addRow(Box);
+    return Box;
+  }
+
+  bool Run(QWidget* Parent, std::optional<QPoint> Place) {
+    PlaceAt(this, Parent, Place);
+    return exec() == QDialog::Accepted;
+  }
+
+ private:
+  QFormLayout* Form_;
+};
+
+// The search fields shared by the find and the replace dialog.
+struct TSearchFields {
+  QLineEdit* Text;
+  QCheckBox* MatchCase;
+  QCheckBox* WholeWords;
+  QCheckBox* Backward;
+  QCheckBox* FromTop;
+
+  TSearchFields(TFormDialog& Dialog, const TFindOptions& Options)
+      : Text(Dialog.AddLine(QStringLiteral("&Text to find:"), Options.Text)),
+        MatchCase(Dialog.AddCheck(QStringLiteral("&Case sensitive"), Options.MatchCase)),
+        WholeWords(Dialog.AddCheck(QStringLiteral("&Whole words only"), Options.WholeWords)),
+        Backward(Dialog.AddCheck(QStringLiteral("Search &backward"), Options.Backward)),
+        FromTop(Dialog.AddCheck(QStringLiteral("From the &top"), Options.FromTop)) {}
+
+  TFindOptions Read() const {
+    return {Text->text(), MatchCase->isChecked(), WholeWords->isChecked(), Backward->isChecked(),
+            FromTop->isChecked()};
+  }
+};
+
+}  // namespace
+
+bool TLEditModalDialogs::AskFind(QWidget* Parent, std::optional<QPoint> Place,
+                                 TFindOptions& Options) {
+  TFormDialog Dialog(Parent, QStringLiteral("Find"));
+  const TSearchFields Fields(Dialog, Options);
+  if (!Dialog.Run(Parent, Place)) return false;
+  Options = Fields.Read();
+  return true;
+}
+
+bool TLEditModalDialogs::AskReplace(QWidget* Parent, std::optional<QPoint> Place,
+                                    TReplaceOptions& Options) {
+  TFormDialog Dialog(Parent, QStringLiteral("Replace"));
+  const TSearchFields Fields(Dialog, Options.Find);
+  QLineEdit* Replacement = Dialog.AddLine(QStringLiteral("&Replace with:"), Options.Replacement);
+  QCheckBox* All = Dialog.AddCheck(QStringLiteral("Replace &all"), Options.All);
+  if (!Dialog.Run(Parent, Place)) return false;
+  Options = {Fields.Read(), Replacement->text(), All->isChecked()};
+  return true;
+}
+
+bool TLEditModalDialogs::AskLine(QWidget* Parent, std::optional<QPoint> Place, int LineCount,
+                                 int& Line) {
+  TFormDialog Dialog(Parent, QStringLiteral("Go to Line"));
+  auto* Number = new QSpinBox;
+  Number->setRange(1, qMax(1, LineCount));
+  Number->setValue(Line);
+  Dialog.AddRow(QStringLiteral("&Line number:"), Number);
+  if (!Dialog.Run(Parent, Place)) return false;
+  Line = Number->value();
+  return true;
+}
+
+void TLEditModalDialogs::Notify(QWidget* Parent, std::optional<QPoint> Place, const QString& Text) {
+  QMessageBox Box(QMessageBox::Information, QStringLiteral("Information"), Text, QMessageBox::Ok,
+                  Parent);
+  PlaceAt(&Box, Parent, Place);
+  Box.exec();
+}
