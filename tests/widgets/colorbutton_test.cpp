@@ -49,7 +49,6 @@ class ColorButtonTest : public QObject {
  private slots:
   void DerivedColours_data();
   void DerivedColours();
-  void CreatedWithDefaults();
   void ClampsBevelAndSpacing();
   void MousePressSwapsBorderColours();
   void LoweredBevelLooksRaisedWhilePressed();
@@ -79,19 +78,6 @@ void ColorButtonTest::DerivedColours() {
   QFETCH(QColor, Dark);
   QCOMPARE(LightenColor(Face).rgb(), Light.rgb());
   QCOMPARE(DarkenColor(Face).rgb(), Dark.rgb());
-}
-
-void ColorButtonTest::CreatedWithDefaults() {
-  TColorButton Button;
-  QCOMPARE(Button.size(), QSize(75, 25));
-  QCOMPARE(Button.Alignment(), B::alMiddleCenter);
-  QCOMPARE(Button.BevelStyle(), B::bbRaised);
-  QCOMPARE(Button.BevelSize(), 2);
-  QCOMPARE(Button.Spacing(), 2);
-  QVERIFY(Button.Style() == (B::TButtonStyles{B::bsCenter, B::bsShowFocus, B::bsShowKey}));
-  QCOMPARE(Button.Color(), Button.palette().color(QPalette::Button));
-  QCOMPARE(Button.State(), B::bsUp);
-  QCOMPARE(Button.focusPolicy(), Qt::StrongFocus);
 }
 
 void ColorButtonTest::ClampsBevelAndSpacing() {
