@@ -46,7 +46,7 @@ class TLEditLexer : public QsciLexerCustom {
   void DefineStyle(int Style, const QColor& Fore, const QColor& Back);
   long Send(unsigned int Message, unsigned long WParam = 0, long LParam = 0) const;
 
-  TTokenizer Tokenizer_{TSyntaxSpec{}};
+  TTokenizer Tokenizer_{TSyntaxList{}};
   TColourFunc Colours_;
   bool Highlight_ = true;
   QColor Fore_ = Qt::black;

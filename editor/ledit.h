@@ -180,7 +180,7 @@ class TLEdit : public QWidget {
   QsciScintilla* Editor_;
   TLEditLexer* Lexer_;
   std::unique_ptr<TLEditDialogs> Dialogs_;
-  TTokenizer Tokenizer_{TSyntaxSpec{}};
+  TTokenizer Tokenizer_{TSyntaxList{}};
   QString Syntax_;
   bool DefaultSelection_ = true;
   bool Highlight_ = true;

@@ -44,12 +44,12 @@ TLineState TTokenizer::TokenizeLine(std::string_view Line, TLineState State, std
     std::size_t Length = 0;
     if (IsSpace(Line[Pos])) {
       ++Pos;
-    } else if (Spec_.HasBlockComments() && MatchesAt(Line, Pos, Spec_.BlockOpen)) {
+    } else if (List_.HasBlockComments() && MatchesAt(Line, Pos, List_.BlockOpen)) {
       bool Closed = false;
-      Pos = BlockCommentEnd(Line, Pos + Spec_.BlockOpen.size(), Closed);
+      Pos = BlockCommentEnd(Line, Pos + List_.BlockOpen.size(), Closed);
       Tokens.push_back({TTokenKind::Comment, Base + Start, Pos - Start, 0});
       if (!Closed) return TLineState::InBlockComment;
-    } else if (MatchesAt(Line, Pos, Spec_.LineComment)) {
+    } else if (MatchesAt(Line, Pos, List_.LineComment)) {
       Pos = End;
       Tokens.push_back({TTokenKind::Comment, Base + Start, Pos - Start, 0});
     } else if (const int Delimiter = MatchString(Line, Pos)) {
@@ -82,14 +82,14 @@ std::vector<TToken> TTokenizer::TokenizeText(std::string_view Text) const {
 // comment stays open (Closed false).
 std::size_t TTokenizer::BlockCommentEnd(std::string_view Line, std::size_t From,
                                         bool& Closed) const {
-  const std::size_t Found = Line.find(Spec_.BlockClose, From);
+  const std::size_t Found = Line.find(List_.BlockClose, From);
   Closed = Found != std::string_view::npos;
-  return Closed ? Found + Spec_.BlockClose.size() : Line.size();
+  return Closed ? Found + List_.BlockClose.size() : Line.size();
 }
 
 // Position just after the closing delimiter, or the end of the line's text.
 std::size_t TTokenizer::StringEnd(std::string_view Line, std::size_t From, int Delimiter) const {
-  const TStringDelimiter& D = Spec_.Strings[Delimiter - 1];
+  const TStringDelimiter& D = List_.Strings[Delimiter - 1];
   const char Close = D.Delimiter[0];
   const std::size_t End = ContentEnd(Line);
   for (std::size_t Pos = From; Pos < End; ++Pos) {
@@ -118,8 +118,8 @@ std::size_t TTokenizer::WordEnd(std::string_view Line, std::size_t From) const {
 int TTokenizer::MatchOperator(std::string_view Line, std::size_t Pos, std::size_t& Length) const {
   int Best = 0;
   Length = 0;
-  for (std::size_t I = 0; I < Spec_.Operators.size(); ++I) {
-    const std::string& Op = Spec_.Operators[I];
+  for (std::size_t I = 0; I < List_.Operators.size(); ++I) {
+    const std::string& Op = List_.Operators[I];
     if (Op.size() > Length && MatchesAt(Line, Pos, Op)) {
       Best = static_cast<int>(I) + 1;
       Length = Op.size();
@@ -131,14 +131,14 @@ int TTokenizer::MatchOperator(std::string_view Line, std::size_t Pos, std::size_
 // Number (1 or 2) of the string delimiter at Pos, 0 when none.
 int TTokenizer::MatchString(std::string_view Line, std::size_t Pos) const {
   for (int I = 0; I < 2; ++I) {
-    if (MatchesAt(Line, Pos, Spec_.Strings[I].Delimiter)) return I + 1;
+    if (MatchesAt(Line, Pos, List_.Strings[I].Delimiter)) return I + 1;
   }
   return 0;
 }
 
 bool TTokenizer::StartsToken(std::string_view Line, std::size_t Pos) const {
   std::size_t Length = 0;
-  return (Spec_.HasBlockComments() && MatchesAt(Line, Pos, Spec_.BlockOpen)) ||
-         MatchesAt(Line, Pos, Spec_.LineComment) || MatchString(Line, Pos) != 0 ||
+  return (List_.HasBlockComments() && MatchesAt(Line, Pos, List_.BlockOpen)) ||
+         MatchesAt(Line, Pos, List_.LineComment) || MatchString(Line, Pos) != 0 ||
          MatchOperator(Line, Pos, Length) != 0;
 }

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "editor/syntaxspec.h"
+#include "editor/syntaxlist.h"
 
 enum class TTokenKind { Word, Operator, String, Comment };
 
@@ -24,7 +24,7 @@ enum class TLineState { Normal = 0, InBlockComment = 1 };
 
 class TTokenizer {
  public:
-  explicit TTokenizer(TSyntaxSpec Spec) : Spec_(std::move(Spec)) {}
+  explicit TTokenizer(TSyntaxList List) : List_(std::move(List)) {}
 
   // Tokenizes one line (its line break, if any, included) that begins in
   // State; appends the tokens, with Start offset by Base, and returns the
@@ -43,7 +43,7 @@ class TTokenizer {
   int MatchString(std::string_view Line, std::size_t Pos) const;
   bool StartsToken(std::string_view Line, std::size_t Pos) const;
 
-  TSyntaxSpec Spec_;
+  TSyntaxList List_;
 };
 
 // Byte length of the line starting at Pos, its line break (LF, CR or CR LF) included.

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "editor/syntaxspec.h"
+#include "editor/syntaxlist.h"
 #include "editor/tokenizer.h"
 
 namespace {
@@ -30,32 +30,32 @@ class TSyntaxTest : public QObject {
 
  private slots:
   void ReadsTheJavaScriptList() {
-    const TSyntaxSpec Spec = ParseSyntax(kJavaScript);
-    QCOMPARE(Spec.Strings[0].Delimiter, "\"");
-    QCOMPARE(Spec.Strings[0].Escape, "\\");
-    QCOMPARE(Spec.Strings[1].Delimiter, "'");
-    QCOMPARE(Spec.LineComment, "//");
-    QCOMPARE(Spec.BlockOpen, "/*");
-    QCOMPARE(Spec.BlockClose, "*/");
+    const TSyntaxList List = ParseSyntax(kJavaScript);
+    QCOMPARE(List.Strings[0].Delimiter, "\"");
+    QCOMPARE(List.Strings[0].Escape, "\\");
+    QCOMPARE(List.Strings[1].Delimiter, "'");
+    QCOMPARE(List.LineComment, "//");
+    QCOMPARE(List.BlockOpen, "/*");
+    QCOMPARE(List.BlockClose, "*/");
     const std::vector<std::string> Expected = {"+",  "-",  "/", "\\", ";", ":", "=",  "(",
                                                ")",  "[",  "]", ".",  "{", "}", "++", "--",
                                                "&&", "||", "!", "!=", "<", ">", ">=", "<="};
-    QCOMPARE(Spec.Operators, Expected);
+    QCOMPARE(List.Operators, Expected);
   }
 
   void ReadsTheHtmlList() {
-    const TSyntaxSpec Spec = ParseSyntax(kHtml);
-    QVERIFY(Spec.Strings[0].Delimiter.empty() && Spec.Strings[1].Delimiter.empty());
-    QVERIFY(Spec.LineComment.empty());
-    QCOMPARE(Spec.BlockOpen, ">");
-    QCOMPARE(Spec.BlockClose, "<");
-    QVERIFY(Spec.Operators.empty());
+    const TSyntaxList List = ParseSyntax(kHtml);
+    QVERIFY(List.Strings[0].Delimiter.empty() && List.Strings[1].Delimiter.empty());
+    QVERIFY(List.LineComment.empty());
+    QCOMPARE(List.BlockOpen, ">");
+    QCOMPARE(List.BlockClose, "<");
+    QVERIFY(List.Operators.empty());
   }
 
   void StopsAtAMalformedItem() {
     QCOMPARE(ParseSyntax("1\"0x1;").Strings[0].Delimiter, "\"");
     QVERIFY(ParseSyntax("1\"0x1;").LineComment.empty());
-    const TSyntaxSpec Overrun = ParseSyntax("000001+5abc");
+    const TSyntaxList Overrun = ParseSyntax("000001+5abc");
     QCOMPARE(Overrun.Operators, std::vector<std::string>{"+"});
     std::string Long = "00000";
     while (Long.size() < 300)

@@ -11,7 +11,7 @@ struct TStringDelimiter {
   std::string Escape;     // empty when the delimiter has no escape character
 };
 
-struct TSyntaxSpec {
+struct TSyntaxList {
   TStringDelimiter Strings[2];
   std::string LineComment;
   std::string BlockOpen;
@@ -30,4 +30,4 @@ constexpr std::size_t kMaxSyntaxLength = 255;
 // then the operators. A length of 0 leaves an item absent. Reading stops at
 // the first character that is not a length digit or at a length that runs past
 // the end; what was read before that stays.
-TSyntaxSpec ParseSyntax(const std::string& Syntax);
+TSyntaxList ParseSyntax(const std::string& Syntax);

@@ -1,4 +1,4 @@
-#include "editor/syntaxspec.h"
+#include "editor/syntaxlist.h"
 
 #include <utility>
 
@@ -35,19 +35,19 @@ TStringDelimiter MakeDelimiter(const std::string& Item) {
 
 }  // namespace
 
-TSyntaxSpec ParseSyntax(const std::string& Syntax) {
-  TSyntaxSpec Spec;
+TSyntaxList ParseSyntax(const std::string& Syntax) {
+  TSyntaxList List;
   TItemReader Reader(Syntax.substr(0, kMaxSyntaxLength));
   std::string Item;
-  for (TStringDelimiter& Delimiter : Spec.Strings) {
-    if (!Reader.Next(Item)) return Spec;
+  for (TStringDelimiter& Delimiter : List.Strings) {
+    if (!Reader.Next(Item)) return List;
     Delimiter = MakeDelimiter(Item);
   }
-  for (std::string* Marker : {&Spec.LineComment, &Spec.BlockOpen, &Spec.BlockClose}) {
-    if (!Reader.Next(Item)) return Spec;
+  for (std::string* Marker : {&List.LineComment, &List.BlockOpen, &List.BlockClose}) {
+    if (!Reader.Next(Item)) return List;
     *Marker = Item;
   }
   while (Reader.Next(Item))
-    Spec.Operators.push_back(Item);  // an empty one keeps its number
-  return Spec;
+    List.Operators.push_back(Item);  // an empty one keeps its number
+  return List;
 }
