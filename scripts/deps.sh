@@ -9,7 +9,7 @@ packages=(
   libqscintilla2-qt6-dev
   libgtest-dev googletest libgmock-dev
   libbenchmark-dev
-  xvfb xauth xdotool x11-apps
+  xvfb xauth xdotool x11-apps imagemagick fonts-liberation
 )
 
 missing=()

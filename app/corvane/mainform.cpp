@@ -1,0 +1,194 @@
+#include "app/corvane/mainform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/corvane/resources.h"
+#include "app/corvane/uitext.h"
+#include "editor/ledit.h"
+#include "editor/settingsstore.h"
+#include "widgets/extpagecontrol.h"
+#include "widgets/filedrag.h"
+#include "widgets/hetreeview.h"
+
+QString ProgramDir;
+QPointer<TMainForm> MainForm;
+
+const char* const TMainForm::FileFilter =
+    "JavaScript BeanInfo Files (*.jsb)|*.jsb|All Files (*.*)|*.*";
+
+namespace {
+
+constexpr int DesignedDpi = 96;
+
+int ScreenDpi(const QWidget* Window) {
+  const QScreen* Screen = Window->screen() ? Window->screen() : QGuiApplication::primaryScreen();
+  return Screen ? qRound(Screen->logicalDotsPerInch()) : DesignedDpi;
+}
+
+}  // namespace
+
+TMainForm::TMainForm(const QStringList& Arguments, QWidget* Parent)
+    : QMainWindow(Parent), ilInfoView(16, 16), FArguments(Arguments) {
+  LoadCorvaneResources();
+  MainForm = this;
+  setObjectName("MainForm");
+  CreateWindow();
+}
+
+TMainForm::~TMainForm() = default;
+
+// The window as designed, then the creation steps in their order.
+void TMainForm::CreateWindow() {
+  setWindowTitle(QApplication::applicationName());
+  resize(706, 573);
+  // The layout was designed for a small, narrow sans-serif window font.
+  QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "Arial", "Helvetica"});
+  QFont WindowFont("MS Sans Serif");
+  WindowFont.setPointSize(8);
+  setFont(WindowFont);
+  BuildMenus();
+  BuildCoolBar();
+  BuildPages();
+  sb97 = new QStatusBar(this);
+  sb97->setObjectName("sb97");
+  sb97->setFixedHeight(22);
+  sb97->setSizeGripEnabled(false);
+  setStatusBar(sb97);
+
+  if (ScreenDpi(this) != DesignedDpi) PageControl->SetTabWidth(130);
+  LEdit1->PlaceDialog(0, width() / 2, height() / 2);
+  LEdit1->PlaceDialog(6, width() / 2, height() / 2);
+  CurrentFile.clear();
+  ConstructorSelectPending = false;
+  ReadGeneralSettings();
+  ilInfoView.LoadFromStrip(":/corvane/INFOVIEWIMAGES.png", QColor(128, 128, 0));
+  OpenDialogInitialDir = QDir::currentPath();
+  SaveDialogInitialDir = OpenDialogInitialDir;
+  LEdit1->SetModified(false);
+  EnableDescriptorCommands(false);
+  ShowAttributePage("Blank");
+  FileDrag1 = new TFileDrag(this);
+  FileDrag1->SetEnableDrop(true);
+}
+
+// The help file and the program folder, from the machine-wide settings.
+void TMainForm::ReadGeneralSettings() {
+  const QString Help = ReadSetting(srLocalMachine, GeneralSettingsKey, "HelpFile", "");
+  if (!Help.isEmpty()) HelpFile = Help;
+  AttributesLive = true;
+  ProgramDir = ReadSetting(srLocalMachine, GeneralSettingsKey, "ProgramDir", "");
+  if (!ProgramDir.isEmpty() && !QDir::setCurrent(ProgramDir)) QDir::setCurrent(QDir::rootPath());
+}
+
+void TMainForm::showEvent(QShowEvent* Event) {
+  QMainWindow::showEvent(Event);
+  if (FShown) return;
+  FShown = true;
+  const QString FileName = FArguments.join(' ');
+  if (!FArguments.isEmpty()) {
+    LEdit1->setVisible(true);
+    LoadFile(FileName);
+  }
+  if (!tvLiveBooksImages) tvLiveBooksImages = &ilInfoView;
+}
+
+void TMainForm::closeEvent(QCloseEvent* Event) {
+  if (CloseDocument())
+    Event->accept();
+  else
+    Event->ignore();
+}
+
+void TMainForm::SetCurrentFile(const QString& Name) {
+  CurrentFile = Name;
+  const QString Title = QApplication::applicationName();
+  setWindowTitle(Name.isEmpty() ? Title
+                                : QString("%1 - %2").arg(Title, QFileInfo(Name).fileName()));
+}
+
+void TMainForm::EnableDescriptorCommands(bool Enabled) {
+  for (const char* Name :
+       {"sbNewProperty", "sbNewEvent", "sbNewMethod", "sbNewParameter", "sbNewInterface"})
+    if (QToolButton* B = Button(Name)) B->setEnabled(Enabled);
+  for (const char* Name :
+       {"miProperty", "miEvent", "miMethod", "miParameter", "miInterface", "pmiProperty",
+        "pmiEvent", "pmiMethod", "pmiParameter", "pmiInterface", "pmiDelete", "pmiRename"})
+    if (QAction* A = Action(Name)) A->setEnabled(Enabled);
+}
+
+void TMainForm::StatusBar1Click() {
+  QAction* Item = Action("StatusBar1");
+  sb97->setVisible(Item->isChecked());
+}
+
+void TMainForm::SpeedButton6Click() {
+  LEdit1->CutToClipboard();
+}
+
+void TMainForm::FileExit() {
+  close();
+}
+
+// Shows the items of the active page's view and hides the other view's,
+// visiting the menus and their direct entries only.
+void TMainForm::ApplyViewMarks(bool ComponentView) {
+  const int Shown = ComponentView ? vmComponentView : vmSourceView;
+  const int Hidden = ComponentView ? vmSourceView : vmComponentView;
+  const auto Apply = [&](QAction* A) {
+    const int Tag = A->property("tag").toInt();
+    if (Tag == Shown) A->setVisible(true);
+    if (Tag == Hidden) A->setVisible(false);
+  };
+  for (QAction* MenuItem : menuBar()->actions()) {
+    Apply(MenuItem);
+    if (QMenu* Menu = MenuItem->menu())
+      for (QAction* Entry : Menu->actions())
+        Apply(Entry);
+  }
+  tbStandard->setVisible(ComponentView);
+  ToolBar1->setVisible(!ComponentView);
+}
+
+void TMainForm::PageControlChange() {
+  const bool ComponentView = PageControl->ActivePage() == tsComponentView;
+  ApplyViewMarks(ComponentView);
+  if (!ComponentView && ConstructorSelectPending) SelectConstructorPlaceholder();
+}
+
+// The placeholder comment on the sixth line of the constructor template.
+void TMainForm::SelectConstructorPlaceholder() {
+  LEdit1->StartLine = 6;
+  LEdit1->StartPos = 2;
+  LEdit1->EndLine = 6;
+  LEdit1->EndPos = 40;
+  LEdit1->SetSelection();
+  ConstructorSelectPending = false;
+}
+
+QAction* TMainForm::Action(const QString& Name) const {
+  return findChild<QAction*>(Name);
+}
+
+QToolButton* TMainForm::Button(const QString& Name) const {
+  return findChild<QToolButton*>(Name);
+}
+
+void TMainForm::ShowAttributePage(const QString& Name) {
+  if (QWidget* Page = nbAttributes->findChild<QWidget*>(Name)) nbAttributes->setCurrentWidget(Page);
+}
+
+QString TMainForm::CurrentAttributePage() const {
+  return nbAttributes->currentWidget() ? nbAttributes->currentWidget()->objectName() : QString();
+}

@@ -1,0 +1,120 @@
+// The main window: its layout, the document state it keeps, and what it does
+// when it is created, shown, switched between its pages and asked to close.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <string>
+
+#include "app/corvane/imagelist.h"
+
+class QAction;
+class QMenu;
+class QStackedWidget;
+class QStatusBar;
+class QToolBar;
+class QToolButton;
+class QTreeWidget;
+class QWidget;
+class TExtPageControl;
+class TFileDrag;
+class THETreeView;
+class TLEdit;
+class TODPanel;
+
+// The program directory from the general settings; empty when absent.
+extern QString ProgramDir;
+
+// View marks that menu items carry in their "tag" property.
+enum TViewMark { vmNone = 0, vmComponentView = 5, vmSourceView = 6 };
+
+class TMainForm : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Arguments are the command-line parameters after the program name.
+  explicit TMainForm(const QStringList& Arguments = {}, QWidget* Parent = nullptr);
+  ~TMainForm() override;
+
+  // Document state.
+  QString CurrentFile;
+  bool AttributesLive = false;
+  bool ConstructorSelectPending = false;
+  QString HelpFile;
+
+  void SetCurrentFile(const QString& Name);
+  void EnableDescriptorCommands(bool Enabled);
+  // Opens a JSB file; every way of opening one comes here.
+  virtual void LoadFile(const QString& FileName);
+  // Closes the document; false when the user cancelled or it failed.
+  virtual bool CloseDocument();
+
+  // Handlers named after their controls.
+  void StatusBar1Click();
+  void miSmallButtonsClick();
+  void miLargeButtonsClick();
+  void SpeedButton6Click();
+  void FileExit();
+  void PageControlChange();
+
+  // The widgets other parts of the program work with.
+  TExtPageControl* PageControl = nullptr;
+  QWidget* tsComponentView = nullptr;
+  QWidget* tsConstructorView = nullptr;
+  QWidget* TabSheet9 = nullptr;
+  THETreeView* tvBeanTree = nullptr;
+  THETreeView* tvLiveBooks = nullptr;
+  QStackedWidget* nbAttributes = nullptr;
+  TLEdit* LEdit1 = nullptr;
+  QStatusBar* sb97 = nullptr;
+  QWidget* CoolBar = nullptr;
+  QToolBar* tbStandard = nullptr;
+  QToolBar* ToolBar1 = nullptr;
+  TFileDrag* FileDrag1 = nullptr;
+  TImageList ilInfoView;
+  // The reference tree's image list; given when the window is first shown.
+  const TImageList* tvLiveBooksImages = nullptr;
+
+  // The initial folder of the open and save dialogs, and their filter.
+  QString OpenDialogInitialDir, SaveDialogInitialDir;
+  static const char* const FileFilter;
+
+  // A menu item, tool button or page by its object name; nullptr if none.
+  QAction* Action(const QString& Name) const;
+  QToolButton* Button(const QString& Name) const;
+  // Shows the attribute page with this name ("Blank", "Descriptor", ...).
+  void ShowAttributePage(const QString& Name);
+  QString CurrentAttributePage() const;
+
+ protected:
+  void showEvent(QShowEvent* Event) override;
+  void closeEvent(QCloseEvent* Event) override;
+
+ private:
+  void CreateWindow();
+  void ReadGeneralSettings();
+  void BuildMenus();
+  QMenu* BuildFileMenu();
+  QMenu* BuildEditMenu();
+  QMenu* BuildViewMenu();
+  QMenu* BuildSearchMenu();
+  QMenu* BuildHelpMenu();
+  void BuildCoolBar();
+  QToolButton* AddButton(QToolBar* Bar, const QString& Name, const QString& Caption,
+                         const QString& Hint, const QString& Glyph);
+  void BuildPages();
+  QWidget* BuildComponentView();
+  QWidget* BuildConstructorView();
+  QWidget* BuildHelpView();
+  QWidget* BuildAttributeNotebook();
+  void ApplyViewMarks(bool ComponentView);
+  void SelectConstructorPlaceholder();
+
+  QStringList FArguments;
+  bool FShown = false;
+};
+
+extern QPointer<TMainForm> MainForm;

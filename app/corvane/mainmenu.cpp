@@ -1,0 +1,147 @@
+// The main window's menu bar, as designed. Items carry their view mark in the
+// "tag" property; the page switch shows and hides them by it.
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/corvane/mainform.h"
+
+namespace {
+
+QAction* Item(QMenu* Menu, const char* Name, const QString& Caption, int Tag = vmNone,
+              const QKeySequence& Shortcut = {}, const QString& Hint = {}) {
+  QAction* A = Menu->addAction(Caption);
+  A->setObjectName(Name);
+  A->setProperty("tag", Tag);
+  A->setShortcut(Shortcut);
+  A->setStatusTip(Hint);
+  A->setToolTip(Hint.isEmpty() ? QString(Caption).remove('&') : Hint);
+  return A;
+}
+
+QAction* Separator(QMenu* Menu, const char* Name = "", int Tag = vmNone) {
+  QAction* A = Menu->addSeparator();
+  A->setObjectName(Name);
+  A->setProperty("tag", Tag);
+  return A;
+}
+
+QMenu* SubMenu(QWidget* Parent, const char* Name, const QString& Caption, int Tag = vmNone) {
+  auto* Menu = new QMenu(Caption, Parent);
+  Menu->setObjectName(Name);
+  Menu->menuAction()->setObjectName(Name);
+  Menu->menuAction()->setProperty("tag", Tag);
+  return Menu;
+}
+
+}  // namespace
+
+void TMainForm::BuildMenus() {
+  QMenuBar* Bar = menuBar();
+  Bar->setObjectName("MainMenu");
+  Bar->addMenu(BuildFileMenu());
+  Bar->addMenu(BuildEditMenu());
+  Bar->addMenu(BuildViewMenu());
+  Bar->addMenu(BuildSearchMenu());
+  QMenu* Insert = SubMenu(this, "miInsert", "&Insert", vmSourceView);
+  Bar->addMenu(Insert);
+  QMenu* Tools = SubMenu(this, "Tools1", "&Tools");
+  Item(Tools, "JARPackager1", "&JAR Packager")->setEnabled(false);
+  Bar->addMenu(Tools);
+  Bar->addMenu(BuildHelpMenu());
+  Insert->menuAction()->setVisible(false);
+  Tools->menuAction()->setVisible(false);
+}
+
+QMenu* TMainForm::BuildFileMenu() {
+  QMenu* File = SubMenu(this, "miFile", "&File");
+  QMenu* New = SubMenu(File, "miNew", "&New");
+  Item(New, "Component1", "&Component");
+  Separator(New, "N4", vmComponentView);
+  Item(New, "miProperty", "&Property", vmComponentView);
+  Item(New, "miEvent", "&Event", vmComponentView);
+  Item(New, "miMethod", "&Method", vmComponentView);
+  Item(New, "miParameter", "Pa&rameter", vmComponentView);
+  Item(New, "miInterface", "&Interface", vmComponentView);
+  File->addMenu(New);
+  Item(File, "Open2", "&Open...");
+  Item(File, "miSave", "&Save...");
+  Item(File, "miSaveAs", "Save &As...");
+  Separator(File);
+  Item(File, "Close1", "&Close");
+  Item(File, "miPrint", "&Print...")->setVisible(false);
+  Item(File, "miPrinterSetup", "P&rinter Setup")->setVisible(false);
+  Separator(File);
+  connect(Item(File, "MenuItem17", "&Exit", vmNone, {}, "Exit this application"),
+          &QAction::triggered, this, &TMainForm::FileExit);
+  return File;
+}
+
+QMenu* TMainForm::BuildEditMenu() {
+  QMenu* Edit = SubMenu(this, "miEdit", "&Edit");
+  Item(Edit, "miUndo", "&Undo", vmSourceView, QKeySequence(Qt::CTRL | Qt::Key_Z),
+       "Undo the last action");
+  Separator(Edit, "N1", vmSourceView);
+  connect(Item(Edit, "Cut2", "Cu&t", vmSourceView, QKeySequence(Qt::CTRL | Qt::Key_X),
+               "Delete selected item"),
+          &QAction::triggered, this, &TMainForm::SpeedButton6Click);
+  Item(Edit, "Copy2", "&Copy", vmSourceView, QKeySequence(Qt::CTRL | Qt::Key_C),
+       "Copy selected item to clipboard");
+  Item(Edit, "Paste2", "&Paste", vmSourceView, QKeySequence(Qt::CTRL | Qt::Key_V),
+       "Paste contents of clipboard");
+  Separator(Edit, "N2", vmSourceView);
+  Item(Edit, "miSelectAll", "Se&lect All", vmSourceView);
+  Separator(Edit, "N3", vmSourceView);
+  Item(Edit, "miDelete", "&Delete", vmComponentView, QKeySequence(Qt::CTRL | Qt::Key_Delete));
+  Item(Edit, "Rename1", "&Rename", vmComponentView, QKeySequence(Qt::Key_F2));
+  Separator(Edit, "N5", vmComponentView);
+  Item(Edit, "Options1", "P&references...");
+  for (QAction* A : Edit->actions())
+    if (A->property("tag").toInt() == vmSourceView) A->setVisible(false);
+  return Edit;
+}
+
+QMenu* TMainForm::BuildViewMenu() {
+  QMenu* View = SubMenu(this, "MenuItem18", "&View");
+  Item(View, "ComponentView2", "Component View")->setVisible(false);
+  Item(View, "ConstructorView1", "Constructor View")->setVisible(false);
+  QMenu* Toolbar = SubMenu(View, "Toolbar2", "&Toolbar");
+  QAction* Large = Item(Toolbar, "miLargeButtons", "&Large buttons");
+  Large->setCheckable(true);
+  Large->setChecked(true);
+  connect(Large, &QAction::triggered, this, &TMainForm::miLargeButtonsClick);
+  QAction* Small = Item(Toolbar, "miSmallButtons", "&Small buttons");
+  Small->setCheckable(true);
+  connect(Small, &QAction::triggered, this, &TMainForm::miSmallButtonsClick);
+  View->addMenu(Toolbar)->setVisible(false);
+  QAction* Status = Item(View, "StatusBar1", "&Status Bar");
+  Status->setCheckable(true);
+  Status->setChecked(true);
+  connect(Status, &QAction::triggered, this, &TMainForm::StatusBar1Click);
+  Item(View, "Refresh1", "&Refresh")->setVisible(false);
+  return View;
+}
+
+QMenu* TMainForm::BuildSearchMenu() {
+  QMenu* Search = SubMenu(this, "miSearch", "&Search", vmSourceView);
+  Item(Search, "Find1", "&Find...");
+  Item(Search, "FindNext1", "Find Ne&xt", vmNone, QKeySequence(Qt::Key_F3));
+  Item(Search, "Replace1", "&Replace");
+  Item(Search, "FindMatchingBrace1", "Find Matching &Brace", vmNone, QKeySequence(Qt::Key_F4));
+  Item(Search, "SetBookmark1", "&Set Bookmark");
+  Item(Search, "FindBookmark1", "F&ind Bookmark");
+  Item(Search, "GoToLineNumber1", "&Goto Line...");
+  Search->menuAction()->setVisible(false);
+  return Search;
+}
+
+QMenu* TMainForm::BuildHelpMenu() {
+  QMenu* Help = SubMenu(this, "MenuItem40", "&Help");
+  Item(Help, "HelpContents1", "Help &Contents", vmNone, QKeySequence(Qt::Key_F1),
+       "Display the help contents screen");
+  Item(Help, "WebResources1", "&Web Resources...");
+  Separator(Help);
+  Item(Help, "About1", "&About Corvane...", vmNone, {}, "Show program information");
+  return Help;
+}

@@ -1,0 +1,93 @@
+// The cool bar at the top of the main window: band 0 with the standard
+// buttons for the Component View, band 1 with the Source View's buttons.
+#include <QAction>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/corvane/mainform.h"
+
+namespace {
+
+constexpr int CoolBarHeight = 50;
+
+QToolBar* Band(QWidget* Parent, const char* Name) {
+  auto* Bar = new QToolBar(Parent);
+  Bar->setObjectName(Name);
+  Bar->setMovable(false);
+  Bar->setFloatable(false);
+  Bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  Bar->setIconSize(QSize(24, 24));
+  return Bar;
+}
+
+}  // namespace
+
+QToolButton* TMainForm::AddButton(QToolBar* Bar, const QString& Name, const QString& Caption,
+                                  const QString& Hint, const QString& Glyph) {
+  auto* Button = new QToolButton(Bar);
+  Button->setObjectName(Name);
+  Button->setText(Caption);
+  Button->setToolTip(Hint);
+  Button->setStatusTip(Hint);
+  Button->setIcon(QIcon(":/corvane/" + Glyph + ".png"));
+  Button->setAutoRaise(true);
+  Button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  Button->setFixedSize(58, 40);
+  Bar->addWidget(Button);
+  return Button;
+}
+
+void TMainForm::BuildCoolBar() {
+  CoolBar = new QWidget(this);
+  CoolBar->setObjectName("CoolBar");
+  CoolBar->setFixedHeight(CoolBarHeight);
+  auto* Layout = new QVBoxLayout(CoolBar);
+  Layout->setContentsMargins(0, 0, 0, 0);
+  tbStandard = Band(CoolBar, "tbStandard");
+  AddButton(tbStandard, "SpeedButton2", "New", "New file", "new");
+  AddButton(tbStandard, "sbFileOpen", "Open", "Open file", "open");
+  AddButton(tbStandard, "sbFileSave", "Save", "Save file", "save");
+  tbStandard->addSeparator();
+  AddButton(tbStandard, "sbNewProperty", "Property", "Add new property", "property");
+  AddButton(tbStandard, "sbNewEvent", "Event", "Add new event", "event");
+  AddButton(tbStandard, "sbNewMethod", "Method", "Add new method", "method");
+  AddButton(tbStandard, "sbNewParameter", "Parameter", "Add new parameter to method", "parameter");
+  AddButton(tbStandard, "sbNewInterface", "Interface", "Add new interface", "interface");
+  ToolBar1 = Band(CoolBar, "ToolBar1");
+  AddButton(ToolBar1, "SpeedButton3", "New", "New file", "new");
+  AddButton(ToolBar1, "SpeedButton4", "Open", "Open file", "open");
+  AddButton(ToolBar1, "SpeedButton5", "Save", "Save file", "save");
+  ToolBar1->addSeparator();
+  connect(AddButton(ToolBar1, "SpeedButton6", "Cut", "Cut", "cut"), &QToolButton::clicked, this,
+          &TMainForm::SpeedButton6Click);
+  AddButton(ToolBar1, "SpeedButton7", "Copy", "Copy", "copy");
+  AddButton(ToolBar1, "SpeedButton8", "Paste", "Paste", "paste");
+  ToolBar1->addSeparator();
+  AddButton(ToolBar1, "SpeedButton9", "Find", "Find", "find");
+  Layout->addWidget(tbStandard);
+  Layout->addWidget(ToolBar1);
+  ToolBar1->setVisible(false);
+}
+
+namespace {
+
+void SizeButtons(QToolBar* Bar, int Width, int Height, bool Captions) {
+  for (QToolButton* B : Bar->findChildren<QToolButton*>()) {
+    if (B->objectName().isEmpty()) continue;  // the bar's own extension button
+    B->setFixedSize(Width, Height);
+    B->setToolButtonStyle(Captions ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
+  }
+}
+
+}  // namespace
+
+void TMainForm::miSmallButtonsClick() {
+  SizeButtons(tbStandard, 23, 23, false);
+}
+
+void TMainForm::miLargeButtonsClick() {
+  SizeButtons(tbStandard, 50, 40, true);
+}

@@ -1,0 +1,23 @@
+// The message boxes through which the model's notices and questions reach
+// the user, and the seam that lets tests answer them.
+#pragma once
+
+#include <QMessageBox>
+#include <functional>
+
+#include "widgets/messages.h"
+
+class QWidget;
+
+class TMessageBoxHandler : public TMessageHandler {
+ public:
+  explicit TMessageBoxHandler(QWidget* Owner = nullptr) : FOwner(Owner) {}
+  void Info(const std::string& Msg) override;
+  short Confirm(const std::string& Msg) override;
+
+  // The box about to be shown; tests use it to answer without a person.
+  static inline std::function<void(QMessageBox&)> OnShow;
+
+ private:
+  QWidget* FOwner;
+};

@@ -1,0 +1,221 @@
+// The main window as it starts, switches pages and follows its document.
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+
+#include "app/corvane/mainform.h"
+#include "app/corvane/splashform.h"
+#include "editor/ledit.h"
+#include "editor/settingsstore.h"
+#include "widgets/extpagecontrol.h"
+#include "widgets/hetreeview.h"
+
+namespace {
+
+// Remembers what the window was asked to open instead of opening it.
+class TRecordingForm : public TMainForm {
+ public:
+  using TMainForm::TMainForm;
+  QStringList Opened;
+  void LoadFile(const QString& FileName) override { Opened << FileName; }
+};
+
+const char* const AddButtons[] = {"sbNewProperty", "sbNewEvent", "sbNewMethod", "sbNewParameter",
+                                  "sbNewInterface"};
+
+}  // namespace
+
+class MainFormTest : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir Store;
+  QString StartDir;
+
+ private slots:
+  void initTestCase() {
+    QApplication::setApplicationName("Corvane");
+    for (auto Format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+      QSettings::setPath(Format, QSettings::UserScope, Store.path() + "/user");
+      QSettings::setPath(Format, QSettings::SystemScope, Store.path() + "/system");
+    }
+    StartDir = QDir::currentPath();
+  }
+
+  void cleanup() {
+    QSettings(QSettings::NativeFormat, QSettings::SystemScope, "Brantwick Software", "Corvane")
+        .clear();
+    QDir::setCurrent(StartDir);
+  }
+
+  void startsOnTheComponentView() {
+    TRecordingForm Form;
+    Form.show();
+    QCOMPARE(Form.windowTitle(), QString("Corvane"));
+    QCOMPARE(Form.PageControl->ActivePage(), Form.tsComponentView);
+    QCOMPARE(Form.CurrentAttributePage(), QString("Blank"));
+    QCOMPARE(Form.tvBeanTree->topLevelItemCount(), 0);
+    QVERIFY(Form.LEdit1->isHidden());
+    for (const char* Name : AddButtons)
+      QVERIFY2(!Form.Button(Name)->isEnabled(), Name);
+    QVERIFY(Form.Opened.isEmpty());
+    QVERIFY(Form.CurrentFile.isEmpty());
+    QVERIFY(Form.AttributesLive);
+    QVERIFY(!Form.ConstructorSelectPending);
+    QVERIFY(!Form.PageControl->isTabVisible(2));  // the Help View cannot be reached
+    QCOMPARE(Form.ilInfoView.Count(), 41);
+    QCOMPARE(Form.tvLiveBooksImages, &Form.ilInfoView);
+    QVERIFY(Form.tbStandard->isVisible());
+    QVERIFY(!Form.ToolBar1->isVisible());
+  }
+
+  void joinsTheParametersIntoOneFileName() {
+    TRecordingForm Form({"C:\\My", "Files\\a.jsb"});
+    Form.show();
+    QCOMPARE(Form.Opened, QStringList{"C:\\My Files\\a.jsb"});
+    QVERIFY(!Form.LEdit1->isHidden());  // shown, on the page that is not active yet
+    Form.hide();
+    Form.show();  // only the first showing opens it
+    QCOMPARE(Form.Opened.size(), 1);
+  }
+
+  void pageSwitchShowsEachViewsMenusAndBand() {
+    TRecordingForm Form;
+    Form.show();
+    const auto Visible = [&](const char* Name) { return Form.Action(Name)->isVisible(); };
+    Form.PageControl->SetActivePage(Form.tsConstructorView);
+    for (const char* Name :
+         {"miSearch", "miInsert", "miUndo", "Cut2", "Copy2", "Paste2", "miSelectAll"})
+      QVERIFY2(Visible(Name), Name);
+    QVERIFY(!Visible("miDelete"));
+    QVERIFY(!Visible("Rename1"));
+    QVERIFY(Visible("miProperty"));  // below File > New, which is not visited
+    QVERIFY(!Form.tbStandard->isVisible());
+    QVERIFY(Form.ToolBar1->isVisible());
+    Form.PageControl->SetActivePage(Form.tsComponentView);
+    for (const char* Name : {"miSearch", "miInsert", "miUndo", "Cut2", "miSelectAll"})
+      QVERIFY2(!Visible(Name), Name);
+    QVERIFY(Visible("miDelete"));
+    QVERIFY(Visible("Rename1"));
+    QVERIFY(Visible("miProperty"));
+    QVERIFY(Form.tbStandard->isVisible());
+    QVERIFY(!Visible("Tools1"));  // not switched by either view
+  }
+
+  void firstSwitchSelectsThePlaceholderOnce() {
+    TRecordingForm Form;
+    Form.show();
+    QString Text;
+    for (int Line = 1; Line <= 8; ++Line)
+      Text += Line == 6 ? "\t\t/* Define your constructor here */\r\n" : "\tline\r\n";
+    Form.LEdit1->SetText(Text);
+    Form.ConstructorSelectPending = true;
+    Form.PageControl->SetActivePage(Form.tsConstructorView);
+    QVERIFY(!Form.ConstructorSelectPending);
+    Form.LEdit1->GetSelection();
+    QCOMPARE(Form.LEdit1->StartLine, 6);
+    QCOMPARE(Form.LEdit1->StartPos, 2);
+    QCOMPARE(Form.LEdit1->EndLine, 6);
+    QCOMPARE(Form.LEdit1->EndPos, 36);  // the line is shorter than position 40
+    Form.LEdit1->StartLine = Form.LEdit1->EndLine = 1;
+    Form.LEdit1->StartPos = Form.LEdit1->EndPos = 0;
+    Form.LEdit1->SetSelection();
+    Form.PageControl->SetActivePage(Form.tsComponentView);
+    Form.PageControl->SetActivePage(Form.tsConstructorView);
+    Form.LEdit1->GetSelection();
+    QCOMPARE(Form.LEdit1->StartLine, 1);
+    QCOMPARE(Form.LEdit1->EndPos, 0);
+  }
+
+  void captionFollowsTheCurrentFile() {
+    TRecordingForm Form;
+    Form.SetCurrentFile("untitled");
+    QCOMPARE(Form.windowTitle(), QString("Corvane - untitled"));
+    Form.SetCurrentFile("/home/ann/components/clock.jsb");
+    QCOMPARE(Form.windowTitle(), QString("Corvane - clock.jsb"));
+    QCOMPARE(Form.CurrentFile, QString("/home/ann/components/clock.jsb"));
+    Form.SetCurrentFile("");
+    QCOMPARE(Form.windowTitle(), QString("Corvane"));
+  }
+
+  void descriptorCommandsLeaveEditDeleteAndRenameAlone() {
+    TRecordingForm Form;
+    Form.EnableDescriptorCommands(true);
+    for (const char* Name : AddButtons)
+      QVERIFY2(Form.Button(Name)->isEnabled(), Name);
+    for (const char* Name : {"miProperty", "miEvent", "miMethod", "miParameter", "miInterface"})
+      QVERIFY2(Form.Action(Name)->isEnabled(), Name);
+    Form.EnableDescriptorCommands(false);
+    QVERIFY(!Form.Action("miInterface")->isEnabled());
+    QVERIFY(Form.Action("miDelete")->isEnabled());
+    QVERIFY(Form.Action("Rename1")->isEnabled());
+  }
+
+  void statusBarAndButtonSizes() {
+    TRecordingForm Form;
+    Form.show();
+    QAction* Status = Form.Action("StatusBar1");
+    Status->trigger();
+    QVERIFY(!Status->isChecked());
+    QVERIFY(!Form.sb97->isVisible());
+    Status->trigger();
+    QVERIFY(Form.sb97->isVisible());
+    QToolButton* New = Form.Button("SpeedButton2");
+    QCOMPARE(New->size(), QSize(58, 40));
+    Form.miSmallButtonsClick();
+    QCOMPARE(New->size(), QSize(23, 23));
+    QCOMPARE(New->toolButtonStyle(), Qt::ToolButtonIconOnly);
+    Form.miLargeButtonsClick();
+    QCOMPARE(New->size(), QSize(50, 40));
+    QCOMPARE(New->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+    QVERIFY(Form.Action("miLargeButtons")->isChecked());  // marks are not changed
+  }
+
+  void menusAsDesigned() {
+    TRecordingForm Form;
+    QStringList Menus;
+    for (QAction* A : Form.menuBar()->actions())
+      Menus << A->objectName() + ":" + A->text();
+    QCOMPARE(Menus,
+             (QStringList{"miFile:&File", "miEdit:&Edit", "MenuItem18:&View", "miSearch:&Search",
+                          "miInsert:&Insert", "Tools1:&Tools", "MenuItem40:&Help"}));
+    QCOMPARE(Form.Action("miDelete")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    QCOMPARE(Form.Action("Rename1")->shortcut(), QKeySequence(Qt::Key_F2));
+    QCOMPARE(Form.Action("MenuItem17")->statusTip(), QString("Exit this application"));
+    QVERIFY(!Form.Action("JARPackager1")->isEnabled());
+    QVERIFY(!Form.Action("miPrint")->isVisible());
+    QCOMPARE(Form.Button("sbNewParameter")->toolTip(), QString("Add new parameter to method"));
+  }
+
+  void generalSettingsSetTheProgramFolder() {
+    QTemporaryDir Folder;
+    WriteSetting(srLocalMachine, GeneralSettingsKey, "ProgramDir", Folder.path());
+    WriteSetting(srLocalMachine, GeneralSettingsKey, "HelpFile", "corvane.hlp");
+    {
+      TRecordingForm Form;
+      QCOMPARE(QDir::currentPath(), QDir(Folder.path()).canonicalPath());
+      QCOMPARE(ProgramDir, Folder.path());
+      QCOMPARE(Form.HelpFile, QString("corvane.hlp"));
+      QCOMPARE(Form.OpenDialogInitialDir, QDir::currentPath());
+    }
+    WriteSetting(srLocalMachine, GeneralSettingsKey, "ProgramDir", Folder.path() + "/missing");
+    TRecordingForm Form;
+    QCOMPARE(QDir::currentPath(), QDir::rootPath());
+  }
+
+  void splashScalesWithTheScreen() {
+    QCOMPARE(TfrmSplash::ScaledSize(96), QSize(360, 276));
+    QCOMPARE(TfrmSplash::ScaledSize(120), QSize(450, 345));
+  }
+};
+
+QTEST_MAIN(MainFormTest)
+#include "mainform_test.moc"
