@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Release in build/ and starts Corvane on FILE.
-# Until the window exists this checks FILE (or the examples) with jsbtool.
+# Installs what is missing, builds Release in build/ and starts Corvane,
+# opening FILE when one is given.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
 build="${CORVANE_BUILD_DIR:-$root/build}"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --parallel "$(nproc 2>/dev/null || echo 2)" --target jsbtool
-if [ $# -gt 0 ]; then
-  exec "$build/app/jsbtool/jsbtool" check "$@"
+cmake --build "$build" --parallel "$(nproc 2>/dev/null || echo 2)" --target corvane jsbtool
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ "$(uname)" = Linux ]; then
+  cat >&2 <<MSG
+No display to show the window on. Start it under a virtual one:
+  xvfb-run -a $build/app/corvane/corvane $*
+or take a picture of it with scripts/screenshot.sh OUT.png [FILE].
+MSG
+  exit 1
 fi
-exec "$build/app/jsbtool/jsbtool" check "$root"/examples/*.jsb
+exec "$build/app/corvane/corvane" "$@"

@@ -4,9 +4,11 @@
 #include "app/corvane/mainform.h"
 #include "app/corvane/messageboxes.h"
 #include "app/corvane/splashform.h"
+#include "widgets/extpagecontrolversion.h"
 
 int main(int argc, char** argv) {
   QApplication App(argc, argv);
+  CheckCommonControlsVersion();
   auto* Splash = new TfrmSplash;
   Splash->show();
   Splash->repaint();
