@@ -1,25 +1,152 @@
-// Opening and closing documents.
+// The file commands: New, Open, Save, Save As, Close, the save prompt, and
+// opening dropped files and the file named on the command line.
+#include <QDir>
+#include <QFileInfo>
 #include <QString>
 
+#include "app/corvane/filedialogs.h"
 #include "app/corvane/mainform.h"
+#include "app/corvane/messageboxes.h"
 #include "app/corvane/uitext.h"
-#include "beans/jsbreader.h"
+#include "beans/beanfactory.h"
 #include "editor/ledit.h"
+#include "widgets/extpagecontrol.h"
+#include "widgets/filedrag.h"
 #include "widgets/fileerror.h"
+#include "widgets/hetreeview.h"
 #include "widgets/messages.h"
+#include "widgets/textutils.h"
+
+namespace {
+
+// A path whose last element has no dot gets the program's extension.
+QString WithExtension(const QString& Path) {
+  return QFileInfo(Path).fileName().contains('.') ? Path : Path + ".jsb";
+}
+
+}  // namespace
+
+bool TMainForm::DocumentChanged() const {
+  const TJSBean* Bean = Factory->Bean();
+  return (Bean && Bean->Modified()) || LEdit1->IsModified();
+}
+
+void TMainForm::MarkSaved(const QString& FileName) {
+  SetCurrentFile(FileName);
+  LEdit1->SetModified(false);
+  if (TJSBean* Bean = Factory->Bean()) Bean->SetModified(false);
+}
 
 void TMainForm::LoadFile(const QString& FileName) {
+  SetCurrentFile(FileName);
   try {
-    const TJSBReadResult Read = ReadJSBFile(FileNameBytes(FileName));
-    SetCurrentFile(Read.Valid ? FileName : QString());
-    LEdit1->setVisible(Read.Valid);
-    LEdit1->SetText(ToQString(Read.Constructor, Read.Encoding));
-    LEdit1->SetModified(false);
+    Factory->LoadFromFile(FileName);
   } catch (const EFileError& Error) {
-    InfoMessage(Error.what());
+    ErrorMessage(ToQString(Error.what()));
+    tvBeanTree->clear();
+    LEdit1->Clear();
+    LEdit1->setVisible(false);
+    ShowAttributePage("Blank");
+    SetCurrentFile(QString());
+    EnableDescriptorCommands(false);
+  }
+  if (TJSBean* Bean = Factory->Bean()) Bean->SetModified(false);
+  LEdit1->SetModified(false);
+}
+
+void TMainForm::miNewClick() {
+  if (!CloseFile()) return;
+  Factory->FreeBean();
+  if (!Factory->NewComponent()) return;
+  PageControl->SetActivePage(tsComponentView);
+  tvBeanTree->setFocus();
+  LEdit1->setVisible(true);
+  if (QTreeWidgetItem* First = tvBeanTree->topLevelItem(0)) tvBeanTree->setCurrentItem(First);
+  SetCurrentFile("untitled");
+  Factory->Bean()->SetModified(true);
+}
+
+void TMainForm::Open2Click() {
+  OpenDialogInitialDir = QDir::currentPath();
+  const std::optional<QString> Path = TFileDialogs::Open(this, OpenDialogInitialDir);
+  if (Path && CloseFile()) {
+    Factory->FreeBean();
+    LEdit1->setVisible(true);
+    PageControl->SetActivePage(tsComponentView);
+    tvBeanTree->setFocus();
+    LoadFile(*Path);
   }
 }
 
-bool TMainForm::CloseDocument() {
+bool TMainForm::FileSave() {
+  if (CurrentFile.isEmpty()) return true;
+  if (CurrentFile == "untitled") return FileSaveAs();
+  return WriteDocument(CurrentFile);
+}
+
+// With no document open there is nothing to save: the editor's text is gone.
+bool TMainForm::FileSaveAs() {
+  if (CurrentFile.isEmpty()) return false;
+  SaveDialogInitialDir = QDir::currentPath();
+  const std::optional<QString> Chosen = TFileDialogs::Save(this, SaveDialogInitialDir);
+  if (!Chosen) return false;
+  const QString Path = WithExtension(*Chosen);
+  if (QFileInfo::exists(Path) && ConfirmMessage(("OK to overwrite " + Path).toStdString()) != mrYes)
+    return false;
+  return WriteDocument(Path);
+}
+
+// Writes the document; a failure is shown and changes nothing else.
+bool TMainForm::WriteDocument(const QString& Path) {
+  try {
+    Factory->SaveToFile(Path);
+  } catch (const EFileError& Error) {
+    ErrorMessage(ToQString(Error.what()));
+    return false;
+  }
+  MarkSaved(Path);
   return true;
+}
+
+// False when the command that asked is to be abandoned: Cancel, and also a
+// Yes whose save was cancelled or failed, since going on would lose the
+// changes the user asked to keep.
+bool TMainForm::CheckFileSave() {
+  if (CurrentFile.isEmpty() || !DocumentChanged()) return true;
+  switch (ConfirmMessage(("Save changes to " + windowTitle() + "?").toStdString())) {
+    case mrYes:
+      return FileSave();
+    case mrNo:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool TMainForm::CloseFile() {
+  if (!CheckFileSave()) return false;
+  tvBeanTree->clear();
+  LEdit1->Clear();
+  LEdit1->setVisible(false);
+  ShowAttributePage("Blank");
+  SetCurrentFile(QString());
+  EnableDescriptorCommands(false);
+  return true;
+}
+
+bool TMainForm::CloseDocument() {
+  return CloseFile();
+}
+
+// Every dropped JSB file opens in turn. Unsaved changes are offered for
+// saving once, before the first one replaces them; Cancel drops nothing.
+void TMainForm::FileDrag1Drop() {
+  bool Asked = false;
+  for (size_t I = 0; I < FileDrag1->NameWithPath().size(); ++I) {
+    if (UpperCaseAscii(FileDrag1->Extension()[I]) != "JSB") continue;
+    if (!Asked && !CheckFileSave()) return;
+    Asked = true;
+    LEdit1->setVisible(true);
+    LoadFile(FileNameText(FileDrag1->NameWithPath()[I]));
+  }
 }

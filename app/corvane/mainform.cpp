@@ -14,8 +14,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/corvane/attributepages.h"
 #include "app/corvane/resources.h"
 #include "app/corvane/uitext.h"
+#include "beans/beanfactory.h"
 #include "editor/ledit.h"
 #include "editor/settingsstore.h"
 #include "widgets/extpagecontrol.h"
@@ -77,10 +79,30 @@ void TMainForm::CreateWindow() {
   OpenDialogInitialDir = QDir::currentPath();
   SaveDialogInitialDir = OpenDialogInitialDir;
   LEdit1->SetModified(false);
+  Factory = std::make_unique<TBeanFactory>(this);
+  AttributePages = std::make_unique<TAttributePages>(*this);
+  Factory->View = AttributePages.get();
+  BuildTreeCommands();
+  BindFileCommands();
   EnableDescriptorCommands(false);
   ShowAttributePage("Blank");
   FileDrag1 = new TFileDrag(this);
   FileDrag1->SetEnableDrop(true);
+  connect(FileDrag1, &TFileDrag::OnDrop, this, &TMainForm::FileDrag1Drop);
+}
+
+void TMainForm::BindFileCommands() {
+  for (const char* Name : {"SpeedButton2", "SpeedButton3"})
+    connect(Button(Name), &QToolButton::clicked, this, &TMainForm::miNewClick);
+  for (const char* Name : {"sbFileOpen", "SpeedButton4"})
+    connect(Button(Name), &QToolButton::clicked, this, &TMainForm::Open2Click);
+  for (const char* Name : {"sbFileSave", "SpeedButton5"})
+    connect(Button(Name), &QToolButton::clicked, this, &TMainForm::FileSave);
+  connect(Action("Component1"), &QAction::triggered, this, &TMainForm::miNewClick);
+  connect(Action("Open2"), &QAction::triggered, this, &TMainForm::Open2Click);
+  connect(Action("miSave"), &QAction::triggered, this, &TMainForm::FileSave);
+  connect(Action("miSaveAs"), &QAction::triggered, this, &TMainForm::FileSaveAs);
+  connect(Action("Close1"), &QAction::triggered, this, &TMainForm::CloseFile);
 }
 
 // The help file and the program folder, from the machine-wide settings.

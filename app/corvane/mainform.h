@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/corvane/imagelist.h"
+#include "beans/jsbreader.h"
 
 class QAction;
 class QMenu;
@@ -24,6 +25,9 @@ class TFileDrag;
 class THETreeView;
 class TLEdit;
 class TODPanel;
+class TBeanFactory;
+class TTreeNode;
+class TAttributePages;
 
 // The program directory from the general settings; empty when absent.
 extern QString ProgramDir;
@@ -52,6 +56,27 @@ class TMainForm : public QMainWindow {
   // Closes the document; false when the user cancelled or it failed.
   virtual bool CloseDocument();
 
+  // File commands. Those answering false were abandoned: cancelled by the
+  // user, or a save failed.
+  void miNewClick();
+  void Open2Click();
+  bool FileSave();
+  bool FileSaveAs();
+  bool CloseFile();
+  bool CheckFileSave();
+  void FileDrag1Drop();
+  // The document counts as changed when the component or the editor is.
+  bool DocumentChanged() const;
+
+  // The component tree.
+  void tvBeanTreeChange();
+  void tvBeanTreeEdited(TTreeNode* Node, const QString& Text);
+  static int tvBeanTreeCompare(TTreeNode* A, TTreeNode* B);
+  void SortBeanTree();
+  void pmiDeleteClick();
+  void pmiRenameClick();
+  void AddDescriptorCommand(TDescriptorKind Kind);
+
   // Handlers named after their controls.
   void StatusBar1Click();
   void miSmallButtonsClick();
@@ -74,6 +99,9 @@ class TMainForm : public QMainWindow {
   QToolBar* tbStandard = nullptr;
   QToolBar* ToolBar1 = nullptr;
   TFileDrag* FileDrag1 = nullptr;
+  QMenu* pmBeanTree = nullptr;
+  std::unique_ptr<TBeanFactory> Factory;
+  std::unique_ptr<TAttributePages> AttributePages;
   TImageList ilInfoView;
   // The reference tree's image list; given when the window is first shown.
   const TImageList* tvLiveBooksImages = nullptr;
@@ -111,6 +139,11 @@ class TMainForm : public QMainWindow {
   QWidget* BuildHelpView();
   QWidget* BuildAttributeNotebook();
   void ApplyViewMarks(bool ComponentView);
+  void BuildTreeCommands();
+  void BuildTreeMenu();
+  void BindFileCommands();
+  bool WriteDocument(const QString& Path);
+  void MarkSaved(const QString& FileName);
   void SelectConstructorPlaceholder();
 
   QStringList FArguments;

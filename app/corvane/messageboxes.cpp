@@ -13,6 +13,12 @@ int Run(QMessageBox& Box) {
 
 }  // namespace
 
+void ErrorMessage(const QString& Msg) {
+  QMessageBox Box(QMessageBox::Critical, "Corvane", Msg, QMessageBox::NoButton);
+  Box.addButton("OK", QMessageBox::AcceptRole);
+  Run(Box);
+}
+
 void TMessageBoxHandler::Info(const std::string& Msg) {
   QMessageBox Box(QMessageBox::Information, "Information", ToQString(Msg), QMessageBox::NoButton,
                   FOwner);

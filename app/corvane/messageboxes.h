@@ -9,6 +9,10 @@
 
 class QWidget;
 
+// A failure, in the application's error box: the program's title, an error
+// icon and one OK button.
+void ErrorMessage(const QString& Msg);
+
 class TMessageBoxHandler : public TMessageHandler {
  public:
   explicit TMessageBoxHandler(QWidget* Owner = nullptr) : FOwner(Owner) {}

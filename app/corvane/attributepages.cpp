@@ -1,0 +1,341 @@
+#include "app/corvane/attributepages.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/corvane/mainform.h"
+#include "app/corvane/treenode.h"
+#include "beans/beanfactory.h"
+#include "beans/beanfields.h"
+#include "widgets/hetreeview.h"
+
+const QStringList TAttributePages::EnvList = {"client", "server", "both", "either"};
+const QStringList TAttributePages::TypeList = {"java.lang.String",
+                                               "java.lang.Boolean",
+                                               "java.lang.Number",
+                                               "java.lang.Void",
+                                               "boolean",
+                                               "number",
+                                               "string",
+                                               "object",
+                                               "void"};
+const QStringList TAttributePages::PropTypeList = {"JS", "JS-expr", "AWT11", "TagAttribute"};
+const QStringList TAttributePages::EventModelList = {"JS", "AWT11", "HTML"};
+
+// One field of a page: its widget, label, kind, the tab and group it sits
+// in, and the attribute it edits.
+struct TAttributePages::TBinding {
+  enum TKind { Entry, Combo, Check };
+  const char* Widget;
+  const char* Label;
+  TKind Kind;
+  const char* Attribute;
+  int Tab = 0;
+  const char* Group = nullptr;
+  const QStringList* List = nullptr;
+};
+
+namespace {
+
+using B = TAttributePages::TBinding;
+
+B EntryField(const char* Widget, const char* Label, const char* Attribute, int Tab = 0,
+             const char* Group = nullptr) {
+  return {Widget, Label, B::Entry, Attribute, Tab, Group};
+}
+B ComboField(const char* Widget, const char* Label, const char* Attribute,
+             const QStringList& List) {
+  return {Widget, Label, B::Combo, Attribute, 0, nullptr, &List};
+}
+B CheckField(const char* Widget, const char* Label, const char* Attribute, int Tab = 0) {
+  return {Widget, Label, B::Check, Attribute, Tab, "Flags"};
+}
+
+QWidget* MakeField(const B& Binding, QWidget* Parent) {
+  QWidget* Made = nullptr;
+  switch (Binding.Kind) {
+    case B::Entry:
+      Made = new QLineEdit(Parent);
+      break;
+    case B::Combo: {
+      auto* Box = new QComboBox(Parent);
+      Box->setEditable(true);
+      Box->setInsertPolicy(QComboBox::NoInsert);
+      Box->addItems(*Binding.List);
+      Box->setEditText(QString());
+      Made = Box;
+      break;
+    }
+    case B::Check:
+      Made = new QCheckBox(Binding.Label, Parent);
+      break;
+  }
+  Made->setObjectName(Binding.Widget);
+  return Made;
+}
+
+// Lays one tab out: a row per field, label at the left, groups in boxes.
+void LayOut(QWidget* Tab, const std::vector<std::pair<const B*, QWidget*>>& Fields) {
+  auto* Column = new QVBoxLayout(Tab);
+  QFormLayout* Rows = new QFormLayout;
+  Column->addLayout(Rows);
+  const char* Group = nullptr;
+  for (const auto& [Binding, Widget] : Fields) {
+    if (Binding->Group != Group) {
+      Group = Binding->Group;
+      if (Group) {
+        auto* Box = new QGroupBox(Group, Tab);
+        Rows = new QFormLayout(Box);
+        Column->addWidget(Box);
+      } else {
+        Rows = new QFormLayout;
+        Column->addLayout(Rows);
+      }
+    }
+    if (Binding->Kind == B::Check)
+      Rows->addRow(Widget);
+    else
+      Rows->addRow(Binding->Label, Widget);
+  }
+  Column->addStretch(1);
+}
+
+}  // namespace
+
+TAttributePages::TAttributePages(TMainForm& Form) : QObject(&Form), FForm(Form) {
+  const auto& E = EnvList;
+  const auto& T = TypeList;
+  BuildPage<TJSBean>(
+      "Descriptor", {"Descriptor"},
+      {EntryField("fldDescriptorName", "Name:", "NAME"),
+       EntryField("fldDescriptorDisplayName", "Display name:", "DISPLAYNAME"),
+       EntryField("fldDescriptorShortDescription", "Short description:", "SHORTDESCRIPTION"),
+       EntryField("fldDescriptorCustomizer", "Customizer:", "CUSTOMIZER"),
+       ComboField("fldDescriptorEnv", "Environment:", "ENV", E),
+       CheckField("chkDescriptorIsHidden", "Hide at runtime", "ISHIDDEN"),
+       CheckField("chkDescriptorIsJava", "Affiliate with Java classes", "ISJAVA")});
+  BuildPage<TPropertyDescriptor>(
+      "Property", {"Standard", "Additional"},
+      {EntryField("fldPropertyName", "Name:", "NAME"),
+       EntryField("fldPropertyDisplayName", "Display name:", "DISPLAYNAME"),
+       EntryField("fldPropertyShortDescription", "Short description:", "SHORTDESCRIPTION"),
+       ComboField("fldPropertyType", "Type:", "TYPE", T),
+       ComboField("fldPropertyPropType", "PropType:", "PROPTYPE", PropTypeList),
+       ComboField("fldPropertyEventModel", "Event model:", "EVENTMODEL", EventModelList),
+       ComboField("fldPropertyEnv", "Environment:", "ENV", E),
+       EntryField("fldPropertyValueSet", "Value set:", "VALUESET"),
+       EntryField("fldPropertyPropertyEditor", "Property editor:", "PROPERTYEDITOR"),
+       EntryField("fldPropertyReadMethod", "Read method:", "READMETHOD", 1, "Get/Set methods"),
+       EntryField("fldPropertyWriteMethod", "Write method:", "WRITEMETHOD", 1, "Get/Set methods"),
+       CheckField("chkPropertyIsDefault", "Default", "ISDEFAULT", 1),
+       CheckField("chkPropertyIsBound", "Bound", "ISBOUND", 1),
+       CheckField("chkPropertyIsRuntime", "Set at runtime", "ISRUNTIME", 1)});
+  BuildPage<TMethodDescriptor>(
+      "Method", {"Standard"},
+      {EntryField("fldMethodName", "Name:", "NAME"),
+       EntryField("fldMethodDisplayName", "Display name:", "DISPLAYNAME"),
+       EntryField("fldMethodShortDescription", "Short description:", "SHORTDESCRIPTION"),
+       ComboField("fldMethodType", "Type:", "TYPE", T),
+       ComboField("fldMethodEnv", "Environment:", "ENV", E)});
+  BuildPage<TEventSetDescriptor>(
+      "Event", {"Standard", "Listener"},
+      {EntryField("fldEventName", "Name:", "NAME"),
+       EntryField("fldEventDisplayName", "Display name:", "DISPLAYNAME"),
+       EntryField("fldEventShortDescription", "Short description:", "SHORTDESCRIPTION"),
+       ComboField("fldEventEventModel", "Event model:", "EVENTMODEL", EventModelList),
+       EntryField("fldEventListenerType", "Type:", "LISTENERTYPE", 1),
+       EntryField("fldEventListenerMethods", "Listener methods:", "LISTENERMETHODS", 1),
+       EntryField("fldEventAddListenerMethod", "Add method:", "ADDLISTENERMETHOD", 1),
+       EntryField("fldEventRemoveListenerMethod", "Remove method:", "REMOVELISTENERMETHOD", 1),
+       CheckField("chkEventIsDefault", "Default", "ISDEFAULT", 0)});
+  BuildPage<TParameterDescriptor>(
+      "Parameter", {"Standard"},
+      {EntryField("fldParameterName", "Name:", "NAME"),
+       EntryField("fldParameterDisplayName", "Display name:", "DISPLAYNAME"),
+       EntryField("fldParameterShortDescription", "Short description:", "SHORTDESCRIPTION"),
+       ComboField("fldParameterType", "Type:", "TYPE", T),
+       EntryField("fldParameterValueSet", "Value set:", "VALUESET")});
+  BuildPage<TJSInterface>("Interface", {"Standard"},
+                          {EntryField("fldInterfaceName", "Name:", "NAME")});
+}
+
+TAttributePages::~TAttributePages() = default;
+
+template <class T>
+void TAttributePages::BuildPage(const char* Page, const std::vector<const char*>& Tabs,
+                                const std::vector<TBinding>& Fields) {
+  QWidget* Sheet = FForm.nbAttributes->findChild<QWidget*>(Page);
+  auto* Inner = new QTabWidget(Sheet);
+  Inner->setObjectName(QString(Page) + "Tabs");
+  Inner->setFocusPolicy(Qt::NoFocus);
+  (new QVBoxLayout(Sheet))->addWidget(Inner);
+  FTabs[Page] = Inner;
+  std::vector<TBinding>& Stored = FBindings[Page] = Fields;
+  for (size_t TabIndex = 0; TabIndex < Tabs.size(); ++TabIndex) {
+    auto* Tab = new QWidget(Inner);
+    std::vector<std::pair<const TBinding*, QWidget*>> OnTab;
+    for (const TBinding& Binding : Stored) {
+      if (Binding.Tab != static_cast<int>(TabIndex)) continue;
+      QWidget* Widget = MakeField(Binding, Tab);
+      FFields[Binding.Widget] = Widget;
+      OnTab.emplace_back(&Binding, Widget);
+      const auto Changed = [this, &Binding, Widget] { FieldChanged<T>(Binding, Widget); };
+      if (auto* Line = qobject_cast<QLineEdit*>(Widget))
+        connect(Line, &QLineEdit::textChanged, this, Changed);
+      else if (auto* Box = qobject_cast<QComboBox*>(Widget))
+        connect(Box, &QComboBox::editTextChanged, this, Changed);
+      else if (auto* Tick = qobject_cast<QCheckBox*>(Widget))
+        connect(Tick, &QCheckBox::toggled, this, Changed);
+    }
+    LayOut(Tab, OnTab);
+    Inner->addTab(Tab, Tabs[TabIndex]);
+  }
+}
+
+QWidget* TAttributePages::Field(const QString& Name) const {
+  const auto Found = FFields.find(Name);
+  return Found == FFields.end() ? nullptr : Found->second;
+}
+QLineEdit* TAttributePages::Entry(const QString& Name) const {
+  return qobject_cast<QLineEdit*>(Field(Name));
+}
+QComboBox* TAttributePages::Combo(const QString& Name) const {
+  return qobject_cast<QComboBox*>(Field(Name));
+}
+QCheckBox* TAttributePages::Check(const QString& Name) const {
+  return qobject_cast<QCheckBox*>(Field(Name));
+}
+QTabWidget* TAttributePages::InnerTabs(const QString& Page) const {
+  const auto Found = FTabs.find(Page);
+  return Found == FTabs.end() ? nullptr : Found->second;
+}
+
+namespace {
+
+void SetFieldText(QWidget* Widget, const QString& Text) {
+  if (auto* Line = qobject_cast<QLineEdit*>(Widget)) Line->setText(Text);
+  if (auto* Box = qobject_cast<QComboBox*>(Widget)) Box->setEditText(Text);
+}
+
+QString FieldText(QWidget* Widget) {
+  if (auto* Line = qobject_cast<QLineEdit*>(Widget)) return Line->text();
+  if (auto* Box = qobject_cast<QComboBox*>(Widget)) return Box->currentText();
+  return {};
+}
+
+}  // namespace
+
+// Every field of the page, in order, from the object.
+template <class T>
+void TAttributePages::Fill(const char* Page, const T& Obj) {
+  FForm.ShowAttributePage(Page);
+  for (const TBinding& Binding : FBindings[Page]) {
+    const TField<T>* F = FieldByAttribute<T>(Binding.Attribute);
+    QWidget* Widget = FFields[Binding.Widget];
+    if (F->IsFlag())
+      qobject_cast<QCheckBox*>(Widget)->setChecked((Obj.*F->GetFlag)());
+    else
+      SetFieldText(Widget, BeanFactory->Text((Obj.*F->GetText)()));
+  }
+}
+
+template <class T>
+void TAttributePages::FillName(const char* NameField, const T& Obj) {
+  SetFieldText(FFields[NameField], BeanFactory->Text(Obj.Name()));
+}
+
+// The object the selected node shows, when it is a descriptor item.
+TJSB_CustomCollectionItem* TAttributePages::SelectedItem() const {
+  const TTreeNode* Node = AsNode(FForm.tvBeanTree->currentItem());
+  return Node ? Node->Item : nullptr;
+}
+
+// The item whose page was filled last, as its collection remembers it. A
+// remembered index that no longer designates the selected item (items were
+// deleted since) yields nothing rather than a wrong item.
+template <class T>
+T* TAttributePages::Target() const {
+  TJSBean* Bean = BeanFactory ? BeanFactory->Bean() : nullptr;
+  if constexpr (std::is_same_v<T, TJSBean>) {
+    return Bean;
+  } else {
+    if (!Bean) return nullptr;
+    T* Item = nullptr;
+    if constexpr (std::is_same_v<T, TPropertyDescriptor>)
+      Item = Bean->Properties().Items(Bean->Properties().ItemIndex);
+    if constexpr (std::is_same_v<T, TMethodDescriptor>)
+      Item = Bean->Methods().Items(Bean->Methods().ItemIndex);
+    if constexpr (std::is_same_v<T, TEventSetDescriptor>)
+      Item = Bean->EventSets().Items(Bean->EventSets().ItemIndex);
+    if constexpr (std::is_same_v<T, TJSInterface>)
+      Item = Bean->Interfaces().Items(Bean->Interfaces().ItemIndex);
+    if constexpr (std::is_same_v<T, TParameterDescriptor>) {
+      const TTreeNode* Node = AsNode(FForm.tvBeanTree->currentItem());
+      if (FForm.tvBeanTree->isHidden() || !Node || !Node->HasData() || !Node->ParentNode())
+        return nullptr;
+      auto* Method = dynamic_cast<TMethodDescriptor*>(Node->ParentNode()->Item);
+      if (!Method) return nullptr;
+      Item = Method->Parameters().Items(Method->Parameters().ItemIndex);
+    }
+    return Item && Item == SelectedItem() ? Item : nullptr;
+  }
+}
+
+template <class T>
+void TAttributePages::FieldChanged(const TBinding& Binding, QWidget* Widget) {
+  if (!FForm.AttributesLive) return;
+  T* Obj = Target<T>();
+  if (!Obj) return;
+  const TField<T>* F = FieldByAttribute<T>(Binding.Attribute);
+  if (F->IsFlag()) {
+    (Obj->*F->SetFlag)(qobject_cast<QCheckBox*>(Widget)->isChecked());
+    return;
+  }
+  const QString Text = FieldText(Widget);
+  (Obj->*F->SetText)(BeanFactory->Bytes(Text));
+  if (std::string_view(Binding.Attribute) == "NAME")
+    if (QTreeWidgetItem* Node = FForm.tvBeanTree->currentItem()) Node->setText(0, Text);
+}
+
+void TAttributePages::ShowBeanAttributes(const TJSBean& Bean) {
+  Fill("Descriptor", Bean);
+}
+void TAttributePages::ShowPropertyAttributes(const TPropertyDescriptor& Item) {
+  Fill("Property", Item);
+}
+void TAttributePages::ShowMethodAttributes(const TMethodDescriptor& Item) {
+  Fill("Method", Item);
+}
+void TAttributePages::ShowParameterAttributes(const TParameterDescriptor& Item) {
+  Fill("Parameter", Item);
+}
+void TAttributePages::ShowEventAttributes(const TEventSetDescriptor& Item) {
+  Fill("Event", Item);
+}
+void TAttributePages::ShowInterfaceAttributes(const TJSInterface& Item) {
+  Fill("Interface", Item);
+}
+void TAttributePages::ShowBeanName(const TJSBean& Bean) {
+  FillName("fldDescriptorName", Bean);
+}
+void TAttributePages::ShowPropertyName(const TPropertyDescriptor& Item) {
+  FillName("fldPropertyName", Item);
+}
+void TAttributePages::ShowMethodName(const TMethodDescriptor& Item) {
+  FillName("fldMethodName", Item);
+}
+void TAttributePages::ShowParameterName(const TParameterDescriptor& Item) {
+  FillName("fldParameterName", Item);
+}
+void TAttributePages::ShowEventName(const TEventSetDescriptor& Item) {
+  FillName("fldEventName", Item);
+}
+void TAttributePages::ShowInterfaceName(const TJSInterface& Item) {
+  FillName("fldInterfaceName", Item);
+}

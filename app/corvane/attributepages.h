@@ -1,0 +1,74 @@
+// The attribute pages of the notebook: a form of fields per kind of object,
+// each field writing straight into the model as the user types, ticks or
+// picks. Filling a page writes nothing back: the window's AttributesLive
+// guard is off while it runs.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <map>
+#include <vector>
+
+#include "beans/attributeview.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QTabWidget;
+class QWidget;
+class TMainForm;
+class TJSBean;
+class TJSB_CustomCollectionItem;
+
+class TAttributePages : public QObject, public TAttributeView {
+  Q_OBJECT
+
+ public:
+  explicit TAttributePages(TMainForm& Form);
+  ~TAttributePages() override;
+
+  // A field by its name ("fldPropertyName", "chkPropertyIsBound").
+  QWidget* Field(const QString& Name) const;
+  QLineEdit* Entry(const QString& Name) const;
+  QComboBox* Combo(const QString& Name) const;
+  QCheckBox* Check(const QString& Name) const;
+  // The page control inside a page ("Property", ...).
+  QTabWidget* InnerTabs(const QString& Page) const;
+
+  // The suggestion lists of the combo boxes.
+  static const QStringList EnvList, TypeList, PropTypeList, EventModelList;
+
+  void ShowBeanAttributes(const TJSBean& Bean) override;
+  void ShowPropertyAttributes(const TPropertyDescriptor& Item) override;
+  void ShowMethodAttributes(const TMethodDescriptor& Item) override;
+  void ShowParameterAttributes(const TParameterDescriptor& Item) override;
+  void ShowEventAttributes(const TEventSetDescriptor& Item) override;
+  void ShowInterfaceAttributes(const TJSInterface& Item) override;
+  void ShowBeanName(const TJSBean& Bean) override;
+  void ShowPropertyName(const TPropertyDescriptor& Item) override;
+  void ShowMethodName(const TMethodDescriptor& Item) override;
+  void ShowParameterName(const TParameterDescriptor& Item) override;
+  void ShowEventName(const TEventSetDescriptor& Item) override;
+  void ShowInterfaceName(const TJSInterface& Item) override;
+
+  struct TBinding;
+
+ private:
+  template <class T>
+  void BuildPage(const char* Page, const std::vector<const char*>& Tabs,
+                 const std::vector<TBinding>& Fields);
+  template <class T>
+  void Fill(const char* Page, const T& Obj);
+  template <class T>
+  void FillName(const char* NameField, const T& Obj);
+  template <class T>
+  void FieldChanged(const TBinding& Binding, QWidget* Widget);
+  template <class T>
+  T* Target() const;
+  TJSB_CustomCollectionItem* SelectedItem() const;
+
+  TMainForm& FForm;
+  std::map<QString, QWidget*> FFields;
+  std::map<QString, QTabWidget*> FTabs;
+  std::map<QString, std::vector<TBinding>> FBindings;
+};

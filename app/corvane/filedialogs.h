@@ -1,0 +1,22 @@
+// The open and save dialogs, behind a seam that tests answer.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+struct TFileDialogs {
+  using TAsk = std::function<std::optional<QString>(const QString& Folder)>;
+  // When set, these answer in place of the dialogs.
+  static inline TAsk OnOpen, OnSave;
+
+  // The chosen path, or none when cancelled. Both start in Folder with the
+  // program's filter, and leave the process in the chosen file's folder, as
+  // the platform's own dialogs do. Neither asks about overwriting.
+  static std::optional<QString> Open(QWidget* Owner, const QString& Folder);
+  static std::optional<QString> Save(QWidget* Owner, const QString& Folder);
+  // "Name (*.a)|*.a|All (*.*)|*.*" in Qt's form; "*.*" means every file.
+  static QString QtFilter(const QString& Filter);
+};

@@ -1,0 +1,140 @@
+// The component tree as the window drives it: selection, in-place rename,
+// sorting, Delete and Rename, the add commands and the tree's pop-up menu.
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QStyledItemDelegate>
+#include <QTimer>
+#include <QToolButton>
+
+#include "app/corvane/mainform.h"
+#include "app/corvane/treenode.h"
+#include "beans/beanfactory.h"
+#include "widgets/hetreeview.h"
+#include "widgets/textutils.h"
+
+namespace {
+
+// Ends an in-place rename: the model learns the new name before the tree
+// shows it. Cancelled edits never get here.
+class TRenameDelegate : public QStyledItemDelegate {
+ public:
+  TRenameDelegate(TMainForm* Form) : QStyledItemDelegate(Form), FForm(Form) {}
+  void setModelData(QWidget* Editor, QAbstractItemModel* Model,
+                    const QModelIndex& Index) const override {
+    auto* Line = qobject_cast<QLineEdit*>(Editor);
+    QTreeWidgetItem* Item = FForm->tvBeanTree->itemFromIndex(Index);
+    if (Line && Item) FForm->tvBeanTreeEdited(AsNode(Item), Line->text());
+    QStyledItemDelegate::setModelData(Editor, Model, Index);
+  }
+
+ private:
+  TMainForm* FForm;
+};
+
+// ASCII letters folded to upper case, other bytes compared as they are.
+int CompareNames(const std::string& A, const std::string& B) {
+  const size_t N = std::min(A.size(), B.size());
+  for (size_t I = 0; I < N; ++I) {
+    const auto CA = static_cast<unsigned char>(UpCaseAscii(A[I]));
+    const auto CB = static_cast<unsigned char>(UpCaseAscii(B[I]));
+    if (CA != CB) return CA < CB ? -1 : 1;
+  }
+  return A.size() == B.size() ? 0 : (A.size() < B.size() ? -1 : 1);
+}
+
+// Properties, then methods, then event sets, then interfaces; parameters keep
+// their order, since a saved file follows the method's collection anyway.
+int KindRank(const TJSB_CustomCollectionItem* Item) {
+  if (dynamic_cast<const TPropertyDescriptor*>(Item)) return 0;
+  if (dynamic_cast<const TMethodDescriptor*>(Item)) return 1;
+  if (dynamic_cast<const TEventSetDescriptor*>(Item)) return 2;
+  if (dynamic_cast<const TJSInterface*>(Item)) return 3;
+  return 4;
+}
+
+}  // namespace
+
+void TMainForm::BuildTreeCommands() {
+  tvBeanTree->setItemDelegate(new TRenameDelegate(this));
+  tvBeanTree->setEditTriggers(QAbstractItemView::SelectedClicked |
+                              QAbstractItemView::EditKeyPressed);
+  tvBeanTree->SetOnCompare([](QTreeWidgetItem* A, QTreeWidgetItem* B) {
+    return tvBeanTreeCompare(AsNode(A), AsNode(B));
+  });
+  connect(tvBeanTree, &QTreeWidget::currentItemChanged, this, [this] { tvBeanTreeChange(); });
+  BuildTreeMenu();
+  const std::pair<const char*, TDescriptorKind> Adds[] = {{"Property", dkProperty},
+                                                          {"Event", dkEvent},
+                                                          {"Method", dkMethod},
+                                                          {"Parameter", dkParameter},
+                                                          {"Interface", dkInterface}};
+  for (const auto& [Kind, Value] : Adds) {
+    const auto Add = [this, Value = Value] { AddDescriptorCommand(Value); };
+    connect(Button(QString("sbNew") + Kind), &QToolButton::clicked, this, Add);
+    connect(Action(QString("mi") + Kind), &QAction::triggered, this, Add);
+    connect(Action(QString("pmi") + Kind), &QAction::triggered, this, Add);
+  }
+  for (const char* Name : {"miDelete", "pmiDelete"})
+    connect(Action(Name), &QAction::triggered, this, &TMainForm::pmiDeleteClick);
+  for (const char* Name : {"Rename1", "pmiRename"})
+    connect(Action(Name), &QAction::triggered, this, &TMainForm::pmiRenameClick);
+  connect(Action("Refresh1"), &QAction::triggered, this, &TMainForm::SortBeanTree);
+}
+
+void TMainForm::BuildTreeMenu() {
+  pmBeanTree = new QMenu(this);
+  pmBeanTree->setObjectName("pmBeanTree");
+  QMenu* New = pmBeanTree->addMenu("Ne&w");
+  New->setObjectName("New1");
+  for (const auto& [Name, Caption] : {std::pair{"pmiProperty", "&Property"},
+                                      {"pmiEvent", "&Event"},
+                                      {"pmiMethod", "&Method"},
+                                      {"pmiParameter", "Pa&rameter"},
+                                      {"pmiInterface", "&Interface"}})
+    New->addAction(Caption)->setObjectName(Name);
+  pmBeanTree->addSeparator();
+  pmBeanTree->addAction("&Delete")->setObjectName("pmiDelete");
+  pmBeanTree->addAction("&Rename")->setObjectName("pmiRename");
+  tvBeanTree->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(tvBeanTree, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& At) { pmBeanTree->popup(tvBeanTree->viewport()->mapToGlobal(At)); });
+}
+
+void TMainForm::tvBeanTreeChange() {
+  AttributesLive = false;
+  if (BeanFactory) BeanFactory->ShowSelection();
+  AttributesLive = true;
+}
+
+void TMainForm::tvBeanTreeEdited(TTreeNode* Node, const QString& Text) {
+  if (BeanFactory) BeanFactory->RenameNode(Node, Text);
+  // The sort waits until the editor has handed its text to the tree.
+  QTimer::singleShot(0, this, &TMainForm::SortBeanTree);
+}
+
+int TMainForm::tvBeanTreeCompare(TTreeNode* A, TTreeNode* B) {
+  if (!A->Item || !B->Item) return 0;
+  const int RankA = KindRank(A->Item), RankB = KindRank(B->Item);
+  if (RankA != RankB) return RankA < RankB ? -1 : 1;
+  if (RankA == 4) return 0;
+  return CompareNames(A->Item->Name(), B->Item->Name());
+}
+
+void TMainForm::SortBeanTree() {
+  tvBeanTree->AlphaSort();
+}
+
+void TMainForm::pmiDeleteClick() {
+  if (!BeanFactory || !BeanFactory->Bean()) return;
+  BeanFactory->DeleteNode(AsNode(tvBeanTree->currentItem()));
+  if (BeanFactory->Bean()) BeanFactory->Bean()->SetModified(true);
+}
+
+void TMainForm::pmiRenameClick() {
+  if (QTreeWidgetItem* Node = tvBeanTree->currentItem()) tvBeanTree->editItem(Node);
+}
+
+void TMainForm::AddDescriptorCommand(TDescriptorKind Kind) {
+  if (BeanFactory) BeanFactory->AddDescriptor(Kind);
+}
