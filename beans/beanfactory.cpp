@@ -108,6 +108,7 @@ TTreeNode* TBeanFactory::AddNode(TTreeNode* Parent, const QString& Caption, int 
   auto* Node = new TTreeNode;
   Node->setText(0, Caption);
   Node->setIcon(0, MainForm->ilInfoView.Icon(Image));
+  Node->ImageIndex = Image;
   Node->setFlags(Node->flags() | Qt::ItemIsEditable);
   if (Parent) Parent->addChild(Node);
   return Node;

@@ -12,6 +12,7 @@ class TTreeNode : public QTreeWidgetItem {
   TTreeNode() = default;
   TJSBean* Bean = nullptr;                    // set on the root node only
   TJSB_CustomCollectionItem* Item = nullptr;  // set on every other node
+  int ImageIndex = -1;                        // in the window's ilInfoView
 
   bool HasData() const { return Bean || Item; }
   TTreeNode* ParentNode() const { return static_cast<TTreeNode*>(parent()); }

@@ -1,0 +1,97 @@
+// What the window tests share: a settings store in a temporary folder, and
+// scripted answers for every question, dialog and message the window asks.
+#pragma once
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <deque>
+#include <optional>
+
+#include "app/corvane/filedialogs.h"
+#include "app/corvane/messageboxes.h"
+#include "app/corvane/newcomponentform.h"
+#include "widgets/messages.h"
+
+// Redirects both settings scopes into a folder that lives as long as it does.
+class TTestStore {
+ public:
+  TTestStore() {
+    QCoreApplication::setApplicationName("Corvane");
+    for (auto Format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+      QSettings::setPath(Format, QSettings::UserScope, FDir.path() + "/user");
+      QSettings::setPath(Format, QSettings::SystemScope, FDir.path() + "/system");
+    }
+  }
+
+ private:
+  QTemporaryDir FDir;
+};
+
+// Answers questions from a queue (Cancel when it runs dry) and records every
+// notice, question and error box in order.
+class TScript : public TMessageHandler {
+ public:
+  TScript() : FScope(this) {
+    TMessageBoxHandler::OnShow = [this](QMessageBox& Box) {
+      Log << "error:" + Box.text();
+      QTimer::singleShot(0, &Box, [&Box] { Box.buttons().first()->click(); });
+    };
+    TfrmNewComponent::OnShow = [this](TfrmNewComponent& Dialog) {
+      const std::optional<QString> Name = Take(Names);
+      Log << "new:" + Name.value_or("<cancel>");
+      QTimer::singleShot(0, &Dialog, [&Dialog, Name] {
+        if (!Name) return Dialog.reject();
+        Dialog.fldName->setText(*Name);
+        Dialog.accept();
+      });
+    };
+    TFileDialogs::OnOpen = [this](const QString&) { return Chosen("open", OpenPaths); };
+    TFileDialogs::OnSave = [this](const QString&) { return Chosen("save", SavePaths); };
+  }
+  ~TScript() override {
+    TMessageBoxHandler::OnShow = nullptr;
+    TfrmNewComponent::OnShow = nullptr;
+    TFileDialogs::OnOpen = TFileDialogs::OnSave = nullptr;
+  }
+
+  void Info(const std::string& Msg) override { Log << "info:" + QString::fromStdString(Msg); }
+  short Confirm(const std::string& Msg) override {
+    Log << "confirm:" + QString::fromStdString(Msg);
+    return Take(Answers).value_or(mrCancel);
+  }
+
+  QStringList Log;
+  std::deque<short> Answers;                     // answers to questions
+  std::deque<std::optional<QString>> Names;      // New Component dialog; none = Cancel
+  std::deque<std::optional<QString>> OpenPaths;  // open dialog; none = Cancel
+  std::deque<std::optional<QString>> SavePaths;  // save dialog; none = Cancel
+
+ private:
+  template <class T>
+  static std::optional<T> Take(std::deque<T>& Queue) {
+    if (Queue.empty()) return std::nullopt;
+    T Front = Queue.front();
+    Queue.pop_front();
+    return Front;
+  }
+  template <class T>
+  static std::optional<QString> Take(std::deque<std::optional<T>>& Queue) {
+    if (Queue.empty()) return std::nullopt;
+    std::optional<T> Front = Queue.front();
+    Queue.pop_front();
+    return Front;
+  }
+  std::optional<QString> Chosen(const char* Kind, std::deque<std::optional<QString>>& Queue) {
+    const std::optional<QString> Path = Take(Queue);
+    Log << QString(Kind) + ":" + Path.value_or("<cancel>");
+    return Path;
+  }
+
+  TScopedMessageHandler FScope;
+};
