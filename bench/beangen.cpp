@@ -70,12 +70,13 @@ void AddProperty(TPrng& R, TJSBean& Bean) {
   P.SetIsRuntime(R.Chance(20));
 }
 
-int AddMethod(TPrng& R, TJSBean& Bean) {
+// A method with fewer than ParameterBound parameters (ParameterBound >= 1).
+int AddMethod(TPrng& R, TJSBean& Bean, int ParameterBound = 5) {
   TMethodDescriptor& M = *Bean.Methods().Add();
   SetCommon(R, M);
   if (R.Chance(70)) M.SetType(std::string(R.Pick(Types)));
   if (R.Chance(30)) M.SetEnv(std::string(R.Pick(Envs)));
-  const int Count = R.Below(5);
+  const int Count = R.Below(ParameterBound);
   for (int I = 0; I < Count; ++I) {
     TParameterDescriptor& P = *M.Parameters().Add();
     SetCommon(R, P);
@@ -117,6 +118,33 @@ void AddUnit(TPrng& R, TJSBean& Bean, TItemCounts& Counts) {
   Counts.Methods += 2;
   Counts.Events += 1;
   Counts.Interfaces += 1;
+}
+
+// The most items one unit can add: four properties, two methods with four
+// parameters each, an event set and an interface.
+constexpr int MaxUnitItems = 4 + 2 * (1 + 4) + 1 + 1;
+
+// One item of the kinds in turn (methods without parameters), so that any
+// remaining count can be met exactly.
+void AddSingle(TPrng& R, TJSBean& Bean, TItemCounts& Counts, int Turn) {
+  switch (Turn % 4) {
+    case 0:
+      AddProperty(R, Bean);
+      ++Counts.Properties;
+      break;
+    case 1:
+      AddMethod(R, Bean, 1);
+      ++Counts.Methods;
+      break;
+    case 2:
+      AddEvent(R, Bean);
+      ++Counts.Events;
+      break;
+    default:
+      AddInterface(R, Bean);
+      ++Counts.Interfaces;
+      break;
+  }
 }
 
 // JavaScript lines (with comparisons, so '<' occurs outside tags too) until
@@ -170,6 +198,20 @@ TGeneratedBean GenerateBean(std::size_t TargetBytes, std::uint64_t Seed) {
     const double Gap = static_cast<double>(TargetBytes - G.TextSize);
     Add = std::max<std::size_t>(1, static_cast<std::size_t>(Gap * 0.9 / PerUnit));
   }
+  return G;
+}
+
+TGeneratedBean GenerateBeanWithItems(int Items, std::uint64_t Seed) {
+  TPrng R(Seed);
+  TGeneratedBean G;
+  G.Bean = std::make_unique<TJSBean>();
+  SetDescriptor(R, *G.Bean);
+  G.Constructor = Constructor(R, 2000 + static_cast<std::size_t>(std::max(Items, 0)) * 40);
+  while (G.Counts.Total() + MaxUnitItems <= Items)
+    AddUnit(R, *G.Bean, G.Counts);
+  for (int Turn = 0; G.Counts.Total() < Items; ++Turn)
+    AddSingle(R, *G.Bean, G.Counts, Turn);
+  G.TextSize = TextSize(G);
   return G;
 }
 

@@ -32,5 +32,11 @@ struct TGeneratedBean {
 // always give the same component.
 TGeneratedBean GenerateBean(std::size_t TargetBytes, std::uint64_t Seed = 20240611);
 
+// A component with exactly Items items (properties, methods, parameters,
+// event sets and interfaces together; none when Items is not positive): whole
+// units while they fit, then single items of each kind in turn. The same Seed
+// and Items always give the same component.
+TGeneratedBean GenerateBeanWithItems(int Items, std::uint64_t Seed = 20240611);
+
 // The item counts of Bean as the model holds them.
 TItemCounts CountItems(const TJSBean& Bean);
