@@ -132,7 +132,7 @@ class FactoryTest : public QObject {
     TScript Script;
     TMainForm Form;
     Form.show();
-    Script.Names.push_back(std::nullopt);
+    Script.Names.push_back(QString());
     Form.miNewClick();
     QVERIFY(!Form.Factory->Bean());
     QCOMPARE(Form.tvBeanTree->topLevelItemCount(), 0);

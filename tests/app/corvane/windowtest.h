@@ -67,27 +67,28 @@ class TScript : public TMessageHandler {
   }
 
   QStringList Log;
-  std::deque<short> Answers;                     // answers to questions
-  std::deque<std::optional<QString>> Names;      // New Component dialog; none = Cancel
-  std::deque<std::optional<QString>> OpenPaths;  // open dialog; none = Cancel
-  std::deque<std::optional<QString>> SavePaths;  // save dialog; none = Cancel
+  // Answers in the order they are asked for. For the dialogs a null QString
+  // (QString()) stands for Cancel; an empty one ("") is an empty answer.
+  std::deque<short> Answers;
+  std::deque<QString> Names;      // the New Component dialog
+  std::deque<QString> OpenPaths;  // the open dialog
+  std::deque<QString> SavePaths;  // the save dialog
 
  private:
-  template <class T>
-  static std::optional<T> Take(std::deque<T>& Queue) {
+  static std::optional<short> Take(std::deque<short>& Queue) {
     if (Queue.empty()) return std::nullopt;
-    T Front = Queue.front();
+    const short Front = Queue.front();
     Queue.pop_front();
     return Front;
   }
-  template <class T>
-  static std::optional<QString> Take(std::deque<std::optional<T>>& Queue) {
-    if (Queue.empty()) return std::nullopt;
-    std::optional<T> Front = Queue.front();
-    Queue.pop_front();
+  // None for Cancel, and when nothing was scripted.
+  static std::optional<QString> Take(std::deque<QString>& Queue) {
+    const QString Front = Queue.empty() ? QString() : Queue.front();
+    if (!Queue.empty()) Queue.pop_front();
+    if (Front.isNull()) return std::nullopt;
     return Front;
   }
-  std::optional<QString> Chosen(const char* Kind, std::deque<std::optional<QString>>& Queue) {
+  std::optional<QString> Chosen(const char* Kind, std::deque<QString>& Queue) {
     const std::optional<QString> Path = Take(Queue);
     Log << QString(Kind) + ":" + Path.value_or("<cancel>");
     return Path;

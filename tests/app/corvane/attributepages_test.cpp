@@ -1,0 +1,170 @@
+// The attribute pages: filling writes nothing back, typing writes at once.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <fstream>
+
+#include "app/corvane/attributepages.h"
+#include "app/corvane/mainform.h"
+#include "app/corvane/treenode.h"
+#include "beans/beanfactory.h"
+#include "widgets/hetreeview.h"
+#include "windowtest.h"
+
+namespace {
+
+const char* const Component =
+    "<JSB><JSB_DESCRIPTOR NAME=\"c\" ENV=\"client\" ISJAVA>"
+    "<JSB_PROPERTY NAME=\"width\" TYPE=\"number\" ISBOUND>"
+    "<JSB_PROPERTY NAME=\"label\" TYPE=\"string\" ENV=\"server\">"
+    "<JSB_PROPERTY NAME=\"height\">"
+    "<JSB_METHOD NAME=\"a\"><JSB_PARAMETER NAME=\"a1\" TYPE=\"number\"></JSB_METHOD>"
+    "<JSB_METHOD NAME=\"b\"><JSB_PARAMETER NAME=\"b1\" TYPE=\"string\"></JSB_METHOD>"
+    "<JSB_EVENT NAME=\"e1\" EVENTMODEL=\"JS\"><JSB_EVENT NAME=\"e2\" EVENTMODEL=\"JS\">"
+    "<JSB_INTERFACE NAME=\"i\" DISPLAYNAME=\"kept\">";
+
+QTreeWidgetItem* Node(TMainForm& Form, int Child, int Grandchild = -1) {
+  QTreeWidgetItem* N = Form.tvBeanTree->topLevelItem(0)->child(Child);
+  return Grandchild < 0 ? N : N->child(Grandchild);
+}
+
+QStringList Items(QComboBox* Box) {
+  QStringList Out;
+  for (int I = 0; I < Box->count(); ++I)
+    Out << Box->itemText(I);
+  return Out;
+}
+
+}  // namespace
+
+class AttributePagesTest : public QObject {
+  Q_OBJECT
+
+  TTestStore Store;
+  QTemporaryDir Files;
+  std::unique_ptr<TScript> Script;
+  std::unique_ptr<TMainForm> Form;
+
+  TAttributePages& Pages() { return *Form->AttributePages; }
+  TJSBean& Bean() { return *Form->Factory->Bean(); }
+  void Select(QTreeWidgetItem* Item) { Form->tvBeanTree->setCurrentItem(Item); }
+
+ private slots:
+  void init() {
+    Script = std::make_unique<TScript>();
+    const QString Path = Files.path() + "/c.jsb";
+    std::ofstream(Path.toStdString(), std::ios::binary) << Component;
+    Form = std::make_unique<TMainForm>();
+    Form->show();
+    Form->LoadFile(Path);
+  }
+  void cleanup() {
+    Form.reset();
+    Script.reset();
+  }
+
+  void pagesAsDesigned() {
+    QCOMPARE(Items(Pages().Combo("fldDescriptorEnv")),
+             (QStringList{"client", "server", "both", "either"}));
+    QCOMPARE(Items(Pages().Combo("fldParameterType")).size(), 9);
+    QCOMPARE(Items(Pages().Combo("fldPropertyPropType")),
+             (QStringList{"JS", "JS-expr", "AWT11", "TagAttribute"}));
+    QCOMPARE(Items(Pages().Combo("fldEventEventModel")), (QStringList{"JS", "AWT11", "HTML"}));
+    QTabWidget* Property = Pages().InnerTabs("Property");
+    QCOMPARE(Property->tabText(0) + "," + Property->tabText(1), QString("Standard,Additional"));
+    QVERIFY(Property->widget(1)->isAncestorOf(Pages().Check("chkPropertyIsBound")));
+    QVERIFY(Pages().InnerTabs("Event")->widget(1)->isAncestorOf(
+        Pages().Entry("fldEventRemoveListenerMethod")));
+    QCOMPARE(Pages().Check("chkDescriptorIsJava")->text(), QString("Affiliate with Java classes"));
+    QVERIFY(!Pages().Field("fldInterfaceDisplayName"));  // an interface has only its name
+  }
+
+  void selectingFillsAndChangesNothing() {
+    Select(Node(*Form, 0));
+    QCOMPARE(Form->CurrentAttributePage(), QString("Property"));
+    QCOMPARE(Pages().Combo("fldPropertyType")->currentText(), QString("number"));
+    QVERIFY(Pages().Check("chkPropertyIsBound")->isChecked());
+    Select(Node(*Form, 1));
+    QCOMPARE(Pages().Entry("fldPropertyName")->text(), QString("label"));
+    QCOMPARE(Pages().Combo("fldPropertyEnv")->currentText(), QString("server"));
+    QVERIFY(!Pages().Check("chkPropertyIsBound")->isChecked());
+    QCOMPARE(Bean().Properties().Items(0)->Type(), std::string("number"));
+    QVERIFY(Bean().Properties().Items(0)->IsBound());
+    QVERIFY(!Bean().Modified());
+    QVERIFY(!Form->DocumentChanged());
+  }
+
+  void typingRenamesTheNodeAsYouGo() {
+    Select(Node(*Form, 0));
+    QLineEdit* Name = Pages().Entry("fldPropertyName");
+    Name->setFocus();
+    Name->end(false);
+    QTest::keyClick(Name, Qt::Key_X);
+    QCOMPARE(Bean().Properties().Items(0)->Name(), std::string("widthx"));
+    QCOMPARE(Node(*Form, 0)->text(0), QString("widthx"));
+    QTest::keyClick(Name, Qt::Key_Backspace);
+    QCOMPARE(Bean().Properties().Items(0)->Name(), std::string("width"));
+    QCOMPARE(Node(*Form, 0)->text(0), QString("width"));
+    QVERIFY(Bean().Modified());
+  }
+
+  void anyTextIsStoredAndFlagsToggle() {
+    Select(Node(*Form, 1));
+    Pages().Combo("fldPropertyType")->setEditText("int");
+    QCOMPARE(Bean().Properties().Items(1)->Type(), std::string("int"));
+    Select(Node(*Form, 0));
+    Select(Node(*Form, 1));
+    QCOMPARE(Pages().Combo("fldPropertyType")->currentText(), QString("int"));
+    Bean().SetModified(false);
+    Pages().Check("chkPropertyIsBound")->click();
+    QVERIFY(Bean().Properties().Items(1)->IsBound());
+    QVERIFY(Bean().Modified());
+    Pages().Check("chkPropertyIsBound")->click();
+    QVERIFY(!Bean().Properties().Items(1)->IsBound());
+    Bean().SetModified(false);
+    Pages().Entry("fldPropertyName")->setText("label");  // the value it has already
+    QVERIFY(!Bean().Modified());
+  }
+
+  void eachEventKeepsItsOwnModel() {
+    Select(Node(*Form, 5));  // e1
+    QComboBox* Model = Pages().Combo("fldEventEventModel");
+    Model->setCurrentIndex(Model->findText("AWT11"));
+    QCOMPARE(Bean().EventSets().Items(0)->EventModel(), std::string("AWT11"));
+    QCOMPARE(Bean().EventSets().Items(1)->EventModel(), std::string("JS"));
+  }
+
+  void parametersAreFoundThroughTheirMethod() {
+    Select(Node(*Form, 3, 0));  // a1 of method a is shown first
+    Select(Node(*Form, 4, 0));  // then b1 of method b
+    Pages().Combo("fldParameterType")->setEditText("object");
+    QCOMPARE(Bean().Methods().Items(1)->Parameters().Items(0)->Type(), std::string("object"));
+    QCOMPARE(Bean().Methods().Items(0)->Parameters().Items(0)->Type(), std::string("number"));
+  }
+
+  void descriptorPageEditsTheComponent() {
+    Select(Form->tvBeanTree->topLevelItem(0));
+    Pages().Entry("fldDescriptorName")->setText("c.Renamed");
+    QCOMPARE(Bean().Name(), std::string("c.Renamed"));
+    QCOMPARE(Form->tvBeanTree->topLevelItem(0)->text(0), QString("c.Renamed"));
+    Pages().Check("chkDescriptorIsHidden")->click();
+    QVERIFY(Bean().IsHidden());
+  }
+
+  void staleCurrentItemsAreNeverEdited() {
+    Select(Node(*Form, 1));  // label is shown, and current as index 1
+    // The first property goes without a selection change: index 1 now
+    // designates height, while label's page is still the one shown.
+    Bean().Properties().Items(0)->Free();
+    delete Node(*Form, 0);
+    Pages().Entry("fldPropertyName")->setText("changed");
+    QCOMPARE(Bean().Properties().Items(0)->Name(), std::string("label"));
+    QCOMPARE(Bean().Properties().Items(1)->Name(), std::string("height"));
+  }
+};
+
+QTEST_MAIN(AttributePagesTest)
+#include "attributepages_test.moc"
