@@ -77,8 +77,30 @@ TBeanFactory::~TBeanFactory() {
 
 // The tree's nodes point at the component, so they go first.
 void TBeanFactory::FreeBean() {
-  Tree->clear();
+  ClearTree();
   FBean.reset();
+}
+
+namespace {
+
+template <class TColl>
+void ForgetNodes(TColl& Items) {
+  for (int I = 0; I < Items.Count(); ++I)
+    Items.Items(I)->Node = nullptr;
+}
+
+}  // namespace
+
+void TBeanFactory::ClearTree() {
+  Tree->clear();
+  if (!FBean) return;
+  FBean->Node = nullptr;
+  ForgetNodes(FBean->Properties());
+  ForgetNodes(FBean->EventSets());
+  ForgetNodes(FBean->Interfaces());
+  ForgetNodes(FBean->Methods());
+  for (int I = 0; I < FBean->Methods().Count(); ++I)
+    ForgetNodes(FBean->Methods().Items(I)->Parameters());
 }
 
 QString TBeanFactory::Text(const std::string& Value) const {
@@ -123,7 +145,7 @@ TTreeNode* TBeanFactory::AddRootNode(const QString& Caption) {
 
 void TBeanFactory::LoadFromFile(const QString& FileName) {
   TJSBReadResult Read = ReadJSBFile(FileNameBytes(FileName));
-  Tree->clear();
+  ClearTree();
   FBean = std::move(Read.Bean);
   Encoding = Read.Encoding;
   if (!Read.Valid) {
@@ -172,7 +194,7 @@ void TBeanFactory::BuildTree(const TJSBReadResult& Read) {
 }
 
 void TBeanFactory::ShowInvalidFile() {
-  Tree->clear();
+  ClearTree();
   Editor->Clear();
   Editor->setVisible(false);
   MainForm->ShowAttributePage("Blank");
@@ -189,7 +211,7 @@ bool TBeanFactory::NewComponent() {
   const std::optional<QString> Typed = TfrmNewComponent::Execute();
   if (!Typed) return false;
   const QString Name = Typed->isEmpty() ? QString("corvane.default.MyComponent") : *Typed;
-  Tree->clear();
+  ClearTree();
   Encoding = TTextEncoding::Utf8;
   FBean = std::make_unique<TJSBean>();
   FBean->SetName(Bytes(Name));

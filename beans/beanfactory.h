@@ -28,6 +28,8 @@ class TBeanFactory {
   // The main window discards the current component before it opens or
   // creates another.
   void FreeBean();
+  // Empties the component tree; the model forgets the nodes it had.
+  void ClearTree();
   // The encoding of the current document: a file's own, UTF-8 for a new one.
   TTextEncoding Encoding = TTextEncoding::Utf8;
 

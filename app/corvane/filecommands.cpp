@@ -43,7 +43,7 @@ void TMainForm::LoadFile(const QString& FileName) {
     Factory->LoadFromFile(FileName);
   } catch (const EFileError& Error) {
     ErrorMessage(ToQString(Error.what()));
-    tvBeanTree->clear();
+    Factory->ClearTree();
     LEdit1->Clear();
     LEdit1->setVisible(false);
     ShowAttributePage("Blank");
@@ -125,7 +125,7 @@ bool TMainForm::CheckFileSave() {
 
 bool TMainForm::CloseFile() {
   if (!CheckFileSave()) return false;
-  tvBeanTree->clear();
+  Factory->ClearTree();
   LEdit1->Clear();
   LEdit1->setVisible(false);
   ShowAttributePage("Blank");

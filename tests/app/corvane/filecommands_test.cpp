@@ -1,0 +1,270 @@
+// The file commands through their document states, with every question,
+// dialog and message answered by the script.
+#include <QDir>
+#include <QFile>
+#include <QMimeData>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QUrl>
+#include <QtTest>
+#include <fstream>
+#include <iterator>
+
+#include "app/corvane/attributepages.h"
+#include "app/corvane/mainform.h"
+#include "beans/beanfactory.h"
+#include "editor/ledit.h"
+#include "widgets/hetreeview.h"
+#include "windowtest.h"
+
+namespace {
+
+const char* const Clock =
+    "<JSB>\r\n   <JSB_DESCRIPTOR NAME=\"demo.Clock\" ENV=\"client\">\r\n\r\n"
+    "   <JSB_PROPERTY NAME=\"interval\" TYPE=\"number\">\r\n\r\n"
+    "   <JSB_CONSTRUCTOR>\r\nfunction demo_Clock( params ) {\r\n}\r\n\r\n"
+    "   </JSB_CONSTRUCTOR>\r\n\r\n</JSB>";
+
+std::string Read(const QString& Path) {
+  std::ifstream In(Path.toStdString(), std::ios::binary);
+  return {std::istreambuf_iterator<char>(In), {}};
+}
+
+void Write(const QString& Path, const std::string& Bytes) {
+  std::ofstream(Path.toStdString(), std::ios::binary) << Bytes;
+}
+
+// Drops files on the window as the desktop would: enter, then drop.
+void Drop(QWidget* Window, const QStringList& Paths) {
+  QMimeData Data;
+  QList<QUrl> Urls;
+  for (const QString& P : Paths)
+    Urls << QUrl::fromLocalFile(P);
+  Data.setUrls(Urls);
+  QDragEnterEvent Enter(QPoint(10, 10), Qt::CopyAction, &Data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(Window, &Enter);
+  QDropEvent DropEvent(QPointF(10, 10), Qt::CopyAction, &Data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(Window, &DropEvent);
+  for (int Round = 0; Round < 3; ++Round)
+    QCoreApplication::processEvents();
+}
+
+}  // namespace
+
+class FileCommandsTest : public QObject {
+  Q_OBJECT
+
+  TTestStore Store;
+  std::unique_ptr<QTemporaryDir> Folder;  // a fresh one for every test
+  std::unique_ptr<TScript> Script;
+  std::unique_ptr<TMainForm> Form;
+
+  QString Path(const QString& Name) const { return Folder->path() + "/" + Name; }
+
+  // A window with the clock file open, as a named, unchanged document.
+  void OpenClock() {
+    Write(Path("clock.jsb"), Clock);
+    Form->LoadFile(Path("clock.jsb"));
+  }
+  void Touch() { Form->Factory->Bean()->SetDisplayName("changed"); }
+  bool NoDocument() {
+    return Form->CurrentFile.isEmpty() && Form->windowTitle() == "Corvane" &&
+           Form->tvBeanTree->topLevelItemCount() == 0 && Form->LEdit1->isHidden() &&
+           Form->CurrentAttributePage() == "Blank";
+  }
+
+ private slots:
+  void init() {
+    Folder = std::make_unique<QTemporaryDir>();
+    Script = std::make_unique<TScript>();
+    Form = std::make_unique<TMainForm>();
+    Form->show();
+    QDir::setCurrent(Folder->path());
+  }
+  void cleanup() {
+    Form.reset();
+    Script.reset();
+  }
+
+  void openingAFileNamesTheDocument() {
+    OpenClock();
+    QCOMPARE(Form->windowTitle(), QString("Corvane - clock.jsb"));
+    QVERIFY(!Form->DocumentChanged());
+    QCOMPARE(Form->LEdit1->Text(), QString("function demo_Clock( params ) {\r\n}"));
+    QVERIFY(Form->Button("sbNewProperty")->isEnabled());
+  }
+
+  void unreadableAndInvalidFilesLeaveNoDocument() {
+    OpenClock();
+    Form->LoadFile(Path("missing.jsb"));
+    QCOMPARE(Script->Log.last(), "error:Cannot open file " + Path("missing.jsb"));
+    QVERIFY(NoDocument());
+    Write(Path("plain.jsb"), "just text");
+    Form->LoadFile(Path("plain.jsb"));
+    QCOMPARE(Script->Log.last(),
+             "info:" + Path("plain.jsb") +
+                 " is not a valid JavaScript BeanInfo file. No <JSB> tag found.");
+    QVERIFY(NoDocument());
+    QCOMPARE(Form->Factory->Bean()->Name(), std::string("untitled"));
+  }
+
+  void openAndSaveWritesWhatJsbtoolWrites() {
+    Write(Path("slides.jsb"), Read(QString(CORVANE_EXAMPLES) + "/slideshow.jsb"));
+    Form->LoadFile(Path("slides.jsb"));
+    Form->Factory->Bean()->SetModified(true);
+    QVERIFY(Form->FileSave());
+    QProcess Dump;
+    Dump.start(CORVANE_JSBTOOL, {"dump", Path("slides.jsb")});
+    QVERIFY(Dump.waitForFinished(20000));
+    Write(Path("model.json"), Dump.readAllStandardOutput().toStdString());
+    QCOMPARE(QProcess::execute(CORVANE_JSBTOOL, {"write", Path("model.json"), Path("tool.jsb")}),
+             0);
+    QCOMPARE(Read(Path("slides.jsb")), Read(Path("tool.jsb")));
+    QCOMPARE(Read(Path("slides.jsb")), Read(QString(CORVANE_EXAMPLES) + "/slideshow.jsb"));
+    QVERIFY(!Form->DocumentChanged());
+  }
+
+  void saveAsAddsTheExtensionAndAsksBeforeOverwriting() {
+    OpenClock();
+    Script->SavePaths = {Path("comp")};
+    QVERIFY(Form->FileSaveAs());
+    QVERIFY(QFile::exists(Path("comp.jsb")));
+    QCOMPARE(Form->windowTitle(), QString("Corvane - comp.jsb"));
+    Script->SavePaths = {Path("comp.txt")};
+    QVERIFY(Form->FileSaveAs());
+    QVERIFY(QFile::exists(Path("comp.txt")));
+    Write(Path("old.jsb"), "old");
+    for (short Answer : {mrNo, mrCancel}) {
+      Script->SavePaths = {Path("old.jsb")};
+      Script->Answers = {Answer};
+      QVERIFY(!Form->FileSaveAs());
+      QCOMPARE(Script->Log.last(), "confirm:OK to overwrite " + Path("old.jsb"));
+      QCOMPARE(Read(Path("old.jsb")), std::string("old"));
+      QCOMPARE(Form->windowTitle(), QString("Corvane - comp.txt"));
+    }
+  }
+
+  void newComponentIsUntitledUntilSaved() {
+    Script->Names = {"a.B"};
+    Form->miNewClick();
+    QCOMPARE(Form->windowTitle(), QString("Corvane - untitled"));
+    QVERIFY(Form->DocumentChanged());
+    Script->SavePaths = {QString()};  // Save shows Save As; cancel it
+    QVERIFY(!Form->FileSave());
+    QCOMPARE(Form->windowTitle(), QString("Corvane - untitled"));
+    QVERIFY(Form->DocumentChanged());
+    Script->SavePaths = {Path("b")};
+    QVERIFY(Form->FileSave());
+    QCOMPARE(Form->CurrentFile, Path("b.jsb"));
+    QVERIFY(!Form->DocumentChanged());
+  }
+
+  void closeAsksOnlyAboutChanges() {
+    OpenClock();
+    QVERIFY(Form->CloseFile());
+    QVERIFY(NoDocument());
+    QVERIFY(!Form->Button("sbNewProperty")->isEnabled());
+    QVERIFY(!Script->Log.join("|").contains("confirm:"));
+    // The closed component is still held, but without a tree nothing adds to it.
+    QVERIFY(!Form->Factory->AddDescriptor(dkProperty));
+    QCOMPARE(Form->Factory->Bean()->Properties().Count(), 1);
+    OpenClock();
+    Touch();
+    Script->Answers = {mrCancel};
+    QVERIFY(!Form->CloseFile());
+    QCOMPARE(Script->Log.last(), QString("confirm:Save changes to Corvane - clock.jsb?"));
+    QCOMPARE(Form->windowTitle(), QString("Corvane - clock.jsb"));
+    Script->Answers = {mrNo};
+    QVERIFY(Form->CloseFile());
+    QVERIFY(NoDocument());
+    QCOMPARE(Read(Path("clock.jsb")), std::string(Clock));  // nothing was saved
+  }
+
+  void editorChangesCountToo() {
+    OpenClock();
+    Form->LEdit1->AppendText("// more");
+    QVERIFY(Form->DocumentChanged());
+    Script->Answers = {mrYes};
+    QVERIFY(Form->CloseFile());
+    QVERIFY(Read(Path("clock.jsb")).find("// more") != std::string::npos);
+  }
+
+  void openCancelledInThePromptKeepsTheOldDocument() {
+    OpenClock();
+    Touch();
+    Write(Path("other.jsb"), "<JSB><JSB_DESCRIPTOR NAME=\"other\">");
+    Script->OpenPaths = {Path("other.jsb")};
+    Script->Answers = {mrCancel};
+    Form->Open2Click();
+    QCOMPARE(Form->windowTitle(), QString("Corvane - clock.jsb"));
+    QCOMPARE(Form->Factory->Bean()->DisplayName(), std::string("changed"));
+    Script->OpenPaths = {Path("other.jsb")};
+    Script->Answers = {mrNo};
+    Form->Open2Click();
+    QCOMPARE(Form->windowTitle(), QString("Corvane - other.jsb"));
+    QCOMPARE(QDir::currentPath(), QDir(Folder->path()).canonicalPath());
+  }
+
+  void newAnsweredNoThenCancelledLeavesNoDocument() {
+    OpenClock();
+    Touch();
+    Script->Answers = {mrNo};
+    Script->Names = {QString()};
+    Form->miNewClick();
+    QVERIFY(NoDocument());
+    QVERIFY(!Form->Factory->Bean());
+    Form->AddDescriptorCommand(dkProperty);  // must find no component and do nothing
+    QVERIFY(!Form->FileSaveAs());            // nothing open: nothing to save
+  }
+
+  void yesThenCancelledSaveAsAbandonsTheCommand() {
+    Script->Names = {"n"};
+    Form->miNewClick();
+    Script->Answers = {mrYes};
+    Script->SavePaths = {QString()};
+    QVERIFY(!Form->CloseFile());
+    QCOMPARE(Form->windowTitle(), QString("Corvane - untitled"));
+    QVERIFY(Form->Factory->Bean());
+    QVERIFY(Form->DocumentChanged());
+  }
+
+  void failedSaveInThePromptKeepsTheWindowOpen() {
+    OpenClock();
+    Touch();
+    QFile::remove(Path("clock.jsb"));
+    QDir().mkpath(Path("clock.jsb"));  // a folder where the file was: it cannot be written
+    Script->Answers = {mrYes};
+    QVERIFY(!Form->close());
+    QVERIFY(Form->isVisible());
+    QCOMPARE(Script->Log.last(), "error:Cannot create file " + Path("clock.jsb"));
+    QCOMPARE(Form->windowTitle(), QString("Corvane - clock.jsb"));
+    QVERIFY(Form->DocumentChanged());
+    Script->Answers = {mrNo};
+    QVERIFY(Form->close());
+  }
+
+  void droppedFilesOpenAfterThePrompt() {
+    Write(Path("a.txt"), "x");
+    Write(Path("B.JSB"), "<JSB><JSB_DESCRIPTOR NAME=\"b\">");
+    Write(Path("my.comp.jsb"), "<JSB><JSB_DESCRIPTOR NAME=\"m\">");
+    Drop(Form.get(), {Path("a.txt"), Path("B.JSB")});
+    QCOMPARE(Form->windowTitle(), QString("Corvane - B.JSB"));
+    Drop(Form.get(), {Path("my.comp.jsb")});  // its extension is comp.jsb: nothing opens
+    QCOMPARE(Form->windowTitle(), QString("Corvane - B.JSB"));
+    Touch();
+    Script->Answers = {mrCancel};
+    OpenClock();  // reopens clock without a prompt, as opening from code does
+    Touch();
+    Script->Answers = {mrCancel};
+    Drop(Form.get(), {Path("B.JSB")});
+    QCOMPARE(Form->windowTitle(), QString("Corvane - clock.jsb"));  // Cancel drops nothing
+    QCOMPARE(Form->Factory->Bean()->DisplayName(), std::string("changed"));
+    Script->Answers = {mrNo};
+    Drop(Form.get(), {Path("B.JSB")});
+    QCOMPARE(Form->windowTitle(), QString("Corvane - B.JSB"));
+  }
+};
+
+QTEST_MAIN(FileCommandsTest)
+#include "filecommands_test.moc"
