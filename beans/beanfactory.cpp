@@ -194,11 +194,7 @@ void TBeanFactory::BuildTree(const TJSBReadResult& Read) {
 }
 
 void TBeanFactory::ShowInvalidFile() {
-  ClearTree();
-  Editor->Clear();
-  Editor->setVisible(false);
-  MainForm->ShowAttributePage("Blank");
-  MainForm->SetCurrentFile(QString());
+  MainForm->ShowNoDocument();
 }
 
 void TBeanFactory::SaveToFile(const QString& FileName) {

@@ -10,7 +10,9 @@
 #include <cstdlib>
 #include <exception>
 #include <string>
+
 #include <vector>
+#include "benchoptions.h"
 
 #include "benchsize.h"
 #include "peakmemory.h"
@@ -20,33 +22,6 @@
 
 namespace {
 
-struct TOptions {
-  bool Smoke = false;
-  std::string Dir;
-  std::string MeasureFile;
-  int Runs = 7;
-};
-
-bool ParseOptions(int Argc, char** Argv, TOptions& O) {
-  for (int I = 1; I < Argc; ++I) {
-    const std::string A = Argv[I];
-    const bool HasValue = I + 1 < Argc;
-    if (A == "--smoke") {
-      O.Smoke = true;
-    } else if (A == "--dir" && HasValue) {
-      O.Dir = Argv[++I];
-    } else if (A == "--runs" && HasValue) {
-      O.Runs = std::atoi(Argv[++I]);
-      if (O.Runs < 1) return false;
-    } else if (A == ReadMemoryOption && HasValue) {
-      O.MeasureFile = Argv[++I];
-    } else {
-      return false;
-    }
-  }
-  return true;
-}
-
 // This program's own path, for starting the memory child.
 std::string SelfPath(const char* Argv0) {
   char Buffer[PATH_MAX];
@@ -54,7 +29,7 @@ std::string SelfPath(const char* Argv0) {
   return N > 0 ? std::string(Buffer, static_cast<std::size_t>(N)) : std::string(Argv0);
 }
 
-int RunBenchmark(const TOptions& O, const std::string& Program) {
+int RunBenchmark(const TBenchOptions& O, const std::string& Program) {
   struct TSize {
     const char* Label;
     const char* FileName;
@@ -83,12 +58,12 @@ int RunBenchmark(const TOptions& O, const std::string& Program) {
 }  // namespace
 
 int main(int Argc, char** Argv) {
-  TOptions O;
-  if (!ParseOptions(Argc, Argv, O)) {
+  TBenchOptions O;
+  if (!ParseBenchOptions(Argc, Argv, O, ReadMemoryOption)) {
     std::fprintf(stderr, "usage: jsbbench [--smoke] [--dir FOLDER] [--runs N]\n");
     return 2;
   }
-  if (!O.MeasureFile.empty()) return RunReadMemoryChild(O.MeasureFile);
+  if (!O.Extra.empty()) return RunReadMemoryChild(O.Extra);
   const std::string Program = SelfPath(Argv[0]);
   if (O.Smoke) return RunSmoke(Program, O.Dir);
   try {

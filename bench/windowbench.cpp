@@ -12,6 +12,8 @@
 #include <exception>
 #include <string>
 
+#include "benchoptions.h"
+
 #include "windowbenchopen.h"
 #include "windowbenchreport.h"
 #include "windowbenchsmoke.h"
@@ -27,30 +29,6 @@ void FilterQtMessages(QtMsgType Type, const QMessageLogContext& Context, const Q
   if (PreviousQtHandler) PreviousQtHandler(Type, Context, Msg);
 }
 
-struct TOptions {
-  bool Smoke = false;
-  std::string Dir;
-  int Runs = 7;
-};
-
-bool ParseOptions(int Argc, char** Argv, TOptions& O) {
-  for (int I = 1; I < Argc; ++I) {
-    const std::string A = Argv[I];
-    const bool HasValue = I + 1 < Argc;
-    if (A == "--smoke") {
-      O.Smoke = true;
-    } else if (A == "--dir" && HasValue) {
-      O.Dir = Argv[++I];
-    } else if (A == "--runs" && HasValue) {
-      O.Runs = std::atoi(Argv[++I]);
-      if (O.Runs < 1) return false;
-    } else {
-      return false;
-    }
-  }
-  return true;
-}
-
 // Keeps the window's settings in a folder of their own, removed at the end.
 void RedirectSettings(const QTemporaryDir& Store) {
   for (auto Format : {QSettings::NativeFormat, QSettings::IniFormat}) {
@@ -59,7 +37,7 @@ void RedirectSettings(const QTemporaryDir& Store) {
   }
 }
 
-int Run(const TOptions& O) {
+int Run(const TBenchOptions& O) {
   QTemporaryDir Store;
   if (!Store.isValid()) {
     std::fprintf(stderr, "jsbwindowbench: cannot create a settings folder\n");
@@ -73,8 +51,8 @@ int Run(const TOptions& O) {
 }  // namespace
 
 int main(int Argc, char** Argv) {
-  TOptions O;
-  if (!ParseOptions(Argc, Argv, O)) {
+  TBenchOptions O;
+  if (!ParseBenchOptions(Argc, Argv, O)) {
     std::fprintf(stderr, "usage: jsbwindowbench [--smoke] [--dir FOLDER] [--runs N]\n");
     return 2;
   }

@@ -26,6 +26,14 @@ QString WithExtension(const QString& Path) {
 
 }  // namespace
 
+void TMainForm::ShowNoDocument() {
+  Factory->ClearTree();
+  LEdit1->Clear();
+  LEdit1->setVisible(false);
+  ShowAttributePage("Blank");
+  SetCurrentFile(QString());
+}
+
 bool TMainForm::DocumentChanged() const {
   const TJSBean* Bean = Factory->Bean();
   return (Bean && Bean->Modified()) || LEdit1->IsModified();
@@ -43,11 +51,7 @@ void TMainForm::LoadFile(const QString& FileName) {
     Factory->LoadFromFile(FileName);
   } catch (const EFileError& Error) {
     ErrorMessage(ToQString(Error.what()));
-    Factory->ClearTree();
-    LEdit1->Clear();
-    LEdit1->setVisible(false);
-    ShowAttributePage("Blank");
-    SetCurrentFile(QString());
+    ShowNoDocument();
     EnableDescriptorCommands(false);
   }
   if (TJSBean* Bean = Factory->Bean()) Bean->SetModified(false);
@@ -125,11 +129,7 @@ bool TMainForm::CheckFileSave() {
 
 bool TMainForm::CloseFile() {
   if (!CheckFileSave()) return false;
-  Factory->ClearTree();
-  LEdit1->Clear();
-  LEdit1->setVisible(false);
-  ShowAttributePage("Blank");
-  SetCurrentFile(QString());
+  ShowNoDocument();
   EnableDescriptorCommands(false);
   return true;
 }

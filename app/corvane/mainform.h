@@ -65,6 +65,8 @@ class TMainForm : public QMainWindow {
   bool CloseFile();
   bool CheckFileSave();
   void FileDrag1Drop();
+  // An empty tree, a cleared and hidden editor, the "Blank" page, no file.
+  void ShowNoDocument();
   // The document counts as changed when the component or the editor is.
   bool DocumentChanged() const;
 
