@@ -18,6 +18,7 @@
 #include "app/corvane/resources.h"
 #include "app/corvane/uitext.h"
 #include "beans/beanfactory.h"
+#include "editor/editorsettings.h"
 #include "editor/ledit.h"
 #include "editor/settingsstore.h"
 #include "widgets/extpagecontrol.h"
@@ -74,6 +75,9 @@ void TMainForm::CreateWindow() {
   LEdit1->PlaceDialog(6, width() / 2, height() / 2);
   CurrentFile.clear();
   ConstructorSelectPending = false;
+  EditorSettings = std::make_unique<TEditorSettings>();
+  EditorSettings->ApplyBuiltIn(*LEdit1);
+  EditorSettings->LoadRegistryValues(LEdit1);
   ReadGeneralSettings();
   ilInfoView.LoadFromStrip(":/corvane/INFOVIEWIMAGES.png", QColor(128, 128, 0));
   OpenDialogInitialDir = QDir::currentPath();

@@ -28,6 +28,7 @@ class TODPanel;
 class TBeanFactory;
 class TTreeNode;
 class TAttributePages;
+class TEditorSettings;
 
 // The program directory from the general settings; empty when absent.
 extern QString ProgramDir;
@@ -104,6 +105,8 @@ class TMainForm : public QMainWindow {
   QMenu* pmBeanTree = nullptr;
   std::unique_ptr<TBeanFactory> Factory;
   std::unique_ptr<TAttributePages> AttributePages;
+  // The editor's colour scheme and settings; created with the window.
+  std::unique_ptr<TEditorSettings> EditorSettings;
   TImageList ilInfoView;
   // The reference tree's image list; given when the window is first shown.
   const TImageList* tvLiveBooksImages = nullptr;
