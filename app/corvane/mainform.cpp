@@ -88,6 +88,7 @@ void TMainForm::CreateWindow() {
   Factory->View = AttributePages.get();
   BuildTreeCommands();
   BindFileCommands();
+  BuildEditCommands();
   EnableDescriptorCommands(false);
   ShowAttributePage("Blank");
   FileDrag1 = new TFileDrag(this);

@@ -80,6 +80,14 @@ class TMainForm : public QMainWindow {
   void pmiRenameClick();
   void AddDescriptorCommand(TDescriptorKind Kind);
 
+  // Editing commands of the Source View.
+  void EditPaste();
+  void SubstituteTabs();
+  void Find1Click();
+  void SetBookmark1Click();
+  static void LEdit1FindBrace(const TLEdit& Editor, int& WordType, int& WordValue,
+                              QString& WordStr, int& BraceType);
+
   // Handlers named after their controls.
   void StatusBar1Click();
   void miSmallButtonsClick();
@@ -103,6 +111,7 @@ class TMainForm : public QMainWindow {
   QToolBar* ToolBar1 = nullptr;
   TFileDrag* FileDrag1 = nullptr;
   QMenu* pmBeanTree = nullptr;
+  QMenu* pmEdit = nullptr;
   std::unique_ptr<TBeanFactory> Factory;
   std::unique_ptr<TAttributePages> AttributePages;
   // The editor's colour scheme and settings; created with the window.
@@ -147,6 +156,8 @@ class TMainForm : public QMainWindow {
   void BuildTreeCommands();
   void BuildTreeMenu();
   void BindFileCommands();
+  void BuildEditCommands();
+  void BuildEditorMenu();
   bool WriteDocument(const QString& Path);
   void MarkSaved(const QString& FileName);
   void SelectConstructorPlaceholder();
