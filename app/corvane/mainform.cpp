@@ -50,7 +50,11 @@ TMainForm::TMainForm(const QStringList& Arguments, QWidget* Parent)
   CreateWindow();
 }
 
-TMainForm::~TMainForm() = default;
+// The editor outlives the settings its handlers use; it must not call them.
+TMainForm::~TMainForm() {
+  LEdit1->OnControlHighlight = nullptr;
+  LEdit1->OnFindBrace = nullptr;
+}
 
 // The window as designed, then the creation steps in their order.
 void TMainForm::CreateWindow() {
