@@ -11,6 +11,8 @@
 #include <fstream>
 #include <iterator>
 
+#include <QLineEdit>
+
 #include "app/corvane/attributepages.h"
 #include "app/corvane/mainform.h"
 #include "beans/beanfactory.h"
@@ -242,6 +244,27 @@ class FileCommandsTest : public QObject {
     QVERIFY(Form->DocumentChanged());
     Script->Answers = {mrNo};
     QVERIFY(Form->close());
+  }
+
+  void latin1FilesKeepTheirEncodingUntilTextNeedsMore() {
+    Write(Path("latin.jsb"),
+          "<JSB><JSB_DESCRIPTOR NAME=\"caf\xe9\"><JSB_CONSTRUCTOR>\r\n"
+          "// \xe0 bient\xf4t\r\n\r\n   </JSB_CONSTRUCTOR>");
+    Form->LoadFile(Path("latin.jsb"));
+    QCOMPARE(Form->tvBeanTree->topLevelItem(0)->text(0), QString::fromUtf8("caf\xc3\xa9"));
+    Form->Factory->Bean()->SetModified(true);
+    QVERIFY(Form->FileSave());
+    QVERIFY(Read(Path("latin.jsb")).find("NAME=\"caf\xe9\"") !=
+            std::string::npos);  // still Latin-1
+    // A character Latin-1 cannot hold turns the whole document into UTF-8.
+    Form->tvBeanTree->setCurrentItem(Form->tvBeanTree->topLevelItem(0));
+    Form->AttributePages->Entry("fldDescriptorDisplayName")
+        ->setText(QString::fromUtf8("\xe2\x82\xac"));
+    QVERIFY(Form->FileSave());
+    const std::string Saved = Read(Path("latin.jsb"));
+    QVERIFY(Saved.find("NAME=\"caf\xc3\xa9\"") != std::string::npos);
+    QVERIFY(Saved.find("DISPLAYNAME=\"\xe2\x82\xac\"") != std::string::npos);
+    QVERIFY(Saved.find("// \xc3\xa0 bient\xc3\xb4t") != std::string::npos);
   }
 
   void droppedFilesOpenAfterThePrompt() {
