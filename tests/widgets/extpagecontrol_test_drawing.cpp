@@ -6,20 +6,12 @@
 #include <QTest>
 #include <map>
 
+#include "tests/widgets/extpagecontrol_test_support.h"
 #include "widgets/extpagecontrol.h"
 
 namespace {
 
 const QColor Red(255, 0, 0), Green(0, 255, 0), Blue(0, 0, 255), Magenta(255, 0, 255);
-
-TExtPageControl* AddControl(QWidget& Window, const QStringList& Captions) {
-  auto* Control = new TExtPageControl(&Window);
-  Control->setGeometry(0, 0, 600, 400);
-  for (const QString& Caption : Captions)
-    Control->addTab(new QLabel(Caption), Caption);
-  Window.resize(600, 400);
-  return Control;
-}
 
 // Solid glyphs of 16 by 16 in the given colours, side by side.
 QImage Strip(const QList<QColor>& Colors, int Size = 16) {

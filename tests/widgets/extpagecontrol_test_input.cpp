@@ -7,18 +7,10 @@
 #include <QTest>
 #include <QToolTip>
 
+#include "tests/widgets/extpagecontrol_test_support.h"
 #include "widgets/extpagecontrol.h"
 
 namespace {
-
-TExtPageControl* AddControl(QWidget& Window, const QStringList& Captions) {
-  auto* Control = new TExtPageControl(&Window);
-  Control->setGeometry(0, 0, 600, 400);
-  for (const QString& Caption : Captions)
-    Control->addTab(new QLabel(Caption), Caption);
-  Window.resize(600, 400);
-  return Control;
-}
 
 void ClickTab(TExtPageControl& Control, int Page) {
   QTest::mouseClick(Control.tabBar(), Qt::LeftButton, {}, Control.tabBar()->tabRect(Page).center());

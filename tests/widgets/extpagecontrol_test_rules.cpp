@@ -4,20 +4,11 @@
 #include <QTabBar>
 #include <QTest>
 
+#include "tests/widgets/extpagecontrol_test_support.h"
 #include "widgets/extpagecontrol.h"
 #include "widgets/extpagecontrolversion.h"
 
 namespace {
-
-TExtPageControl* AddControl(QWidget& Window, const QStringList& Captions) {
-  auto* Control = new TExtPageControl(&Window);
-  Control->setObjectName("PageControl");
-  Control->setGeometry(0, 0, 600, 400);
-  for (const QString& Caption : Captions)
-    Control->addTab(new QLabel(Caption), Caption);
-  Window.resize(600, 400);
-  return Control;
-}
 
 TExtTabFont PixelFont(int Pixels, bool Bold = false) {
   QFont Font;
