@@ -77,6 +77,10 @@ QWidget* MakeField(const B& Binding, QWidget* Parent) {
       break;
   }
   Made->setObjectName(Binding.Widget);
+  // Files dropped on a field open like files dropped anywhere on the window,
+  // rather than landing in the field as text.
+  Made->setAcceptDrops(false);
+  if (auto* Box = qobject_cast<QComboBox*>(Made)) Box->lineEdit()->setAcceptDrops(false);
   return Made;
 }
 

@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -80,6 +81,9 @@ class AttributePagesTest : public QObject {
         Pages().Entry("fldEventRemoveListenerMethod")));
     QCOMPARE(Pages().Check("chkDescriptorIsJava")->text(), QString("Affiliate with Java classes"));
     QVERIFY(!Pages().Field("fldInterfaceDisplayName"));  // an interface has only its name
+    // Dropped files go on to the window instead of into a field.
+    for (QLineEdit* Line : Form->nbAttributes->findChildren<QLineEdit*>())
+      QVERIFY2(!Line->acceptDrops(), qPrintable(Line->objectName()));
   }
 
   void selectingFillsAndChangesNothing() {
