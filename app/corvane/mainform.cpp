@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/corvane/attributepages.h"
+#include "app/corvane/referencetree.h"
 #include "app/corvane/resources.h"
 #include "app/corvane/uitext.h"
 #include "beans/beanfactory.h"
@@ -132,7 +133,10 @@ void TMainForm::showEvent(QShowEvent* Event) {
     LEdit1->setVisible(true);
     LoadFile(FileName);
   }
-  if (!tvLiveBooksImages) tvLiveBooksImages = &ilInfoView;
+  if (!tvLiveBooksImages) {
+    tvLiveBooksImages = &ilInfoView;
+    ApplyReferenceImages(*tvLiveBooks, ilInfoView);
+  }
 }
 
 void TMainForm::closeEvent(QCloseEvent* Event) {

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/corvane/mainform.h"
+#include "app/corvane/referencetree.h"
 #include "editor/ledit.h"
 #include "widgets/extpagecontrol.h"
 #include "widgets/hetreeview.h"
@@ -144,6 +145,7 @@ QWidget* TMainForm::BuildAttributeNotebook() {
 QWidget* TMainForm::BuildConstructorView() {
   tvLiveBooks = Tree(this, "tvLiveBooks");
   tvLiveBooks->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  BuildReferenceTree(*tvLiveBooks, ParseReferenceOutline(ReferenceOutline()));
   QWidget* Left = Pane(this, "  Reference", "Shows JavaScript object model and language elements ",
                        tvLiveBooks);
   LEdit1 = new TLEdit(this);
