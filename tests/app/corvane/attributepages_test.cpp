@@ -6,7 +6,6 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <fstream>
 
 #include "app/corvane/attributepages.h"
 #include "app/corvane/mainform.h"
@@ -57,7 +56,7 @@ class AttributePagesTest : public QObject {
   void init() {
     Script = std::make_unique<TScript>();
     const QString Path = Files.path() + "/c.jsb";
-    std::ofstream(Path.toStdString(), std::ios::binary) << Component;
+    WriteBytes(Path, Component);
     Form = std::make_unique<TMainForm>();
     Form->show();
     Form->LoadFile(Path);

@@ -7,7 +7,6 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
-#include <fstream>
 
 #include "app/corvane/attributepages.h"
 #include "app/corvane/mainform.h"
@@ -44,10 +43,6 @@ QString Shape(TMainForm& Form) {
                .arg(Node == Form.tvBeanTree->currentItem() ? "*" : "");
   }
   return Out;
-}
-
-void WriteFile(const QString& Path, const std::string& Text) {
-  std::ofstream(Path.toStdString(), std::ios::binary) << Text;
 }
 
 }  // namespace
@@ -231,7 +226,7 @@ class FactoryTest : public QObject {
   void sortingOrdersKindsThenNames() {
     TScript Script;
     const QString Path = Files.path() + "/sort.jsb";
-    WriteFile(
+    WriteBytes(
         Path,
         "<JSB><JSB_DESCRIPTOR NAME=\"s\"><JSB_INTERFACE NAME=\"I1\">"
         "<JSB_PROPERTY NAME=\"zeta\"><JSB_PROPERTY NAME=\"Alpha\">"
@@ -253,11 +248,11 @@ class FactoryTest : public QObject {
   void loadingBuildsTheTreeAsAddingEachItemWould() {
     TScript Script;
     const QString Path = Files.path() + "/shape.jsb";
-    WriteFile(Path,
-              "<JSB><JSB_DESCRIPTOR NAME=\"d\"><JSB_PROPERTY NAME=\"p1\">"
-              "<JSB_PROPERTY NAME=\"p2\" TYPE=x><JSB_METHOD NAME=\"m1\"><JSB_PARAMETER NAME=\"x\">"
-              "<JSB_PARAMETER NAME=\"y\"></JSB_METHOD><JSB_METHOD NAME=\"m2\"></JSB_METHOD>"
-              "<JSB_EVENT NAME=\"e1\"><JSB_INTERFACE NAME=\"i1\"><JSB_INTERFACE NAME=\"i2\">");
+    WriteBytes(Path,
+               "<JSB><JSB_DESCRIPTOR NAME=\"d\"><JSB_PROPERTY NAME=\"p1\">"
+               "<JSB_PROPERTY NAME=\"p2\" TYPE=x><JSB_METHOD NAME=\"m1\"><JSB_PARAMETER NAME=\"x\">"
+               "<JSB_PARAMETER NAME=\"y\"></JSB_METHOD><JSB_METHOD NAME=\"m2\"></JSB_METHOD>"
+               "<JSB_EVENT NAME=\"e1\"><JSB_INTERFACE NAME=\"i1\"><JSB_INTERFACE NAME=\"i2\">");
     TMainForm Loaded;
     Loaded.show();
     Loaded.LoadFile(Path);

@@ -8,8 +8,6 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QtTest>
-#include <fstream>
-#include <iterator>
 
 #include <QLineEdit>
 
@@ -27,15 +25,6 @@ const char* const Clock =
     "   <JSB_PROPERTY NAME=\"interval\" TYPE=\"number\">\r\n\r\n"
     "   <JSB_CONSTRUCTOR>\r\nfunction demo_Clock( params ) {\r\n}\r\n\r\n"
     "   </JSB_CONSTRUCTOR>\r\n\r\n</JSB>";
-
-std::string Read(const QString& Path) {
-  std::ifstream In(Path.toStdString(), std::ios::binary);
-  return {std::istreambuf_iterator<char>(In), {}};
-}
-
-void Write(const QString& Path, const std::string& Bytes) {
-  std::ofstream(Path.toStdString(), std::ios::binary) << Bytes;
-}
 
 // Drops files on the window as the desktop would: enter, then drop.
 void Drop(QWidget* Window, const QStringList& Paths) {
@@ -66,7 +55,7 @@ class FileCommandsTest : public QObject {
 
   // A window with the clock file open, as a named, unchanged document.
   void OpenClock() {
-    Write(Path("clock.jsb"), Clock);
+    WriteBytes(Path("clock.jsb"), Clock);
     Form->LoadFile(Path("clock.jsb"));
   }
   void Touch() { Form->Factory->Bean()->SetDisplayName("changed"); }
@@ -102,7 +91,7 @@ class FileCommandsTest : public QObject {
     Form->LoadFile(Path("missing.jsb"));
     QCOMPARE(Script->Log.last(), "error:Cannot open file " + Path("missing.jsb"));
     QVERIFY(NoDocument());
-    Write(Path("plain.jsb"), "just text");
+    WriteBytes(Path("plain.jsb"), "just text");
     Form->LoadFile(Path("plain.jsb"));
     QCOMPARE(Script->Log.last(),
              "info:" + Path("plain.jsb") +
@@ -112,18 +101,19 @@ class FileCommandsTest : public QObject {
   }
 
   void openAndSaveWritesWhatJsbtoolWrites() {
-    Write(Path("slides.jsb"), Read(QString(CORVANE_EXAMPLES) + "/slideshow.jsb"));
+    WriteBytes(Path("slides.jsb"), ReadBytes(QString(CORVANE_EXAMPLES) + "/slideshow.jsb"));
     Form->LoadFile(Path("slides.jsb"));
     Form->Factory->Bean()->SetModified(true);
     QVERIFY(Form->FileSave());
     QProcess Dump;
     Dump.start(CORVANE_JSBTOOL, {"dump", Path("slides.jsb")});
     QVERIFY(Dump.waitForFinished(20000));
-    Write(Path("model.json"), Dump.readAllStandardOutput().toStdString());
+    WriteBytes(Path("model.json"), Dump.readAllStandardOutput().toStdString());
     QCOMPARE(QProcess::execute(CORVANE_JSBTOOL, {"write", Path("model.json"), Path("tool.jsb")}),
              0);
-    QCOMPARE(Read(Path("slides.jsb")), Read(Path("tool.jsb")));
-    QCOMPARE(Read(Path("slides.jsb")), Read(QString(CORVANE_EXAMPLES) + "/slideshow.jsb"));
+    QCOMPARE(ReadBytes(Path("slides.jsb")), ReadBytes(Path("tool.jsb")));
+    QCOMPARE(ReadBytes(Path("slides.jsb")),
+             ReadBytes(QString(CORVANE_EXAMPLES) + "/slideshow.jsb"));
     QVERIFY(!Form->DocumentChanged());
   }
 
@@ -136,13 +126,13 @@ class FileCommandsTest : public QObject {
     Script->SavePaths = {Path("comp.txt")};
     QVERIFY(Form->FileSaveAs());
     QVERIFY(QFile::exists(Path("comp.txt")));
-    Write(Path("old.jsb"), "old");
+    WriteBytes(Path("old.jsb"), "old");
     for (short Answer : {mrNo, mrCancel}) {
       Script->SavePaths = {Path("old.jsb")};
       Script->Answers = {Answer};
       QVERIFY(!Form->FileSaveAs());
       QCOMPARE(Script->Log.last(), "confirm:OK to overwrite " + Path("old.jsb"));
-      QCOMPARE(Read(Path("old.jsb")), std::string("old"));
+      QCOMPARE(ReadBytes(Path("old.jsb")), std::string("old"));
       QCOMPARE(Form->windowTitle(), QString("Corvane - comp.txt"));
     }
   }
@@ -180,7 +170,7 @@ class FileCommandsTest : public QObject {
     Script->Answers = {mrNo};
     QVERIFY(Form->CloseFile());
     QVERIFY(NoDocument());
-    QCOMPARE(Read(Path("clock.jsb")), std::string(Clock));  // nothing was saved
+    QCOMPARE(ReadBytes(Path("clock.jsb")), std::string(Clock));  // nothing was saved
   }
 
   void editorChangesCountToo() {
@@ -189,13 +179,13 @@ class FileCommandsTest : public QObject {
     QVERIFY(Form->DocumentChanged());
     Script->Answers = {mrYes};
     QVERIFY(Form->CloseFile());
-    QVERIFY(Read(Path("clock.jsb")).find("// more") != std::string::npos);
+    QVERIFY(ReadBytes(Path("clock.jsb")).find("// more") != std::string::npos);
   }
 
   void openCancelledInThePromptKeepsTheOldDocument() {
     OpenClock();
     Touch();
-    Write(Path("other.jsb"), "<JSB><JSB_DESCRIPTOR NAME=\"other\">");
+    WriteBytes(Path("other.jsb"), "<JSB><JSB_DESCRIPTOR NAME=\"other\">");
     Script->OpenPaths = {Path("other.jsb")};
     Script->Answers = {mrCancel};
     Form->Open2Click();
@@ -247,30 +237,30 @@ class FileCommandsTest : public QObject {
   }
 
   void latin1FilesKeepTheirEncodingUntilTextNeedsMore() {
-    Write(Path("latin.jsb"),
-          "<JSB><JSB_DESCRIPTOR NAME=\"caf\xe9\"><JSB_CONSTRUCTOR>\r\n"
-          "// \xe0 bient\xf4t\r\n\r\n   </JSB_CONSTRUCTOR>");
+    WriteBytes(Path("latin.jsb"),
+               "<JSB><JSB_DESCRIPTOR NAME=\"caf\xe9\"><JSB_CONSTRUCTOR>\r\n"
+               "// \xe0 bient\xf4t\r\n\r\n   </JSB_CONSTRUCTOR>");
     Form->LoadFile(Path("latin.jsb"));
     QCOMPARE(Form->tvBeanTree->topLevelItem(0)->text(0), QString::fromUtf8("caf\xc3\xa9"));
     Form->Factory->Bean()->SetModified(true);
     QVERIFY(Form->FileSave());
-    QVERIFY(Read(Path("latin.jsb")).find("NAME=\"caf\xe9\"") !=
+    QVERIFY(ReadBytes(Path("latin.jsb")).find("NAME=\"caf\xe9\"") !=
             std::string::npos);  // still Latin-1
     // A character Latin-1 cannot hold turns the whole document into UTF-8.
     Form->tvBeanTree->setCurrentItem(Form->tvBeanTree->topLevelItem(0));
     Form->AttributePages->Entry("fldDescriptorDisplayName")
         ->setText(QString::fromUtf8("\xe2\x82\xac"));
     QVERIFY(Form->FileSave());
-    const std::string Saved = Read(Path("latin.jsb"));
+    const std::string Saved = ReadBytes(Path("latin.jsb"));
     QVERIFY(Saved.find("NAME=\"caf\xc3\xa9\"") != std::string::npos);
     QVERIFY(Saved.find("DISPLAYNAME=\"\xe2\x82\xac\"") != std::string::npos);
     QVERIFY(Saved.find("// \xc3\xa0 bient\xc3\xb4t") != std::string::npos);
   }
 
   void droppedFilesOpenAfterThePrompt() {
-    Write(Path("a.txt"), "x");
-    Write(Path("B.JSB"), "<JSB><JSB_DESCRIPTOR NAME=\"b\">");
-    Write(Path("my.comp.jsb"), "<JSB><JSB_DESCRIPTOR NAME=\"m\">");
+    WriteBytes(Path("a.txt"), "x");
+    WriteBytes(Path("B.JSB"), "<JSB><JSB_DESCRIPTOR NAME=\"b\">");
+    WriteBytes(Path("my.comp.jsb"), "<JSB><JSB_DESCRIPTOR NAME=\"m\">");
     Drop(Form.get(), {Path("a.txt"), Path("B.JSB")});
     QCOMPARE(Form->windowTitle(), QString("Corvane - B.JSB"));
     Drop(Form.get(), {Path("my.comp.jsb")});  // its extension is comp.jsb: nothing opens

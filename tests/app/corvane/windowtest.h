@@ -11,12 +11,23 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <deque>
+#include <fstream>
+#include <iterator>
 #include <optional>
 
 #include "app/corvane/filedialogs.h"
 #include "app/corvane/messageboxes.h"
 #include "app/corvane/newcomponentform.h"
 #include "widgets/messages.h"
+
+// A file's bytes, and a file made of exactly these bytes.
+inline std::string ReadBytes(const QString& Path) {
+  std::ifstream In(Path.toStdString(), std::ios::binary);
+  return {std::istreambuf_iterator<char>(In), {}};
+}
+inline void WriteBytes(const QString& Path, const std::string& Bytes) {
+  std::ofstream(Path.toStdString(), std::ios::binary) << Bytes;
+}
 
 // Redirects both settings scopes into a folder that lives as long as it does.
 class TTestStore {
