@@ -6,9 +6,11 @@
 
 class EFileError : public std::runtime_error {
  public:
-  enum class TKind { Open, Create, Write };
+  enum class TKind { Open, Create, Write, Read };
 
-  EFileError(TKind Kind, const std::string& FileName);
+  // Reason is the system's word on the failure, when there is one; a failed
+  // write or read names the file and the reason on a second line.
+  EFileError(TKind Kind, const std::string& FileName, const std::string& Reason = {});
 
   TKind Kind() const { return FKind; }
   const std::string& FileName() const { return FFileName; }

@@ -3,7 +3,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
 #include <cstring>
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 #include "fileerror.h"
 
@@ -32,6 +38,31 @@ bool AllCrLf(const std::string& Text, size_t Length) {
 
 bool EndsWithBreak(const std::string& Text, size_t Length) {
   return Length == 0 || Text[Length - 1] == '\r' || Text[Length - 1] == '\n';
+}
+
+std::string Reason(const QFileDevice& File) {
+  return File.errorString().toStdString();
+}
+
+EFileError ReadError(const QFileDevice& File, const std::string& FileName) {
+  return EFileError(EFileError::TKind::Read, FileName, Reason(File));
+}
+
+// Abandons the write, so that the old file stays and no temporary is left.
+EFileError WriteError(QSaveFile& File, const std::string& FileName, const std::string& Why = {}) {
+  const std::string Text = Why.empty() ? Reason(File) : Why;
+  File.cancelWriting();
+  return EFileError(EFileError::TKind::Write, FileName, Text);
+}
+
+// Puts the written bytes on the disk; file systems that cannot sync count as
+// synced.
+bool SyncToDisk(int Handle) {
+#ifdef _WIN32
+  return _commit(Handle) == 0 || errno == EBADF;
+#else
+  return ::fsync(Handle) == 0 || errno == EINVAL || errno == ENOTSUP;
+#endif
 }
 
 }  // namespace
@@ -71,7 +102,7 @@ std::string LoadTextFile(const std::string& FileName) {
   qint64 Got = 0;
   while (Got < Size) {
     const qint64 N = File.read(Raw.data() + Got, Size - Got);
-    if (N < 0) throw EFileError(EFileError::TKind::Open, FileName);
+    if (N < 0) throw ReadError(File, FileName);
     if (N == 0) break;
     Got += N;
   }
@@ -81,7 +112,7 @@ std::string LoadTextFile(const std::string& FileName) {
   bool Ended = std::memchr(Raw.data(), '\0', Raw.size()) != nullptr;
   for (char Buffer[65536]; !Ended;) {
     const qint64 N = File.read(Buffer, sizeof Buffer);
-    if (N < 0) throw EFileError(EFileError::TKind::Open, FileName);
+    if (N < 0) throw ReadError(File, FileName);
     if (N == 0) break;
     Raw.append(Buffer, static_cast<size_t>(N));
     Ended = std::memchr(Buffer, '\0', static_cast<size_t>(N)) != nullptr;
@@ -97,11 +128,13 @@ void SaveTextFile(const std::string& FileName, std::string_view Text) {
   const auto Size = static_cast<qint64>(Text.size());
   while (Done < Size) {
     const qint64 N = File.write(Text.data() + Done, Size - Done);
-    if (N <= 0) {
-      File.cancelWriting();
-      throw EFileError(EFileError::TKind::Write, FileName);
-    }
+    if (N <= 0) throw WriteError(File, FileName);
     Done += N;
   }
-  if (!File.commit()) throw EFileError(EFileError::TKind::Write, FileName);
+  // The device's own buffer is emptied and synced here, where a failure can
+  // still be told: a full disk often refuses only these last bytes, and
+  // commit() alone would rename the short file over the old one.
+  if (!File.flush() || File.error() != QFileDevice::NoError) throw WriteError(File, FileName);
+  if (!SyncToDisk(File.handle())) throw WriteError(File, FileName, std::strerror(errno));
+  if (!File.commit()) throw EFileError(EFileError::TKind::Write, FileName, Reason(File));
 }

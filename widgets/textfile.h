@@ -10,11 +10,11 @@
 std::string NormaliseLineBreaks(std::string Text);
 
 // The file's text with its line breaks normalised. Raises EFileError (Open)
-// when the file cannot be opened or read.
+// when the file cannot be opened, and (Read) when reading it fails after that.
 std::string LoadTextFile(const std::string& FileName);
 
 // Replaces the file with exactly the bytes of Text. The bytes go to a temporary
 // file beside the target, which is renamed over it once complete, so a failure
 // leaves the old file as it was. Raises EFileError (Create) when the file cannot
-// be created and EFileError (Write) when writing fails.
+// be created and EFileError (Write) when writing, flushing or syncing fails.
 void SaveTextFile(const std::string& FileName, std::string_view Text);
