@@ -8,6 +8,10 @@
 
 namespace {
 
+const char* const InsertFilter =
+    "HTML Documents (*.HTM,*.HTML)|*.HTM;*.HTML|JavaScript Source Files (*.JS)|*.JS|"
+    "All Files (*.*)|*.*";
+
 std::optional<QString> Chosen(const QString& Path) {
   if (Path.isEmpty()) return std::nullopt;
   QDir::setCurrent(QFileInfo(Path).absolutePath());
@@ -22,6 +26,7 @@ QString TFileDialogs::QtFilter(const QString& Filter) {
   for (int I = 0; I + 1 < Parts.size(); I += 2) {
     QString Patterns = Parts[I + 1];
     Patterns.replace(';', ' ').replace("*.*", "*");
+    if (Patterns != Patterns.toLower()) Patterns += ' ' + Patterns.toLower();
     QString Name = Parts[I];
     const int Open = Name.lastIndexOf('(');
     if (Open >= 0) Name = Name.left(Open).trimmed();
@@ -41,4 +46,9 @@ std::optional<QString> TFileDialogs::Save(QWidget* Owner, const QString& Folder)
   return Chosen(QFileDialog::getSaveFileName(Owner, "Save As", Folder,
                                              QtFilter(TMainForm::FileFilter), nullptr,
                                              QFileDialog::DontConfirmOverwrite));
+}
+
+std::optional<QString> TFileDialogs::Insert(QWidget* Owner, const QString& Folder) {
+  if (OnInsert) return Chosen(OnInsert(Folder).value_or(QString()));
+  return Chosen(QFileDialog::getOpenFileName(Owner, "Insert File", Folder, QtFilter(InsertFilter)));
 }

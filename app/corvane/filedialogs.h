@@ -10,13 +10,17 @@ class QWidget;
 struct TFileDialogs {
   using TAsk = std::function<std::optional<QString>(const QString& Folder)>;
   // When set, these answer in place of the dialogs.
-  static inline TAsk OnOpen, OnSave;
+  static inline TAsk OnOpen, OnSave, OnInsert;
 
   // The chosen path, or none when cancelled. Both start in Folder with the
   // program's filter, and leave the process in the chosen file's folder, as
   // the platform's own dialogs do. Neither asks about overwriting.
   static std::optional<QString> Open(QWidget* Owner, const QString& Folder);
   static std::optional<QString> Save(QWidget* Owner, const QString& Folder);
+  // The "Insert File" dialog, with the filter of the files worth inserting.
+  static std::optional<QString> Insert(QWidget* Owner, const QString& Folder);
   // "Name (*.a)|*.a|All (*.*)|*.*" in Qt's form; "*.*" means every file.
+  // Patterns written in capitals also match their lower-case spelling, as
+  // they do on file systems that ignore letter case.
   static QString QtFilter(const QString& Filter);
 };

@@ -85,6 +85,9 @@ class TMainForm : public QMainWindow {
   void SubstituteTabs();
   void Find1Click();
   void SetBookmark1Click();
+  // HTML insertion: wraps the selection in the named tag pair; inserts a file.
+  void InsertTag(const QString& Name);
+  void InsertFile1Click();
   static void LEdit1FindBrace(const TLEdit& Editor, int& WordType, int& WordValue,
                               QString& WordStr, int& BraceType);
 
@@ -143,6 +146,7 @@ class TMainForm : public QMainWindow {
   QMenu* BuildEditMenu();
   QMenu* BuildViewMenu();
   QMenu* BuildSearchMenu();
+  QMenu* BuildInsertMenu();
   QMenu* BuildHelpMenu();
   void BuildCoolBar();
   QToolButton* AddButton(QToolBar* Bar, const QString& Name, const QString& Caption,

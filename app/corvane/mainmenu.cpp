@@ -44,7 +44,7 @@ void TMainForm::BuildMenus() {
   Bar->addMenu(BuildEditMenu());
   Bar->addMenu(BuildViewMenu());
   Bar->addMenu(BuildSearchMenu());
-  QMenu* Insert = SubMenu(this, "miInsert", "&Insert", vmSourceView);
+  QMenu* Insert = BuildInsertMenu();
   Bar->addMenu(Insert);
   QMenu* Tools = SubMenu(this, "Tools1", "&Tools");
   Item(Tools, "JARPackager1", "&JAR Packager")->setEnabled(false);
@@ -134,6 +134,38 @@ QMenu* TMainForm::BuildSearchMenu() {
   Item(Search, "GoToLineNumber1", "&Goto Line...");
   Search->menuAction()->setVisible(false);
   return Search;
+}
+
+QMenu* TMainForm::BuildInsertMenu() {
+  QMenu* Insert = SubMenu(this, "miInsert", "&Insert", vmSourceView);
+  const auto Tag = [this](QMenu* Menu, const char* Name, const QString& Caption,
+                          const QString& TagName) {
+    connect(Item(Menu, Name, Caption), &QAction::triggered, this,
+            [this, TagName] { InsertTag(TagName); });
+  };
+  QMenu* Heading = SubMenu(Insert, "miHeading", "&Heading");
+  static const char* const HeadingNames[] = {"miHeading1", "miHeading2", "miHeading3",
+                                             "miHeading4", "miHeading5", "miHeading6"};
+  for (int Level = 1; Level <= 6; ++Level)
+    Tag(Heading, HeadingNames[Level - 1], QString("Heading &%1").arg(Level),
+        QString("Heading %1").arg(Level));
+  Insert->addMenu(Heading);
+  QMenu* List = SubMenu(Insert, "miList", "&List");
+  Tag(List, "miBulletedList", "&Bulleted", "Bulleted List");
+  Tag(List, "miNumberedList", "&Numbered", "Numbered List");
+  Tag(List, "miDirectoryList", "&Directory", "Directory");
+  Tag(List, "miMenuList", "&Menu", "Menu");
+  Insert->addMenu(List);
+  QMenu* Paragraph = SubMenu(Insert, "miParagraph", "&Paragraph");
+  Tag(Paragraph, "miNormalParagraph", "&Normal", "Paragraph");
+  Tag(Paragraph, "miFormattedParagraph", "&Formatted", "Preformatted");
+  Tag(Paragraph, "miAddressParagraph", "&Address", "Address");
+  Insert->addMenu(Paragraph);
+  Tag(Insert, "miHorizontalLine", "Hori&zontal Line", "Horizontal");
+  Tag(Insert, "miLineBreak", "Line Brea&k", "Line Break");
+  connect(Item(Insert, "miInsertFile", "F&ile..."), &QAction::triggered, this,
+          &TMainForm::InsertFile1Click);
+  return Insert;
 }
 
 QMenu* TMainForm::BuildHelpMenu() {

@@ -64,11 +64,12 @@ class TScript : public TMessageHandler {
     };
     TFileDialogs::OnOpen = [this](const QString&) { return Chosen("open", OpenPaths); };
     TFileDialogs::OnSave = [this](const QString&) { return Chosen("save", SavePaths); };
+    TFileDialogs::OnInsert = [this](const QString&) { return Chosen("insert", InsertPaths); };
   }
   ~TScript() override {
     TMessageBoxHandler::OnShow = nullptr;
     TfrmNewComponent::OnShow = nullptr;
-    TFileDialogs::OnOpen = TFileDialogs::OnSave = nullptr;
+    TFileDialogs::OnOpen = TFileDialogs::OnSave = TFileDialogs::OnInsert = nullptr;
   }
 
   void Info(const std::string& Msg) override { Log << "info:" + QString::fromStdString(Msg); }
@@ -81,9 +82,10 @@ class TScript : public TMessageHandler {
   // Answers in the order they are asked for. For the dialogs a null QString
   // (QString()) stands for Cancel; an empty one ("") is an empty answer.
   std::deque<short> Answers;
-  std::deque<QString> Names;      // the New Component dialog
-  std::deque<QString> OpenPaths;  // the open dialog
-  std::deque<QString> SavePaths;  // the save dialog
+  std::deque<QString> Names;        // the New Component dialog
+  std::deque<QString> OpenPaths;    // the open dialog
+  std::deque<QString> SavePaths;    // the save dialog
+  std::deque<QString> InsertPaths;  // the Insert File dialog
 
  private:
   static std::optional<short> Take(std::deque<short>& Queue) {
