@@ -107,3 +107,16 @@ void THETreeView::SortChildren(QTreeWidgetItem* Parent, const TLess& Less) {
   Parent->takeChildren();
   Parent->addChildren(QList<QTreeWidgetItem*>(Sorted.begin(), Sorted.end()));
 }
+
+// The in-place editor is the view's only direct child of the viewport.
+bool THETreeView::EndEditing() {
+  if (state() != QAbstractItemView::EditingState) return false;
+  const auto Editors = viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  for (QWidget* Editor : Editors) {
+    if (Editor->isHidden()) continue;  // closed, awaiting deletion
+    commitData(Editor);
+    closeEditor(Editor, QAbstractItemDelegate::NoHint);
+    return true;
+  }
+  return false;
+}

@@ -39,6 +39,10 @@ class THETreeView : public QTreeWidget {
   // sorted, which always succeeds for this view.
   bool CustomSort(const TTVCompare& SortProc, qintptr Data);
 
+  // Ends an open in-place edit as Enter would, handing its text to the
+  // delegate; false when no edit was open.
+  bool EndEditing();
+
   // The caption order of the sort: locale-aware and case-sensitive.
   static int CompareCaptions(const QTreeWidgetItem* Node1, const QTreeWidgetItem* Node2);
 

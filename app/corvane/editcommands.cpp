@@ -2,6 +2,7 @@
 // tab substitution after a paste, find, brace matching and the bookmark.
 #include <Qsci/qsciscintilla.h>
 #include <QAction>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QToolButton>
 
@@ -48,6 +49,24 @@ void TMainForm::BuildEditCommands() {
     LEdit1FindBrace(*Sender, Type, Value, Word, Brace);
   };
   BuildEditorMenu();
+  for (const char* Name : {"miUndo", "Cut2", "Copy2", "Paste2", "FindNext1", "FindMatchingBrace1"})
+    FMenuShortcuts << Action(Name);
+  LEdit1->Scintilla()->installEventFilter(this);
+}
+
+// The editor claims keys such as Ctrl+V for itself; the Edit and Search
+// menus' shortcuts run their menu commands instead while those are shown.
+bool TMainForm::eventFilter(QObject* Watched, QEvent* Event) {
+  if (Event->type() == QEvent::ShortcutOverride) {
+    const QKeySequence Keys(static_cast<QKeyEvent*>(Event)->keyCombination());
+    for (const QAction* Entry : FMenuShortcuts) {
+      if (Entry->isVisible() && Entry->isEnabled() && Entry->shortcut() == Keys) {
+        Event->ignore();
+        return true;
+      }
+    }
+  }
+  return QMainWindow::eventFilter(Watched, Event);
 }
 
 void TMainForm::BuildEditorMenu() {

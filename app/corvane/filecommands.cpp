@@ -59,6 +59,7 @@ void TMainForm::LoadFile(const QString& FileName) {
 }
 
 void TMainForm::miNewClick() {
+  EndPendingRename();
   if (!CloseFile()) return;
   Factory->FreeBean();
   if (!Factory->NewComponent()) return;
@@ -71,6 +72,7 @@ void TMainForm::miNewClick() {
 }
 
 void TMainForm::Open2Click() {
+  EndPendingRename();
   OpenDialogInitialDir = QDir::currentPath();
   const std::optional<QString> Path = TFileDialogs::Open(this, OpenDialogInitialDir);
   if (Path && CloseFile()) {
@@ -83,6 +85,7 @@ void TMainForm::Open2Click() {
 }
 
 bool TMainForm::FileSave() {
+  EndPendingRename();
   if (CurrentFile.isEmpty()) return true;
   if (CurrentFile == "untitled") return FileSaveAs();
   return WriteDocument(CurrentFile);
@@ -90,6 +93,7 @@ bool TMainForm::FileSave() {
 
 // With no document open there is nothing to save: the editor's text is gone.
 bool TMainForm::FileSaveAs() {
+  EndPendingRename();
   if (CurrentFile.isEmpty()) return false;
   SaveDialogInitialDir = QDir::currentPath();
   const std::optional<QString> Chosen = TFileDialogs::Save(this, SaveDialogInitialDir);
@@ -116,6 +120,7 @@ bool TMainForm::WriteDocument(const QString& Path) {
 // Yes whose save was cancelled or failed, since going on would lose the
 // changes the user asked to keep.
 bool TMainForm::CheckFileSave() {
+  EndPendingRename();
   if (CurrentFile.isEmpty() || !DocumentChanged()) return true;
   switch (ConfirmMessage(("Save changes to " + windowTitle() + "?").toStdString())) {
     case mrYes:
@@ -141,6 +146,7 @@ bool TMainForm::CloseDocument() {
 // Every dropped JSB file opens in turn. Unsaved changes are offered for
 // saving once, before the first one replaces them; Cancel drops nothing.
 void TMainForm::FileDrag1Drop() {
+  EndPendingRename();
   bool Asked = false;
   for (size_t I = 0; I < FileDrag1->NameWithPath().size(); ++I) {
     if (UpperCaseAscii(FileDrag1->Extension()[I]) != "JSB") continue;

@@ -1,5 +1,6 @@
 #include "app/corvane/mainform.h"
 
+#include <Qsci/qsciscintilla.h>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -22,6 +23,7 @@
 #include "editor/editorsettings.h"
 #include "editor/ledit.h"
 #include "editor/settingsstore.h"
+#include "widgets/centre.h"
 #include "widgets/extpagecontrol.h"
 #include "widgets/filedrag.h"
 #include "widgets/hetreeview.h"
@@ -61,6 +63,7 @@ TMainForm::~TMainForm() {
 void TMainForm::CreateWindow() {
   setWindowTitle(QApplication::applicationName());
   resize(706, 573);
+  CentreOnScreen(this);
   // The layout was designed for a small, narrow sans-serif window font.
   QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "Arial", "Helvetica"});
   QFont WindowFont("MS Sans Serif");
@@ -139,6 +142,13 @@ void TMainForm::showEvent(QShowEvent* Event) {
   }
 }
 
+// Hints are tool tips only: the status bar shows no text, so the status tips
+// that menu entries and buttons carry as their hints are never shown there.
+bool TMainForm::event(QEvent* Event) {
+  if (Event->type() == QEvent::StatusTip) return true;
+  return QMainWindow::event(Event);
+}
+
 void TMainForm::closeEvent(QCloseEvent* Event) {
   if (CloseDocument())
     Event->accept();
@@ -173,6 +183,7 @@ void TMainForm::SpeedButton6Click() {
 }
 
 void TMainForm::FileExit() {
+  EndPendingRename();
   close();
 }
 
@@ -197,9 +208,15 @@ void TMainForm::ApplyViewMarks(bool ComponentView) {
 }
 
 void TMainForm::PageControlChange() {
+  EndPendingRename();
   const bool ComponentView = PageControl->ActivePage() == tsComponentView;
   ApplyViewMarks(ComponentView);
   if (!ComponentView && ConstructorSelectPending) SelectConstructorPlaceholder();
+  if (!ComponentView && LEdit1->isVisible()) LEdit1->Scintilla()->setFocus();
+}
+
+void TMainForm::EndPendingRename() {
+  tvBeanTree->EndEditing();
 }
 
 // The placeholder comment on the sixth line of the constructor template.

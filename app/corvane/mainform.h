@@ -68,6 +68,9 @@ class TMainForm : public QMainWindow {
   void FileDrag1Drop();
   // An empty tree, a cleared and hidden editor, the "Blank" page, no file.
   void ShowNoDocument();
+  // A name being typed in the tree goes through as Enter would send it; every
+  // command that reads or replaces the document calls this first.
+  void EndPendingRename();
   // The document counts as changed when the component or the editor is.
   bool DocumentChanged() const;
 
@@ -88,8 +91,8 @@ class TMainForm : public QMainWindow {
   // HTML insertion: wraps the selection in the named tag pair; inserts a file.
   void InsertTag(const QString& Name);
   void InsertFile1Click();
-  static void LEdit1FindBrace(const TLEdit& Editor, int& WordType, int& WordValue,
-                              QString& WordStr, int& BraceType);
+  static void LEdit1FindBrace(const TLEdit& Editor, int& WordType, int& WordValue, QString& WordStr,
+                              int& BraceType);
 
   // Handlers named after their controls.
   void StatusBar1Click();
@@ -135,6 +138,8 @@ class TMainForm : public QMainWindow {
   QString CurrentAttributePage() const;
 
  protected:
+  bool event(QEvent* Event) override;
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
   void showEvent(QShowEvent* Event) override;
   void closeEvent(QCloseEvent* Event) override;
 
@@ -167,6 +172,7 @@ class TMainForm : public QMainWindow {
   void SelectConstructorPlaceholder();
 
   QStringList FArguments;
+  QList<QAction*> FMenuShortcuts;
   bool FShown = false;
 };
 

@@ -151,6 +151,11 @@ QWidget* TMainForm::BuildConstructorView() {
   LEdit1 = new TLEdit(this);
   LEdit1->setObjectName("LEdit1");
   LEdit1->setVisible(false);
+  // The hidden editor keeps its room, so the caption bar above it stays at
+  // the top of the page.
+  QSizePolicy Policy = LEdit1->sizePolicy();
+  Policy.setRetainSizeWhenHidden(true);
+  LEdit1->setSizePolicy(Policy);
   QWidget* Right = Pane(this, "  Constructor Definition",
                         "Show the contents of the <JSB_CONSTRUCTOR> tag", LEdit1);
   return Page(PageControl, "tsConstructorView", Split(this, Left, 216, Right, 4));

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "widgets/centre.h"
+
 TfrmNewComponent::TfrmNewComponent(QWidget* Parent)
     : QDialog(Parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
@@ -34,6 +36,7 @@ TfrmNewComponent::TfrmNewComponent(QWidget* Parent)
   connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
   fldName->setFocus();
+  CentreOnScreen(this);
 }
 
 // Escape is not bound to Cancel.

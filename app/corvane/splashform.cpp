@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "app/corvane/resources.h"
+#include "widgets/centre.h"
 
 namespace {
 constexpr int DesignedWidth = 360, DesignedHeight = 276, DesignedDpi = 96;
@@ -20,7 +21,7 @@ TfrmSplash::TfrmSplash(QWidget* Parent)
   const QScreen* Screen = QGuiApplication::primaryScreen();
   const int Dpi = Screen ? qRound(Screen->logicalDotsPerInch()) : DesignedDpi;
   setFixedSize(ScaledSize(Dpi));
-  if (Screen) move(Screen->geometry().center() - rect().center());
+  CentreOnScreen(this);
 }
 
 QSize TfrmSplash::ScaledSize(int Dpi) {

@@ -4,8 +4,10 @@
 
 start_xvfb() {
   local work=$1
-  # Xvfb picks a free display itself and reports it.
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  # Xvfb picks a free display itself and reports it. Without -noreset the
+  # server starts afresh each time its last client leaves, and a program that
+  # connects in that moment cannot open the display: Qt then aborts at start.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
   if [ ! -s "$work/display" ]; then

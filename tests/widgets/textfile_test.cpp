@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "tests/common/fullstorage.h"
 #include "widgets/fileerror.h"
 
 namespace fs = std::filesystem;
@@ -110,6 +111,45 @@ TEST_F(TextFile, FailedSaveLeavesTheOldFileAlone) {
   for ([[maybe_unused]] auto& E : fs::directory_iterator(Dir.path().toStdString()))
     ++Entries;
   EXPECT_EQ(Entries, 2u);  // keep.jsb and locked/
+}
+
+// A disk that fills up refuses the last bytes only when the buffer is
+// flushed; the old file must survive that, with nothing left beside it.
+TEST_F(TextFile, SaveOntoAFullDiskKeepsTheOldFile) {
+  const std::string Big(200000, 'x');
+  const auto Check = [&](const std::string& Folder, const char* Reason) {
+    const std::string Target = Folder + "/keep.jsb";
+    std::ofstream(Target, std::ios::binary) << "precious";
+    try {
+      SaveTextFile(Target, Big);
+      ADD_FAILURE() << "no error raised";
+    } catch (const EFileError& E) {
+      EXPECT_EQ(E.Kind(), EFileError::TKind::Write);
+      EXPECT_EQ(std::string(E.what()), "Stream write error\n" + Target + ": " + Reason);
+    }
+    std::ifstream In(Target, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(In), {}), "precious");
+    EXPECT_EQ(std::distance(fs::directory_iterator(Folder), fs::directory_iterator()), 1);
+  };
+  {
+    TWriteLimit Limit(4096);
+    Check(Dir.path().toStdString(), "File too large");
+  }
+  fs::create_directory(Path("small"));
+  TSmallDisk Disk(Path("small"));
+  if (!Disk.Mounted()) GTEST_SKIP() << "no small file system can be mounted here";
+  Check(Path("small"), "No space left on device");
+}
+
+TEST_F(TextFile, ReadErrorAfterOpeningIsNotAnOpenError) {
+  if (!fs::exists("/proc/self/mem")) GTEST_SKIP() << "no file here fails while being read";
+  try {
+    LoadTextFile("/proc/self/mem");
+    FAIL() << "no error raised";
+  } catch (const EFileError& E) {
+    EXPECT_EQ(E.Kind(), EFileError::TKind::Read);
+    EXPECT_EQ(std::string(E.what()).rfind("Stream read error\n/proc/self/mem: ", 0), 0u);
+  }
 }
 
 TEST_F(TextFile, ReadOnlyTargetIsNotReplaced) {

@@ -6,6 +6,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <Qsci/qsciscintilla.h>
+
 #include "app/corvane/mainform.h"
 #include "editor/ledit.h"
 #include "editor/settingsstore.h"
@@ -62,6 +64,23 @@ class EditCommandsTest : public QObject {
     QApplication::clipboard()->setText("\tb");
     Form->Action("Paste2")->trigger();
     QCOMPARE(Editor().Text(), QString("    a\r\n    b"));
+  }
+
+  // The menus' shortcuts reach their commands even though the editor, which
+  // has the focus, would take the keys for itself.
+  void menuShortcutsWinOverTheEditor() {
+    WriteSetting(srCurrentUser, EditorSettingsKey, "TabStopSize", 2);
+    Form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Form.get()));
+    Editor().Scintilla()->setFocus();
+    Editor().SetText("\ta");
+    Caret(1, 2);
+    QApplication::clipboard()->setText("\tb");
+    QTest::keyClick(Editor().Scintilla(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(Editor().Text(), QString("  a  b"));
+    Caret(1, 6);
+    QTest::keyClick(Editor().Scintilla(), Qt::Key_X);  // other keys still type
+    QCOMPARE(Editor().Text(), QString("  a  bx"));
   }
 
   void toolbarPasteKeepsTabs() {

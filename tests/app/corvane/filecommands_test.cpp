@@ -15,6 +15,8 @@
 #include "app/corvane/mainform.h"
 #include "beans/beanfactory.h"
 #include "editor/ledit.h"
+#include "tests/common/fullstorage.h"
+#include "widgets/extpagecontrol.h"
 #include "widgets/hetreeview.h"
 #include "windowtest.h"
 
@@ -234,6 +236,51 @@ class FileCommandsTest : public QObject {
     QVERIFY(Form->DocumentChanged());
     Script->Answers = {mrNo};
     QVERIFY(Form->close());
+  }
+
+  // A write that fails part-way (here past the file-size limit, as on a full
+  // disk) is reported and changes neither the file nor the document's state.
+  void failedWriteChangesNothing() {
+    OpenClock();
+    Touch();
+    Form->LEdit1->SetText(QString(100000, 'x'));
+    TWriteLimit Limit(4096);
+    QVERIFY(!Form->FileSave());
+    QCOMPARE(Script->Log.last(),
+             "error:Stream write error\n" + Path("clock.jsb") + ": File too large");
+    Script->SavePaths = {Path("other.jsb")};
+    QVERIFY(!Form->FileSaveAs());
+    QCOMPARE(ReadBytes(Path("clock.jsb")), std::string(Clock));
+    QCOMPARE(QDir(Folder->path()).entryList(QDir::Files | QDir::Hidden), {"clock.jsb"});
+    QCOMPARE(Form->CurrentFile, Path("clock.jsb"));
+    QCOMPARE(Form->windowTitle(), QString("Corvane - clock.jsb"));
+    QVERIFY(Form->DocumentChanged());
+  }
+
+  // A name typed in the tree but not yet confirmed reaches the document
+  // before any command that reads or replaces it.
+  void pendingRenameGoesThroughFirst_data() {
+    QTest::addColumn<QString>("Command");
+    QTest::newRow("toolbar save") << "save";
+    QTest::newRow("page switch") << "page";
+    QTest::newRow("close, saving") << "close";
+  }
+  void pendingRenameGoesThroughFirst() {
+    QFETCH(QString, Command);
+    OpenClock();
+    Form->AddDescriptorCommand(dkProperty);
+    auto* Editor = Form->tvBeanTree->viewport()->findChild<QLineEdit*>();
+    QVERIFY(Editor);
+    Editor->setText("pending");
+    Script->Answers = {mrYes};
+    if (Command == "save") Form->Button("sbFileSave")->click();
+    if (Command == "page") Form->PageControl->SetActivePage(Form->tsConstructorView);
+    if (Command == "close") Form->Action("Close1")->trigger();
+    QVERIFY(!Form->tvBeanTree->EndEditing());  // no edit is left open
+    if (Command == "page")
+      QCOMPARE(Form->Factory->Bean()->Properties().Items(1)->Name(), std::string("pending"));
+    else
+      QVERIFY(ReadBytes(Path("clock.jsb")).find("NAME=\"pending\"") != std::string::npos);
   }
 
   void latin1FilesKeepTheirEncodingUntilTextNeedsMore() {

@@ -12,7 +12,10 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <Qsci/qsciscintilla.h>
+
 #include "app/corvane/mainform.h"
+#include "app/corvane/newcomponentform.h"
 #include "app/corvane/splashform.h"
 #include "editor/ledit.h"
 #include "editor/settingsstore.h"
@@ -209,6 +212,42 @@ class MainFormTest : public QObject {
     WriteSetting(srLocalMachine, GeneralSettingsKey, "ProgramDir", Folder.path() + "/missing");
     TRecordingForm Form;
     QCOMPARE(QDir::currentPath(), QDir::rootPath());
+  }
+
+  void statusBarShowsNoHints() {
+    TRecordingForm Form;
+    Form.show();
+    Form.Action("MenuItem17")->showStatusText(&Form);
+    QCoreApplication::sendEvent(&Form, new QStatusTipEvent("New file"));
+    QVERIFY(Form.sb97->currentMessage().isEmpty());
+  }
+
+  // Without a window manager nothing else would place them.
+  void windowsStartCentred() {
+    TRecordingForm Form;
+    TfrmSplash Splash;
+    TfrmNewComponent Dialog(&Form);
+    const QRect Area = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const QWidget* Window : {static_cast<QWidget*>(&Form), static_cast<QWidget*>(&Splash),
+                                  static_cast<QWidget*>(&Dialog)}) {
+      const QPoint Offset = Window->geometry().center() - Area.center();
+      QVERIFY2(Offset.manhattanLength() <= 2, qPrintable(Window->objectName()));
+    }
+  }
+
+  void sourceViewKeepsItsCaptionAtTheTopAndFocusesTheEditor() {
+    TRecordingForm Form;
+    Form.show();
+    Form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&Form));
+    Form.PageControl->SetActivePage(Form.tsConstructorView);
+    const auto* Caption = Form.LEdit1->parentWidget()->findChildren<QWidget*>().first();
+    QCOMPARE(Caption->y(), 0);  // no document: the editor is hidden
+    Form.PageControl->SetActivePage(Form.tsComponentView);
+    Form.LEdit1->setVisible(true);
+    Form.PageControl->SetActivePage(Form.tsConstructorView);
+    QCOMPARE(Caption->y(), 0);
+    QVERIFY(Form.LEdit1->Scintilla()->hasFocus());
   }
 
   void splashScalesWithTheScreen() {
