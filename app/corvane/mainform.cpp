@@ -18,6 +18,7 @@
 #include "app/corvane/referencetree.h"
 #include "app/corvane/resources.h"
 #include "app/corvane/uitext.h"
+#include "app/corvane/windowfont.h"
 #include "beans/beanfactory.h"
 #include "editor/editorsettings.h"
 #include "editor/ledit.h"
@@ -61,11 +62,7 @@ TMainForm::~TMainForm() {
 void TMainForm::CreateWindow() {
   setWindowTitle(QApplication::applicationName());
   resize(706, 573);
-  // The layout was designed for a small, narrow sans-serif window font.
-  QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "Arial", "Helvetica"});
-  QFont WindowFont("MS Sans Serif");
-  WindowFont.setPointSize(8);
-  setFont(WindowFont);
+  setFont(WindowFont());
   BuildMenus();
   BuildCoolBar();
   BuildPages();
