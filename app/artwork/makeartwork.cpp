@@ -1,5 +1,6 @@
 // Draws Corvane's artwork: the 41-image strip of tree and list images, the
-// splash picture, the tool-button glyphs and the two tab glyphs. The PNG files
+// splash picture, the tool-button glyphs, the two tab glyphs, and the logos and
+// link icons of the About and Web Resources windows. The PNG files
 // it writes are committed under app/resources; run it again after a change:
 //   corvane_artwork OUTPUT_FOLDER
 #include <QApplication>
@@ -242,6 +243,124 @@ void DrawTabGlyphs(const QString& Folder) {
   Strip.save(Folder + "/tabglyphs.png");
 }
 
+// A logo of 130 x 46 on a transparent ground: a mark on the left, then a
+// name and a line of small print.
+void Logo(const QString& Path, const TDraw& Mark, const QString& Name, const QString& Line,
+          QColor C) {
+  QImage Img(130, 46, QImage::Format_ARGB32);
+  Img.fill(Qt::transparent);
+  QPainter P(&Img);
+  P.setRenderHint(QPainter::Antialiasing);
+  P.setRenderHint(QPainter::TextAntialiasing);
+  P.save();
+  P.translate(3, 4);
+  P.scale(2.4, 2.4);
+  Mark(P);
+  P.restore();
+  QFont Title("DejaVu Serif", 10, QFont::Bold);
+  Title.setPixelSize(14);
+  P.setFont(Title);
+  P.setPen(C);
+  P.drawText(QRect(44, 5, 86, 20), Qt::AlignLeft | Qt::AlignVCenter, Name);
+  QFont Small("DejaVu Sans", 6);
+  Small.setPixelSize(8);
+  P.setFont(Small);
+  P.setPen(QColor(90, 90, 90));
+  P.drawText(QRect(45, 25, 85, 14), Qt::AlignLeft | Qt::AlignVCenter, Line);
+  P.end();
+  Img.save(Path);
+}
+
+void Monogram(QPainter& P) {
+  P.setPen(QColor(20, 30, 80));
+  P.setBrush(QColor(40, 60, 140));
+  P.drawRoundedRect(QRectF(1, 1, 14, 14), 3, 3);
+  QFont F("DejaVu Serif", 8, QFont::Bold);
+  F.setPixelSize(12);
+  P.setFont(F);
+  P.setPen(QColor(240, 200, 80));
+  P.drawText(QRectF(1, 1, 14, 14), Qt::AlignCenter, "B");
+}
+
+void Quill(QPainter& P) {
+  QPainterPath Vane(QPointF(2, 15));
+  Vane.cubicTo(QPointF(4, 6), QPointF(9, 2), QPointF(15, 1));
+  Vane.cubicTo(QPointF(13, 7), QPointF(9, 12), QPointF(4, 13));
+  Vane.closeSubpath();
+  P.setPen(QColor(90, 40, 110));
+  P.setBrush(QColor(170, 110, 200));
+  P.drawPath(Vane);
+  P.setPen(QPen(QColor(60, 20, 80), 0.8));
+  P.drawLine(QPointF(2, 15), QPointF(12, 4));
+}
+
+void DrawLogos(const QString& Folder) {
+  Logo(
+      Folder + "/logo-corvane.png", [](QPainter& P) { Sphere(P, QColor(0, 150, 150)); }, "Corvane",
+      "BeanInfo editor", QColor(0, 90, 100));
+  Logo(Folder + "/logo-brantwick.png", Monogram, "Brantwick", "S O F T W A R E",
+       QColor(40, 60, 140));
+  Logo(Folder + "/logo-quillmere.png", Quill, "Quillmere", "visual script editor",
+       QColor(90, 40, 110));
+}
+
+void Globe(QPainter& P) {
+  P.setPen(QColor(20, 70, 140));
+  P.setBrush(QColor(120, 180, 240));
+  P.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+  P.setBrush(Qt::NoBrush);
+  P.drawEllipse(QRectF(5, 1.5, 6, 13));
+  P.drawLine(QPointF(1.5, 8), QPointF(14.5, 8));
+  P.drawLine(QPointF(3, 4.5), QPointF(13, 4.5));
+  P.drawLine(QPointF(3, 11.5), QPointF(13, 11.5));
+}
+
+void Book(QPainter& P, QColor Cover) {
+  P.setPen(Cover.darker(180));
+  P.setBrush(Qt::white);
+  P.drawRect(QRectF(4, 2, 10, 13));
+  P.setBrush(Cover);
+  P.drawRect(QRectF(2, 1, 10, 13));
+  P.setPen(Cover.lighter(170));
+  P.drawLine(QPointF(4, 1.5), QPointF(4, 13.5));
+}
+
+void Server(QPainter& P) {
+  P.setPen(QColor(50, 50, 60));
+  for (int Y : {2, 7, 12}) {
+    P.setBrush(QColor(170, 175, 190));
+    P.drawRect(QRectF(2, Y, 12, 3.5));
+    P.setBrush(QColor(60, 200, 80));
+    P.drawEllipse(QRectF(11, Y + 1, 1.5, 1.5));
+  }
+}
+
+void DrawWebIcons(const QString& Folder) {
+  const std::map<QString, TDraw> Icons = {
+      {"web-devsite", Globe},
+      {"web-guide", [](QPainter& P) { Book(P, QColor(190, 50, 40)); }},
+      {"web-visualguide",
+       [](QPainter& P) {
+         Book(P, QColor(40, 140, 70));
+         P.setPen(Qt::NoPen);
+         P.setBrush(QColor(255, 210, 0));
+         P.drawRect(QRectF(6, 4, 3, 3));
+         P.setBrush(QColor(80, 140, 255));
+         P.drawRect(QRectF(8, 8, 3, 3));
+       }},
+      {"web-serverguide", Server},
+      {"web-docs",
+       [](QPainter& P) {
+         Page(P);
+         P.setPen(Qt::NoPen);
+         P.setBrush(QColor(200, 40, 40));
+         P.drawPolygon(QPolygonF({{9, 1}, {11, 1}, {11, 6}, {10, 5}, {9, 6}}));
+       }},
+  };
+  for (const auto& [Name, Draw] : Icons)
+    Button(Draw, 16).save(Folder + "/" + Name + ".png");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -256,5 +375,7 @@ int main(int argc, char** argv) {
   DrawSplash(Folder);
   DrawButtons(Folder);
   DrawTabGlyphs(Folder);
+  DrawLogos(Folder);
+  DrawWebIcons(Folder);
   return 0;
 }

@@ -19,6 +19,7 @@
 #include "app/corvane/referencetree.h"
 #include "app/corvane/resources.h"
 #include "app/corvane/uitext.h"
+#include "app/corvane/windowfont.h"
 #include "beans/beanfactory.h"
 #include "editor/editorsettings.h"
 #include "editor/ledit.h"
@@ -64,11 +65,7 @@ void TMainForm::CreateWindow() {
   setWindowTitle(QApplication::applicationName());
   resize(706, 573);
   CentreOnScreen(this);
-  // The layout was designed for a small, narrow sans-serif window font.
-  QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "Arial", "Helvetica"});
-  QFont WindowFont("MS Sans Serif");
-  WindowFont.setPointSize(8);
-  setFont(WindowFont);
+  setFont(WindowFont());
   BuildMenus();
   BuildCoolBar();
   BuildPages();

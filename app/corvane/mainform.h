@@ -94,6 +94,11 @@ class TMainForm : public QMainWindow {
   static void LEdit1FindBrace(const TLEdit& Editor, int& WordType, int& WordValue, QString& WordStr,
                               int& BraceType);
 
+  // The Help menu.
+  void HelpContents();
+  void WebResources1Click();
+  void HelpAbout();
+
   // Handlers named after their controls.
   void StatusBar1Click();
   void miSmallButtonsClick();

@@ -170,10 +170,13 @@ QMenu* TMainForm::BuildInsertMenu() {
 
 QMenu* TMainForm::BuildHelpMenu() {
   QMenu* Help = SubMenu(this, "MenuItem40", "&Help");
-  Item(Help, "HelpContents1", "Help &Contents", vmNone, QKeySequence(Qt::Key_F1),
-       "Display the help contents screen");
-  Item(Help, "WebResources1", "&Web Resources...");
+  connect(Item(Help, "HelpContents1", "Help &Contents", vmNone, QKeySequence(Qt::Key_F1),
+               "Display the help contents screen"),
+          &QAction::triggered, this, &TMainForm::HelpContents);
+  connect(Item(Help, "WebResources1", "&Web Resources..."), &QAction::triggered, this,
+          &TMainForm::WebResources1Click);
   Separator(Help);
-  Item(Help, "About1", "&About Corvane...", vmNone, {}, "Show program information");
+  connect(Item(Help, "About1", "&About Corvane...", vmNone, {}, "Show program information"),
+          &QAction::triggered, this, &TMainForm::HelpAbout);
   return Help;
 }

@@ -1,0 +1,33 @@
+// The About window: the product's logo, name, version, ownership and
+// trademark notices, and an OK button. It has no behaviour of its own.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class TODPanel;
+
+class TfrmAbout : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TfrmAbout(QWidget* Parent = nullptr);
+
+  TODPanel* Panel1;
+  QLabel* ProgramIcon;
+  QLabel* ProductName;
+  QLabel* Version;
+  QLabel* Copyright;
+  QFrame* Bevel1;
+  QPlainTextEdit* Comments;
+  QPushButton* OKButton;
+
+  // Shows a fresh window modally, owned by Owner; it is gone when this returns.
+  static void Execute(QWidget* Owner);
+  // The window about to be shown; tests use it to look and close it.
+  static inline std::function<void(TfrmAbout&)> OnShow;
+};

@@ -1,0 +1,19 @@
+// A label whose caption is a web address, drawn as a link: purple,
+// underlined, in the window font. A click reports itself; what it opens is
+// up to the window.
+#pragma once
+
+#include <QLabel>
+
+class TLinkLabel : public QLabel {
+  Q_OBJECT
+
+ public:
+  TLinkLabel(const QString& Caption, QWidget* Parent);
+
+ signals:
+  void Click();
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* Event) override;
+};

@@ -1,0 +1,236 @@
+// The Help menu: the help document's path and anchors, the launcher, and the
+// About and Web Resources windows. Launches are recorded, never carried out.
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "app/corvane/aboutform.h"
+#include "app/corvane/helpdocument.h"
+#include "app/corvane/linklabel.h"
+#include "app/corvane/mainform.h"
+#include "app/corvane/shellopen.h"
+#include "app/corvane/webresourcesform.h"
+#include "editor/settingsstore.h"
+#include "windowtest.h"
+
+namespace {
+
+// Records every launch; answers with Failed.
+struct TLaunches {
+  TLaunches() {
+    OnShellOpen = [this](const QUrl& Url) {
+      Urls << Url;
+      return Failed;
+    };
+  }
+  ~TLaunches() { OnShellOpen = nullptr; }
+  QList<QUrl> Urls;
+  bool Failed = false;
+};
+
+const QString HelpTail = QString("%1Docs%1Corvane.html").arg(QDir::separator());
+
+}  // namespace
+
+class HelpWindowsTest : public QObject {
+  Q_OBJECT
+
+  TTestStore Store;
+  QString StartDir = QDir::currentPath();
+
+ private slots:
+  void cleanup() {
+    QSettings(QSettings::NativeFormat, QSettings::SystemScope, "Brantwick Software", "Corvane")
+        .clear();
+    QDir::setCurrent(StartDir);
+    TfrmAbout::OnShow = nullptr;
+    TfrmWebResources::OnShow = nullptr;
+  }
+
+  void helpContentsJoinsTheProgramFolderAsItStands_data() {
+    QTest::addColumn<QString>("Suffix");  // after the folder; null = no setting
+    QTest::newRow("folder") << QString("");
+    QTest::newRow("trailing separator") << QString(QDir::separator());
+    QTest::newRow("no setting") << QString();
+  }
+  void helpContentsJoinsTheProgramFolderAsItStands() {
+    QFETCH(QString, Suffix);
+    QTemporaryDir Folder;
+    if (!Suffix.isNull())
+      WriteSetting(srLocalMachine, GeneralSettingsKey, "ProgramDir",
+                   QDir::toNativeSeparators(Folder.path()) + Suffix);
+    TMainForm Form;
+    Form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&Form));
+    const QString Expected =
+        Suffix.isNull() ? HelpTail : QDir::toNativeSeparators(Folder.path()) + Suffix + HelpTail;
+    QCOMPARE(HelpDocumentPath(), Expected);
+    TLaunches Launches;
+    Form.Action("HelpContents1")->trigger();
+    QTest::keyClick(&Form, Qt::Key_F1);  // the shortcut works anywhere in the window
+    QCOMPARE(Launches.Urls.size(), 2);
+    for (const QUrl& Url : Launches.Urls) {
+      QVERIFY(Url.isLocalFile());
+      QCOMPARE(QDir::toNativeSeparators(Url.toLocalFile()),
+               QDir::toNativeSeparators(QDir::current().absoluteFilePath(Expected)));
+      QVERIFY(!Url.hasFragment());
+    }
+  }
+
+  void helpContextsLeadToAnchorsOfTheDocument() {
+    QFile Document(CORVANE_DOCS "/Corvane.html");
+    QVERIFY(Document.open(QIODevice::ReadOnly));
+    const QString Html = QString::fromUtf8(Document.readAll());
+    TLaunches Launches;
+    for (int Context : {170, 175, 180}) {
+      const QString Anchor = HelpContextAnchor(Context);
+      QCOMPARE(Anchor, QString("context-%1").arg(Context));
+      QVERIFY2(Html.contains("id=\"" + Anchor + "\""), qPrintable(Anchor));
+      QVERIFY(!OpenHelpDocument(Anchor));
+      QCOMPARE(Launches.Urls.last().fragment(), Anchor);
+      QVERIFY(Launches.Urls.last().toLocalFile().endsWith("Docs/Corvane.html"));
+    }
+    QCOMPARE(HelpContextAnchor(0), QString());
+    QCOMPARE(HelpContextAnchor(171), QString());
+    Launches.Failed = true;  // a failed launch is only reported to the caller
+    QVERIFY(OpenHelpDocument(HelpContextAnchor(171)));
+    QVERIFY(!Launches.Urls.last().hasFragment());
+  }
+
+  void shellOpenTellsFilesFromAddresses_data() {
+    QTest::addColumn<QString>("Target");
+    QTest::addColumn<QUrl>("Expected");
+    const QDir Here = QDir::current();
+    QTest::newRow("web address") << "https://www.example.com/a?b=1#c"
+                                 << QUrl("https://www.example.com/a?b=1#c");
+    QTest::newRow("mail") << "mailto:someone@example.com" << QUrl("mailto:someone@example.com");
+    QTest::newRow("absolute path") << "/tmp/a b.html" << QUrl::fromLocalFile("/tmp/a b.html");
+    QTest::newRow("relative path")
+        << "docs/a.html" << QUrl::fromLocalFile(Here.absoluteFilePath("docs/a.html"));
+    QTest::newRow("drive letter") << "C:/Docs/a.html"
+                                  << QUrl::fromLocalFile(Here.absoluteFilePath("C:/Docs/a.html"));
+  }
+  void shellOpenTellsFilesFromAddresses() {
+    QFETCH(QString, Target);
+    QFETCH(QUrl, Expected);
+    TLaunches Launches;
+    QVERIFY(!ShellOpen(Target));
+    QCOMPARE(Launches.Urls, QList<QUrl>{Expected});
+    QCOMPARE(Launches.Urls.first().isLocalFile(), Expected.isLocalFile());
+  }
+
+  void shellOpenOfNothingFailsWithoutLaunching() {
+    TLaunches Launches;
+    QVERIFY(ShellOpen(""));
+    QVERIFY(Launches.Urls.isEmpty());
+  }
+
+  void aboutOpensFreshModalAndOnTop() {
+    TMainForm Form;
+    int Shown = 0, Modal = 0;
+    TfrmAbout::OnShow = [&](TfrmAbout& Window) {
+      ++Shown;
+      QTimer::singleShot(0, &Window, [&Window, &Modal] {
+        Modal += QApplication::activeModalWidget() == &Window;
+        Window.OKButton->click();
+      });
+      QCOMPARE(Window.parentWidget(), &Form);
+      QCOMPARE(Window.windowTitle(), QString("About Corvane"));
+      QCOMPARE(Window.size(), QSize(388, 167));
+      QVERIFY(Window.windowFlags() & Qt::WindowStaysOnTopHint);
+      QCOMPARE(Window.ProductName->text(), QString("Corvane"));
+      QCOMPARE(Window.Version->text(), QString("Version 1.0.0.87 PR2"));
+      QVERIFY(!Window.Copyright->text().isEmpty());
+      QCOMPARE(Window.Comments->toPlainText().count('\n'), 2);  // three lines
+      QCOMPARE(Window.ProgramIcon->pixmap().size(), QSize(130, 46));
+      QVERIFY(Window.OKButton->isDefault());
+    };
+    Form.Action("About1")->trigger();
+    Form.Action("About1")->trigger();
+    QCOMPARE(Shown, 2);
+    QCOMPARE(Modal, 2);
+    QVERIFY(Form.findChildren<TfrmAbout*>().isEmpty());  // destroyed on closing
+  }
+
+  // The first showing leaves the third page with a caption changed; the
+  // second finds neither.
+  void webResourcesOpenFreshOnTheFirstPage() {
+    TMainForm Form;
+    QStringList Seen;
+    TfrmWebResources::OnShow = [&](TfrmWebResources& Window) {
+      Seen << QString::number(Window.PageControl1->currentIndex()) + ":" + Window.Links[3]->text();
+      QTimer::singleShot(0, &Window, [&Window] {
+        Window.PageControl1->setCurrentIndex(2);
+        Window.Links[3]->setText("https://changed.example/");
+        Window.OKButton->click();
+      });
+      QCOMPARE(Window.parentWidget(), &Form);
+      QCOMPARE(Window.windowTitle(), QString("Web Resources"));
+      QCOMPARE(Window.size(), QSize(422, 303));
+      QCOMPARE(Window.PageControl1->size(), QSize(410, 234));
+      QStringList Tabs;
+      for (int I = 0; I < Window.PageControl1->count(); ++I)
+        Tabs << Window.PageControl1->tabText(I);
+      QCOMPARE(Tabs, (QStringList{"Corvane", "Brantwick Software", "Netscape"}));
+      QStringList Titles;
+      for (int I = 1; I <= 5; ++I)
+        Titles << Window.findChild<QLabel*>(QString("lblTitle%1").arg(I))->text();
+      QCOMPARE(Titles,
+               (QStringList{"DevEdge Online:", "JavaScript Developer's Guide",
+                            "Visual JavaScript Developer's Guide", "LiveWire Developer's Guide ",
+                            "Netscape Technical Documentation"}));
+    };
+    Form.Action("WebResources1")->trigger();
+    Form.Action("WebResources1")->trigger();
+    QCOMPARE(Seen.size(), 2);
+    QCOMPARE(Seen[1], Seen[0]);
+    QVERIFY(Seen[0].startsWith("0:https://"));
+    QVERIFY(Form.findChildren<TfrmWebResources*>().isEmpty());
+  }
+
+  // Every link opens exactly what it shows, an edited caption included, and
+  // the window stays open on the page it was on.
+  void linkClickOpensItsCaption() {
+    TLaunches Launches;
+    QStringList Captions;
+    bool StayedOpen = true;
+    QStringList Looks;
+    TfrmWebResources::OnShow = [&](TfrmWebResources& Window) {
+      QTimer::singleShot(0, &Window, [&] {
+        Window.Links[7]->setText("https://changed.example/path?q=1");
+        for (TLinkLabel* Link : Window.Links) {
+          Looks << QString("%1 %2 %3 %4")
+                       .arg(Link->font().family())
+                       .arg(Link->font().pointSize())
+                       .arg(Link->font().underline())
+                       .arg(Link->palette().color(QPalette::WindowText).name());
+          const int Page = Window.PageControl1->indexOf(Link->parentWidget()->parentWidget());
+          Window.PageControl1->setCurrentIndex(Page);
+          QTest::mouseClick(Link, Qt::LeftButton);
+          Captions << Link->text();
+          StayedOpen =
+              StayedOpen && Window.isVisible() && Window.PageControl1->currentIndex() == Page;
+        }
+        QTest::mouseClick(Window.Links[0], Qt::RightButton);  // not a click on the link
+        Window.OKButton->click();
+      });
+    };
+    TfrmWebResources::Execute(nullptr);
+    QVERIFY(StayedOpen);
+    QCOMPARE(Looks, QStringList(8, "MS Sans Serif 8 1 #800080"));
+    QCOMPARE(Captions.size(), 8);
+    QCOMPARE(Captions.last(), QString("https://changed.example/path?q=1"));
+    QList<QUrl> Expected;
+    for (const QString& Caption : Captions)
+      Expected << QUrl(Caption);
+    QCOMPARE(Launches.Urls, Expected);
+  }
+};
+
+QTEST_MAIN(HelpWindowsTest)
+#include "helpwindows_test.moc"
