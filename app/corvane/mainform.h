@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -87,6 +88,11 @@ class TMainForm : public QMainWindow {
   void SetBookmark1Click();
   static void LEdit1FindBrace(const TLEdit& Editor, int& WordType, int& WordValue,
                               QString& WordStr, int& BraceType);
+
+  // Edit > Preferences, and the help its F1 asks for.
+  void Options1Click();
+  void ShowHelpContext(int Context);
+  std::function<void(int Context)> OnHelpContext;
 
   // Handlers named after their controls.
   void StatusBar1Click();
