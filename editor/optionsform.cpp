@@ -24,7 +24,8 @@ void ShowColour(TColorButton* Button, std::uint32_t BGR) {
   const QColor Colour = ColorOf(BGR);
   Button->SetColor(Colour);
   QPalette Palette = Button->palette();
-  Palette.setColor(QPalette::ButtonText, Colour.lightness() < 128 ? Qt::white : Qt::black);
+  const int Luma = (299 * Colour.red() + 587 * Colour.green() + 114 * Colour.blue()) / 1000;
+  Palette.setColor(QPalette::ButtonText, Luma < 128 ? Qt::white : Qt::black);
   Button->setPalette(Palette);
 }
 

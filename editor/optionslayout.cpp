@@ -34,14 +34,14 @@ QGroupBox* AddGroup(QWidget* Page, const char* Name, const QString& Caption, con
 QCheckBox* AddCheckBox(QWidget* Group, const char* Name, const QString& Caption, int Y) {
   auto* Box = new QCheckBox(Caption, Group);
   Box->setObjectName(Name);
-  Box->setGeometry(12, Y, 160, 17);
+  Box->setGeometry(12, Y, 172, 17);
   return Box;
 }
 
 QLineEdit* AddField(QWidget* Group, const char* Name, int Y) {
   auto* Field = new QLineEdit(Group);
   Field->setObjectName(Name);
-  Field->setGeometry(272, Y, 69, 21);
+  Field->setGeometry(276, Y, 67, 21);
   return Field;
 }
 
@@ -49,7 +49,7 @@ QComboBox* AddList(QWidget* Group, const char* Name, const QStringList& Items, i
   auto* List = new QComboBox(Group);
   List->setObjectName(Name);
   List->addItems(Items);
-  List->setGeometry(272, Y, 69, 21);
+  List->setGeometry(276, Y, 67, 21);
   return List;
 }
 
@@ -108,14 +108,14 @@ QGroupBox* TOptionsForm::BuildOptionsGroup(QWidget* Page) {
   cbTabChar->setChecked(true);
   cbTabChar->setVisible(false);
   edUndo = AddField(Group, "edUndo", 20);
-  lblUndo = AddLabel(Group, "lblUndo", "&Undo Limit:", 180, 24, edUndo);
+  lblUndo = AddLabel(Group, "lblUndo", "&Undo Limit:", 184, 24, edUndo);
   cbVerticalSpacing = AddList(Group, "cbVerticalSpacing", {"None", "Small", "Medium", "Large"}, 48);
   lblVerticalSpacing =
-      AddLabel(Group, "lblVerticalSpacing", "&Vertical Spacing:", 180, 52, cbVerticalSpacing);
+      AddLabel(Group, "lblVerticalSpacing", "&Vertical Spacing:", 184, 52, cbVerticalSpacing);
   edTabStopSize = AddField(Group, "edTabStopSize", 76);
-  lblTabStopSize = AddLabel(Group, "lblTabStopSize", "Tab Stop Si&ze:", 180, 80, edTabStopSize);
+  lblTabStopSize = AddLabel(Group, "lblTabStopSize", "Tab Stop Si&ze:", 184, 80, edTabStopSize);
   cbKeystrokes = AddList(Group, "cbKeystrokes", {"Default", "Classic", "Brief", "Epsilon"}, 104);
-  lblKeystrokes = AddLabel(Group, "lblKeystrokes", "&Keystroke Mapping:", 180, 108, cbKeystrokes);
+  lblKeystrokes = AddLabel(Group, "lblKeystrokes", "&Keystroke Mapping:", 184, 108, cbKeystrokes);
   cbKeystrokes->setVisible(false);
   lblKeystrokes->setVisible(false);
   return Group;
