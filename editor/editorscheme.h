@@ -21,3 +21,8 @@ class TEditor {
 inline QColor ColorOf(std::uint32_t BGR) {
   return QColor(BGR & 0xFF, (BGR >> 8) & 0xFF, (BGR >> 16) & 0xFF);
 }
+
+inline std::uint32_t BGROf(const QColor& Color) {
+  return static_cast<std::uint32_t>(Color.red()) | static_cast<std::uint32_t>(Color.green()) << 8 |
+         static_cast<std::uint32_t>(Color.blue()) << 16;
+}

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QSet>
+#include <utility>
 
 #include "editor/ledit.h"
 #include "editor/settingsstore.h"
@@ -20,9 +21,17 @@ QString ReadText(const char* Name) {
   return ReadSetting(srCurrentUser, EditorSettingsKey, Name, "");
 }
 
-std::uint32_t ReadColour(const char* Name, std::uint32_t Default) {
-  return static_cast<std::uint32_t>(Read(Name, static_cast<int>(Default)));
+void Write(const char* Name, int Value) {
+  WriteSetting(srCurrentUser, EditorSettingsKey, Name, Value);
 }
+
+// The scheme's colours by setting name, in the order they are read and written.
+constexpr std::pair<const char*, std::uint32_t TEditor::*> Colours[] = {
+    {"NormalColor", &TEditor::Normal},         {"CommentsColor", &TEditor::Comments},
+    {"KeywordsColor", &TEditor::Keywords},     {"HTMLTagsColor", &TEditor::HTMLTags},
+    {"StringsColor", &TEditor::Strings},       {"NumbersColor", &TEditor::Numbers},
+    {"BackgroundColor", &TEditor::Background}, {"BlockForeColor", &TEditor::BlockFore},
+    {"BlockBackColor", &TEditor::BlockBack}};
 
 }  // namespace
 
@@ -61,23 +70,46 @@ void TEditorSettings::UseHTML(TLEdit& Editor) {
 }
 
 void TEditorSettings::ReadColours() {
-  TEditor& S = Scheme;
-  S.Normal = ReadColour("NormalColor", S.Normal);
-  S.Comments = ReadColour("CommentsColor", S.Comments);
-  S.Keywords = ReadColour("KeywordsColor", S.Keywords);
-  S.HTMLTags = ReadColour("HTMLTagsColor", S.HTMLTags);
-  S.Strings = ReadColour("StringsColor", S.Strings);
-  S.Numbers = ReadColour("NumbersColor", S.Numbers);
-  S.Background = ReadColour("BackgroundColor", S.Background);
-  S.BlockFore = ReadColour("BlockForeColor", S.BlockFore);
-  S.BlockBack = ReadColour("BlockBackColor", S.BlockBack);
+  for (const auto& [Name, Field] : Colours)
+    Scheme.*Field = static_cast<std::uint32_t>(Read(Name, static_cast<int>(Scheme.*Field)));
+}
+
+TEditorOptions TEditorSettings::ReadOptions() {
+  TEditorOptions O;
+  O.FontName = ReadText("Font");
+  O.FontSize = ReadText("FontSize");
+  O.AutoIndent = Read("AutoIndent", 0) == 1;
+  O.InsertMode = Read("InsertMode", 0) == 1;
+  O.DefaultSelection = Read("DefaultSelection", 0) == 1;
+  O.SyntaxHighlight = Read("SyntaxHighlight", 0) == 1;
+  O.TabChar = Read("TabChar", 0) == 1;
+  O.TabStopSize = Read("TabStopSize", 3);
+  O.UndoLimit = Read("UndoLimit", 900);
+  O.VerticalSpacing = Read("VerticalSpacing", 0);
+  return O;
+}
+
+void TEditorSettings::WriteRegistryValues(const TEditorOptions& Options) const {
+  WriteSetting(srCurrentUser, EditorSettingsKey, "Font", Options.FontName);
+  WriteSetting(srCurrentUser, EditorSettingsKey, "FontSize", Options.FontSize);
+  for (const auto& [Name, Field] : Colours)
+    Write(Name, static_cast<int>(Scheme.*Field));
+  Write("AutoIndent", Options.AutoIndent ? 1 : 0);
+  Write("InsertMode", Options.InsertMode ? 1 : 0);
+  Write("DefaultSelection", Options.DefaultSelection ? 1 : 0);
+  Write("SyntaxHighlight", Options.SyntaxHighlight ? 1 : 0);
+  Write("TabChar", Options.TabChar ? 1 : 0);
+  Write("TabStopSize", Options.TabStopSize);
+  Write("UndoLimit", Options.UndoLimit);
+  Write("VerticalSpacing", Options.VerticalSpacing);
 }
 
 void TEditorSettings::LoadRegistryValues(TLEdit* Editor) {
   if (ReadText("Font").isEmpty()) return;
   ReadColours();
-  FontName = ReadText("Font");
-  FontSize = ReadText("FontSize");
+  const TEditorOptions Options = ReadOptions();
+  FontName = Options.FontName;
+  FontSize = Options.FontSize;
   if (!Editor) return;
   Editor->SetFontColor(ColorOf(Scheme.Comments));
   Editor->SetForeColorSelected(ColorOf(Scheme.BlockFore));
@@ -89,26 +121,26 @@ void TEditorSettings::LoadRegistryValues(TLEdit* Editor) {
   const int Points = FontSize.trimmed().toInt(&IsNumber);
   if (IsNumber && Points > 0) Font.setPointSize(Points);  // anything else keeps the size
   Editor->SetFont(Font);
-  ApplyFlags(*Editor);
+  ApplyFlags(*Editor, Options);
   if (Read("HighlightFocus", 0) == 0)
     UseJavaScript(*Editor);
   else
     UseHTML(*Editor);
-  const int Spacing = Read("VerticalSpacing", 0);
+  const int Spacing = Options.VerticalSpacing;
   if (Spacing >= slNone && Spacing <= slLarge)
     Editor->SetExtraVertSpacing(static_cast<TSpacing>(Spacing));
 }
 
 // Each switch is on for the value 1 only; the tab stop is kept in 8 bits and
 // never 0, the undo depth in 16.
-void TEditorSettings::ApplyFlags(TLEdit& Editor) const {
-  Editor.SetAutoIndent(Read("AutoIndent", 0) == 1);
-  Editor.SetInsertMode(Read("InsertMode", 0) == 1);
-  Editor.SetDefaultSelection(Read("DefaultSelection", 0) == 1);
-  Editor.SetHighlight(Read("SyntaxHighlight", 0) == 1);
-  Editor.SetTabStopSize(static_cast<std::uint8_t>(Read("TabStopSize", 3)));
+void TEditorSettings::ApplyFlags(TLEdit& Editor, const TEditorOptions& Options) {
+  Editor.SetAutoIndent(Options.AutoIndent);
+  Editor.SetInsertMode(Options.InsertMode);
+  Editor.SetDefaultSelection(Options.DefaultSelection);
+  Editor.SetHighlight(Options.SyntaxHighlight);
+  Editor.SetTabStopSize(static_cast<std::uint8_t>(Options.TabStopSize));
   if (Editor.TabStopSize() == 0) Editor.SetTabStopSize(1);
-  Editor.SetUndoDepth(static_cast<std::int16_t>(Read("UndoLimit", 900)));
+  Editor.SetUndoDepth(static_cast<std::int16_t>(Options.UndoLimit));
 }
 
 void TEditorSettings::JavaScriptHighlight(int WordType, const QString& Word, QColor& Fore,

@@ -1,5 +1,6 @@
-// The source editor's per-user settings: loading them into the editor, the
-// token colouring they choose, and the text that stands for a tab.
+// The source editor's per-user settings: loading them into the editor,
+// writing them back, the token colouring they choose, and the text that
+// stands for a tab.
 #pragma once
 
 #include <QColor>
@@ -16,6 +17,20 @@ extern const char* const HTMLSyntax;
 // True when Word is one of the JavaScript keywords, letter case ignored.
 bool IsJavaScriptKeyword(const QString& Word);
 
+// The settings besides the colours, as the store keeps them. Each switch is
+// true only for a stored 1.
+struct TEditorOptions {
+  QString FontName, FontSize;
+  bool AutoIndent = false;
+  bool InsertMode = false;
+  bool DefaultSelection = false;
+  bool SyntaxHighlight = false;
+  bool TabChar = false;
+  int TabStopSize = 3;
+  int UndoLimit = 900;
+  int VerticalSpacing = 0;
+};
+
 class TEditorSettings {
  public:
   TEditor Scheme;
@@ -27,6 +42,11 @@ class TEditorSettings {
   // Reads every setting and applies it; a store without a Font value (the
   // first run) leaves everything as it is.
   void LoadRegistryValues(TLEdit* Editor);
+  // The options as stored now; absent values read as their defaults.
+  static TEditorOptions ReadOptions();
+  // Stores the font, the scheme's colours and Options, in that order; a
+  // LoadRegistryValues afterwards applies them.
+  void WriteRegistryValues(const TEditorOptions& Options) const;
 
   // The colouring handlers for the two modes.
   void JavaScriptHighlight(int WordType, const QString& Word, QColor& Fore, QColor& Back) const;
@@ -39,7 +59,7 @@ class TEditorSettings {
 
  private:
   void ReadColours();
-  void ApplyFlags(TLEdit& Editor) const;
+  static void ApplyFlags(TLEdit& Editor, const TEditorOptions& Options);
   void UseJavaScript(TLEdit& Editor);
   void UseHTML(TLEdit& Editor);
 

@@ -40,6 +40,7 @@ void TMainForm::BuildEditCommands() {
   Bind("SetBookmark1", &TMainForm::SetBookmark1Click);
   Bind("FindBookmark1", [this] { LEdit1->GotoBookmark(); });
   Bind("GoToLineNumber1", [this] { LEdit1->GotoLineDialog(); });
+  Bind("Options1", &TMainForm::Options1Click);
   connect(Button("SpeedButton7"), &QToolButton::clicked, this,
           [this] { LEdit1->CopyToClipboard(); });
   connect(Button("SpeedButton8"), &QToolButton::clicked, this,

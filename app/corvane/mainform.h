@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -98,6 +99,10 @@ class TMainForm : public QMainWindow {
   void HelpContents();
   void WebResources1Click();
   void HelpAbout();
+
+  // Edit > Preferences, and the help document at the section its F1 asks for.
+  void Options1Click();
+  void ShowHelpContext(int Context);
 
   // Handlers named after their controls.
   void StatusBar1Click();

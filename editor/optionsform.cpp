@@ -1,0 +1,227 @@
+#include "editor/optionsform.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTabWidget>
+
+#include "editor/editorsettings.h"
+#include "editor/ledit.h"
+#include "editor/optionsdialogs.h"
+#include "widgets/colorbutton.h"
+
+const char* const PreviewSyntax =
+    "2''2\"\"2//2/*2*/1+1-1/1\\1;1:1=1(1)1.1{1}2++2--2&&2||1!2!=1<1>2>=2<=";
+
+namespace {
+
+// A swatch in Colour; its caption, if any, in black or white, whichever shows.
+void ShowColour(TColorButton* Button, std::uint32_t BGR) {
+  const QColor Colour = ColorOf(BGR);
+  Button->SetColor(Colour);
+  QPalette Palette = Button->palette();
+  const int Luma = (299 * Colour.red() + 587 * Colour.green() + 114 * Colour.blue()) / 1000;
+  Palette.setColor(QPalette::ButtonText, Luma < 128 ? Qt::white : Qt::black);
+  Button->setPalette(Palette);
+}
+
+void CheckWhenSet(QCheckBox* Box, bool Set) {
+  if (Set) Box->setChecked(true);
+}
+
+}  // namespace
+
+TOptionsForm::TOptionsForm(TEditorSettings& Settings, TLEdit* Editor, QWidget* Parent)
+    : QDialog(Parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      FSettings(Settings),
+      FEditor(Editor) {
+  setObjectName("OptionsForm");
+  setWindowTitle("Preferences");
+  setFont(QFont("MS Sans Serif", 8));
+  setFixedSize(473, 301);
+  pcPreferences = new QTabWidget(this);
+  pcPreferences->setObjectName("pcPreferences");
+  pcPreferences->setGeometry(6, 6, 377, 289);
+  tsEditor = BuildEditorPage();
+  tsColors = BuildColorsPage();
+  tsPreview = new QWidget(pcPreferences);
+  tsPreview->setObjectName("tsPreview");
+  tsLiveWire = new QWidget(pcPreferences);
+  tsLiveWire->setObjectName("tsLiveWire");
+  pcPreferences->setTabVisible(pcPreferences->addTab(tsPreview, "Preview"), false);
+  pcPreferences->setTabVisible(pcPreferences->addTab(tsLiveWire, "LiveWire"), false);
+  BuildButtons();
+}
+
+// The preview's handler refers to the dialog; it must not outlive it.
+TOptionsForm::~TOptionsForm() {
+  lePreview->OnControlHighlight = nullptr;
+}
+
+void TOptionsForm::showEvent(QShowEvent* Event) {
+  QDialog::showEvent(Event);
+  if (FShown) return;
+  FShown = true;
+  CentreOnScreen();
+  FormShow();
+  FormActivate();
+}
+
+void TOptionsForm::CentreOnScreen() {
+  const QScreen* Screen = screen() ? screen() : QGuiApplication::primaryScreen();
+  if (!Screen) return;
+  QRect Frame = frameGeometry();
+  Frame.moveCenter(Screen->availableGeometry().center());
+  move(Frame.topLeft());
+}
+
+void TOptionsForm::FormShow() {
+  pcPreferences->setCurrentWidget(tsColors);
+  lePreview->SetReadOnly(false);
+  lePreview->NewDocument();
+  for (const char* Line : {"\t// Employee object constructor", "\tfunction employee(First, Last) {",
+                           "\t\tthis.First = First", "\t\tthis.Last = Last", "\t}"})
+    lePreview->AppendText(QString(Line) + "\r\n");
+  lePreview->SetReadOnly(true);
+  ShowSchemeInPreview();
+  pcPreferences->setCurrentWidget(tsEditor);
+  const TEditor& S = FSettings.Scheme;
+  ShowColour(cbNormal, S.Normal);
+  ShowColour(cbComments, S.Comments);
+  ShowColour(cbKeywords, S.Keywords);
+  ShowColour(cbHTMLTags, S.HTMLTags);
+  ShowColour(cbStrings, S.Strings);
+}
+
+// Reads what the store holds now. A switch that is not stored as 1 leaves its
+// box as it is, so the hidden tab-character box stays checked.
+void TOptionsForm::FormActivate() {
+  const TEditorOptions O = TEditorSettings::ReadOptions();
+  lbFont->setText(O.FontName);
+  lbSize->setText(O.FontSize);
+  CheckWhenSet(cbAutoIndent, O.AutoIndent);
+  CheckWhenSet(cbInsertMode, O.InsertMode);
+  CheckWhenSet(cbDefaultSelection, O.DefaultSelection);
+  CheckWhenSet(cbSyntaxHighlight, O.SyntaxHighlight);
+  CheckWhenSet(cbTabChar, O.TabChar);
+  edTabStopSize->setText(QString::number(O.TabStopSize));
+  edUndo->setText(QString::number(O.UndoLimit));
+  cbVerticalSpacing->setCurrentIndex(O.VerticalSpacing);
+  const TEditor& S = FSettings.Scheme;
+  const std::pair<TColorButton*, std::uint32_t> Swatches[] = {
+      {cbNormal, S.Normal},       {cbBackground, S.Background}, {cbBlockFore, S.BlockFore},
+      {cbBlockBack, S.BlockBack}, {cbStrings, S.Strings},       {cbNumbers, S.Numbers},
+      {cbKeywords, S.Keywords},   {cbHTMLTags, S.HTMLTags},     {cbComments, S.Comments}};
+  for (const auto& [Button, Colour] : Swatches)
+    ShowColour(Button, Colour);
+}
+
+// The dialog starts at the chosen font, or at the preview's when none is.
+void TOptionsForm::btnFontClick() {
+  QFont Initial = lePreview->Font();
+  if (!lbFont->text().isEmpty()) Initial.setFamily(lbFont->text());
+  const int Points = lbSize->text().toInt();
+  if (Points > 0) Initial.setPointSize(Points);
+  const std::optional<QFont> Chosen = TOptionsDialogs::Font(this, Initial);
+  if (!Chosen) return;
+  lbFont->setText(Chosen->family());
+  lbSize->setText(QString::number(Chosen->pointSize()));
+}
+
+void TOptionsForm::ColorButtonClick(TColorButton* Button) {
+  const std::optional<QColor> Chosen = TOptionsDialogs::Color(this, Button->Color());
+  if (!Chosen) return;
+  ShowColour(Button, BGROf(*Chosen));
+  CopyColorsToScheme();
+  ShowSchemeInPreview();
+  if (FEditor) FEditor->Rehighlight();  // its tokens take the new colours now
+}
+
+void TOptionsForm::CopyColorsToScheme() {
+  TEditor& S = FSettings.Scheme;
+  S.Normal = BGROf(cbNormal->Color());
+  S.Strings = BGROf(cbStrings->Color());
+  S.Keywords = BGROf(cbKeywords->Color());
+  S.HTMLTags = BGROf(cbHTMLTags->Color());
+  S.Comments = BGROf(cbComments->Color());
+  S.Numbers = BGROf(cbNumbers->Color());
+  S.Background = BGROf(cbBackground->Color());
+  S.BlockFore = BGROf(cbBlockFore->Color());
+  S.BlockBack = BGROf(cbBlockBack->Color());
+}
+
+void TOptionsForm::ShowSchemeInPreview() {
+  const TEditor& S = FSettings.Scheme;
+  lePreview->SetFontColor(ColorOf(S.Comments));
+  lePreview->SetForeColorSelected(ColorOf(S.BlockFore));
+  lePreview->SetBackColorSelected(ColorOf(S.BlockBack));
+  lePreview->SetColor(ColorOf(S.Background));
+  lePreview->Rehighlight();
+}
+
+// The source editor's colouring, except that tokens other than words,
+// operators and strings take the Numbers colour.
+void TOptionsForm::lePreviewControlHighlight(int WordType, const QString& WordStr, QColor& ForeClr,
+                                             QColor& BackClr) const {
+  FSettings.JavaScriptHighlight(WordType, WordStr, ForeClr, BackClr);
+  if (WordType != kWordTypeWord && WordType != kWordTypeOperator && WordType != kWordTypeString1 &&
+      WordType != kWordTypeString2)
+    ForeClr = ColorOf(FSettings.Scheme.Numbers);
+}
+
+// Both numbers are checked before anything is stored, so a bad one leaves
+// the store and the editor as they were.
+void TOptionsForm::btnOKClick() {
+  const std::optional<int> TabStopSize = IntegerField(edTabStopSize);
+  if (!TabStopSize) return;
+  const std::optional<int> UndoLimit = IntegerField(edUndo);
+  if (!UndoLimit) return;
+  CopyColorsToScheme();
+  TEditorOptions O;
+  O.FontName = lbFont->text();
+  O.FontSize = lbSize->text();
+  O.AutoIndent = cbAutoIndent->isChecked();
+  O.InsertMode = cbInsertMode->isChecked();
+  O.DefaultSelection = cbDefaultSelection->isChecked();
+  O.SyntaxHighlight = cbSyntaxHighlight->isChecked();
+  O.TabChar = cbTabChar->isChecked();
+  O.TabStopSize = *TabStopSize;
+  O.UndoLimit = *UndoLimit;
+  O.VerticalSpacing = cbVerticalSpacing->currentIndex();
+  FSettings.WriteRegistryValues(O);
+  FSettings.LoadRegistryValues(FEditor);
+  accept();
+}
+
+// The field's value as a decimal integer (blanks around it allowed); on
+// anything else the error box names the text and the field takes the focus.
+std::optional<int> TOptionsForm::IntegerField(QLineEdit* Field) {
+  bool Ok = false;
+  const int Value = Field->text().trimmed().toInt(&Ok);
+  if (Ok) return Value;
+  TOptionsDialogs::Error(this, QString("'%1' is not a valid integer value").arg(Field->text()));
+  Field->setFocus();
+  return std::nullopt;
+}
+
+int TOptionsForm::HelpContextOf(const QWidget* Widget) {
+  for (; Widget; Widget = Widget->parentWidget()) {
+    const int Context = Widget->property("HelpContext").toInt();
+    if (Context != 0) return Context;
+  }
+  return 0;
+}
+
+// Controls outside the groups and the preview have no help of their own.
+void TOptionsForm::keyPressEvent(QKeyEvent* Event) {
+  if (Event->key() != Qt::Key_F1 || Event->modifiers() != Qt::NoModifier)
+    return QDialog::keyPressEvent(Event);
+  const int Context = HelpContextOf(focusWidget());
+  if (Context != 0 && OnHelp) OnHelp(Context);
+  Event->accept();
+}

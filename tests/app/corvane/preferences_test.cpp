@@ -1,0 +1,68 @@
+// Edit > Preferences: a fresh dialog each time, owned by the window, whose OK
+// reconfigures the source editor and whose F1 reaches the window's help.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/corvane/mainform.h"
+#include "app/corvane/shellopen.h"
+#include "editor/ledit.h"
+#include "editor/optionsdialogs.h"
+#include "editor/optionsform.h"
+#include "windowtest.h"
+
+class PreferencesTest : public QObject {
+  Q_OBJECT
+
+  TTestStore Store;
+
+  // Runs Edit > Preferences with Act working on the dialog while it is up;
+  // false when no dialog owned by the window came up or it outlived the command.
+  template <class TAct>
+  bool Run(TMainForm& Form, TAct Act) {
+    QPointer<TOptionsForm> Shown;
+    bool Owned = false;
+    QTimer::singleShot(0, &Form, [&Shown, &Owned, &Form, Act] {
+      Shown = qobject_cast<TOptionsForm*>(QApplication::activeModalWidget());
+      Owned = Shown && Shown->parentWidget() == &Form;
+      if (Owned) Act(*Shown);
+      if (Shown && Shown->isVisible()) Shown->reject();
+    });
+    Form.Action("Options1")->trigger();
+    return Owned && Shown.isNull();
+  }
+
+ private slots:
+  void aFreshDialogEachTime() {
+    TMainForm Form;
+    Form.show();
+    QList<QUrl> Help;
+    OnShellOpen = [&Help](const QUrl& Url) {
+      Help << Url;
+      return false;
+    };
+    TOptionsDialogs::OnFont = [](const QFont&) { return QFont("DejaVu Sans Mono", 13); };
+    QVERIFY(Run(Form, [](TOptionsForm& Dialog) {
+      Dialog.btnFont->setFocus();
+      QTest::keyClick(Dialog.btnFont, Qt::Key_F1);
+      Dialog.cbAutoIndent->setChecked(true);
+      Dialog.btnCancel->click();
+    }));
+    QCOMPARE(Help.size(), 1);  // the help document at the font's section
+    QCOMPARE(Help[0].fragment(), QString("context-%1").arg(hcDefaultFont));
+    QVERIFY(Help[0].path().endsWith("/Docs/Corvane.html"));
+    OnShellOpen = nullptr;
+    QVERIFY(Run(Form, [](TOptionsForm& Dialog) {
+      Dialog.btnFont->click();
+      Dialog.btnOK->click();
+    }));
+    QCOMPARE(Form.LEdit1->Font().pointSize(), 13);  // reconfigured
+    QVERIFY(!Form.LEdit1->AutoIndent());            // a fresh dialog: the cancelled check is gone
+    TOptionsDialogs::OnFont = nullptr;
+  }
+};
+
+QTEST_MAIN(PreferencesTest)
+#include "preferences_test.moc"
