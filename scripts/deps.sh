@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing and benchmarking need.
+# With --windows, installs instead what scripts/gauger-windows.sh needs: the MinGW-w64
+# cross compilers for 32- and 64-bit Windows and Wine to run what they build.
 # Does nothing when every one of them is already installed.
 set -euo pipefail
 
-packages=(
+suite_packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libqscintilla2-qt6-dev
@@ -11,6 +13,22 @@ packages=(
   libbenchmark-dev
   xvfb xauth xdotool x11-apps imagemagick fonts-liberation
 )
+
+windows_packages=(
+  cmake make
+  gcc-mingw-w64-i686-posix g++-mingw-w64-i686-posix
+  gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix
+  wine64
+)
+
+case "${1:-}" in
+  "") packages=("${suite_packages[@]}") ;;
+  --windows) packages=("${windows_packages[@]}") ;;
+  *)
+    echo "usage: $0 [--windows]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Runs a Windows test program under Wine, quietly and without waiting for input:
+#   run_under_wine.sh 64|32 PROGRAM DLL
+# The program is given the DLL's path as a Windows path (drive Z: is the root). The
+# program's --probe tells which Wine on this machine can start it. Without a Wine for
+# 64-bit programs the test fails; without one for 32-bit programs it is skipped (exit
+# status 77), since many machines offer 64-bit Wine only. WINEPREFIX defaults to
+# wine-prefix in the current folder; Wine creates it on first use.
+set -euo pipefail
+bits=$1 program=$2 dll=$3
+export WINEPREFIX="${WINEPREFIX:-$PWD/wine-prefix}"
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+unset DISPLAY WAYLAND_DISPLAY
+limit=${GAUGER_WINE_TIMEOUT:-300}
+
+# Debian installs the loaders under /usr/lib/wine; the wine package adds them to PATH.
+candidates=(wine64 /usr/lib/wine/wine64 wine /usr/lib/wine/wine)
+if [ "$bits" = 32 ]; then candidates=(wine /usr/lib/wine/wine wine64 /usr/lib/wine/wine64); fi
+
+starts_program() {
+  command -v "$1" >/dev/null 2>&1 || return 1
+  timeout -k 10 "$limit" "$1" "$program" --probe </dev/null 2>/dev/null |
+    grep -q "ready (${bits}-bit)"
+}
+
+for wine in "${candidates[@]}"; do
+  if starts_program "$wine"; then
+    echo "running under $(command -v "$wine") ($("$wine" --version 2>/dev/null || true))"
+    timeout -k 10 "$limit" "$wine" "$program" "Z:${dll//\//\\}" </dev/null
+    exit
+  fi
+done
+if [ "$bits" = 32 ]; then
+  echo "skipped: no Wine on this machine runs 32-bit Windows programs (Debian: wine32)"
+  exit 77
+fi
+echo "no Wine on this machine runs ${bits}-bit Windows programs (tried ${candidates[*]})" >&2
+exit 1
