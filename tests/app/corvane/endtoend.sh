@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Starts the real program in a real window under Xvfb, finds the window titled
-# "Corvane" and closes it with File > Exit, as a person would. Skipped when
+# Starts the real program in a real window under Xvfb and works it by keyboard
+# and mouse, as a person would: Preferences, About and Web Resources open and
+# close with OK; Ctrl+V in the source editor pastes as Edit > Paste does; the
+# document is saved and the program ends through File > Exit. Skipped when
 # Xvfb is missing.
 set -euo pipefail
 program=$1
@@ -14,18 +16,56 @@ source "$(dirname "$0")/../../../scripts/lib/xvfb.sh"
 work=$(mktemp -d)
 trap 'kill "${app:-}" "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 start_xvfb "$work"
-"$program" >"$work/app.log" 2>&1 &
+fail() { echo "FAIL: $*"; cat "$work/app.log"; exit 1; }
+keys() { for key in "$@"; do xdotool key "$key"; sleep 0.3; done; }
+
+printf '<JSB>\r\n<JSB_DESCRIPTOR NAME="e2e.Demo">\r\n<JSB_CONSTRUCTOR>\r\n\tvar a;\r\n</JSB_CONSTRUCTOR>\r\n</JSB>\r\n' \
+  >"$work/demo.jsb"
+"$program" "$work/demo.jsb" >"$work/app.log" 2>&1 &
 app=$!
-window=$(find_window '^Corvane$')
-if [ -z "$window" ]; then
-  echo "FAIL: no window titled Corvane appeared"; cat "$work/app.log"; exit 1
-fi
+window=$(find_window '^Corvane')
+[ -n "$window" ] || fail "no window titled Corvane appeared"
 echo "found window $window titled $(xdotool getwindowname "$window")"
-# There is no window manager to send a close request, so use File > Exit.
+sleep 1
 xdotool windowfocus --sync "$window" 2>/dev/null || true
-xdotool key alt+f
+
+# Each auxiliary window opens from its menu and closes with its default OK.
+check_dialog() {
+  local title=$1; shift
+  # Without a window manager nobody hands the focus back after a window closes.
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+  keys "$@"
+  local dialog
+  dialog=$(find_window "$title")
+  [ -n "$dialog" ] || fail "the window titled $title did not open"
+  keys Return
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --name "$title" >/dev/null 2>&1 || { echo "$title: opened and closed with OK"; return; }
+    sleep 0.1
+  done
+  fail "the window titled $title stayed open after OK"
+}
+# The Source View tab sits at the bottom left, beside the Component View's.
+eval "$(xdotool getwindowgeometry --shell "$window")"  # sets WIDTH and HEIGHT
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool mousemove --window "$window" 168 $((HEIGHT - 33)) click 1
 sleep 0.5
-xdotool key e
+# The editor has the focus: copy its whole text and paste it at the end with
+# Ctrl+V, which substitutes spaces for every tab, as Edit > Paste does.
+keys ctrl+a ctrl+c ctrl+End ctrl+v alt+f s
+sleep 0.5
+if grep -q $'\t' "$work/demo.jsb"; then fail "Ctrl+V kept the tabs: $(cat -A "$work/demo.jsb")"; fi
+grep -q '   var a;' "$work/demo.jsb" || fail "the pasted text was not saved: $(cat -A "$work/demo.jsb")"
+echo "Ctrl+V pasted as Edit > Paste and the document was saved"
+
+# Preferences comes after the paste: its first OK stores the hidden "keep tabs"
+# box, which is checked.
+check_dialog '^Preferences$' alt+e Up Return  # the Edit menu's last entry
+check_dialog '^About Corvane$' alt+h a
+check_dialog '^Web Resources$' alt+h w
+
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+keys alt+f e
 for _ in $(seq 100); do
   if ! kill -0 "$app" 2>/dev/null; then
     wait "$app"; rc=$?
@@ -34,4 +74,4 @@ for _ in $(seq 100); do
   fi
   sleep 0.1
 done
-echo "FAIL: the program did not end after its window was closed"; exit 1
+fail "the program did not end after File > Exit"
