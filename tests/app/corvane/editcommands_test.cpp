@@ -45,16 +45,10 @@ class EditCommandsTest : public QObject {
   }
 
  private slots:
-  void init() {
-    Form = std::make_unique<TMainForm>();
-    Form->show();
-    Editor().setVisible(true);
-    Form->PageControl->SetActivePage(Form->tsConstructorView);
-  }
+  void init() { Form = SourceViewForm(); }
   void cleanup() {
     Form.reset();
-    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Brantwick Software", "Corvane")
-        .clear();
+    ClearUserSettings();
   }
 
   void menuPasteReplacesEveryTab() {

@@ -33,16 +33,12 @@ class InsertCommandsTest : public QObject {
 
  private slots:
   void init() {
-    Form = std::make_unique<TMainForm>();
-    Form->show();
-    Editor().setVisible(true);
-    Form->PageControl->SetActivePage(Form->tsConstructorView);
+    Form = SourceViewForm();
     WriteSetting(srCurrentUser, EditorSettingsKey, "TabStopSize", 2);
   }
   void cleanup() {
     Form.reset();
-    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Brantwick Software", "Corvane")
-        .clear();
+    ClearUserSettings();
   }
 
   void tagsWrapTheSelection_data() {

@@ -16,8 +16,11 @@
 #include <optional>
 
 #include "app/corvane/filedialogs.h"
+#include "app/corvane/mainform.h"
 #include "app/corvane/messageboxes.h"
 #include "app/corvane/newcomponentform.h"
+#include "editor/ledit.h"
+#include "widgets/extpagecontrol.h"
 #include "widgets/messages.h"
 
 // A file's bytes, and a file made of exactly these bytes.
@@ -43,6 +46,21 @@ class TTestStore {
  private:
   QTemporaryDir FDir;
 };
+
+// A shown main window on its Source View, with the editor visible as it is
+// while a document is open.
+inline std::unique_ptr<TMainForm> SourceViewForm() {
+  auto Form = std::make_unique<TMainForm>();
+  Form->show();
+  Form->LEdit1->setVisible(true);
+  Form->PageControl->SetActivePage(Form->tsConstructorView);
+  return Form;
+}
+
+// Forgets what a test stored in the per-user settings.
+inline void ClearUserSettings() {
+  QSettings(QSettings::NativeFormat, QSettings::UserScope, "Brantwick Software", "Corvane").clear();
+}
 
 // Answers questions from a queue (Cancel when it runs dry) and records every
 // notice, question and error box in order.
