@@ -2,16 +2,15 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScreen>
 #include <QTabWidget>
 
 #include "editor/editorsettings.h"
 #include "editor/ledit.h"
 #include "editor/optionsdialogs.h"
+#include "widgets/centre.h"
 #include "widgets/colorbutton.h"
 
 const char* const PreviewSyntax =
@@ -67,17 +66,9 @@ void TOptionsForm::showEvent(QShowEvent* Event) {
   QDialog::showEvent(Event);
   if (FShown) return;
   FShown = true;
-  CentreOnScreen();
+  CentreOnScreen(this);
   FormShow();
   FormActivate();
-}
-
-void TOptionsForm::CentreOnScreen() {
-  const QScreen* Screen = screen() ? screen() : QGuiApplication::primaryScreen();
-  if (!Screen) return;
-  QRect Frame = frameGeometry();
-  Frame.moveCenter(Screen->availableGeometry().center());
-  move(Frame.topLeft());
 }
 
 void TOptionsForm::FormShow() {

@@ -86,7 +86,6 @@ class TOptionsForm : public QDialog {
   QGroupBox* BuildLanguageGroup(QWidget* Page);
   TColorButton* AddColorButton(QWidget* Group, const char* Name, const QString& Caption);
   void BuildPreview(QWidget* Page);
-  void CentreOnScreen();
   void CopyColorsToScheme();
   void ShowSchemeInPreview();
   std::optional<int> IntegerField(QLineEdit* Field);
