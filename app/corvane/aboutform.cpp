@@ -7,9 +7,9 @@
 #include <QStringList>
 
 #include "app/corvane/resources.h"
-#include "widgets/centre.h"
 #include "app/corvane/weblinks.h"
 #include "app/corvane/windowfont.h"
+#include "widgets/centre.h"
 #include "widgets/odpanel.h"
 
 namespace {

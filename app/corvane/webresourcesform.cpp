@@ -7,10 +7,10 @@
 
 #include "app/corvane/linklabel.h"
 #include "app/corvane/resources.h"
-#include "widgets/centre.h"
 #include "app/corvane/shellopen.h"
 #include "app/corvane/weblinks.h"
 #include "app/corvane/windowfont.h"
+#include "widgets/centre.h"
 #include "widgets/odpanel.h"
 
 namespace {
