@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <cstring>
 
+#include "fileattributes.h"
 #include "fileerror.h"
 #include "regularfile.h"
 
@@ -103,5 +104,6 @@ void SaveTextFile(const std::string& FileName, std::string_view Text) {
     }
     Done += N;
   }
+  KeepFileAttributes(File.fileName(), File);
   if (!File.commit()) throw EFileError(EFileError::TKind::Write, FileName);
 }
