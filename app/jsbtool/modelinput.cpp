@@ -8,7 +8,7 @@
 
 #include "beans/beanfields.h"
 #include "beans/encoding.h"
-#include "repeatedmember.h"
+#include "silentchange.h"
 
 namespace {
 
@@ -135,7 +135,7 @@ TModel ParseModel(std::string_view Json) {
     throw EModelError("malformed JSON at offset " + std::to_string(Error.offset) + ": " +
                       Error.errorString().toStdString());
   if (!Document.isObject()) throw EModelError("the top level must be a JSON object");
-  if (const std::optional<std::string> Member = FindRepeatedMember(Json))
-    throw EModelError(*Member + ": repeated member");
+  if (const std::optional<std::string> Problem = FindSilentChange(Json))
+    throw EModelError(*Problem);
   return TModelParser().Run(Document.object());
 }

@@ -24,5 +24,6 @@ struct TModel {
 // "messages" and "valid" are ignored; "encoding" ("UTF-8" unless "Latin-1")
 // decides the bytes every string becomes. Raises EModelError for malformed
 // JSON, unknown members, repeated members, members of the wrong type,
-// strings with a lone surrogate and strings that the encoding cannot hold.
+// strings with a lone surrogate or a leading byte order mark, and strings
+// that the encoding cannot hold.
 TModel ParseModel(std::string_view Json);

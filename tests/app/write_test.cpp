@@ -82,6 +82,7 @@ TEST(JsbtoolWrite, RefusesBadModelsWithoutWriting) {
       {R"({"bean": {}, "bean": {"Name": "b"}})", "bean: repeated member"},
       {R"({"methods": [{}, {"parameters": [{"Name": "a", "Type": "t", "\u004eame": "b"}]}]})",
        "methods[1].parameters[0].Name: repeated member"},
+      {"{\"bean\": {\"Env\": \"\xEF\xBB\xBFx\"}}", "bean.Env: begins with a byte order mark"},
   };
   TToolFolder Dir;
   for (const auto& [Json, Problem] : Cases) {

@@ -1,9 +1,12 @@
-#include "repeatedmember.h"
+#include "silentchange.h"
 
 #include <QString>
+#include <QStringDecoder>
 #include <set>
 
 namespace {
+
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 // Walks well-formed JSON once. Names are compared decoded, so "a" and
 // "\u0061" are the same name.
@@ -15,7 +18,7 @@ class TMemberWalk {
  private:
   char At() const { return FPos < FJson.size() ? FJson[FPos] : '\0'; }
   void SkipSpace();
-  QString String();
+  QString String(const std::string& Path);
   void Value(const std::string& Path);
   void Object(const std::string& Path);
   void Array(const std::string& Path);
@@ -36,11 +39,14 @@ void TMemberWalk::SkipSpace() {
     ++FPos;
 }
 
-QString TMemberWalk::String() {
+QString TMemberWalk::String(const std::string& Path) {
+  if (FJson.substr(FPos + 1).starts_with(ByteOrderMark) && !FFound)
+    FFound = Path + ": begins with a byte order mark, which would be lost";
   QString Result;
   size_t Run = ++FPos;  // start of the bytes not yet decoded
   const auto Flush = [&] {
-    Result += QString::fromUtf8(FJson.data() + Run, static_cast<qsizetype>(FPos - Run));
+    QStringDecoder Utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    Result += Utf8.decode(QByteArrayView(FJson.data() + Run, static_cast<qsizetype>(FPos - Run)));
   };
   while (FPos < FJson.size() && At() != '"') {
     if (At() != '\\') {
@@ -72,7 +78,7 @@ void TMemberWalk::Value(const std::string& Path) {
   if (At() == '{') return Object(Path);
   if (At() == '[') return Array(Path);
   if (At() == '"') {
-    String();
+    String(Path);
     return;
   }
   while (FPos < FJson.size() && At() != ',' && At() != ']' && At() != '}')
@@ -83,9 +89,9 @@ void TMemberWalk::Object(const std::string& Path) {
   std::set<QString> Names;
   ++FPos;
   for (SkipSpace(); !FFound && At() == '"'; SkipSpace()) {
-    const QString Name = String();
+    const QString Name = String((Path.empty() ? "" : Path + ".") + "(a member name)");
     const std::string Member = (Path.empty() ? "" : Path + ".") + Name.toStdString();
-    if (!Names.insert(Name).second) FFound = Member;
+    if (!Names.insert(Name).second && !FFound) FFound = Member + ": repeated member";
     SkipSpace();
     ++FPos;  // the colon
     Value(Member);
@@ -110,6 +116,6 @@ void TMemberWalk::Array(const std::string& Path) {
 
 }  // namespace
 
-std::optional<std::string> FindRepeatedMember(std::string_view Json) {
+std::optional<std::string> FindSilentChange(std::string_view Json) {
   return TMemberWalk(Json).Run();
 }
