@@ -10,6 +10,7 @@ packages=(
   libgtest-dev googletest libgmock-dev
   libbenchmark-dev
   xvfb xauth xdotool x11-apps imagemagick fonts-liberation
+  clang libclang-rt-dev llvm ccache
 )
 
 missing=()
