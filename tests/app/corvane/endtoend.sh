@@ -28,8 +28,9 @@ sleep 0.5
 xdotool key e
 for _ in $(seq 100); do
   if ! kill -0 "$app" 2>/dev/null; then
-    wait "$app"; rc=$?
+    rc=0; wait "$app" || rc=$?
     echo "program ended with status $rc"
+    [ "$rc" -eq 0 ] || cat "$work/app.log"
     exit "$rc"
   fi
   sleep 0.1
