@@ -15,7 +15,7 @@
 #include "app/corvane/mainform.h"
 #include "beans/beanfactory.h"
 #include "editor/ledit.h"
-#include "tests/common/fullstorage.h"
+#include "tests/support/fullstorage.h"
 #include "widgets/extpagecontrol.h"
 #include "widgets/hetreeview.h"
 #include "windowtest.h"
