@@ -83,6 +83,7 @@ TEST(JsbtoolWrite, RefusesBadModelsWithoutWriting) {
     const TRun R = RunTool({"write", Dir.Write("bad.json", Json), Out});
     EXPECT_EQ(R.Status, 2) << Json;
     EXPECT_NE(R.Err.find(Problem), std::string::npos) << Json << "\n" << R.Err;
+    EXPECT_EQ(R.Err.rfind("jsbtool: ", 0), 0u) << R.Err;
     EXPECT_EQ(Dir.Read("out.jsb"), "old") << Json;
   }
 }
@@ -92,12 +93,12 @@ TEST(JsbtoolWrite, FileErrorsAreReportedWithExitStatus2) {
   const std::string Model = Dir.Write("m.json", "{}");
   TRun R = RunTool({"write", Dir.Path("none.json"), Dir.Path("x.jsb")});
   EXPECT_EQ(R.Status, 2);
-  EXPECT_EQ(R.Err, "Cannot open file " + Dir.Path("none.json") + "\n");
+  EXPECT_EQ(R.Err, "jsbtool: Cannot open file " + Dir.Path("none.json") + "\n");
   EXPECT_FALSE(Dir.Exists("x.jsb"));
   const std::string Target = Dir.Path("no/such/dir.jsb");
   R = RunTool({"write", Model, Target});
   EXPECT_EQ(R.Status, 2);
-  EXPECT_EQ(R.Err, "Cannot create file " + Target + "\n");
+  EXPECT_EQ(R.Err, "jsbtool: Cannot create file " + Target + "\n");
 }
 
 }  // namespace
