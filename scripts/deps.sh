@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and benchmarking need.
+# Installs the Debian packages that building, testing, benchmarking and
+# packaging need (dpkg-dev and file for the package's dependencies, the
+# desktop's validators and MIME tools for its desktop files).
 # With --windows, installs instead what scripts/gauger-windows.sh needs: the MinGW-w64
 # cross compilers for 32- and 64-bit Windows and Wine to run what they build.
 # Does nothing when every one of them is already installed.
@@ -13,6 +15,7 @@ suite_packages=(
   libbenchmark-dev
   xvfb xauth xdotool x11-apps imagemagick fonts-liberation
   clang libclang-rt-dev llvm ccache
+  dpkg-dev file desktop-file-utils appstream shared-mime-info
 )
 
 windows_packages=(

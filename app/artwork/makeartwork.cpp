@@ -1,8 +1,11 @@
 // Draws Corvane's artwork: the 41-image strip of tree and list images, the
 // splash picture, the tool-button glyphs, the two tab glyphs, and the logos and
-// link icons of the About and Web Resources windows. The PNG files
-// it writes are committed under app/resources; run it again after a change:
-//   corvane_artwork OUTPUT_FOLDER
+// link icons of the About and Web Resources windows into the first folder;
+// the strip and the glyphs also at twice the size, for screens scaled by two.
+// The desktop icons of the program and of JSB documents go into the second.
+// The files it writes are committed under app/resources and packaging/icons;
+// run it again after a change:
+//   corvane_artwork RESOURCES_FOLDER ICONS_FOLDER
 #include <QApplication>
 #include <QDir>
 #include <QFont>
@@ -13,6 +16,8 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+
+#include "desktopicons.h"
 
 namespace {
 
@@ -136,13 +141,14 @@ std::map<int, TDraw> StripImages() {
 
 // Images that no part of the program names are plain spheres of other
 // colours, so that the strip is complete and every index shows something.
-void DrawStrip(const QString& Folder) {
-  QImage Strip(41 * 16, 16, QImage::Format_RGB32);
+QImage Strip(int Scale) {
+  QImage Strip(41 * 16 * Scale, 16 * Scale, QImage::Format_RGB32);
   Strip.fill(Olive);
   const auto Images = StripImages();
   for (int I = 0; I < 41; ++I) {
     QPainter P(&Strip);
     P.setRenderHint(QPainter::Antialiasing);
+    P.scale(Scale, Scale);
     P.translate(16 * I, 0);
     P.setClipRect(0, 0, 16, 16);
     const auto Found = Images.find(I);
@@ -151,7 +157,12 @@ void DrawStrip(const QString& Folder) {
     else
       Sphere(P, QColor::fromHsv((I * 37) % 360, 120, 200));
   }
-  Strip.save(Folder + "/infoview.png");
+  return Strip;
+}
+
+void DrawStrip(const QString& Folder) {
+  Strip(1).save(Folder + "/infoview.png");
+  Strip(2).save(Folder + "/infoview@2x.png");
 }
 
 void DrawSplash(const QString& Folder) {
@@ -226,8 +237,10 @@ void DrawButtons(const QString& Folder) {
       {"tab-component", [](QPainter& P) { Sphere(P, QColor(0, 150, 150)); }},
       {"tab-source", [](QPainter& P) { Glyph(P, "{}", QColor(60, 90, 200)); }},
   };
-  for (const auto& [Name, Draw] : Buttons)
+  for (const auto& [Name, Draw] : Buttons) {
     Button(Draw).save(Folder + "/" + Name + ".png");
+    if (!Name.startsWith("tab-")) Button(Draw, 48).save(Folder + "/" + Name + "@2x.png");
+  }
 }
 
 // The page control takes one strip with a glyph per page.
@@ -365,17 +378,20 @@ void DrawWebIcons(const QString& Folder) {
 
 int main(int argc, char** argv) {
   QApplication App(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: corvane_artwork OUTPUT_FOLDER\n");
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: corvane_artwork RESOURCES_FOLDER ICONS_FOLDER\n");
     return 2;
   }
   const QString Folder = QString::fromLocal8Bit(argv[1]);
+  const QString IconFolder = QString::fromLocal8Bit(argv[2]);
   QDir().mkpath(Folder);
+  QDir().mkpath(IconFolder);
   DrawStrip(Folder);
   DrawSplash(Folder);
   DrawButtons(Folder);
   DrawTabGlyphs(Folder);
   DrawLogos(Folder);
   DrawWebIcons(Folder);
+  DrawDesktopIcons(IconFolder);
   return 0;
 }

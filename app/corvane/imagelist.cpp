@@ -1,16 +1,41 @@
 #include "app/corvane/imagelist.h"
 
 #include <QBitmap>
+#include <QFileInfo>
 #include <QImage>
+
+namespace {
+
+QList<QPixmap> CutStrip(const QImage& Strip, int Width, int Height, const QColor& Transparent) {
+  QList<QPixmap> Images;
+  for (int X = 0; X + Width <= Strip.width(); X += Width) {
+    QPixmap Image = QPixmap::fromImage(Strip.copy(X, 0, Width, Height));
+    Image.setMask(Image.createMaskFromColor(Transparent, Qt::MaskInColor));
+    Images.push_back(Image);
+  }
+  return Images;
+}
+
+// NAME.png becomes NAME@2x.png.
+QString DoubleSizePath(const QString& Path) {
+  const QString Suffix = QFileInfo(Path).suffix();
+  return Suffix.isEmpty() ? Path + "@2x" : Path.chopped(Suffix.size() + 1) + "@2x." + Suffix;
+}
+
+}  // namespace
 
 bool TImageList::LoadFromStrip(const QString& Path, const QColor& Transparent) {
   FImages.clear();
+  FDoubles.clear();
   const QImage Strip(Path);
   if (Strip.isNull() || Strip.height() < FHeight) return false;
-  for (int X = 0; X + FWidth <= Strip.width(); X += FWidth) {
-    QPixmap Image = QPixmap::fromImage(Strip.copy(X, 0, FWidth, FHeight));
-    Image.setMask(Image.createMaskFromColor(Transparent, Qt::MaskInColor));
-    FImages.push_back(Image);
+  FImages = CutStrip(Strip, FWidth, FHeight, Transparent);
+  const QImage Double(DoubleSizePath(Path));
+  if (Double.height() >= 2 * FHeight && Double.width() >= 2 * FWidth * Count()) {
+    FDoubles = CutStrip(Double, 2 * FWidth, 2 * FHeight, Transparent);
+    FDoubles.resize(Count());
+    for (QPixmap& Image : FDoubles)
+      Image.setDevicePixelRatio(2);
   }
   return true;
 }
@@ -20,6 +45,13 @@ QPixmap TImageList::Pixmap(int Index) const {
 }
 
 QIcon TImageList::Icon(int Index) const {
-  const QPixmap Image = Pixmap(Index);
-  return Image.isNull() ? QIcon() : QIcon(Image);
+  QIcon Result;
+  AddTo(Result, Index, QIcon::Normal);
+  return Result;
+}
+
+void TImageList::AddTo(QIcon& Icon, int Index, QIcon::Mode Mode) const {
+  if (Index < 0 || Index >= Count()) return;
+  Icon.addPixmap(FImages[Index], Mode);
+  if (Index < FDoubles.size()) Icon.addPixmap(FDoubles[Index], Mode);
 }

@@ -1,20 +1,29 @@
-// Program entry: splash window, application title, main window, message loop.
+// Program entry: the informational options, then the splash window, the
+// application title, the main window and the message loop.
 #include <QApplication>
+#include <iostream>
+#include <string>
+#include <vector>
 
+#include "app/corvane/appidentity.h"
+#include "app/corvane/commandline.h"
 #include "app/corvane/mainform.h"
 #include "app/corvane/messageboxes.h"
 #include "app/corvane/splashform.h"
 #include "widgets/extpagecontrolversion.h"
 
 int main(int argc, char** argv) {
+  // Before the application object, which needs a display.
+  const std::vector<std::string> Args(argv + (argc > 0 ? 1 : 0), argv + argc);
+  if (const auto Status = AnswerInfoOption(Args, std::cout)) return *Status;
+  SetApplicationIdentity();
   QApplication App(argc, argv);
+  QApplication::setWindowIcon(ApplicationIcon());
   CheckCommonControlsVersion();
   auto* Splash = new TfrmSplash;
   Splash->show();
   Splash->repaint();
   QApplication::processEvents();
-  QApplication::setApplicationName("Corvane");
-  QApplication::setOrganizationName("Brantwick Software");
   TMessageBoxHandler Boxes;
   TScopedMessageHandler Messages(&Boxes);
   TMainForm Form(QApplication::arguments().mid(1));

@@ -15,6 +15,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/corvane/appidentity.h"
 #include "app/corvane/attributepages.h"
 #include "app/corvane/referencetree.h"
 #include "app/corvane/resources.h"
@@ -63,6 +64,7 @@ TMainForm::~TMainForm() {
 // The window as designed, then the creation steps in their order.
 void TMainForm::CreateWindow() {
   setWindowTitle(QApplication::applicationName());
+  setWindowIcon(ApplicationIcon());
   resize(706, 573);
   CentreOnScreen(this);
   setFont(WindowFont());

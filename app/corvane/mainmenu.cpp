@@ -35,6 +35,15 @@ QMenu* SubMenu(QWidget* Parent, const char* Name, const QString& Caption, int Ta
   return Menu;
 }
 
+// The desktop's usual key for a File command first, then the platform's other
+// standard keys for it.
+QList<QKeySequence> StandardKeys(QKeySequence::StandardKey Key, QKeyCombination Usual) {
+  QList<QKeySequence> Keys = QKeySequence::keyBindings(Key);
+  Keys.removeAll(QKeySequence(Usual));
+  Keys.prepend(QKeySequence(Usual));
+  return Keys;
+}
+
 }  // namespace
 
 void TMainForm::BuildMenus() {
@@ -57,7 +66,8 @@ void TMainForm::BuildMenus() {
 QMenu* TMainForm::BuildFileMenu() {
   QMenu* File = SubMenu(this, "miFile", "&File");
   QMenu* New = SubMenu(File, "miNew", "&New");
-  Item(New, "Component1", "&Component");
+  Item(New, "Component1", "&Component")
+      ->setShortcuts(StandardKeys(QKeySequence::New, Qt::CTRL | Qt::Key_N));
   Separator(New, "N4", vmComponentView);
   Item(New, "miProperty", "&Property", vmComponentView);
   Item(New, "miEvent", "&Event", vmComponentView);
@@ -65,16 +75,21 @@ QMenu* TMainForm::BuildFileMenu() {
   Item(New, "miParameter", "Pa&rameter", vmComponentView);
   Item(New, "miInterface", "&Interface", vmComponentView);
   File->addMenu(New);
-  Item(File, "Open2", "&Open...");
-  Item(File, "miSave", "&Save...");
-  Item(File, "miSaveAs", "Save &As...");
+  Item(File, "Open2", "&Open...")
+      ->setShortcuts(StandardKeys(QKeySequence::Open, Qt::CTRL | Qt::Key_O));
+  Item(File, "miSave", "&Save...")
+      ->setShortcuts(StandardKeys(QKeySequence::Save, Qt::CTRL | Qt::Key_S));
+  Item(File, "miSaveAs", "Save &As...")
+      ->setShortcuts(StandardKeys(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   Separator(File);
-  Item(File, "Close1", "&Close");
+  Item(File, "Close1", "&Close")
+      ->setShortcuts(StandardKeys(QKeySequence::Close, Qt::CTRL | Qt::Key_W));
   Item(File, "miPrint", "&Print...")->setVisible(false);
   Item(File, "miPrinterSetup", "P&rinter Setup")->setVisible(false);
   Separator(File);
-  connect(Item(File, "MenuItem17", "&Exit", vmNone, {}, "Exit this application"),
-          &QAction::triggered, this, &TMainForm::FileExit);
+  QAction* Exit = Item(File, "MenuItem17", "&Exit", vmNone, {}, "Exit this application");
+  Exit->setShortcuts(StandardKeys(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
+  connect(Exit, &QAction::triggered, this, &TMainForm::FileExit);
   return File;
 }
 

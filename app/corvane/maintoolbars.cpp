@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/corvane/mainform.h"
+#include "app/corvane/resources.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ QToolButton* TMainForm::AddButton(QToolBar* Bar, const QString& Name, const QStr
   Button->setText(Caption);
   Button->setToolTip(Hint);
   Button->setStatusTip(Hint);
-  Button->setIcon(QIcon(":/corvane/" + Glyph + ".png"));
+  Button->setIcon(ResourceIcon(Glyph));
   Button->setAutoRaise(true);
   Button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   Button->setFixedSize(58, 40);

@@ -84,8 +84,8 @@ void ApplyReferenceImages(QTreeWidget& Tree, const TImageList& Images) {
   for (QTreeWidgetItemIterator It(&Tree); *It; ++It) {
     const int Image = (*It)->data(0, ImageRole).toInt();
     const int Selected = (*It)->data(0, SelectedImageRole).toInt();
-    QIcon Icon(Images.Pixmap(Image));
-    if (Selected != Image) Icon.addPixmap(Images.Pixmap(Selected), QIcon::Selected);
+    QIcon Icon = Images.Icon(Image);
+    if (Selected != Image) Images.AddTo(Icon, Selected, QIcon::Selected);
     (*It)->setIcon(0, Icon);
   }
 }

@@ -11,3 +11,10 @@ void LoadCorvaneResources() {
   static const bool Registered = (RegisterResources(), true);
   (void)Registered;
 }
+
+QIcon ResourceIcon(const QString& Name) {
+  LoadCorvaneResources();
+  QIcon Icon(":/corvane/" + Name + ".png");
+  Icon.addFile(":/corvane/" + Name + "@2x.png");
+  return Icon;
+}

@@ -67,7 +67,7 @@ int CheckFile(const std::string& FileName, std::ostream& Out, std::ostream& Err)
   try {
     First = ReadFile(FileName);
   } catch (const EFileError& E) {
-    Err << E.what() << '\n';
+    Err << "jsbtool: " << E.what() << '\n';
     return ExitError;
   }
   for (const std::string& Notice : First.Notices)
@@ -89,7 +89,7 @@ int DumpCommand(const std::string& FileName, std::ostream& Out, std::ostream& Er
     Out << DumpJson(ReadFile(FileName));
     return ExitOk;
   } catch (const EFileError& E) {
-    Err << E.what() << '\n';
+    Err << "jsbtool: " << E.what() << '\n';
     return ExitError;
   }
 }
@@ -101,9 +101,9 @@ int WriteCommand(const std::string& ModelFile, const std::string& OutFile, std::
     WriteJSBFile(OutFile, *Model.Bean, Model.Constructor);
     return ExitOk;
   } catch (const EModelError& E) {
-    Err << ModelFile << ": " << E.what() << '\n';
+    Err << "jsbtool: " << ModelFile << ": " << E.what() << '\n';
   } catch (const EFileError& E) {
-    Err << E.what() << '\n';
+    Err << "jsbtool: " << E.what() << '\n';
   }
   return ExitError;
 }

@@ -9,6 +9,7 @@ const char* const JsbToolUsage =
     "       jsbtool write MODEL.json OUT.jsb\n"
     "       jsbtool check FILE...\n"
     "       jsbtool --help\n"
+    "       jsbtool --version\n"
     "\n"
     "  dump   print what the editor reads from a JSB file as one JSON object\n"
     "  write  write a JSB file from such JSON, exactly as the editor saves it\n"
@@ -28,6 +29,10 @@ bool IsHelp(const std::string& Arg) {
   return Arg == "--help" || Arg == "-h";
 }
 
+bool IsVersion(const std::string& Arg) {
+  return Arg == "--version";
+}
+
 // Anything but "-" that starts with a dash; a file of such a name can still
 // be given as ./-name.
 bool IsOption(const std::string& Arg) {
@@ -39,6 +44,10 @@ bool IsOption(const std::string& Arg) {
 int RunJsbTool(const std::vector<std::string>& Args, std::ostream& Out, std::ostream& Err) {
   if (std::any_of(Args.begin(), Args.end(), IsHelp)) {
     Out << JsbToolUsage;
+    return ExitOk;
+  }
+  if (std::any_of(Args.begin(), Args.end(), IsVersion)) {
+    Out << "jsbtool " << CORVANE_VERSION << '\n';
     return ExitOk;
   }
   if (Args.empty()) return UsageError("no command given", Err);

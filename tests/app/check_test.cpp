@@ -71,7 +71,7 @@ TEST(JsbtoolCheck, WorstResultWinsAndEveryFileIsChecked) {
   EXPECT_EQ(R.Status, 1);
   R = RunTool({"check", Missing, Lossy, Good});
   EXPECT_EQ(R.Status, 2);
-  EXPECT_EQ(R.Err, "Cannot open file " + Missing + "\n");
+  EXPECT_EQ(R.Err, "jsbtool: Cannot open file " + Missing + "\n");
   EXPECT_TRUE(HasLine(R.Out, Good + ": ok"));
   EXPECT_TRUE(HasLine(R.Out, Lossy + ": 1 value would not survive a save and reopen"));
 }

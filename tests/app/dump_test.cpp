@@ -129,7 +129,7 @@ TEST(JsbtoolDump, UnreadableFileFailsWithTheFileError) {
   for (const std::string& File : {Dir.Path("missing.jsb"), Dir.Path("")}) {
     const TRun R = RunTool({"dump", File});
     EXPECT_EQ(R.Status, 2);
-    EXPECT_EQ(R.Err, "Cannot open file " + File + "\n");
+    EXPECT_EQ(R.Err, "jsbtool: Cannot open file " + File + "\n");
     EXPECT_EQ(R.Out, "");
   }
 }

@@ -7,12 +7,16 @@
 #include <QJsonDocument>
 #include <QProcess>
 
-TRun RunTool(const std::vector<std::string>& Args) {
+namespace {
+
+TRun Run(const char* Program, const std::vector<std::string>& Args,
+         const QProcessEnvironment& Environment) {
   QStringList List;
   for (const std::string& A : Args)
     List << QString::fromStdString(A);
   QProcess P;
-  P.start(JSBTOOL_PATH, List);
+  P.setProcessEnvironment(Environment);
+  P.start(Program, List);
   TRun R;
   if (!P.waitForFinished(20000)) {
     P.kill();
@@ -23,6 +27,20 @@ TRun RunTool(const std::vector<std::string>& Args) {
   R.Err = P.readAllStandardError().toStdString();
   if (P.exitStatus() == QProcess::NormalExit) R.Status = P.exitCode();
   return R;
+}
+
+}  // namespace
+
+TRun RunTool(const std::vector<std::string>& Args) {
+  return Run(JSBTOOL_PATH, Args, QProcessEnvironment::systemEnvironment());
+}
+
+TRun RunWithoutDisplay(const char* Program, const std::vector<std::string>& Args) {
+  QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
+  for (const char* Name : {"DISPLAY", "WAYLAND_DISPLAY"})
+    Environment.remove(Name);
+  Environment.insert("QT_QPA_PLATFORM", "xcb");
+  return Run(Program, Args, Environment);
 }
 
 std::string TToolFolder::Path(const std::string& Name) const {

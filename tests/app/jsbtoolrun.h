@@ -1,4 +1,5 @@
-// Running the jsbtool binary on files in a temporary folder.
+// Running the jsbtool binary on files in a temporary folder, and the
+// programs without a display.
 #pragma once
 
 #include <QJsonObject>
@@ -12,6 +13,9 @@ struct TRun {
 };
 
 TRun RunTool(const std::vector<std::string>& Args);
+// Runs a program where no display can be reached: a program that starts the
+// window toolkit then fails.
+TRun RunWithoutDisplay(const char* Program, const std::vector<std::string>& Args);
 
 class TToolFolder {
  public:

@@ -90,6 +90,7 @@ TEST(JsbtoolWrite, RefusesBadModelsWithoutWriting) {
     const TRun R = RunTool({"write", Dir.Write("bad.json", Json), Out});
     EXPECT_EQ(R.Status, 2) << Json;
     EXPECT_NE(R.Err.find(Problem), std::string::npos) << Json << "\n" << R.Err;
+    EXPECT_EQ(R.Err.rfind("jsbtool: ", 0), 0u) << R.Err;
     EXPECT_EQ(Dir.Read("out.jsb"), "old") << Json;
   }
 }
@@ -111,14 +112,14 @@ TEST(JsbtoolWrite, OnlyRegularFilesOfSaneSizeAreRead) {
                                                  {"write", Special, Dir.Path("out.jsb")}}) {
       const TRun R = RunTool(Args);
       EXPECT_EQ(R.Status, 2) << Args[0] << " " << Special;
-      EXPECT_EQ(R.Err, "Cannot open file " + Special + "\n") << Args[0];
+      EXPECT_EQ(R.Err, "jsbtool: Cannot open file " + Special + "\n") << Args[0];
     }
   }
   const std::string Huge = Dir.Write("huge.json", "{}");
   ASSERT_EQ(truncate(Huge.c_str(), (1 << 30) + 1), 0);  // sparse: takes no room
   const TRun R = RunTool({"write", Huge, Dir.Path("out.jsb")});
   EXPECT_EQ(R.Status, 2);
-  EXPECT_EQ(R.Err, Huge + ": the file is larger than 1 GiB\n");
+  EXPECT_EQ(R.Err, "jsbtool: " + Huge + ": the file is larger than 1 GiB\n");
   EXPECT_FALSE(Dir.Exists("out.jsb"));
 }
 
@@ -127,12 +128,12 @@ TEST(JsbtoolWrite, FileErrorsAreReportedWithExitStatus2) {
   const std::string Model = Dir.Write("m.json", "{}");
   TRun R = RunTool({"write", Dir.Path("none.json"), Dir.Path("x.jsb")});
   EXPECT_EQ(R.Status, 2);
-  EXPECT_EQ(R.Err, "Cannot open file " + Dir.Path("none.json") + "\n");
+  EXPECT_EQ(R.Err, "jsbtool: Cannot open file " + Dir.Path("none.json") + "\n");
   EXPECT_FALSE(Dir.Exists("x.jsb"));
   const std::string Target = Dir.Path("no/such/dir.jsb");
   R = RunTool({"write", Model, Target});
   EXPECT_EQ(R.Status, 2);
-  EXPECT_EQ(R.Err, "Cannot create file " + Target + "\n");
+  EXPECT_EQ(R.Err, "jsbtool: Cannot create file " + Target + "\n");
 }
 
 }  // namespace

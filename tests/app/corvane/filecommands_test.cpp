@@ -9,6 +9,7 @@
 #include <QUrl>
 #include <QtTest>
 
+#include <Qsci/qsciscintilla.h>
 #include <QLineEdit>
 
 #include "app/corvane/attributepages.h"
@@ -302,6 +303,41 @@ class FileCommandsTest : public QObject {
     QVERIFY(Saved.find("NAME=\"caf\xc3\xa9\"") != std::string::npos);
     QVERIFY(Saved.find("DISPLAYNAME=\"\xe2\x82\xac\"") != std::string::npos);
     QVERIFY(Saved.find("// \xc3\xa0 bient\xc3\xb4t") != std::string::npos);
+  }
+
+  // The File menu's keys run their commands even with the focus in the
+  // source editor, which would otherwise take some of them.
+  void fileKeysWorkFromTheEditor() {
+    const auto EditorOfClock = [this] {
+      OpenClock();
+      Form->PageControl->SetActivePage(Form->tsConstructorView);
+      Form->activateWindow();
+      Form->LEdit1->Scintilla()->setFocus();
+      return static_cast<QWidget*>(Form->LEdit1->Scintilla());
+    };
+    QWidget* Editor = EditorOfClock();
+    QVERIFY(QTest::qWaitForWindowActive(Form.get()));
+    QTest::keyClick(Editor, Qt::Key_Q);
+    QTest::keyClick(Editor, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!Form->DocumentChanged());
+    QVERIFY(ReadBytes(Path("clock.jsb")).find('q') != std::string::npos);
+    const std::tuple<Qt::Key, Qt::KeyboardModifiers, QString> Asked[] = {
+        {Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier, "save:<cancel>"},
+        {Qt::Key_O, Qt::ControlModifier, "open:<cancel>"},
+        {Qt::Key_N, Qt::ControlModifier, "new:<cancel>"},  // closes the document first
+    };
+    for (const auto& [Key, Modifiers, Entry] : Asked) {
+      Script->Log.clear();
+      QTest::keyClick(Editor, Key, Modifiers);
+      QCOMPARE(Script->Log.value(0), Entry);
+    }
+    Editor = EditorOfClock();
+    QVERIFY(QTest::qWaitForWindowActive(Form.get()));  // back from the dialog
+    QVERIFY(!NoDocument());
+    QTest::keyClick(Editor, Qt::Key_W, Qt::ControlModifier);
+    QVERIFY(NoDocument());
+    QTest::keyClick(Form.get(), Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!Form->isVisible());
   }
 
   void droppedFilesOpenAfterThePrompt() {

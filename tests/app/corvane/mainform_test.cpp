@@ -14,6 +14,7 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include "app/corvane/appidentity.h"
 #include "app/corvane/mainform.h"
 #include "app/corvane/newcomponentform.h"
 #include "app/corvane/splashform.h"
@@ -196,6 +197,44 @@ class MainFormTest : public QObject {
     QVERIFY(!Form.Action("JARPackager1")->isEnabled());
     QVERIFY(!Form.Action("miPrint")->isVisible());
     QCOMPARE(Form.Button("sbNewParameter")->toolTip(), QString("Add new parameter to method"));
+  }
+
+  // The File menu keeps its designed captions and order and gains the
+  // desktop's usual keys; the designed keys of the other menus stay.
+  void menusCarryTheUsualAndTheDesignedKeys() {
+    TRecordingForm Form;
+    QStringList File;
+    for (QAction* A : Form.Action("miFile")->menu()->actions())
+      File << A->objectName() + ":" + A->text();
+    QCOMPARE(File, (QStringList{"miNew:&New", "Open2:&Open...", "miSave:&Save...",
+                                "miSaveAs:Save &As...", ":", "Close1:&Close", "miPrint:&Print...",
+                                "miPrinterSetup:P&rinter Setup", ":", "MenuItem17:&Exit"}));
+    const std::pair<const char*, const char*> Keys[] = {
+        {"Component1", "Ctrl+N"},     {"Open2", "Ctrl+O"},          {"miSave", "Ctrl+S"},
+        {"miSaveAs", "Ctrl+Shift+S"}, {"Close1", "Ctrl+W"},         {"MenuItem17", "Ctrl+Q"},
+        {"miUndo", "Ctrl+Z"},         {"Cut2", "Ctrl+X"},           {"Copy2", "Ctrl+C"},
+        {"Paste2", "Ctrl+V"},         {"miDelete", "Ctrl+Del"},     {"Rename1", "F2"},
+        {"FindNext1", "F3"},          {"FindMatchingBrace1", "F4"}, {"HelpContents1", "F1"},
+    };
+    for (const auto& [Name, Key] : Keys)
+      QVERIFY2(Form.Action(Name)->shortcut() == QKeySequence(Key), Name);
+    QCOMPARE(Form.Action("Component1")->text(), QString("&Component"));
+  }
+
+  // Who the program is to the desktop, its icon, and the double-size images
+  // that stay sharp on a screen scaled by two.
+  void identityIconAndDoubleSizeImages() {
+    SetApplicationIdentity();
+    QCOMPARE(QCoreApplication::applicationVersion(), QString(CORVANE_VERSION));
+    QCOMPARE(QCoreApplication::organizationDomain(), QString("example.org"));
+    QCOMPARE(QGuiApplication::desktopFileName(), QString("org.example.Corvane"));
+    TRecordingForm Form;
+    QCOMPARE(Form.windowIcon().pixmap(32).size(), QSize(32, 32));
+    for (const char* Name : {"SpeedButton2", "sbNewInterface", "SpeedButton9"})
+      QVERIFY2(Form.Button(Name)->icon().availableSizes().contains(QSize(48, 48)), Name);
+    const QIcon Image = Form.ilInfoView.Icon(5);
+    QCOMPARE(Image.availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
+    QCOMPARE(Image.pixmap(QSize(16, 16), 2.0).devicePixelRatio(), 2.0);
   }
 
   void generalSettingsSetTheProgramFolder() {

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build with CPack and checks its control
+# fields and a few of its files: deb_test.sh BUILD
+set -euo pipefail
+build=$1
+for tool in cpack dpkg-deb dpkg-shlibdeps; do
+  command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
+done
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 ||
+  { cat "$out/cpack.log"; exit 1; }
+deb=$(ls "$out"/corvane_*.deb)
+status=0
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libqscintilla2-qt6-15 qt6-qpa-plugins; do
+  [[ ", $depends," == *", $package "* || ", $depends," == *", $package,"* ]] ||
+    { echo "FAIL: no dependency on $package"; status=1; }
+done
+contents=$(dpkg-deb -c "$deb")
+for file in ./usr/bin/corvane ./usr/bin/jsbtool ./usr/share/corvane/Docs/Corvane.html \
+            ./usr/share/applications/org.example.Corvane.desktop \
+            "./etc/xdg/Brantwick Software/Corvane.conf"; do
+  grep -qF " $file" <<<"$contents" || { echo "FAIL: $file is not in the package"; status=1; }
+done
+conf=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO "./etc/xdg/Brantwick Software/Corvane.conf")
+grep -qx 'General\\ProgramDir=/usr/share/corvane' <<<"$conf" ||
+  { echo "FAIL: the settings file says:"; echo "$conf"; status=1; }
+exit $status
