@@ -165,7 +165,7 @@ class TLEdit : public QWidget {
  private:
   void ApplyDefaults();
   void ApplyBaseColours();
-  void ColourToken(const TToken& Token, const QByteArray& Bytes, QColor& Fore, QColor& Back);
+  void ColourToken(const TToken& Token, std::string_view Bytes, QColor& Fore, QColor& Back);
   bool Search(const TFindOptions& Options);
   void ReplaceAll(const TReplaceOptions& Options);
   void NotFound();
