@@ -10,6 +10,8 @@
 namespace {
 
 constexpr auto npos = std::string_view::npos;
+constexpr std::string_view ConstructorOpen = "<JSB_CONSTRUCTOR>";
+constexpr std::string_view ConstructorClose = "</JSB_CONSTRUCTOR>";
 
 // One tag found in the text: its absolute start and its text up to the '>'.
 struct TFoundTag {
@@ -65,6 +67,10 @@ class TReader {
  private:
   template <class TColl>
   auto* AddItem(TColl& Collection, TDescriptorKind Kind, std::string_view TagText);
+  void FindConstructorBlock();
+  bool InBlock(size_t Pos) const { return Pos >= FBlockStart && Pos < FBlockEnd; }
+  TFoundTag NextOutside(size_t From, size_t Limit, std::string_view TagStart) const;
+  size_t FindOutside(std::string_view Pattern, size_t From, bool Folded) const;
   bool CheckJSBTag();
   void RemoveListeners();
   void ReadDescriptor();
@@ -79,6 +85,9 @@ class TReader {
   std::string FText;
   const std::string& FFileName;
   TJSBReadResult R;
+  // The constructor block, from its opening tag to the end of its closing
+  // tag; empty (npos) when the file has none.
+  size_t FBlockStart = npos, FBlockEnd = npos;
   size_t FNextClose = 0;  // first </JSB_METHOD> at or after the last section start
   bool FNextCloseKnown = false;
   // Tags without a '>' run on into the tags after them, so their texts overlap
@@ -96,6 +105,7 @@ TJSBReadResult TReader::Run() {
   R.Valid = true;
   R.RootCaption = "untitled";
   FBudget = 32 * FText.size() + (1u << 20);
+  FindConstructorBlock();
   RemoveListeners();
   ReadDescriptor();
   TJSBean& Bean = *R.Bean;
@@ -119,17 +129,60 @@ bool TReader::CheckJSBTag() {
   return false;
 }
 
+// The constructor block runs from the first exact <JSB_CONSTRUCTOR> to the
+// first exact </JSB_CONSTRUCTOR>, when that comes after it. Its JavaScript is
+// the editor's text, not the file's: a tag written in it (in a string or a
+// comment) is never read as an item, or every save would add that item again.
+void TReader::FindConstructorBlock() {
+  const size_t Start = FText.find(ConstructorOpen), End = FText.find(ConstructorClose);
+  if (Start == npos || End == npos || End < Start + ConstructorOpen.size()) return;
+  FBlockStart = Start;
+  FBlockEnd = End + ConstructorClose.size();
+}
+
+// A tag of TagStart at or after From that does not start in the constructor
+// block.
+TFoundTag TReader::NextOutside(size_t From, size_t Limit, std::string_view TagStart) const {
+  const TFoundTag Tag = NextTag(FText, From, Limit, TagStart);
+  if (!Tag || !InBlock(Tag.Start)) return Tag;
+  return NextTag(FText, FBlockEnd, Limit, TagStart);
+}
+
+size_t TReader::FindOutside(std::string_view Pattern, size_t From, bool Folded) const {
+  const auto Find = [&](size_t At) {
+    return Folded ? FindFolded(FText, Pattern, At) : FText.find(Pattern, At);
+  };
+  const size_t Found = Find(From);
+  return Found != npos && InBlock(Found) ? Find(FBlockEnd) : Found;
+}
+
 // Listener blocks are dropped before any tag is read, so nothing inside them
-// counts as a descriptor.
+// counts as a descriptor. They are looked for on either side of the
+// constructor block, never in it.
 void TReader::RemoveListeners() {
-  if (RemoveTagBlocks(FText, "<JSB_LISTENER ", "</JSB_LISTENER>"))
+  constexpr std::string_view Open = "<JSB_LISTENER ", Close = "</JSB_LISTENER>";
+  bool Removed = false;
+  if (FBlockStart == npos) {
+    Removed = RemoveTagBlocks(FText, Open, Close);
+  } else {
+    std::string Before = FText.substr(0, FBlockStart), After = FText.substr(FBlockEnd);
+    Removed = RemoveTagBlocks(Before, Open, Close);
+    Removed = RemoveTagBlocks(After, Open, Close) || Removed;
+    if (Removed) {
+      const size_t Length = FBlockEnd - FBlockStart;
+      FText = Before + FText.substr(FBlockStart, Length) + After;
+      FBlockStart = Before.size();
+      FBlockEnd = FBlockStart + Length;
+    }
+  }
+  if (Removed)
     InfoMessage("<JSB_LISTENER> tags were found in " + FFileName +
                 ". These tags are not supported in Corvane PR1 and will be ignored.");
 }
 
 // Only the first descriptor tag counts.
 void TReader::ReadDescriptor() {
-  const TFoundTag Tag = NextTag(FText, 0, FText.size(), "<JSB_DESCRIPTOR");
+  const TFoundTag Tag = NextOutside(0, FText.size(), "<JSB_DESCRIPTOR");
   if (!Tag) return;
   const bool NameRead = ReadItemTag(*R.Bean, Tag.Text);
   R.RootCaption = NameRead ? R.Bean->Name() : std::string();
@@ -160,7 +213,7 @@ bool TReader::WithinBudget(std::string_view TagText) {
 template <class TColl>
 void TReader::ReadPass(TColl& Collection, TDescriptorKind Kind, std::string_view TagStart) {
   size_t From = 0;
-  while (const TFoundTag Tag = NextTag(FText, From, FText.size(), TagStart)) {
+  while (const TFoundTag Tag = NextOutside(From, FText.size(), TagStart)) {
     if (!WithinBudget(Tag.Text)) return;
     AddItem(Collection, Kind, Tag.Text);
     From = Tag.Start + TagStart.size();
@@ -175,7 +228,7 @@ size_t TReader::SectionEnd(size_t TagStart, size_t& Resume) {
   // Sections start in ascending order, so a close found earlier is still the
   // first one after this start unless this start lies beyond it.
   if (!FNextCloseKnown || (FNextClose != npos && FNextClose < TagStart)) {
-    FNextClose = FText.find(Close, TagStart);
+    FNextClose = FindOutside(Close, TagStart, false);
     FNextCloseKnown = true;
   }
   const size_t End = FNextClose;
@@ -183,7 +236,7 @@ size_t TReader::SectionEnd(size_t TagStart, size_t& Resume) {
     Resume = End + Close.size();
     return End;
   }
-  const size_t Next = FindFolded(FText, Open, TagStart + Open.size());
+  const size_t Next = FindOutside(Open, TagStart + Open.size(), true);
   Resume = Next == npos ? FText.size() : Next;
   return Resume;
 }
@@ -191,13 +244,13 @@ size_t TReader::SectionEnd(size_t TagStart, size_t& Resume) {
 void TReader::ReadMethods() {
   constexpr std::string_view MethodTag = "<JSB_METHOD", ParameterTag = "<JSB_PARAMETER";
   size_t From = 0;
-  while (const TFoundTag Tag = NextTag(FText, From, FText.size(), MethodTag)) {
+  while (const TFoundTag Tag = NextOutside(From, FText.size(), MethodTag)) {
     if (!WithinBudget(Tag.Text)) return;
     size_t Resume = 0;
     const size_t End = SectionEnd(Tag.Start, Resume);
     TMethodDescriptor* Method = AddItem(R.Bean->Methods(), dkMethod, Tag.Text);
     size_t ParamFrom = Tag.Start;
-    while (const TFoundTag Param = NextTag(FText, ParamFrom, End, ParameterTag)) {
+    while (const TFoundTag Param = NextOutside(ParamFrom, End, ParameterTag)) {
       if (!WithinBudget(Param.Text)) return;
       AddItem(Method->Parameters(), dkParameter, Param.Text);
       ParamFrom = Param.Start + ParameterTag.size();
@@ -210,12 +263,11 @@ void TReader::ReadMethods() {
 // that trailer is layout, not source, so it is dropped again here and a file
 // keeps its constructor byte for byte however often it is opened and saved.
 void TReader::ReadConstructor() {
-  constexpr std::string_view Open = "<JSB_CONSTRUCTOR>", Close = "</JSB_CONSTRUCTOR>";
   constexpr std::string_view Lead = "\r\n", Trailer = "\r\n\r\n   ";
-  const size_t Start = FText.find(Open), End = FText.find(Close);
-  if (Start == npos || End == npos || End < Start + Open.size()) return;
+  if (FBlockStart == npos) return;
+  const size_t Start = FBlockStart + ConstructorOpen.size();
   std::string_view Body =
-      std::string_view(FText).substr(Start + Open.size(), End - Start - Open.size());
+      std::string_view(FText).substr(Start, FBlockEnd - ConstructorClose.size() - Start);
   if (Body.starts_with(Lead)) Body.remove_prefix(Lead.size());
   if (Body.ends_with(Trailer)) Body.remove_suffix(Trailer.size());
   R.Constructor.assign(Body);

@@ -21,7 +21,9 @@
 class QsciScintilla;
 class TLEditLexer;
 
-enum TSpacing { slNone, slSmall, slMedium, slLarge };
+// A fixed underlying type: a stored setting may hold any integer, and the
+// setter checks the range of what it is given.
+enum TSpacing : int { slNone, slSmall, slMedium, slLarge };
 
 // Word types handed to the events.
 constexpr int kWordTypeWord = 1;

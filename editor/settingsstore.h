@@ -10,7 +10,9 @@
 #include <QString>
 #include <cstdint>
 
-enum TSettingsRoot { srCurrentUser = 0, srLocalMachine = 1 };
+// A fixed underlying type, so that any integer is a value of it; every value
+// but srLocalMachine stands for the user's settings.
+enum TSettingsRoot : int { srCurrentUser = 0, srLocalMachine = 1 };
 
 inline constexpr const char* EditorSettingsKey =
     "Software\\Brantwick Software\\Corvane\\Settings\\Editor";

@@ -12,6 +12,7 @@ suite_packages=(
   libgtest-dev googletest libgmock-dev
   libbenchmark-dev
   xvfb xauth xdotool x11-apps imagemagick fonts-liberation
+  clang libclang-rt-dev llvm ccache
 )
 
 windows_packages=(

@@ -4,8 +4,9 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
+source "$root/scripts/lib/ccache.sh"
 build="${CORVANE_BUILD_DIR:-$root/build}"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release "$@"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release "${ccache_args[@]}" "$@"
 cmake --build "$build" --parallel "$(nproc 2>/dev/null || echo 2)"
 cd "$build"
 set +e

@@ -11,7 +11,9 @@
 #include <unistd.h>
 #endif
 
+#include "fileattributes.h"
 #include "fileerror.h"
+#include "regularfile.h"
 
 namespace {
 
@@ -94,8 +96,7 @@ std::string NormaliseLineBreaks(std::string Text) {
 
 std::string LoadTextFile(const std::string& FileName) {
   QFile File(NativeName(FileName));
-  if (QFileInfo(File.fileName()).isDir() || !File.open(QIODevice::ReadOnly))
-    throw EFileError(EFileError::TKind::Open, FileName);
+  if (!OpenRegularFile(File)) throw EFileError(EFileError::TKind::Open, FileName);
   std::string Raw;
   const qint64 Size = File.size();
   if (Size > 0) Raw.resize(static_cast<size_t>(Size));
@@ -107,8 +108,8 @@ std::string LoadTextFile(const std::string& FileName) {
     Got += N;
   }
   Raw.resize(static_cast<size_t>(Got));
-  // Files whose size is not known up front (pipes, devices). A NUL ends the
-  // text, so reading stops at the first one: an endless device ends too.
+  // Files that report no size, or grow while they are read. A NUL ends the
+  // text, so reading stops at the first one.
   bool Ended = std::memchr(Raw.data(), '\0', Raw.size()) != nullptr;
   for (char Buffer[65536]; !Ended;) {
     const qint64 N = File.read(Buffer, sizeof Buffer);
@@ -136,5 +137,6 @@ void SaveTextFile(const std::string& FileName, std::string_view Text) {
   // commit() alone would rename the short file over the old one.
   if (!File.flush() || File.error() != QFileDevice::NoError) throw WriteError(File, FileName);
   if (!SyncToDisk(File.handle())) throw WriteError(File, FileName, std::strerror(errno));
+  KeepFileAttributes(File.fileName(), File);
   if (!File.commit()) throw EFileError(EFileError::TKind::Write, FileName, Reason(File));
 }

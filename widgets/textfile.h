@@ -15,6 +15,8 @@ std::string LoadTextFile(const std::string& FileName);
 
 // Replaces the file with exactly the bytes of Text. The bytes go to a temporary
 // file beside the target, which is renamed over it once complete, so a failure
-// leaves the old file as it was. Raises EFileError (Create) when the file cannot
-// be created and EFileError (Write) when writing, flushing or syncing fails.
+// leaves the old file as it was. The new file keeps the old one's permission
+// bits, and its owner and group where the process may set them. Raises
+// EFileError (Create) when the file cannot be created and EFileError (Write)
+// when writing, flushing or syncing fails.
 void SaveTextFile(const std::string& FileName, std::string_view Text);

@@ -1,7 +1,6 @@
 #include "commands.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 
 #include "beans/jsbwriter.h"
@@ -10,17 +9,29 @@
 #include "modelinput.h"
 #include "readfile.h"
 #include "widgets/fileerror.h"
+#include "widgets/regularfile.h"
 
 namespace {
 
-// The file's bytes exactly as stored; EFileError when it cannot be read.
-std::string ReadBytes(const std::string& FileName) {
+// A model is a few kilobytes; past this size the input is taken for a mistake.
+constexpr qint64 MaxModelBytes = qint64(1) << 30;
+
+// The model file's bytes exactly as stored: EFileError when it is not a
+// regular file or cannot be read, EModelError when it is too large.
+std::string ReadModelBytes(const std::string& FileName) {
   QFile File(QFile::decodeName(QByteArray::fromStdString(FileName)));
-  if (QFileInfo(File.fileName()).isDir() || !File.open(QIODevice::ReadOnly))
-    throw EFileError(EFileError::TKind::Open, FileName);
-  const QByteArray Bytes = File.readAll();
-  if (File.error() != QFileDevice::NoError) throw EFileError(EFileError::TKind::Open, FileName);
-  return Bytes.toStdString();
+  if (!OpenRegularFile(File)) throw EFileError(EFileError::TKind::Open, FileName);
+  const EModelError TooLarge("the file is larger than 1 GiB");
+  if (File.size() > MaxModelBytes) throw TooLarge;
+  std::string Bytes;
+  Bytes.reserve(static_cast<size_t>(File.size()));
+  char Buffer[65536];
+  while (const qint64 N = File.read(Buffer, sizeof Buffer)) {  // it may grow while read
+    if (N < 0) throw EFileError(EFileError::TKind::Open, FileName);
+    if (static_cast<qint64>(Bytes.size()) + N > MaxModelBytes) throw TooLarge;
+    Bytes.append(Buffer, static_cast<size_t>(N));
+  }
+  return Bytes;
 }
 
 // A notice on one output line: control characters become visible escapes.
@@ -86,7 +97,7 @@ int DumpCommand(const std::string& FileName, std::ostream& Out, std::ostream& Er
 // Nothing is written unless the whole model was read without a fault.
 int WriteCommand(const std::string& ModelFile, const std::string& OutFile, std::ostream& Err) {
   try {
-    const TModel Model = ParseModel(ReadBytes(ModelFile));
+    const TModel Model = ParseModel(ReadModelBytes(ModelFile));
     WriteJSBFile(OutFile, *Model.Bean, Model.Constructor);
     return ExitOk;
   } catch (const EModelError& E) {

@@ -8,6 +8,7 @@
 
 #include "beans/beanfields.h"
 #include "beans/encoding.h"
+#include "silentchange.h"
 
 namespace {
 
@@ -68,10 +69,18 @@ void TModelParser::ReadEncoding(const QJsonObject& Top) {
 }
 
 // The string in the model's encoding. A NUL would end the text when the file
-// is read again and drop everything after it, so it is refused.
+// is read again and drop everything after it, and a lone surrogate would
+// become a question mark, so both are refused.
 std::string TModelParser::Bytes(const QJsonValue& Value, const std::string& Path) const {
   if (!Value.isString()) Fail(Path, "expected a string");
-  const QByteArray Utf8 = Value.toString().toUtf8();
+  const QString String = Value.toString();
+  for (qsizetype I = 0; I < String.size(); ++I) {
+    if (String[I].isHighSurrogate() && I + 1 < String.size() && String[I + 1].isLowSurrogate())
+      ++I;
+    else if (String[I].isSurrogate())
+      Fail(Path, "contains a lone surrogate, which no encoding can hold");
+  }
+  const QByteArray Utf8 = String.toUtf8();
   const std::string_view Text(Utf8.constData(), static_cast<size_t>(Utf8.size()));
   if (Text.find('\0') != std::string_view::npos) Fail(Path, "contains a NUL character");
   const std::optional<std::string> Encoded = FromUtf8(Text, FEncoding);
@@ -126,5 +135,7 @@ TModel ParseModel(std::string_view Json) {
     throw EModelError("malformed JSON at offset " + std::to_string(Error.offset) + ": " +
                       Error.errorString().toStdString());
   if (!Document.isObject()) throw EModelError("the top level must be a JSON object");
+  if (const std::optional<std::string> Problem = FindSilentChange(Json))
+    throw EModelError(*Problem);
   return TModelParser().Run(Document.object());
 }

@@ -23,6 +23,7 @@ struct TModel {
 // Parses the JSON text. Members absent are empty or false; "Caption",
 // "messages" and "valid" are ignored; "encoding" ("UTF-8" unless "Latin-1")
 // decides the bytes every string becomes. Raises EModelError for malformed
-// JSON, unknown members, members of the wrong type and strings that the
-// encoding cannot hold.
+// JSON, unknown members, repeated members, members of the wrong type,
+// strings with a lone surrogate or a leading byte order mark, and strings
+// that the encoding cannot hold.
 TModel ParseModel(std::string_view Json);

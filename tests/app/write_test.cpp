@@ -2,6 +2,7 @@
 
 #include <QJsonArray>
 
+#include "../support/specialfiles.h"
 #include "jsbtoolrun.h"
 
 namespace {
@@ -76,6 +77,12 @@ TEST(JsbtoolWrite, RefusesBadModelsWithoutWriting) {
       {R"({"encoding": "UTF-16"})", "encoding"},
       {R"({"encoding": "Latin-1", "constructor": "\u20ac"})", "cannot be represented in Latin-1"},
       {R"({"constructor": "a\u0000b"})", "constructor: contains a NUL"},
+      {R"({"bean": {"Name": "a\ud800b"}})", "bean.Name: contains a lone surrogate"},
+      {R"({"events": [{"Name": "\udc00\ud800"}]})", "events[0].Name: contains a lone surrogate"},
+      {R"({"bean": {}, "bean": {"Name": "b"}})", "bean: repeated member"},
+      {R"({"methods": [{}, {"parameters": [{"Name": "a", "Type": "t", "\u004eame": "b"}]}]})",
+       "methods[1].parameters[0].Name: repeated member"},
+      {"{\"bean\": {\"Env\": \"\xEF\xBB\xBFx\"}}", "bean.Env: begins with a byte order mark"},
   };
   TToolFolder Dir;
   for (const auto& [Json, Problem] : Cases) {
@@ -85,6 +92,34 @@ TEST(JsbtoolWrite, RefusesBadModelsWithoutWriting) {
     EXPECT_NE(R.Err.find(Problem), std::string::npos) << Json << "\n" << R.Err;
     EXPECT_EQ(Dir.Read("out.jsb"), "old") << Json;
   }
+}
+
+TEST(JsbtoolWrite, SurrogatePairsAreKept) {
+  TToolFolder Dir;
+  const std::string Model = Dir.Write("m.json", R"({"bean": {"Name": "\ud83d\ude00"}})");
+  ASSERT_EQ(RunTool({"write", Model, Dir.Path("m.jsb")}).Status, 0);
+  EXPECT_NE(Dir.Read("m.jsb").find("NAME=\"\xF0\x9F\x98\x80\""), std::string::npos);
+}
+
+// Special files are refused at once rather than waited on or read forever,
+// and so is a model file too large to be one.
+TEST(JsbtoolWrite, OnlyRegularFilesOfSaneSizeAreRead) {
+  TToolFolder Dir;
+  for (const std::string& Special : MakeSpecialFiles(Dir.Path("."))) {
+    for (const std::vector<std::string>& Args : {std::vector<std::string>{"dump", Special},
+                                                 {"check", Special},
+                                                 {"write", Special, Dir.Path("out.jsb")}}) {
+      const TRun R = RunTool(Args);
+      EXPECT_EQ(R.Status, 2) << Args[0] << " " << Special;
+      EXPECT_EQ(R.Err, "Cannot open file " + Special + "\n") << Args[0];
+    }
+  }
+  const std::string Huge = Dir.Write("huge.json", "{}");
+  ASSERT_EQ(truncate(Huge.c_str(), (1 << 30) + 1), 0);  // sparse: takes no room
+  const TRun R = RunTool({"write", Huge, Dir.Path("out.jsb")});
+  EXPECT_EQ(R.Status, 2);
+  EXPECT_EQ(R.Err, Huge + ": the file is larger than 1 GiB\n");
+  EXPECT_FALSE(Dir.Exists("out.jsb"));
 }
 
 TEST(JsbtoolWrite, FileErrorsAreReportedWithExitStatus2) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "beans/jsbwriter.h"
 #include "testsupport.h"
 
 namespace {
@@ -168,6 +169,34 @@ TEST(Reader, ConstructorText) {
             "");
   EXPECT_EQ(Read("<JSB>x</JSB_CONSTRUCTOR>").Result.Constructor, "");
   EXPECT_EQ(Read("<JSB><jsb_constructor>x</jsb_constructor>").Result.Constructor, "");
+}
+
+// Tags written in the constructor's JavaScript are its text, not items: the
+// file keeps its items and its constructor over any number of opens and saves.
+TEST(Reader, TagsInTheConstructorAreNotRead) {
+  const std::string Ctor =
+      "var s = '<JSB_PROPERTY NAME=\"x\">';\r\n"
+      "// <JSB_EVENT NAME=\"e\"> <jsb_method name=\"m\"><JSB_PARAMETER NAME=\"p\"></JSB_METHOD>\r\n"
+      "/* <JSB_DESCRIPTOR NAME=\"fake\"> <JSB_LISTENER a>kept</JSB_LISTENER> */\r\n";
+  std::string Text = CrLf({"<JSB>", "<JSB_PROPERTY NAME=\"real\">", "<JSB_METHOD NAME=\"run\">",
+                           "<JSB_CONSTRUCTOR>"}) +
+                     Ctor + "</JSB_CONSTRUCTOR><JSB_EVENT NAME=\"after\">";
+  for (int Round = 0; Round < 3; ++Round) {
+    const TRead R = Read(Text);
+    EXPECT_EQ(Names(R.Result), "0:real[real] 2:run[run] 1:after[after] ") << Round;
+    EXPECT_EQ(R.Result.RootCaption, "untitled") << Round;
+    EXPECT_EQ(R.Result.Constructor, Ctor) << Round;
+    EXPECT_TRUE(R.Notices.empty()) << Round;
+    Text = WriteJSBText(*R.Result.Bean, R.Result.Constructor);
+  }
+  // Outside the block a listener is still removed, on either side of it.
+  const TRead R = Read(
+      "<JSB><JSB_LISTENER a><JSB_PROPERTY NAME=\"x\"></JSB_LISTENER><JSB_CONSTRUCTOR>"
+      "<JSB_LISTENER b></JSB_LISTENER></JSB_CONSTRUCTOR><JSB_LISTENER c>"
+      "<JSB_EVENT NAME=\"y\"></JSB_LISTENER><JSB_INTERFACE NAME=\"z\">");
+  EXPECT_EQ(Names(R.Result), "4:z[z] ");
+  EXPECT_EQ(R.Result.Constructor, "<JSB_LISTENER b></JSB_LISTENER>");
+  EXPECT_EQ(R.Notices.size(), 1u);
 }
 
 TEST(Reader, LineBreaksBecomeCrLf) {

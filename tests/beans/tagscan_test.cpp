@@ -4,51 +4,9 @@
 
 #include <random>
 
-#include "widgets/textutils.h"
+#include "tagscanref.h"
 
 namespace {
-
-// Straightforward forms of the scanning rules, searching the whole text again
-// each time; the scanner must agree with them on any input.
-std::string RefBlank(std::string T) {
-  for (;;) {
-    const size_t P = T.find('"');
-    if (P == std::string::npos) return T;
-    size_t Q = T.find('"', P + 1);
-    if (Q == std::string::npos) Q = P;
-    const size_t L = T.find("\r\n", P + 1);
-    if (L != std::string::npos && L > Q)
-      T.replace(P, Q - P + 1, Spaces(int(Q - P + 1)));
-    else if (L == std::string::npos)
-      return T;
-    else
-      T.replace(P, L - P, Spaces(int(L - P)));
-  }
-}
-
-size_t RefFindAttribute(const std::string& Tag, const std::string& Name) {
-  const std::string T = RefBlank(UpperCaseAscii(Tag)), N = UpperCaseAscii(Name);
-  const std::string Patterns[] = {" " + N, "\t" + N, N + "=", N + " ="};
-  const size_t Offsets[] = {1, 1, 0, 0};
-  for (int I = 0; I < 4; ++I) {
-    const size_t At = T.find(Patterns[I]);
-    if (At != std::string::npos) return At + Offsets[I] + N.size() + 1;
-  }
-  return 0;
-}
-
-bool RefRemove(std::string& Text, const std::string& Open, const std::string& Close) {
-  bool Result = false;
-  for (;;) {
-    const std::string U = UpperCaseAscii(Text);
-    const size_t P = U.find(UpperCaseAscii(Open));
-    if (P == std::string::npos) return Result;
-    const size_t C = U.find(UpperCaseAscii(Close), P + Open.size());
-    if (C == std::string::npos) return Result;
-    Text = Text.substr(0, P) + Text.substr(C + Close.size());
-    Result = true;
-  }
-}
 
 std::string Join(std::mt19937& Rng, const std::vector<std::string>& Pieces, int Count) {
   std::uniform_int_distribution<size_t> Pick(0, Pieces.size() - 1);
@@ -153,8 +111,12 @@ TEST(Attributes, AgreeWithTheStraightforwardRules) {
   for (int Round = 0; Round < 20000; ++Round) {
     const std::string Tag = "<X " + Join(Rng, Pieces, Round % 24);
     EXPECT_EQ(BlankQuotedText(Tag), RefBlank(Tag)) << Tag;
-    for (const std::string& N : Names)
+    for (const std::string& N : Names) {
       ASSERT_EQ(FindAttribute(Tag, N), RefFindAttribute(Tag, N)) << N << " in " << Tag;
+      std::string Value = "x", RefValue = "y";
+      ASSERT_EQ(GetAttributeValue(Tag, N, Value), RefGetAttributeValue(Tag, N, RefValue)) << Tag;
+      ASSERT_EQ(Value, RefValue) << N << " in " << Tag;
+    }
   }
 }
 

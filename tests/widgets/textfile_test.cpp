@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "../support/specialfiles.h"
 #include "tests/common/fullstorage.h"
 #include "widgets/fileerror.h"
 
@@ -170,7 +171,45 @@ TEST_F(TextFile, SaveThroughSymlinkKeepsTheLink) {
   EXPECT_EQ(ReadRaw("real.jsb"), "new");
 }
 
-TEST(TextFileDevices, EndlessDeviceEndsAtItsFirstNul) {
-  if (!fs::exists("/dev/zero")) GTEST_SKIP() << "no /dev/zero here";
-  EXPECT_EQ(LoadTextFile("/dev/zero"), "");
+// A save replaces the file but keeps its permission bits, read-only and
+// set-group bits included, and its owner and group where the process may.
+TEST_F(TextFile, SaveKeepsPermissionsAndOwner) {
+  for (const mode_t Mode : {0640, 0604, 0400, 02755, 0666}) {
+    WriteRaw("p.jsb", "old");
+    ASSERT_EQ(chmod(Path("p.jsb").c_str(), Mode), 0);
+    SaveTextFile(Path("p.jsb"), "new");
+    struct stat Info {};
+    ASSERT_EQ(stat(Path("p.jsb").c_str(), &Info), 0);
+    EXPECT_EQ(Info.st_mode & 07777, Mode) << std::oct << Mode;
+    EXPECT_EQ(ReadRaw("p.jsb"), "new");
+    chmod(Path("p.jsb").c_str(), 0644);
+  }
+  if (geteuid() != 0) GTEST_SKIP() << "only root can give a file to another owner";
+  const uid_t Owner = 65534;
+  const gid_t Group = 65534;
+  ASSERT_EQ(chown(Path("p.jsb").c_str(), Owner, Group), 0);
+  SaveTextFile(Path("p.jsb"), "newer");
+  struct stat Info {};
+  ASSERT_EQ(stat(Path("p.jsb").c_str(), &Info), 0);
+  EXPECT_EQ(Info.st_uid, Owner);
+  EXPECT_EQ(Info.st_gid, Group);
+}
+
+// Opening a FIFO would wait for a writer and a device may never end: anything
+// but a regular file is refused at once. The alarm turns a wait into a crash.
+TEST_F(TextFile, OnlyRegularFilesAreRead) {
+  alarm(20);
+  for (const std::string& Special : MakeSpecialFiles(Dir.path().toStdString())) {
+    try {
+      LoadTextFile(Special);
+      ADD_FAILURE() << Special << " was read";
+    } catch (const EFileError& E) {
+      EXPECT_EQ(std::string(E.what()), "Cannot open file " + Special);
+    }
+  }
+  alarm(0);
+  // A regular file that reports no size up front is still read whole.
+  if (fs::exists("/proc/self/status")) {
+    EXPECT_NE(LoadTextFile("/proc/self/status").find("Pid:"), std::string::npos);
+  }
 }

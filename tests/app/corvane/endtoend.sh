@@ -68,8 +68,9 @@ xdotool windowfocus --sync "$window" 2>/dev/null || true
 keys alt+f e
 for _ in $(seq 100); do
   if ! kill -0 "$app" 2>/dev/null; then
-    wait "$app"; rc=$?
+    rc=0; wait "$app" || rc=$?
     echo "program ended with status $rc"
+    [ "$rc" -eq 0 ] || cat "$work/app.log"
     exit "$rc"
   fi
   sleep 0.1

@@ -1,0 +1,3 @@
+<JSB>
+<JSB_PROPERTY NAME="a>b" TYPE="t">
+</JSB>

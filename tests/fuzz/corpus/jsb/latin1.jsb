@@ -1,0 +1,3 @@
+<JSB>
+<JSB_DESCRIPTOR NAME="café" DISPLAYNAME="üÿ">
+</JSB>

@@ -1,0 +1,5 @@
+<JSB>
+<JSB_METHOD NAME="m" TYPE="void">
+<JSB_PARAMETER NAME="p">
+</JSB_METHOD>
+</JSB>

@@ -1,0 +1,3 @@
+<jsb>
+<jsb_property name="a" type="number">
+</jsb>

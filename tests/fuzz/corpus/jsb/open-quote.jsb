@@ -1,0 +1,4 @@
+<JSB>
+<JSB_PROPERTY NAME="a" DISPLAYNAME="runs
+ on" ISBOUND>
+</JSB>

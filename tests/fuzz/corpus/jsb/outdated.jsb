@@ -1,0 +1,2 @@
+<JSB version="1">
+<JSB_INTERFACE NAME="Runnable">

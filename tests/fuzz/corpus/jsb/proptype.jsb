@@ -1,0 +1,4 @@
+<JSB>
+<JSB_PROPERTY NAME="p"
+ PROPTYPE="JS">
+</JSB>

@@ -1,0 +1,1 @@
+<JSB><JSB_DESCRIPTOR NAME="first"><JSB_DESCRIPTOR NAME="second"></JSB>

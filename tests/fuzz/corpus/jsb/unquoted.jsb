@@ -1,0 +1,5 @@
+<JSB>
+<JSB_METHOD NAME = run TYPE=void>
+<JSB_PROPERTY NAME=foo>TYPE=x >
+</JSB_METHOD>
+</JSB>

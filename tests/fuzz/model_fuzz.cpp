@@ -1,0 +1,33 @@
+// jsbtool write's model parser on any bytes. A model it accepts is accepted
+// again, to the same file, after the JSON library has written it out anew
+// (other escapes, other spacing, members sorted).
+#include <QJsonDocument>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "app/jsbtool/modelinput.h"
+#include "beans/jsbwriter.h"
+#include "fuzzsupport.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
+  const std::string_view Json(reinterpret_cast<const char*>(Data), Size);
+  std::string Saved;
+  try {
+    const TModel Model = ParseModel(Json);
+    Saved = WriteJSBText(*Model.Bean, Model.Constructor);
+  } catch (const EModelError&) {
+    return 0;
+  }
+  const QByteArray Again =
+      QJsonDocument::fromJson(QByteArray(Json.data(), static_cast<qsizetype>(Json.size())))
+          .toJson(QJsonDocument::Compact);
+  try {
+    const TModel Model = ParseModel(std::string_view(Again.constData(), Again.size()));
+    FUZZ_CHECK(WriteJSBText(*Model.Bean, Model.Constructor) == Saved);
+  } catch (const EModelError& E) {
+    std::fprintf(stderr, "refused when written anew: %s\n", E.what());
+    FUZZ_CHECK(false);
+  }
+  return 0;
+}
