@@ -30,8 +30,12 @@ void TLEdit::ReplaceChar(QChar What, const QString& With) {
   const std::string Into = With.toStdString();
   std::string Span;
   Span.reserve(Last + 1 - First);
-  for (const char C : Text.substr(First, Last + 1 - First))
-    C == Byte ? Span.append(Into) : Span.push_back(C);
+  for (const char C : Text.substr(First, Last + 1 - First)) {
+    if (C == Byte)
+      Span.append(Into);
+    else
+      Span.push_back(C);
+  }
   const long Growth = static_cast<long>(Into.size()) - 1;
   const long Anchor = Shifted(Text, Byte, Send(QsciScintillaBase::SCI_GETANCHOR), Growth);
   const long Caret = Shifted(Text, Byte, CaretPos(), Growth);
