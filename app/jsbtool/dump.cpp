@@ -21,13 +21,24 @@ class TDumper {
   template <class TColl>
   void Items(const char* Key, const TColl& Collection);
   void Bean();
+  // A model string in the file's encoding, as a JSON string.
+  void Text(const std::string& Bytes);
 
   const TJSBReadResult& FRead;
   TCaptions FCaptions;
   TJsonWriter J;
 };
 
+// UTF-8 text goes out as it is, without a decoded copy.
+void TDumper::Text(const std::string& Bytes) {
+  if (FRead.Encoding == TTextEncoding::Utf8)
+    J.String(Bytes);
+  else
+    J.String(Decoded(FRead, Bytes));
+}
+
 std::string TDumper::Run(const std::vector<std::string>& Notices) {
+  J.Reserve(2 * FRead.Constructor.size() + 1024 + 512 * FRead.Items.size());
   J.BeginObject();
   J.Key("valid");
   J.Bool(FRead.Valid);
@@ -40,7 +51,7 @@ std::string TDumper::Run(const std::vector<std::string>& Notices) {
   Items("events", B.EventSets());
   Items("interfaces", B.Interfaces());
   J.Key("constructor");
-  J.String(Decoded(FRead, FRead.Constructor));
+  Text(FRead.Constructor);
   J.Key("messages");
   J.BeginArray();
   for (const std::string& Notice : Notices)
@@ -57,7 +68,7 @@ void TDumper::Fields(const T& Obj) {
     if (F.IsFlag())
       J.Bool((Obj.*F.GetFlag)());
     else
-      J.String(Decoded(FRead, (Obj.*F.GetText)()));
+      Text((Obj.*F.GetText)());
   }
 }
 
@@ -66,7 +77,7 @@ void TDumper::Bean() {
   J.BeginObject();
   Fields(*FRead.Bean);
   J.Key("Caption");
-  J.String(Decoded(FRead, FRead.RootCaption));
+  Text(FRead.RootCaption);
   J.EndObject();
 }
 
@@ -75,7 +86,7 @@ void TDumper::Item(const T& Obj) {
   J.BeginObject();
   Fields(Obj);
   J.Key("Caption");
-  J.String(Decoded(FRead, FCaptions.Of(Obj)));
+  Text(FCaptions.Of(Obj));
   if constexpr (std::is_same_v<T, TMethodDescriptor>) Items("parameters", Obj.Parameters());
   J.EndObject();
 }
