@@ -9,7 +9,8 @@ namespace {
 
 class TDumper {
  public:
-  explicit TDumper(const TReadFile& File) : FRead(File.Result), FCaptions(File.Result) {}
+  TDumper(const TReadFile& File, std::ostream* Out)
+      : FRead(File.Result), FCaptions(File.Result), FStream(Out) {}
 
   std::string Run(const std::vector<std::string>& Notices);
 
@@ -26,7 +27,10 @@ class TDumper {
 
   const TJSBReadResult& FRead;
   TCaptions FCaptions;
+  std::ostream* FStream;  // null: the whole document is returned
   TJsonWriter J;
+
+  static constexpr std::size_t kBlock = 1 << 20;
 };
 
 // UTF-8 text goes out as it is, without a decoded copy.
@@ -38,7 +42,7 @@ void TDumper::Text(const std::string& Bytes) {
 }
 
 std::string TDumper::Run(const std::vector<std::string>& Notices) {
-  J.Reserve(2 * FRead.Constructor.size() + 1024 + 512 * FRead.Items.size());
+  J.Reserve(FStream ? 2 * kBlock : 2 * FRead.Constructor.size() + 1024 + 512 * FRead.Items.size());
   J.BeginObject();
   J.Key("valid");
   J.Bool(FRead.Valid);
@@ -58,7 +62,9 @@ std::string TDumper::Run(const std::vector<std::string>& Notices) {
     J.String(Notice);
   J.EndArray();
   J.EndObject();
-  return J.Text();
+  if (!FStream) return J.Text();
+  J.Drain(*FStream);
+  return {};
 }
 
 template <class T>
@@ -95,13 +101,19 @@ template <class TColl>
 void TDumper::Items(const char* Key, const TColl& Collection) {
   J.Key(Key);
   J.BeginArray();
-  for (int I = 0; I < Collection.Count(); ++I)
+  for (int I = 0; I < Collection.Count(); ++I) {
     Item(*Collection.Items(I));
+    if (FStream && J.Text().size() >= kBlock) J.Drain(*FStream);
+  }
   J.EndArray();
 }
 
 }  // namespace
 
 std::string DumpJson(const TReadFile& File) {
-  return TDumper(File).Run(File.Notices);
+  return TDumper(File, nullptr).Run(File.Notices);
+}
+
+void DumpJson(const TReadFile& File, std::ostream& Out) {
+  TDumper(File, &Out).Run(File.Notices);
 }

@@ -3,6 +3,7 @@
 // is always valid UTF-8.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,12 @@ class TJsonWriter {
   void Bool(bool Value) { Scalar(Value ? "true" : "false"); }
 
   void Reserve(std::size_t Bytes) { FOut.reserve(Bytes); }
+  // Hands the text so far to Out and forgets it; what follows continues the
+  // same document.
+  void Drain(std::ostream& Out) {
+    Out.write(FOut.data(), static_cast<std::streamsize>(FOut.size()));
+    FOut.clear();
+  }
   // The document so far; it ends with a line break once the outermost value
   // is closed.
   const std::string& Text() const { return FOut; }
