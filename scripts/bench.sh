@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the JSB benchmarks in Release and runs them: read and write throughput
 # for generated 1, 10 and 50 MB files and the peak memory of reading them
-# (jsbbench), then the time the main window takes to open files of 100, 1,000
-# and 10,000 items on the offscreen platform (jsbwindowbench).
+# (jsbbench), then the time the main window takes to open files of 100, 1,000,
+# 10,000 and 100,000 items on the offscreen platform (jsbwindowbench).
 # Arguments go to both (for example --runs 9 or --dir /some/folder).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
