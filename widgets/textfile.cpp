@@ -62,6 +62,9 @@ EFileError WriteError(QSaveFile& File, const std::string& FileName, const std::s
 bool SyncToDisk(int Handle) {
 #ifdef _WIN32
   return _commit(Handle) == 0 || errno == EBADF;
+#elif defined(__linux__)
+  // The data and what is needed to read it back (its size); the times can wait.
+  return ::fdatasync(Handle) == 0 || errno == EINVAL || errno == ENOTSUP;
 #else
   return ::fsync(Handle) == 0 || errno == EINVAL || errno == ENOTSUP;
 #endif
