@@ -97,10 +97,37 @@ const TLayouts& Layouts() {
   return Instance;
 }
 
+// Where the text goes: all of it into Text, or, with a File, into the file
+// in blocks, so that a large bean never needs its whole text in memory.
+struct TTextOut {
+  std::string Text;
+  TTextFileWriter* File = nullptr;
+
+  static constexpr std::size_t kBlock = 256 * 1024;
+
+  void Pass() {
+    if (File && Text.size() >= kBlock) Hand();
+  }
+  void Large(std::string_view Part) {
+    if (!File) {
+      Text += Part;
+      return;
+    }
+    Hand();
+    File->Write(Part);
+  }
+  void Hand() {
+    File->Write(Text);
+    Text.clear();
+  }
+};
+
 template <class TCollectionType, class TItem>
-void AppendAll(std::string& Out, const TCollectionType& Items, const TLayout<TItem>& L) {
-  for (int I = 0; I < Items.Count(); ++I)
-    AppendTag(Out, *Items.Items(I), L);
+void AppendAll(TTextOut& Out, const TCollectionType& Items, const TLayout<TItem>& L) {
+  for (int I = 0; I < Items.Count(); ++I) {
+    AppendTag(Out.Text, *Items.Items(I), L);
+    Out.Pass();
+  }
 }
 
 // An upper bound of the text one object takes: its values, and for every
@@ -133,27 +160,44 @@ size_t SizeOfText(const TJSBean& Bean, std::string_view Constructor) {
 
 }  // namespace
 
-std::string WriteJSBText(const TJSBean& Bean, std::string_view Constructor) {
+namespace {
+
+void WriteText(TTextOut& Out, const TJSBean& Bean, std::string_view Constructor) {
   const TLayouts& L = Layouts();
-  std::string Out;
-  Out.reserve(SizeOfText(Bean, Constructor));
-  Out += "<JSB>\r\n";
-  AppendTag(Out, Bean, L.Descriptor);
+  Out.Text += "<JSB>\r\n";
+  AppendTag(Out.Text, Bean, L.Descriptor);
   AppendAll(Out, Bean.Properties(), L.Property);
   for (int I = 0; I < Bean.Methods().Count(); ++I) {
     const TMethodDescriptor& Method = *Bean.Methods().Items(I);
-    AppendTag(Out, Method, L.Method);
+    AppendTag(Out.Text, Method, L.Method);
     AppendAll(Out, Method.Parameters(), L.Parameter);
-    Out += "   </JSB_METHOD>\r\n\r\n";
+    Out.Text += "   </JSB_METHOD>\r\n\r\n";
+    Out.Pass();
   }
   AppendAll(Out, Bean.EventSets(), L.Event);
   AppendAll(Out, Bean.Interfaces(), L.Interface);
-  Out += "   <JSB_CONSTRUCTOR>\r\n";
-  Out += Constructor;
-  Out += "\r\n\r\n   </JSB_CONSTRUCTOR>\r\n\r\n</JSB>";
-  return Out;
+  Out.Text += "   <JSB_CONSTRUCTOR>\r\n";
+  Out.Large(Constructor);
+  Out.Text += "\r\n\r\n   </JSB_CONSTRUCTOR>\r\n\r\n</JSB>";
 }
 
+}  // namespace
+
+std::string WriteJSBText(const TJSBean& Bean, std::string_view Constructor) {
+  TTextOut Out;
+  Out.Text.reserve(SizeOfText(Bean, Constructor));
+  WriteText(Out, Bean, Constructor);
+  return std::move(Out.Text);
+}
+
+// The text goes to the file in blocks as it is made, through one buffer
+// sized once.
 void WriteJSBFile(const std::string& FileName, const TJSBean& Bean, std::string_view Constructor) {
-  SaveTextFile(FileName, WriteJSBText(Bean, Constructor));
+  TTextFileWriter File(FileName);
+  TTextOut Out;
+  Out.File = &File;
+  Out.Text.reserve(2 * TTextOut::kBlock);
+  WriteText(Out, Bean, Constructor);
+  Out.Hand();
+  File.Commit();
 }

@@ -93,8 +93,10 @@ bool RemoveTagBlocks(std::string& Text, std::string_view OpenTag, std::string_vi
   return true;
 }
 
-std::string BlankQuotedText(std::string_view Text) {
-  std::string Result(Text);
+namespace {
+
+// BlankQuotedText on its own copy, in place.
+void BlankQuotes(std::string& Result) {
   size_t From = 0, LineEnd = npos;
   bool LineEndKnown = false;
   for (;;) {
@@ -112,16 +114,36 @@ std::string BlankQuotedText(std::string_view Text) {
               Result.begin() + static_cast<std::ptrdiff_t>(Last + 1), ' ');
     From = Last + 1;
   }
+}
+
+// The tag's search form in one copy: upper-cased, then blanked.
+std::string SearchForm(std::string_view TagText) {
+  std::string Result(TagText);
+  for (char& C : Result)
+    C = UpCaseAscii(C);
+  BlankQuotes(Result);
+  return Result;
+}
+
+}  // namespace
+
+std::string BlankQuotedText(std::string_view Text) {
+  std::string Result(Text);
+  BlankQuotes(Result);
   return Result;
 }
 
 TPreparedTag::TPreparedTag(std::string_view TagText)
-    : FText(TagText), FSearch(BlankQuotedText(UpperCaseAscii(TagText))) {}
+    : FText(TagText), FSearch(SearchForm(TagText)) {}
 
 // Every pattern contains N, so one walk over the places where N occurs finds
 // the first occurrence of each; the order of the patterns decides.
 size_t TPreparedTag::FindAttribute(std::string_view Name) const {
-  const std::string N = UpperCaseAscii(Name);
+  // The reader's names are upper case already; only others are copied.
+  const bool Upper =
+      std::none_of(Name.begin(), Name.end(), [](char C) { return C >= 'a' && C <= 'z'; });
+  const std::string Folded = Upper ? std::string() : UpperCaseAscii(Name);
+  const std::string_view N = Upper ? Name : std::string_view(Folded);
   if (N.empty()) return 0;
   const std::string_view T = FSearch;
   size_t First[4] = {npos, npos, npos, npos};

@@ -17,6 +17,7 @@ struct TSizeResult {
   TTiming Parse;          // ReadJSBText alone, on loaded text
   TTiming WriteFile;      // WriteJSBFile: text and file
   TTiming WriteText;      // WriteJSBText alone
+  TTiming Copy;           // the written file copied with fdatasync, alternating with WriteFile
   TPeakMemory Memory;     // of one ReadJSBFile in a fresh process
 };
 

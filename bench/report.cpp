@@ -42,6 +42,14 @@ void PrintTable(std::FILE* Out, const std::vector<TSizeResult>& Results) {
                "read peak = peak resident growth of one ReadJSBFile in a fresh process.\n");
 }
 
+void PrintSaveAnchor(std::FILE* Out, const std::vector<TSizeResult>& Results) {
+  std::fprintf(Out,
+               "\nsave (WriteJSBFile) against a copy of the same bytes with fdatasync, medians:\n");
+  for (const TSizeResult& S : Results)
+    std::fprintf(Out, "%-6s save %8.1f ms  copy %8.1f ms  ratio %.2f\n", S.Label.c_str(),
+                 S.WriteFile.Median * 1e3, S.Copy.Median * 1e3, S.WriteFile.Median / S.Copy.Median);
+}
+
 void PrintScaling(std::FILE* Out, const TSizeResult& Smaller, const TSizeResult& Larger) {
   const double Size = static_cast<double>(Larger.Bytes) / static_cast<double>(Smaller.Bytes);
   std::fprintf(Out, "\n%s / %s: size ratio %.2f, read time ratio %.2f (best) %.2f (median)\n",

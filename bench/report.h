@@ -10,4 +10,6 @@ void PrintTable(std::FILE* Out, const std::vector<TSizeResult>& Results);
 
 // The ratio of the read times of the largest to the second largest size,
 // with the ratio of their sizes for comparison.
+// Each size's save beside the copy measured in the same runs.
+void PrintSaveAnchor(std::FILE* Out, const std::vector<TSizeResult>& Results);
 void PrintScaling(std::FILE* Out, const TSizeResult& Smaller, const TSizeResult& Larger);

@@ -1,5 +1,5 @@
 // jsbwindowbench: how long the main window takes to open generated JSB files
-// of 100, 1,000 and 10,000 items (offscreen unless QT_QPA_PLATFORM says
+// of 100, 1,000, 10,000 and 100,000 items (offscreen unless QT_QPA_PLATFORM says
 // otherwise).
 //
 //   jsbwindowbench [--dir FOLDER] [--runs N]   the measurement

@@ -1,6 +1,7 @@
 #include "editor/jslexer.h"
 
 #include <Qsci/qsciscintilla.h>
+#include <cstdint>
 #include <string_view>
 
 namespace {
@@ -64,46 +65,67 @@ void TLEditLexer::DefineStyle(int Style, const QColor& Fore, const QColor& Back)
   setFont(Font_, Style);
 }
 
-// Styles whole lines from the one holding Start. A block comment left open at
-// a line's end carries over in the line state, so styling goes on past End
-// until a line ends in the state it had before.
+// Styles whole lines from the one holding Start up to the one holding End,
+// and no further: the component asks again from the first line it lacks, and
+// a block comment left open at a line's end carries over in the line state.
 void TLEditLexer::styleText(int Start, int End) {
-  QsciScintilla* Editor = editor();
-  if (!Editor) return;
-  const auto* Text = static_cast<const char*>(
-      Editor->SendScintillaPtrResult(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
-  const long Lines = Send(QsciScintillaBase::SCI_GETLINECOUNT);
+  if (!editor() || End <= Start) return;
   long Line = Send(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(Start));
+  const long Last =
+      Send(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(End - 1));
   auto State = static_cast<TLineState>(
       Line > 0 ? Send(QsciScintillaBase::SCI_GETLINESTATE, static_cast<unsigned long>(Line - 1))
                : 0);
-  startStyling(static_cast<int>(
-      Send(QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(Line))));
-  for (; Line < Lines; ++Line) {
-    const auto LineStart = static_cast<std::size_t>(
-        Send(QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(Line)));
-    const auto LineEnd = static_cast<std::size_t>(
-        Send(QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(Line + 1)));
-    std::vector<TToken> Tokens;
-    State = Tokenizer_.TokenizeLine(std::string_view(Text + LineStart, LineEnd - LineStart), State,
-                                    LineStart, Tokens);
-    StyleLine(LineStart, Tokens, LineEnd, Text);
-    const long Old = Send(QsciScintillaBase::SCI_GETLINESTATE, static_cast<unsigned long>(Line));
+  const auto First = static_cast<std::size_t>(
+      Send(QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(Line)));
+  const auto Beyond = static_cast<std::size_t>(
+      Send(QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(Last + 1)));
+  // Only this range is made contiguous, not the whole document. The pointer
+  // comes back as the message's result, as the editing component hands it.
+  const auto* Range = reinterpret_cast<const char*>(static_cast<std::intptr_t>(
+      Send(QsciScintillaBase::SCI_GETRANGEPOINTER, First, static_cast<long>(Beyond - First))));
+  if (!Range) return;
+  const std::string_view Text(Range, Beyond - First);
+  startStyling(static_cast<int>(First));
+  TRuns Runs(*this);
+  std::size_t LineStart = 0;  // in Text
+  for (; Line <= Last; ++Line) {
+    const auto LineEnd = static_cast<std::size_t>(Send(QsciScintillaBase::SCI_POSITIONFROMLINE,
+                                                       static_cast<unsigned long>(Line + 1))) -
+                         First;
+    Tokens_.clear();
+    State = Tokenizer_.TokenizeLine(Text.substr(LineStart, LineEnd - LineStart), State, LineStart,
+                                    Tokens_);
+    StyleLine(LineStart, LineEnd, Text.data(), Runs);
     Send(QsciScintillaBase::SCI_SETLINESTATE, static_cast<unsigned long>(Line),
          static_cast<long>(State));
-    if (LineEnd >= static_cast<std::size_t>(End) && Old == static_cast<long>(State)) break;
+    LineStart = LineEnd;
   }
 }
 
-void TLEditLexer::StyleLine(std::size_t LineStart, const std::vector<TToken>& Tokens,
-                            std::size_t LineEnd, const char* Text) {
+void TLEditLexer::StyleLine(std::size_t LineStart, std::size_t LineEnd, const char* Text,
+                            TRuns& Runs) {
   std::size_t Pos = LineStart;
-  for (const TToken& Token : Tokens) {
-    if (Token.Start > Pos) setStyling(static_cast<int>(Token.Start - Pos), kDefaultStyle);
-    setStyling(static_cast<int>(Token.Length), TokenStyle(Token, Text));
+  for (const TToken& Token : Tokens_) {
+    Runs.Add(Token.Start - Pos, kDefaultStyle);
+    Runs.Add(Token.Length, TokenStyle(Token, Text));
     Pos = Token.Start + Token.Length;
   }
-  if (LineEnd > Pos) setStyling(static_cast<int>(LineEnd - Pos), kDefaultStyle);
+  Runs.Add(LineEnd - Pos, kDefaultStyle);
+}
+
+void TLEditLexer::TRuns::Add(std::size_t Length, int Style) {
+  constexpr std::size_t kBlock = 64 * 1024;
+  Lexer_.Pending_.append(Length, static_cast<char>(Style));
+  if (Lexer_.Pending_.size() >= kBlock) Flush();
+}
+
+void TLEditLexer::TRuns::Flush() {
+  std::string& Styles = Lexer_.Pending_;
+  if (Styles.empty()) return;
+  Lexer_.editor()->SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX,
+                                 static_cast<std::uintptr_t>(Styles.size()), Styles.data());
+  Styles.clear();
 }
 
 int TLEditLexer::TokenStyle(const TToken& Token, const char* Text) {
@@ -111,7 +133,7 @@ int TLEditLexer::TokenStyle(const TToken& Token, const char* Text) {
   if (!Highlight_ || !Colours_) return kDefaultStyle;
   QColor Fore = Fore_;
   QColor Back = Back_;
-  Colours_(Token, QByteArray(Text + Token.Start, static_cast<qsizetype>(Token.Length)), Fore, Back);
+  Colours_(Token, std::string_view(Text + Token.Start, Token.Length), Fore, Back);
   return StyleFor(Fore, Back);
 }
 

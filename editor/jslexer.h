@@ -9,7 +9,10 @@
 #include <QFont>
 #include <functional>
 #include <map>
+#include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 #include "editor/tokenizer.h"
 
@@ -19,7 +22,7 @@ class TLEditLexer : public QsciLexerCustom {
  public:
   // Answers the foreground and background colour of one token.
   using TColourFunc =
-      std::function<void(const TToken& Token, const QByteArray& Bytes, QColor& Fore, QColor& Back)>;
+      std::function<void(const TToken& Token, std::string_view Bytes, QColor& Fore, QColor& Back)>;
 
   explicit TLEditLexer(QObject* Parent = nullptr);
 
@@ -39,8 +42,20 @@ class TLEditLexer : public QsciLexerCustom {
   static constexpr int kCommentStyle = 1;
 
  private:
-  void StyleLine(std::size_t LineStart, const std::vector<TToken>& Tokens, std::size_t LineEnd,
-                 const char* Text);
+  // Collects the styles of a range and hands them to the component in
+  // blocks, one call per block rather than one per token.
+  class TRuns {
+   public:
+    explicit TRuns(TLEditLexer& Lexer) : Lexer_(Lexer) { Lexer_.Pending_.clear(); }
+    ~TRuns() { Flush(); }
+    void Add(std::size_t Length, int Style);
+
+   private:
+    void Flush();
+    TLEditLexer& Lexer_;
+  };
+
+  void StyleLine(std::size_t LineStart, std::size_t LineEnd, const char* Text, TRuns& Runs);
   int TokenStyle(const TToken& Token, const char* Text);
   int StyleFor(const QColor& Fore, const QColor& Back);
   void DefineStyle(int Style, const QColor& Fore, const QColor& Back);
@@ -53,4 +68,6 @@ class TLEditLexer : public QsciLexerCustom {
   QColor Back_ = Qt::white;
   QFont Font_;
   std::map<std::pair<QRgb, QRgb>, int> Styles_;
+  std::vector<TToken> Tokens_;  // one line's, kept to spare allocations
+  std::string Pending_;         // styles not yet handed over, a byte per character
 };

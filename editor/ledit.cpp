@@ -57,7 +57,7 @@ TLEdit::TLEdit(QWidget* Parent)
   Editor_->setContextMenuPolicy(Qt::NoContextMenu);  // the host's menu, not Scintilla's
   Editor_->installEventFilter(this);
   Editor_->viewport()->installEventFilter(this);
-  Lexer_->SetColourFunc([this](const TToken& Token, const QByteArray& Bytes, QColor& Fore,
+  Lexer_->SetColourFunc([this](const TToken& Token, std::string_view Bytes, QColor& Fore,
                                QColor& Back) { ColourToken(Token, Bytes, Fore, Back); });
   Editor_->setLexer(Lexer_);
   ApplyDefaults();
@@ -113,9 +113,10 @@ bool TLEdit::eventFilter(QObject* Watched, QEvent* Event) {
   return QWidget::eventFilter(Watched, Event);
 }
 
-void TLEdit::ColourToken(const TToken& Token, const QByteArray& Bytes, QColor& Fore, QColor& Back) {
+void TLEdit::ColourToken(const TToken& Token, std::string_view Bytes, QColor& Fore, QColor& Back) {
   if (!OnControlHighlight) return;
-  OnControlHighlight(this, WordTypeOf(Token), WordValueOf(Token), QString::fromUtf8(Bytes), Fore,
+  OnControlHighlight(this, WordTypeOf(Token), WordValueOf(Token),
+                     QString::fromUtf8(Bytes.data(), static_cast<qsizetype>(Bytes.size())), Fore,
                      Back);
 }
 

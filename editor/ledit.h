@@ -149,6 +149,10 @@ class TLEdit : public QWidget {
   void SetBookmarkStyle(int Attribute, int Value);
   void PlaceDialog(int Kind, int X, int Y);
 
+  // Replaces every What in the text with With as one undo step, keeping the
+  // selection, the scroll position and the bookmark. What must be one byte
+  // of the text's encoding (a tab, for instance).
+  void ReplaceChar(QChar What, const QString& With);
   // Asks OnControlHighlight again for every token; call it when the colours
   // the handler answers have changed.
   void Rehighlight();
@@ -167,7 +171,7 @@ class TLEdit : public QWidget {
  private:
   void ApplyDefaults();
   void ApplyBaseColours();
-  void ColourToken(const TToken& Token, const QByteArray& Bytes, QColor& Fore, QColor& Back);
+  void ColourToken(const TToken& Token, std::string_view Bytes, QColor& Fore, QColor& Back);
   bool Search(const TFindOptions& Options);
   void ReplaceAll(const TReplaceOptions& Options);
   void NotFound();
@@ -177,6 +181,7 @@ class TLEdit : public QWidget {
   long CaretPos() const;
   long PositionOf(int Line, int Column) const;
   void GotoPos(long Pos);
+  void MoveBookmark(long Line);
   long Send(unsigned int Message, unsigned long WParam = 0, long LParam = 0) const;
 
   QsciScintilla* Editor_;

@@ -75,9 +75,13 @@ int TLEdit::AskBrace(const TToken& Token, std::string_view Text, int& Partner) {
 
 // One bookmark: setting it on the caret line removes the one before.
 void TLEdit::SetBookmark() {
+  MoveBookmark(
+      Send(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(CaretPos())));
+}
+
+// Line counts from 0.
+void TLEdit::MoveBookmark(long Line) {
   Send(QsciScintillaBase::SCI_MARKERDELETEALL, kBookmarkMarker);
-  const long Line =
-      Send(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(CaretPos()));
   BookmarkHandle_ = static_cast<int>(
       Send(QsciScintillaBase::SCI_MARKERADD, static_cast<unsigned long>(Line), kBookmarkMarker));
 }

@@ -1,6 +1,12 @@
 #include "editor/tokenizer.h"
 
+#include <algorithm>
+
 namespace {
+
+std::uint8_t FirstByte(const std::string& Token) {
+  return static_cast<std::uint8_t>(Token[0]);
+}
 
 bool IsSpace(char C) {
   return C == ' ' || C == '\t' || C == '\r' || C == '\n' || C == '\f';
@@ -19,6 +25,34 @@ std::size_t ContentEnd(std::string_view Line) {
 }
 
 }  // namespace
+
+TTokenizer::TTokenizer(TSyntaxList List) : List_(std::move(List)) {
+  if (List_.HasBlockComments()) Starts_[FirstByte(List_.BlockOpen)] |= kMayOpenBlock;
+  if (!List_.LineComment.empty()) Starts_[FirstByte(List_.LineComment)] |= kMayOpenLine;
+  for (const TStringDelimiter& D : List_.Strings)
+    if (!D.Delimiter.empty()) Starts_[FirstByte(D.Delimiter)] |= kMayOpenString;
+  IndexOperators();
+}
+
+void TTokenizer::IndexOperators() {
+  const std::vector<std::string>& Ops = List_.Operators;
+  for (std::size_t I = 0; I < Ops.size(); ++I)
+    if (!Ops[I].empty()) OperatorOrder_.push_back(static_cast<int>(I));
+  std::stable_sort(OperatorOrder_.begin(), OperatorOrder_.end(), [&](int A, int B) {
+    const std::string& X = Ops[static_cast<std::size_t>(A)];
+    const std::string& Y = Ops[static_cast<std::size_t>(B)];
+    return FirstByte(X) != FirstByte(Y) ? FirstByte(X) < FirstByte(Y) : X.size() > Y.size();
+  });
+  std::size_t Next = 0;
+  for (std::size_t B = 0; B < 256; ++B) {
+    OperatorFrom_[B] = static_cast<std::uint16_t>(Next);
+    while (Next < OperatorOrder_.size() &&
+           FirstByte(Ops[static_cast<std::size_t>(OperatorOrder_[Next])]) == B)
+      ++Next;
+    if (Next > OperatorFrom_[B]) Starts_[B] |= kMayBeOperator;
+  }
+  OperatorFrom_[256] = static_cast<std::uint16_t>(Next);
+}
 
 std::size_t LineLength(std::string_view Text, std::size_t Pos) {
   std::size_t End = Pos;
@@ -42,17 +76,18 @@ TLineState TTokenizer::TokenizeLine(std::string_view Line, TLineState State, std
   while (Pos < End) {
     const std::size_t Start = Pos;
     std::size_t Length = 0;
+    const std::uint8_t May = Starts_[static_cast<std::uint8_t>(Line[Pos])];
     if (IsSpace(Line[Pos])) {
       ++Pos;
-    } else if (List_.HasBlockComments() && MatchesAt(Line, Pos, List_.BlockOpen)) {
+    } else if ((May & kMayOpenBlock) && MatchesAt(Line, Pos, List_.BlockOpen)) {
       bool Closed = false;
       Pos = BlockCommentEnd(Line, Pos + List_.BlockOpen.size(), Closed);
       Tokens.push_back({TTokenKind::Comment, Base + Start, Pos - Start, 0});
       if (!Closed) return TLineState::InBlockComment;
-    } else if (MatchesAt(Line, Pos, List_.LineComment)) {
+    } else if ((May & kMayOpenLine) && MatchesAt(Line, Pos, List_.LineComment)) {
       Pos = End;
       Tokens.push_back({TTokenKind::Comment, Base + Start, Pos - Start, 0});
-    } else if (const int Delimiter = MatchString(Line, Pos)) {
+    } else if (const int Delimiter = (May & kMayOpenString) ? MatchString(Line, Pos) : 0) {
       Pos = StringEnd(Line, Pos + 1, Delimiter);
       Tokens.push_back({TTokenKind::String, Base + Start, Pos - Start, Delimiter});
     } else if (const int Number = MatchOperator(Line, Pos, Length)) {
@@ -114,18 +149,20 @@ std::size_t TTokenizer::WordEnd(std::string_view Line, std::size_t From) const {
   return Pos;
 }
 
-// Number (from 1) of the longest operator at Pos, 0 when none matches.
+// Number (from 1) of the longest operator at Pos, 0 when none matches; of
+// equally long ones, the first in the list.
 int TTokenizer::MatchOperator(std::string_view Line, std::size_t Pos, std::size_t& Length) const {
-  int Best = 0;
   Length = 0;
-  for (std::size_t I = 0; I < List_.Operators.size(); ++I) {
-    const std::string& Op = List_.Operators[I];
-    if (Op.size() > Length && MatchesAt(Line, Pos, Op)) {
-      Best = static_cast<int>(I) + 1;
+  const auto B = static_cast<std::uint8_t>(Line[Pos]);
+  for (std::size_t I = OperatorFrom_[B]; I < OperatorFrom_[B + 1u]; ++I) {
+    const int Number = OperatorOrder_[I];
+    const std::string& Op = List_.Operators[static_cast<std::size_t>(Number)];
+    if (MatchesAt(Line, Pos, Op)) {
       Length = Op.size();
+      return Number + 1;
     }
   }
-  return Best;
+  return 0;
 }
 
 // Number (1 or 2) of the string delimiter at Pos, 0 when none.
@@ -137,6 +174,7 @@ int TTokenizer::MatchString(std::string_view Line, std::size_t Pos) const {
 }
 
 bool TTokenizer::StartsToken(std::string_view Line, std::size_t Pos) const {
+  if (Starts_[static_cast<std::uint8_t>(Line[Pos])] == 0) return false;
   std::size_t Length = 0;
   return (List_.HasBlockComments() && MatchesAt(Line, Pos, List_.BlockOpen)) ||
          MatchesAt(Line, Pos, List_.LineComment) || MatchString(Line, Pos) != 0 ||

@@ -3,7 +3,9 @@
 // the UTF-8 text; every syntax token is matched byte for byte.
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -24,7 +26,7 @@ enum class TLineState { Normal = 0, InBlockComment = 1 };
 
 class TTokenizer {
  public:
-  explicit TTokenizer(TSyntaxList List) : List_(std::move(List)) {}
+  explicit TTokenizer(TSyntaxList List);
 
   // Tokenizes one line (its line break, if any, included) that begins in
   // State; appends the tokens, with Start offset by Base, and returns the
@@ -42,8 +44,23 @@ class TTokenizer {
   int MatchOperator(std::string_view Line, std::size_t Pos, std::size_t& Length) const;
   int MatchString(std::string_view Line, std::size_t Pos) const;
   bool StartsToken(std::string_view Line, std::size_t Pos) const;
+  void IndexOperators();
+
+  // What a byte may begin, so that most bytes are settled by one look-up.
+  enum : std::uint8_t {
+    kMayOpenBlock = 1,
+    kMayOpenLine = 2,
+    kMayOpenString = 4,
+    kMayBeOperator = 8
+  };
 
   TSyntaxList List_;
+  std::array<std::uint8_t, 256> Starts_{};
+  // Operator numbers grouped by first byte, longest first, then by number:
+  // those starting with byte B are OperatorOrder_[OperatorFrom_[B]] up to
+  // OperatorOrder_[OperatorFrom_[B + 1]].
+  std::vector<int> OperatorOrder_;
+  std::array<std::uint16_t, 257> OperatorFrom_{};
 };
 
 // Byte length of the line starting at Pos, its line break (LF, CR or CR LF) included.

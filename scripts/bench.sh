@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Builds the JSB benchmarks in Release and runs them: read and write throughput
 # for generated 1, 10 and 50 MB files and the peak memory of reading them
-# (jsbbench), then the time the main window takes to open files of 100, 1,000
-# and 10,000 items on the offscreen platform (jsbwindowbench).
-# Arguments go to both (for example --runs 9 or --dir /some/folder).
+# (jsbbench), then the time the main window takes to open files of 100, 1,000,
+# 10,000 and 100,000 items on the offscreen platform (jsbwindowbench), and the
+# source editor's colouring beside the editing component's own JavaScript
+# lexer on a 200,000-line constructor (jsbeditbench).
+# Arguments go to each (for example --runs 9 or --dir /some/folder).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
 build="${CORVANE_BENCH_BUILD_DIR:-$root/build-bench}"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCORVANE_BUILD_BENCH=ON
-cmake --build "$build" --target jsbbench jsbwindowbench --parallel "$(nproc 2>/dev/null || echo 2)"
+cmake --build "$build" --target jsbbench jsbwindowbench jsbeditbench --parallel "$(nproc 2>/dev/null || echo 2)"
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
 "$build/bench/jsbbench" "$@"
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$build/bench/jsbwindowbench" "$@"
+QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$build/bench/jsbeditbench" "$@"

@@ -62,6 +62,9 @@ EFileError WriteError(QSaveFile& File, const std::string& FileName, const std::s
 bool SyncToDisk(int Handle) {
 #ifdef _WIN32
   return _commit(Handle) == 0 || errno == EBADF;
+#elif defined(__linux__)
+  // The data and what is needed to read it back (its size); the times can wait.
+  return ::fdatasync(Handle) == 0 || errno == EINVAL || errno == ENOTSUP;
 #else
   return ::fsync(Handle) == 0 || errno == EINVAL || errno == ENOTSUP;
 #endif
@@ -99,6 +102,9 @@ std::string LoadTextFile(const std::string& FileName) {
   if (!OpenRegularFile(File)) throw EFileError(EFileError::TKind::Open, FileName);
   std::string Raw;
   const qint64 Size = File.size();
+  // Room for the final line break that NormaliseLineBreaks may add, so that
+  // a large file is never copied into a second buffer.
+  if (Size > 0) Raw.reserve(static_cast<size_t>(Size) + 2);
   if (Size > 0) Raw.resize(static_cast<size_t>(Size));
   qint64 Got = 0;
   while (Got < Size) {
@@ -121,22 +127,37 @@ std::string LoadTextFile(const std::string& FileName) {
   return NormaliseLineBreaks(std::move(Raw));
 }
 
-void SaveTextFile(const std::string& FileName, std::string_view Text) {
-  QSaveFile File(NativeName(FileName));
-  if (QFileInfo(File.fileName()).isDir() || !File.open(QIODevice::WriteOnly))
+TTextFileWriter::TTextFileWriter(const std::string& FileName)
+    : File_(std::make_unique<QSaveFile>(NativeName(FileName))), FileName_(FileName) {
+  if (QFileInfo(File_->fileName()).isDir() || !File_->open(QIODevice::WriteOnly))
     throw EFileError(EFileError::TKind::Create, FileName);
+}
+
+TTextFileWriter::~TTextFileWriter() = default;
+
+void TTextFileWriter::Write(std::string_view Text) {
   qint64 Done = 0;
   const auto Size = static_cast<qint64>(Text.size());
   while (Done < Size) {
-    const qint64 N = File.write(Text.data() + Done, Size - Done);
-    if (N <= 0) throw WriteError(File, FileName);
+    const qint64 N = File_->write(Text.data() + Done, Size - Done);
+    if (N <= 0) throw WriteError(*File_, FileName_);
     Done += N;
   }
+}
+
+void TTextFileWriter::Commit() {
+  QSaveFile& File = *File_;
   // The device's own buffer is emptied and synced here, where a failure can
   // still be told: a full disk often refuses only these last bytes, and
   // commit() alone would rename the short file over the old one.
-  if (!File.flush() || File.error() != QFileDevice::NoError) throw WriteError(File, FileName);
-  if (!SyncToDisk(File.handle())) throw WriteError(File, FileName, std::strerror(errno));
+  if (!File.flush() || File.error() != QFileDevice::NoError) throw WriteError(File, FileName_);
+  if (!SyncToDisk(File.handle())) throw WriteError(File, FileName_, std::strerror(errno));
   KeepFileAttributes(File.fileName(), File);
-  if (!File.commit()) throw EFileError(EFileError::TKind::Write, FileName, Reason(File));
+  if (!File.commit()) throw EFileError(EFileError::TKind::Write, FileName_, Reason(File));
+}
+
+void SaveTextFile(const std::string& FileName, std::string_view Text) {
+  TTextFileWriter Writer(FileName);
+  Writer.Write(Text);
+  Writer.Commit();
 }

@@ -2,8 +2,11 @@
 // platform's file-name encoding.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
+
+class QSaveFile;
 
 // Every line break (CR LF, lone CR, lone LF) becomes CR LF, a last line without
 // a break gains one, and a NUL byte ends the text.
@@ -20,3 +23,22 @@ std::string LoadTextFile(const std::string& FileName);
 // EFileError (Create) when the file cannot be created and EFileError (Write)
 // when writing, flushing or syncing fails.
 void SaveTextFile(const std::string& FileName, std::string_view Text);
+
+// SaveTextFile in pieces, for text too large to build whole first: Write as
+// often as needed, then Commit. A writer left without Commit (destroyed, or
+// after an error) leaves the old file as it was and no temporary behind.
+// Raises the same errors as SaveTextFile.
+class TTextFileWriter {
+ public:
+  explicit TTextFileWriter(const std::string& FileName);
+  ~TTextFileWriter();
+  TTextFileWriter(const TTextFileWriter&) = delete;
+  TTextFileWriter& operator=(const TTextFileWriter&) = delete;
+
+  void Write(std::string_view Text);
+  void Commit();
+
+ private:
+  std::unique_ptr<QSaveFile> File_;
+  std::string FileName_;
+};

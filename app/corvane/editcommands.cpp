@@ -92,19 +92,11 @@ void TMainForm::EditPaste() {
 }
 
 // Every tab in the document becomes the configured tab text, unless tabs are
-// to be kept. The caret stays where it was, as far as the new text allows.
+// to be kept: replaced in place as one undo step, so that the caret and the
+// scroll position stay with the text around them.
 void TMainForm::SubstituteTabs() {
   if (EditorSettings->UseTabCharacter()) return;
-  const QString Text = LEdit1->Text();
-  if (!Text.contains('\t')) return;
-  LEdit1->GetSelection();
-  const int Line = LEdit1->StartLine;
-  QString New = Text;
-  New.replace('\t', EditorSettings->TabSubstitute());
-  LEdit1->SetText(New);
-  LEdit1->StartLine = LEdit1->EndLine = Line;
-  LEdit1->StartPos = LEdit1->EndPos = 0;
-  LEdit1->SetSelection();
+  LEdit1->ReplaceChar('\t', EditorSettings->TabSubstitute());
 }
 
 void TMainForm::Find1Click() {

@@ -86,7 +86,7 @@ int CheckFile(const std::string& FileName, std::ostream& Out, std::ostream& Err)
 
 int DumpCommand(const std::string& FileName, std::ostream& Out, std::ostream& Err) {
   try {
-    Out << DumpJson(ReadFile(FileName));
+    DumpJson(ReadFile(FileName), Out);
     return ExitOk;
   } catch (const EFileError& E) {
     Err << "jsbtool: " << E.what() << '\n';

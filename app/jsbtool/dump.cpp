@@ -9,7 +9,8 @@ namespace {
 
 class TDumper {
  public:
-  explicit TDumper(const TReadFile& File) : FRead(File.Result), FCaptions(File.Result) {}
+  TDumper(const TReadFile& File, std::ostream* Out)
+      : FRead(File.Result), FCaptions(File.Result), FStream(Out) {}
 
   std::string Run(const std::vector<std::string>& Notices);
 
@@ -21,13 +22,27 @@ class TDumper {
   template <class TColl>
   void Items(const char* Key, const TColl& Collection);
   void Bean();
+  // A model string in the file's encoding, as a JSON string.
+  void Text(const std::string& Bytes);
 
   const TJSBReadResult& FRead;
   TCaptions FCaptions;
+  std::ostream* FStream;  // null: the whole document is returned
   TJsonWriter J;
+
+  static constexpr std::size_t kBlock = 1 << 20;
 };
 
+// UTF-8 text goes out as it is, without a decoded copy.
+void TDumper::Text(const std::string& Bytes) {
+  if (FRead.Encoding == TTextEncoding::Utf8)
+    J.String(Bytes);
+  else
+    J.String(Decoded(FRead, Bytes));
+}
+
 std::string TDumper::Run(const std::vector<std::string>& Notices) {
+  J.Reserve(FStream ? 2 * kBlock : 2 * FRead.Constructor.size() + 1024 + 512 * FRead.Items.size());
   J.BeginObject();
   J.Key("valid");
   J.Bool(FRead.Valid);
@@ -40,14 +55,16 @@ std::string TDumper::Run(const std::vector<std::string>& Notices) {
   Items("events", B.EventSets());
   Items("interfaces", B.Interfaces());
   J.Key("constructor");
-  J.String(Decoded(FRead, FRead.Constructor));
+  Text(FRead.Constructor);
   J.Key("messages");
   J.BeginArray();
   for (const std::string& Notice : Notices)
     J.String(Notice);
   J.EndArray();
   J.EndObject();
-  return J.Text();
+  if (!FStream) return J.Text();
+  J.Drain(*FStream);
+  return {};
 }
 
 template <class T>
@@ -57,7 +74,7 @@ void TDumper::Fields(const T& Obj) {
     if (F.IsFlag())
       J.Bool((Obj.*F.GetFlag)());
     else
-      J.String(Decoded(FRead, (Obj.*F.GetText)()));
+      Text((Obj.*F.GetText)());
   }
 }
 
@@ -66,7 +83,7 @@ void TDumper::Bean() {
   J.BeginObject();
   Fields(*FRead.Bean);
   J.Key("Caption");
-  J.String(Decoded(FRead, FRead.RootCaption));
+  Text(FRead.RootCaption);
   J.EndObject();
 }
 
@@ -75,7 +92,7 @@ void TDumper::Item(const T& Obj) {
   J.BeginObject();
   Fields(Obj);
   J.Key("Caption");
-  J.String(Decoded(FRead, FCaptions.Of(Obj)));
+  Text(FCaptions.Of(Obj));
   if constexpr (std::is_same_v<T, TMethodDescriptor>) Items("parameters", Obj.Parameters());
   J.EndObject();
 }
@@ -84,13 +101,19 @@ template <class TColl>
 void TDumper::Items(const char* Key, const TColl& Collection) {
   J.Key(Key);
   J.BeginArray();
-  for (int I = 0; I < Collection.Count(); ++I)
+  for (int I = 0; I < Collection.Count(); ++I) {
     Item(*Collection.Items(I));
+    if (FStream && J.Text().size() >= kBlock) J.Drain(*FStream);
+  }
   J.EndArray();
 }
 
 }  // namespace
 
 std::string DumpJson(const TReadFile& File) {
-  return TDumper(File).Run(File.Notices);
+  return TDumper(File, nullptr).Run(File.Notices);
+}
+
+void DumpJson(const TReadFile& File, std::ostream& Out) {
+  TDumper(File, &Out).Run(File.Notices);
 }

@@ -35,23 +35,43 @@ void AppendEscaped(std::string& Out, char C) {
   }
 }
 
+bool NeedsEscape(char C) {
+  return C == '"' || C == '\\' || static_cast<unsigned char>(C) < 0x20;
+}
+
+// Valid UTF-8 goes out in runs between the characters that need escaping.
+void AppendQuotedUtf8(std::string& Out, std::string_view Utf8) {
+  Out += '"';
+  std::size_t Run = 0;
+  for (std::size_t I = 0; I < Utf8.size(); ++I) {
+    if (!NeedsEscape(Utf8[I])) continue;
+    Out.append(Utf8, Run, I - Run);
+    AppendEscaped(Out, Utf8[I]);
+    Run = I + 1;
+  }
+  Out.append(Utf8, Run);
+  Out += '"';
+}
+
 }  // namespace
 
+void AppendJsonQuoted(std::string& Out, std::string_view Text) {
+  if (IsValidUtf8(Text))
+    AppendQuotedUtf8(Out, Text);
+  else
+    AppendQuotedUtf8(Out, ToUtf8(Text, TTextEncoding::Latin1));
+}
+
 std::string JsonQuoted(std::string_view Text) {
-  const std::string Utf8 =
-      IsValidUtf8(Text) ? std::string(Text) : ToUtf8(Text, TTextEncoding::Latin1);
   std::string Out;
-  Out.reserve(Utf8.size() + 2);
-  Out += '"';
-  for (char C : Utf8)
-    AppendEscaped(Out, C);
-  Out += '"';
+  Out.reserve(Text.size() + 2);
+  AppendJsonQuoted(Out, Text);
   return Out;
 }
 
 void TJsonWriter::Key(std::string_view Name) {
   BeforeEntry();
-  FOut += JsonQuoted(Name);
+  AppendJsonQuoted(FOut, Name);
   FOut += ": ";
   FAfterKey = true;
 }
@@ -70,11 +90,20 @@ void TJsonWriter::Close(char Bracket) {
 }
 
 void TJsonWriter::Scalar(std::string_view Literal) {
+  BeforeValue();
+  FOut += Literal;
+}
+
+void TJsonWriter::String(std::string_view Text) {
+  BeforeValue();
+  AppendJsonQuoted(FOut, Text);
+}
+
+void TJsonWriter::BeforeValue() {
   if (FAfterKey)
     FAfterKey = false;
   else
     BeforeEntry();
-  FOut += Literal;
 }
 
 void TJsonWriter::BeforeEntry() {

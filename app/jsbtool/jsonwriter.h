@@ -3,6 +3,7 @@
 // is always valid UTF-8.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,8 @@
 // characters escaped. Bytes that are not valid UTF-8 are taken as Latin-1, so
 // the result is valid UTF-8 whatever it is given.
 std::string JsonQuoted(std::string_view Text);
+// The same, appended to Out.
+void AppendJsonQuoted(std::string& Out, std::string_view Text);
 
 class TJsonWriter {
  public:
@@ -20,9 +23,16 @@ class TJsonWriter {
   void EndArray() { Close(']'); }
   // The name of the next member; the value written next belongs to it.
   void Key(std::string_view Name);
-  void String(std::string_view Text) { Scalar(JsonQuoted(Text)); }
+  void String(std::string_view Text);
   void Bool(bool Value) { Scalar(Value ? "true" : "false"); }
 
+  void Reserve(std::size_t Bytes) { FOut.reserve(Bytes); }
+  // Hands the text so far to Out and forgets it; what follows continues the
+  // same document.
+  void Drain(std::ostream& Out) {
+    Out.write(FOut.data(), static_cast<std::streamsize>(FOut.size()));
+    FOut.clear();
+  }
   // The document so far; it ends with a line break once the outermost value
   // is closed.
   const std::string& Text() const { return FOut; }
@@ -31,6 +41,7 @@ class TJsonWriter {
   void Open(char Bracket);
   void Close(char Bracket);
   void Scalar(std::string_view Literal);
+  void BeforeValue();
   // Separator, line break and indent before a member or element.
   void BeforeEntry();
   void NewLine();

@@ -38,12 +38,13 @@ TReadFile ReadText(std::string Text, const std::string& FileName) {
 }
 
 TCaptions::TCaptions(const TJSBReadResult& Read) {
+  FNameRead.reserve(Read.Items.size());
   for (const TReadItem& Item : Read.Items)
-    FCaptions.emplace(Item.Item, Item.Caption());
+    FNameRead.emplace(Item.Item, Item.NameRead);
 }
 
 const std::string& TCaptions::Of(const TJSB_CustomCollectionItem& Item) const {
   static const std::string None;
-  const auto Found = FCaptions.find(&Item);
-  return Found == FCaptions.end() ? None : Found->second;
+  const auto Found = FNameRead.find(&Item);
+  return Found != FNameRead.end() && Found->second ? Item.Name() : None;
 }

@@ -25,7 +25,8 @@ class TCaptions {
   const std::string& Of(const TJSB_CustomCollectionItem& Item) const;
 
  private:
-  std::unordered_map<const TJSB_CustomCollectionItem*, std::string> FCaptions;
+  // Whether each item's tag carried a name: its caption is then its name.
+  std::unordered_map<const TJSB_CustomCollectionItem*, bool> FNameRead;
 };
 
 // A model string as UTF-8, decoded with the file's encoding.

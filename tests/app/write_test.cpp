@@ -2,7 +2,7 @@
 
 #include <QJsonArray>
 
-#include "../support/specialfiles.h"
+#include "tests/support/specialfiles.h"
 #include "jsbtoolrun.h"
 
 namespace {

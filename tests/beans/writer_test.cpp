@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+#include <fstream>
+#include <iterator>
+
 #include "beans/beanmodel.h"
 #include "testsupport.h"
 
@@ -72,6 +76,26 @@ TEST(Writer, ReproducesTheClockExample) {
             ""}) +
       "</JSB>";
   EXPECT_EQ(WriteJSBText(Bean, "function demo_widgets_Clock( params ) {\r\n}"), Expected);
+}
+
+// A file is written in blocks as the text is made; the bytes are the same
+// as the text's, across many block boundaries and a large constructor.
+TEST(Writer, FileInBlocksEqualsTheText) {
+  TJSBean Bean;
+  for (int I = 0; I < 20000; ++I) {
+    TPropertyDescriptor* P = Bean.Properties().Add();
+    P->SetName("property" + std::to_string(I));
+    P->SetShortDescription(std::string(static_cast<std::size_t>(I % 97), 'd'));
+  }
+  Bean.Methods().Add()->SetName("run");
+  const std::string Constructor(700000, 'c');
+  const QTemporaryDir Dir;
+  const std::string File = Dir.filePath("big.jsb").toStdString();
+  WriteJSBFile(File, Bean, Constructor);
+  const std::string Text = WriteJSBText(Bean, Constructor);
+  ASSERT_GT(Text.size(), 1'500'000u);
+  std::ifstream In(File, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(In), {}), Text);
 }
 
 TEST(Writer, EmptyBean) {

@@ -150,6 +150,33 @@ class TLEditTest : public QObject {
     QCOMPARE(ForeAt(Edit, BytePos(Edit, "d")), Edit.FontColor());
   }
 
+  // Styling stops within a line of the end asked for, and an open comment's
+  // state carries on when the rest is asked for later.
+  void StylesOnlyAsFarAsAskedAndCarriesStateOn() {
+    TLEdit Edit;
+    Edit.SetSyntax(kJavaScript);
+    Edit.OnControlHighlight = [](TLEdit*, int, int, const QString&, QColor& Fore, QColor&) {
+      Fore = Qt::blue;
+    };
+    Edit.SetText(QStringLiteral("/* open\n") + QStringLiteral("word\n").repeated(2000));
+    QsciScintilla* S = Edit.Scintilla();
+    auto LineStart = [&](long Line) {
+      return S->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE,
+                              static_cast<unsigned long>(Line));
+    };
+    for (const long Asked : {LineStart(10) + 2, LineStart(500), LineStart(1500) + 1}) {
+      S->SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0UL, Asked);
+      const long Styled = S->SendScintilla(QsciScintillaBase::SCI_GETENDSTYLED);
+      const long Line = S->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION,
+                                         static_cast<unsigned long>(Asked - 1));
+      QVERIFY(Styled >= Asked);
+      QVERIFY2(Styled <= LineStart(Line + 1), qPrintable(QString::number(Styled)));
+    }
+    QCOMPARE(ForeAt(Edit, LineStart(2000)), Edit.FontColor());
+    S->SendScintilla(QsciScintillaBase::SCI_DELETERANGE, 0UL, 2L);
+    QCOMPARE(ForeAt(Edit, LineStart(2000)), QColor(Qt::blue));
+  }
+
   void MatchesBracesThroughTheHandler() {
     TLEdit Edit;
     Edit.SetSyntax(kJavaScript);

@@ -80,6 +80,24 @@ TEST_F(TextFile, SaveWritesExactBytes) {
   EXPECT_EQ(ReadRaw("out.jsb"), "");
 }
 
+// Pieces land in order; a writer given up before Commit leaves the old file
+// and no temporary beside it.
+TEST_F(TextFile, WriterInPiecesCommitsOrLeavesTheOldFile) {
+  {
+    TTextFileWriter Writer(Path("out.jsb"));
+    for (const char* Piece : {"<JSB>", "", "\r\n", "</JSB>"})
+      Writer.Write(Piece);
+    Writer.Commit();
+  }
+  EXPECT_EQ(ReadRaw("out.jsb"), "<JSB>\r\n</JSB>");
+  {
+    TTextFileWriter Writer(Path("out.jsb"));
+    Writer.Write("half");
+  }
+  EXPECT_EQ(ReadRaw("out.jsb"), "<JSB>\r\n</JSB>");
+  EXPECT_EQ(std::distance(fs::directory_iterator(Path("")), fs::directory_iterator()), 1);
+}
+
 TEST_F(TextFile, FailedSaveLeavesTheOldFileAlone) {
   WriteRaw("keep.jsb", "precious");
   const std::string Sub = Path("locked");

@@ -60,6 +60,34 @@ class EditCommandsTest : public QObject {
     QCOMPARE(Editor().Text(), QString("    a\r\n    b"));
   }
 
+  // The tabs are replaced in place as one undo step: the caret stays with its
+  // text, and the scroll position and the bookmark stay where they were.
+  void menuPasteKeepsCaretScrollAndBookmark() {
+    WriteSetting(srCurrentUser, EditorSettingsKey, "TabStopSize", 2);
+    QString Text;
+    for (int I = 1; I <= 300; ++I)
+      Text += QString("\tline%1\r\n").arg(I);
+    Editor().SetText(Text);
+    QsciScintilla* S = Editor().Scintilla();
+    S->SendScintilla(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE, 140UL);
+    Caret(150, 3);
+    Editor().SetBookmark();
+    const long Top = S->SendScintilla(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE);
+    QApplication::clipboard()->setText("\tz");
+    Form->Action("Paste2")->trigger();
+    QString Pasted = Text;
+    Pasted.insert(Text.indexOf("\tline150") + 3, "\tz");
+    QCOMPARE(Editor().Text(), QString(Pasted).replace("\t", "  "));
+    Editor().GetSelection();
+    QCOMPARE(Editor().StartLine, 150);
+    QCOMPARE(Editor().StartPos, 7);  // after "  li  z"
+    QCOMPARE(Editor().EndPos, 7);
+    QCOMPARE(S->SendScintilla(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE), Top);
+    QCOMPARE(Editor().BookmarkLine(), 150);
+    Editor().Undo();
+    QCOMPARE(Editor().Text(), Pasted);
+  }
+
   // The menus' shortcuts reach their commands even though the editor, which
   // has the focus, would take the keys for itself.
   void menuShortcutsWinOverTheEditor() {
