@@ -257,7 +257,8 @@ class MainFormTest : public QObject {
     TRecordingForm Form;
     Form.show();
     Form.Action("MenuItem17")->showStatusText(&Form);
-    QCoreApplication::sendEvent(&Form, new QStatusTipEvent("New file"));
+    QStatusTipEvent Tip("New file");
+    QCoreApplication::sendEvent(&Form, &Tip);
     QVERIFY(Form.sb97->currentMessage().isEmpty());
   }
 
