@@ -59,7 +59,6 @@ void TMainForm::LoadFile(const QString& FileName) {
 }
 
 void TMainForm::miNewClick() {
-  EndPendingRename();
   if (!CloseFile()) return;
   Factory->FreeBean();
   if (!Factory->NewComponent()) return;
@@ -146,7 +145,6 @@ bool TMainForm::CloseDocument() {
 // Every dropped JSB file opens in turn. Unsaved changes are offered for
 // saving once, before the first one replaces them; Cancel drops nothing.
 void TMainForm::FileDrag1Drop() {
-  EndPendingRename();
   bool Asked = false;
   for (size_t I = 0; I < FileDrag1->NameWithPath().size(); ++I) {
     if (UpperCaseAscii(FileDrag1->Extension()[I]) != "JSB") continue;

@@ -182,7 +182,6 @@ void TMainForm::SpeedButton6Click() {
 }
 
 void TMainForm::FileExit() {
-  EndPendingRename();
   close();
 }
 

@@ -69,8 +69,9 @@ class TMainForm : public QMainWindow {
   void FileDrag1Drop();
   // An empty tree, a cleared and hidden editor, the "Blank" page, no file.
   void ShowNoDocument();
-  // A name being typed in the tree goes through as Enter would send it; every
-  // command that reads or replaces the document calls this first.
+  // A name being typed in the tree goes through as Enter would send it. The
+  // save prompt (and so Close, New, a drop and Exit), Open, Save, Save As and
+  // the page switch call this before they read or replace the document.
   void EndPendingRename();
   // The document counts as changed when the component or the editor is.
   bool DocumentChanged() const;
