@@ -16,11 +16,14 @@
 #include <QVBoxLayout>
 
 #include "app/corvane/attributepages.h"
+#include "app/corvane/beantreeview.h"
+#include "app/corvane/newcomponentform.h"
 #include "app/corvane/referencetree.h"
 #include "app/corvane/resources.h"
-#include "app/corvane/uitext.h"
+#include "app/corvane/sourcetext.h"
 #include "app/corvane/windowfont.h"
 #include "beans/beanfactory.h"
+#include "beans/uitext.h"
 #include "editor/editorsettings.h"
 #include "editor/ledit.h"
 #include "editor/settingsstore.h"
@@ -55,7 +58,9 @@ TMainForm::TMainForm(const QStringList& Arguments, QWidget* Parent)
 }
 
 // The editor outlives the settings its handlers use; it must not call them.
+// The factory goes before the views it was given.
 TMainForm::~TMainForm() {
+  Factory.reset();
   LEdit1->OnControlHighlight = nullptr;
   LEdit1->OnFindBrace = nullptr;
 }
@@ -88,7 +93,9 @@ void TMainForm::CreateWindow() {
   OpenDialogInitialDir = QDir::currentPath();
   SaveDialogInitialDir = OpenDialogInitialDir;
   LEdit1->SetModified(false);
-  Factory = std::make_unique<TBeanFactory>(this);
+  BeanTreeView = std::make_unique<TBeanTreeView>(*tvBeanTree, ilInfoView);
+  SourceText = std::make_unique<TEditorSourceText>(*LEdit1);
+  Factory = std::make_unique<TBeanFactory>(TFactoryViews{*this, *BeanTreeView, *SourceText, *this});
   AttributePages = std::make_unique<TAttributePages>(*this);
   Factory->View = AttributePages.get();
   BuildTreeCommands();
@@ -168,6 +175,14 @@ void TMainForm::EnableDescriptorCommands(bool Enabled) {
        {"miProperty", "miEvent", "miMethod", "miParameter", "miInterface", "pmiProperty",
         "pmiEvent", "pmiMethod", "pmiParameter", "pmiInterface", "pmiDelete", "pmiRename"})
     if (QAction* A = Action(Name)) A->setEnabled(Enabled);
+}
+
+void TMainForm::SetAttributesVisible(bool Visible) {
+  nbAttributes->setVisible(Visible);
+}
+
+std::optional<QString> TMainForm::AskComponentName() {
+  return TfrmNewComponent::Execute();
 }
 
 void TMainForm::StatusBar1Click() {

@@ -8,9 +8,11 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/corvane/imagelist.h"
+#include "beans/factoryviews.h"
 #include "beans/jsbreader.h"
 
 class QAction;
@@ -27,6 +29,8 @@ class THETreeView;
 class TLEdit;
 class TODPanel;
 class TBeanFactory;
+class TBeanTreeView;
+class TEditorSourceText;
 class TTreeNode;
 class TAttributePages;
 class TEditorSettings;
@@ -37,7 +41,7 @@ extern QString ProgramDir;
 // View marks that menu items carry in their "tag" property.
 enum TViewMark { vmNone = 0, vmComponentView = 5, vmSourceView = 6 };
 
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, public TFactoryWindow, public TNamePrompt {
   Q_OBJECT
 
  public:
@@ -51,8 +55,13 @@ class TMainForm : public QMainWindow {
   bool ConstructorSelectPending = false;
   QString HelpFile;
 
-  void SetCurrentFile(const QString& Name);
-  void EnableDescriptorCommands(bool Enabled);
+  // What the bean factory asks of the window.
+  void SetCurrentFile(const QString& Name) override;
+  void EnableDescriptorCommands(bool Enabled) override;
+  void SetAttributesLive(bool Live) override { AttributesLive = Live; }
+  void SetConstructorSelectPending(bool Pending) override { ConstructorSelectPending = Pending; }
+  void SetAttributesVisible(bool Visible) override;
+  std::optional<QString> AskComponentName() override;
   // Opens a JSB file; every way of opening one comes here.
   virtual void LoadFile(const QString& FileName);
   // Closes the document; false when the user cancelled or it failed.
@@ -128,6 +137,9 @@ class TMainForm : public QMainWindow {
   TFileDrag* FileDrag1 = nullptr;
   QMenu* pmBeanTree = nullptr;
   QMenu* pmEdit = nullptr;
+  // The factory's views of the tree and the editor outlive the factory.
+  std::unique_ptr<TBeanTreeView> BeanTreeView;
+  std::unique_ptr<TEditorSourceText> SourceText;
   std::unique_ptr<TBeanFactory> Factory;
   std::unique_ptr<TAttributePages> AttributePages;
   // The editor's colour scheme and settings; created with the window.
@@ -144,7 +156,7 @@ class TMainForm : public QMainWindow {
   QAction* Action(const QString& Name) const;
   QToolButton* Button(const QString& Name) const;
   // Shows the attribute page with this name ("Blank", "Descriptor", ...).
-  void ShowAttributePage(const QString& Name);
+  void ShowAttributePage(const QString& Name) override;
   QString CurrentAttributePage() const;
 
  protected:

@@ -128,7 +128,7 @@ void TMainForm::SortBeanTree() {
 void TMainForm::pmiDeleteClick() {
   if (!BeanFactory || !BeanFactory->Bean()) return;
   BeanFactory->DeleteNode(AsNode(tvBeanTree->currentItem()));
-  if (BeanFactory->Bean()) BeanFactory->Bean()->SetModified(true);
+  BeanFactory->Document().SetModified(true);
 }
 
 void TMainForm::pmiRenameClick() {
