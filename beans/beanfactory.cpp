@@ -44,18 +44,6 @@ void MakeLastCurrent(TColl& Items) {
   if (Items.Count() > 0) Items.ItemIndex = Items.Count() - 1;
 }
 
-template <class T>
-void ToUtf8Fields(T& Obj) {
-  for (const TField<T>& F : FieldsOf<T>())
-    if (!F.IsFlag()) (Obj.*F.SetText)(ToUtf8((Obj.*F.GetText)(), TTextEncoding::Latin1));
-}
-
-template <class TColl>
-void ToUtf8All(TColl& Items) {
-  for (int I = 0; I < Items.Count(); ++I)
-    ToUtf8Fields(*Items.Items(I));
-}
-
 }  // namespace
 
 TBeanFactory::TBeanFactory(const TFactoryViews& Views)
@@ -106,27 +94,16 @@ void TBeanFactory::ClearTree() {
 }
 
 QString TBeanFactory::Text(const std::string& Value) const {
-  return ToQString(Value, FDocument.Encoding());
+  return ToQString(Value, TTextEncoding::Utf8);
 }
 
-// Text that Latin-1 cannot hold turns the document into UTF-8 first, so that
-// nothing typed is ever lost in a save.
+// Text that Latin-1 cannot hold turns the document into UTF-8, so that nothing
+// typed is ever lost in a save; the model itself is UTF-8 either way.
 std::string TBeanFactory::Bytes(const QString& Value) {
-  const TTextEncoding Encoding = FDocument.Encoding();
-  if (Encoding == TTextEncoding::Latin1 && !FromUtf8(Value.toStdString(), Encoding)) {
+  std::string Utf8 = ToBytes(Value, TTextEncoding::Utf8);
+  if (FDocument.Encoding() == TTextEncoding::Latin1 && !FromUtf8(Utf8, TTextEncoding::Latin1))
     FDocument.SetEncoding(TTextEncoding::Utf8);
-    if (TJSBean* Component = Bean()) {
-      ToUtf8Fields(*Component);
-      ToUtf8All(Component->Properties());
-      ToUtf8All(Component->EventSets());
-      ToUtf8All(Component->Interfaces());
-      for (int I = 0; I < Component->Methods().Count(); ++I) {
-        ToUtf8Fields(*Component->Methods().Items(I));
-        ToUtf8All(Component->Methods().Items(I)->Parameters());
-      }
-    }
-  }
-  return ToBytes(Value, FDocument.Encoding());
+  return Utf8;
 }
 
 TTreeNode* TBeanFactory::AddNode(TTreeNode* Parent, const QString& Caption, int Image,
@@ -202,7 +179,7 @@ void TBeanFactory::ShowNoDocument() {
 void TBeanFactory::SaveToFile(const QString& FileName) {
   if (!Bean()) return;
   const std::string Constructor = Bytes(Source.Text());
-  WriteJSBFile(FileNameBytes(FileName), *Bean(), Constructor);
+  WriteJSBFile(FileNameBytes(FileName), *Bean(), Constructor, FDocument.Encoding());
 }
 
 bool TBeanFactory::NewComponent() {

@@ -58,7 +58,7 @@ class TBeanFactory {
   void DeleteNode(TTreeNode* Node);
   void RenameNode(TTreeNode* Node, const QString& NewName);
 
-  // Model text as window text and back, in the document's encoding.
+  // Model text (UTF-8) as window text and back.
   QString Text(const std::string& Bytes) const;
   // Text that the encoding cannot hold turns the document into UTF-8 first.
   std::string Bytes(const QString& Text);

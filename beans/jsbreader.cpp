@@ -92,6 +92,9 @@ TJSBReadResult TReader::Run() {
   R.Bean = std::make_unique<TJSBean>();
   R.Bean->SetName("untitled");
   R.Encoding = DetectEncoding(FText);
+  // The model holds UTF-8 whatever the file's encoding; the writer applies the
+  // encoding again. Tags are ASCII, so every offset below reads the same.
+  if (R.Encoding == TTextEncoding::Latin1) FText = ToUtf8(FText, R.Encoding);
   if (!CheckJSBTag()) return std::move(R);
   R.Valid = true;
   R.RootCaption = "untitled";

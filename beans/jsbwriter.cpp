@@ -1,5 +1,6 @@
 #include "jsbwriter.h"
 
+#include <optional>
 #include <vector>
 
 #include "../widgets/textfile.h"
@@ -154,6 +155,13 @@ std::string WriteJSBText(const TJSBean& Bean, std::string_view Constructor) {
   return Out;
 }
 
-void WriteJSBFile(const std::string& FileName, const TJSBean& Bean, std::string_view Constructor) {
-  SaveTextFile(FileName, WriteJSBText(Bean, Constructor));
+std::string EncodeJSBText(std::string Text, TTextEncoding Encoding) {
+  if (Encoding == TTextEncoding::Utf8) return Text;
+  std::optional<std::string> Encoded = FromUtf8(Text, Encoding);
+  return Encoded ? std::move(*Encoded) : Text;
+}
+
+void WriteJSBFile(const std::string& FileName, const TJSBean& Bean, std::string_view Constructor,
+                  TTextEncoding Encoding) {
+  SaveTextFile(FileName, EncodeJSBText(WriteJSBText(Bean, Constructor), Encoding));
 }
