@@ -99,27 +99,13 @@ void TMainForm::CreateWindow() {
   AttributePages = std::make_unique<TAttributePages>(*this);
   Factory->View = AttributePages.get();
   BuildTreeCommands();
-  BindFileCommands();
   BuildEditCommands();
+  WireCommands();
   EnableDescriptorCommands(false);
   ShowAttributePage("Blank");
   FileDrag1 = new TFileDrag(this);
   FileDrag1->SetEnableDrop(true);
   connect(FileDrag1, &TFileDrag::OnDrop, this, &TMainForm::FileDrag1Drop);
-}
-
-void TMainForm::BindFileCommands() {
-  for (const char* Name : {"SpeedButton2", "SpeedButton3"})
-    connect(Button(Name), &QToolButton::clicked, this, &TMainForm::miNewClick);
-  for (const char* Name : {"sbFileOpen", "SpeedButton4"})
-    connect(Button(Name), &QToolButton::clicked, this, &TMainForm::Open2Click);
-  for (const char* Name : {"sbFileSave", "SpeedButton5"})
-    connect(Button(Name), &QToolButton::clicked, this, &TMainForm::FileSave);
-  connect(Action("Component1"), &QAction::triggered, this, &TMainForm::miNewClick);
-  connect(Action("Open2"), &QAction::triggered, this, &TMainForm::Open2Click);
-  connect(Action("miSave"), &QAction::triggered, this, &TMainForm::FileSave);
-  connect(Action("miSaveAs"), &QAction::triggered, this, &TMainForm::FileSaveAs);
-  connect(Action("Close1"), &QAction::triggered, this, &TMainForm::CloseFile);
 }
 
 // The help file and the program folder, from the machine-wide settings.
@@ -168,13 +154,10 @@ void TMainForm::SetCurrentFile(const QString& Name) {
 }
 
 void TMainForm::EnableDescriptorCommands(bool Enabled) {
-  for (const char* Name :
-       {"sbNewProperty", "sbNewEvent", "sbNewMethod", "sbNewParameter", "sbNewInterface"})
-    if (QToolButton* B = Button(Name)) B->setEnabled(Enabled);
-  for (const char* Name :
-       {"miProperty", "miEvent", "miMethod", "miParameter", "miInterface", "pmiProperty",
-        "pmiEvent", "pmiMethod", "pmiParameter", "pmiInterface", "pmiDelete", "pmiRename"})
-    if (QAction* A = Action(Name)) A->setEnabled(Enabled);
+  for (QToolButton* B : FDescriptorButtons)
+    B->setEnabled(Enabled);
+  for (QAction* A : FDescriptorEntries)
+    A->setEnabled(Enabled);
 }
 
 void TMainForm::SetAttributesVisible(bool Visible) {
@@ -186,8 +169,7 @@ std::optional<QString> TMainForm::AskComponentName() {
 }
 
 void TMainForm::StatusBar1Click() {
-  QAction* Item = Action("StatusBar1");
-  sb97->setVisible(Item->isChecked());
+  sb97->setVisible(FStatusBarEntry->isChecked());
 }
 
 void TMainForm::SpeedButton6Click() {
@@ -242,15 +224,18 @@ void TMainForm::SelectConstructorPlaceholder() {
 }
 
 QAction* TMainForm::Action(const QString& Name) const {
-  return findChild<QAction*>(Name);
+  const auto Found = FActions.find(Name);
+  return Found == FActions.end() ? nullptr : Found->second;
 }
 
 QToolButton* TMainForm::Button(const QString& Name) const {
-  return findChild<QToolButton*>(Name);
+  const auto Found = FButtons.find(Name);
+  return Found == FButtons.end() ? nullptr : Found->second;
 }
 
 void TMainForm::ShowAttributePage(const QString& Name) {
-  if (QWidget* Page = nbAttributes->findChild<QWidget*>(Name)) nbAttributes->setCurrentWidget(Page);
+  const auto Found = FAttributePages.find(Name);
+  if (Found != FAttributePages.end()) nbAttributes->setCurrentWidget(Found->second);
 }
 
 QString TMainForm::CurrentAttributePage() const {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -152,7 +153,7 @@ class TMainForm : public QMainWindow, public TFactoryWindow, public TNamePrompt 
   QString OpenDialogInitialDir, SaveDialogInitialDir;
   static const char* const FileFilter;
 
-  // A menu item, tool button or page by its object name; nullptr if none.
+  // A menu item or tool button by its designed name; nullptr if none.
   QAction* Action(const QString& Name) const;
   QToolButton* Button(const QString& Name) const;
   // Shows the attribute page with this name ("Blank", "Descriptor", ...).
@@ -186,7 +187,8 @@ class TMainForm : public QMainWindow, public TFactoryWindow, public TNamePrompt 
   void ApplyViewMarks(bool ComponentView);
   void BuildTreeCommands();
   void BuildTreeMenu();
-  void BindFileCommands();
+  // Connects every command to its menu entries and tool buttons.
+  void WireCommands();
   void BuildEditCommands();
   void BuildEditorMenu();
   bool WriteDocument(const QString& Path);
@@ -195,6 +197,14 @@ class TMainForm : public QMainWindow, public TFactoryWindow, public TNamePrompt 
 
   QStringList FArguments;
   QList<QAction*> FMenuShortcuts;
+  // The controls by their designed names, collected once while the window
+  // is built; and those that commands switch as a group.
+  std::map<QString, QAction*> FActions;
+  std::map<QString, QToolButton*> FButtons;
+  std::map<QString, QWidget*> FAttributePages;
+  QList<QToolButton*> FDescriptorButtons;
+  QList<QAction*> FDescriptorEntries;
+  QAction* FStatusBarEntry = nullptr;
   bool FShown = false;
 };
 
