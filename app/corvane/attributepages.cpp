@@ -32,7 +32,7 @@ const QStringList TAttributePages::EventModelList = {"JS", "AWT11", "HTML"};
 // One field of a page: its widget, label, kind, the tab and group it sits
 // in, and the attribute it edits.
 struct TAttributePages::TBinding {
-  enum TKind { Entry, Combo, Check };
+  enum TKind { fkEntry, fkCombo, fkCheck };
   const char* Widget;
   const char* Label;
   TKind Kind;
@@ -48,23 +48,23 @@ using B = TAttributePages::TBinding;
 
 B EntryField(const char* Widget, const char* Label, const char* Attribute, int Tab = 0,
              const char* Group = nullptr) {
-  return {Widget, Label, B::Entry, Attribute, Tab, Group};
+  return {Widget, Label, B::fkEntry, Attribute, Tab, Group};
 }
 B ComboField(const char* Widget, const char* Label, const char* Attribute,
              const QStringList& List) {
-  return {Widget, Label, B::Combo, Attribute, 0, nullptr, &List};
+  return {Widget, Label, B::fkCombo, Attribute, 0, nullptr, &List};
 }
 B CheckField(const char* Widget, const char* Label, const char* Attribute, int Tab = 0) {
-  return {Widget, Label, B::Check, Attribute, Tab, "Flags"};
+  return {Widget, Label, B::fkCheck, Attribute, Tab, "Flags"};
 }
 
 QWidget* MakeField(const B& Binding, QWidget* Parent) {
   QWidget* Made = nullptr;
   switch (Binding.Kind) {
-    case B::Entry:
+    case B::fkEntry:
       Made = new QLineEdit(Parent);
       break;
-    case B::Combo: {
+    case B::fkCombo: {
       auto* Box = new QComboBox(Parent);
       Box->setEditable(true);
       Box->setInsertPolicy(QComboBox::NoInsert);
@@ -73,7 +73,7 @@ QWidget* MakeField(const B& Binding, QWidget* Parent) {
       Made = Box;
       break;
     }
-    case B::Check:
+    case B::fkCheck:
       Made = new QCheckBox(Binding.Label, Parent);
       break;
   }
@@ -103,7 +103,7 @@ void LayOut(QWidget* Tab, const std::vector<std::pair<const B*, QWidget*>>& Fiel
         Column->addLayout(Rows);
       }
     }
-    if (Binding->Kind == B::Check)
+    if (Binding->Kind == B::fkCheck)
       Rows->addRow(Widget);
     else
       Rows->addRow(Binding->Label, Widget);

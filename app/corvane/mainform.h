@@ -57,8 +57,8 @@ class TMainForm : public QMainWindow, public TFactoryWindow, public TNamePrompt 
   QString HelpFile;
 
   // What the bean factory asks of the window.
-  void SetCurrentFile(const QString& Name) override;
-  void EnableDescriptorCommands(bool Enabled) override;
+  void SetCurrentFile(const QString& Name) final;
+  void EnableDescriptorCommands(bool Enabled) final;
   void SetAttributesLive(bool Live) override { AttributesLive = Live; }
   void SetConstructorSelectPending(bool Pending) override { ConstructorSelectPending = Pending; }
   void SetAttributesVisible(bool Visible) override;
@@ -157,7 +157,7 @@ class TMainForm : public QMainWindow, public TFactoryWindow, public TNamePrompt 
   QAction* Action(const QString& Name) const;
   QToolButton* Button(const QString& Name) const;
   // Shows the attribute page with this name ("Blank", "Descriptor", ...).
-  void ShowAttributePage(const QString& Name) override;
+  void ShowAttributePage(const QString& Name) final;
   QString CurrentAttributePage() const;
 
  protected:
