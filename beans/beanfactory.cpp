@@ -1,17 +1,9 @@
 #include "beans/beanfactory.h"
 
-#include <QSignalBlocker>
-#include <QStackedWidget>
-
-#include "app/corvane/mainform.h"
-#include "app/corvane/newcomponentform.h"
-#include "app/corvane/treenode.h"
-#include "app/corvane/uitext.h"
 #include "beans/attributeview.h"
 #include "beans/beanfields.h"
 #include "beans/jsbwriter.h"
-#include "editor/ledit.h"
-#include "widgets/hetreeview.h"
+#include "beans/uitext.h"
 #include "widgets/messages.h"
 #include "widgets/textutils.h"
 
@@ -52,23 +44,15 @@ void MakeLastCurrent(TColl& Items) {
   if (Items.Count() > 0) Items.ItemIndex = Items.Count() - 1;
 }
 
-template <class T>
-void ToUtf8Fields(T& Obj) {
-  for (const TField<T>& F : FieldsOf<T>())
-    if (!F.IsFlag()) (Obj.*F.SetText)(ToUtf8((Obj.*F.GetText)(), TTextEncoding::Latin1));
-}
-
-template <class TColl>
-void ToUtf8All(TColl& Items) {
-  for (int I = 0; I < Items.Count(); ++I)
-    ToUtf8Fields(*Items.Items(I));
-}
-
 }  // namespace
 
-TBeanFactory::TBeanFactory(TMainForm* Form)
-    : MainForm(Form), Editor(Form->LEdit1), Tree(Form->tvBeanTree), Notebook(Form->nbAttributes) {
+TBeanFactory::TBeanFactory(const TFactoryViews& Views)
+    : Window(Views.Window), Tree(Views.Tree), Source(Views.Source), Prompt(Views.Prompt) {
   BeanFactory = this;
+  QObject::connect(&FDocument, &TJSBDocument::FieldChanged, &FDocument,
+                   [this](TJSB_CustomCollectionItem* Item, const QString& Attribute) {
+                     if (Attribute == QLatin1String("NAME")) NameChanged(Item);
+                   });
 }
 
 TBeanFactory::~TBeanFactory() {
@@ -78,7 +62,12 @@ TBeanFactory::~TBeanFactory() {
 // The tree's nodes point at the component, so they go first.
 void TBeanFactory::FreeBean() {
   ClearTree();
-  FBean.reset();
+  FDocument.Free();
+}
+
+void TBeanFactory::NameChanged(TJSB_CustomCollectionItem* Item) {
+  TTreeNode* Node = Item ? Item->Node : Bean()->Node;
+  if (Node) Tree.SetCaption(Node, Text(Item ? Item->Name() : Bean()->Name()));
 }
 
 namespace {
@@ -92,216 +81,184 @@ void ForgetNodes(TColl& Items) {
 }  // namespace
 
 void TBeanFactory::ClearTree() {
-  Tree->clear();
-  if (!FBean) return;
-  FBean->Node = nullptr;
-  ForgetNodes(FBean->Properties());
-  ForgetNodes(FBean->EventSets());
-  ForgetNodes(FBean->Interfaces());
-  ForgetNodes(FBean->Methods());
-  for (int I = 0; I < FBean->Methods().Count(); ++I)
-    ForgetNodes(FBean->Methods().Items(I)->Parameters());
+  Tree.Clear();
+  TJSBean* Component = Bean();
+  if (!Component) return;
+  Component->Node = nullptr;
+  ForgetNodes(Component->Properties());
+  ForgetNodes(Component->EventSets());
+  ForgetNodes(Component->Interfaces());
+  ForgetNodes(Component->Methods());
+  for (int I = 0; I < Component->Methods().Count(); ++I)
+    ForgetNodes(Component->Methods().Items(I)->Parameters());
 }
 
 QString TBeanFactory::Text(const std::string& Value) const {
-  return ToQString(Value, Encoding);
+  return ToQString(Value, TTextEncoding::Utf8);
 }
 
-// Text that Latin-1 cannot hold turns the document into UTF-8 first, so that
-// nothing typed is ever lost in a save.
+// Text that Latin-1 cannot hold turns the document into UTF-8, so that nothing
+// typed is ever lost in a save; the model itself is UTF-8 either way.
 std::string TBeanFactory::Bytes(const QString& Value) {
-  if (Encoding == TTextEncoding::Latin1 && !FromUtf8(Value.toStdString(), Encoding)) {
-    Encoding = TTextEncoding::Utf8;
-    if (FBean) {
-      ToUtf8Fields(*FBean);
-      ToUtf8All(FBean->Properties());
-      ToUtf8All(FBean->EventSets());
-      ToUtf8All(FBean->Interfaces());
-      for (int I = 0; I < FBean->Methods().Count(); ++I) {
-        ToUtf8Fields(*FBean->Methods().Items(I));
-        ToUtf8All(FBean->Methods().Items(I)->Parameters());
-      }
-    }
-  }
-  return ToBytes(Value, Encoding);
+  std::string Utf8 = ToBytes(Value, TTextEncoding::Utf8);
+  if (FDocument.Encoding() == TTextEncoding::Latin1 && !FromUtf8(Utf8, TTextEncoding::Latin1))
+    FDocument.SetEncoding(TTextEncoding::Utf8);
+  return Utf8;
 }
 
-TTreeNode* TBeanFactory::AddNode(TTreeNode* Parent, const QString& Caption, int Image) {
-  auto* Node = new TTreeNode;
-  Node->setText(0, Caption);
-  Node->setIcon(0, MainForm->ilInfoView.Icon(Image));
-  Node->ImageIndex = Image;
-  Node->setFlags(Node->flags() | Qt::ItemIsEditable);
-  if (Parent) Parent->addChild(Node);
+TTreeNode* TBeanFactory::AddNode(TTreeNode* Parent, const QString& Caption, int Image,
+                                 TNodeData Data) {
+  TTreeNode* Node = Tree.AddNode(Parent, Caption, Image, Data);
+  if (Data.Bean) Data.Bean->Node = Node;
+  if (Data.Item) Data.Item->Node = Node;
   return Node;
-}
-
-TTreeNode* TBeanFactory::AddRootNode(const QString& Caption) {
-  TTreeNode* Root = AddNode(nullptr, Caption, ImageComponent);
-  Root->Bean = FBean.get();
-  FBean->Node = Root;
-  return Root;
 }
 
 void TBeanFactory::LoadFromFile(const QString& FileName) {
   TJSBReadResult Read = ReadJSBFile(FileNameBytes(FileName));
+  // The user hears about the file before anything of the old document goes.
+  for (const std::string& Notice : Read.Notices)
+    InfoMessage(Notice);
   ClearTree();
-  FBean = std::move(Read.Bean);
-  Encoding = Read.Encoding;
+  FDocument.Adopt(std::move(Read.Bean), Read.Encoding);
   if (!Read.Valid) {
-    ShowInvalidFile();
+    ShowNoDocument();
     return;
   }
-  Notebook->hide();
+  Window.SetAttributesVisible(false);
   BuildTree(Read);
-  Editor->setVisible(true);
-  Editor->SetText(Text(Read.Constructor));
-  MainForm->EnableDescriptorCommands(true);
-  FBean->Node->setExpanded(true);
-  Tree->setCurrentItem(FBean->Node);
-  Notebook->show();
+  Source.Show();
+  Source.SetText(Text(Read.Constructor));
+  Window.EnableDescriptorCommands(true);
+  Tree.Expand(Bean()->Node);
+  Tree.Select(Bean()->Node);
+  Window.SetAttributesVisible(true);
 }
 
 // The same tree, current items and page contents as adding, selecting and
-// renaming every item in turn would leave, built in one pass: the nodes are
-// put together apart from the view, which then takes the whole tree at once.
+// renaming every item in turn would leave, built in one pass: the tree takes
+// the nodes in update mode, and each kind's last item fills its page once.
 void TBeanFactory::BuildTree(const TJSBReadResult& Read) {
-  TTreeNode* Root = AddRootNode(Text(Read.RootCaption));
+  Tree.BeginUpdate();
+  TTreeNode* Root = AddNode(nullptr, Text(Read.RootCaption), ImageComponent, {Bean(), {}});
   TTreeNode* MethodNode = nullptr;
   TJSB_CustomCollectionItem* LastOfKind[5] = {};
   for (const TReadItem& R : Read.Items) {
     TTreeNode* Parent = R.Kind == dkParameter ? MethodNode : Root;
-    TTreeNode* Node = AddNode(Parent, Text(R.Caption()), ImageOf(R.Kind));
-    Node->Item = R.Item;
-    R.Item->Node = Node;
+    TTreeNode* Node = AddNode(Parent, Text(R.Caption()), ImageOf(R.Kind), {{}, R.Item});
     if (R.Kind == dkMethod) MethodNode = Node;
     LastOfKind[R.Kind] = R.Item;
   }
-  const QSignalBlocker Quiet(Tree);
-  Tree->addTopLevelItem(Root);
-  TJSBean& Bean = *FBean;
-  MakeLastCurrent(Bean.Properties());
-  MakeLastCurrent(Bean.Methods());
-  MakeLastCurrent(Bean.EventSets());
-  MakeLastCurrent(Bean.Interfaces());
-  for (int I = 0; I < Bean.Methods().Count(); ++I)
-    MakeLastCurrent(Bean.Methods().Items(I)->Parameters());
-  if (!View) return;
-  MainForm->AttributesLive = false;
-  for (TJSB_CustomCollectionItem* Item : LastOfKind)
-    if (Item) Item->ShowAttributes(*View);
-  MainForm->AttributesLive = true;
+  Tree.EndUpdate();
+  TJSBean& Component = *Bean();
+  MakeLastCurrent(Component.Properties());
+  MakeLastCurrent(Component.Methods());
+  MakeLastCurrent(Component.EventSets());
+  MakeLastCurrent(Component.Interfaces());
+  for (int I = 0; I < Component.Methods().Count(); ++I)
+    MakeLastCurrent(Component.Methods().Items(I)->Parameters());
+  ShowLastOfEachKind(LastOfKind);
 }
 
-void TBeanFactory::ShowInvalidFile() {
-  MainForm->ShowNoDocument();
+void TBeanFactory::ShowLastOfEachKind(TJSB_CustomCollectionItem* const (&LastOfKind)[5]) {
+  if (!View) return;
+  Window.SetAttributesLive(false);
+  for (TJSB_CustomCollectionItem* Item : LastOfKind)
+    if (Item) Item->ShowAttributes(*View);
+  Window.SetAttributesLive(true);
+}
+
+void TBeanFactory::ShowNoDocument() {
+  ClearTree();
+  Source.Clear();
+  Source.Hide();
+  Window.ShowAttributePage("Blank");
+  Window.SetCurrentFile(QString());
 }
 
 void TBeanFactory::SaveToFile(const QString& FileName) {
-  if (!FBean) return;
-  const std::string Constructor = Bytes(Editor->Text());
-  WriteJSBFile(FileNameBytes(FileName), *FBean, Constructor);
+  if (!Bean()) return;
+  const std::string Constructor = Bytes(Source.Text());
+  WriteJSBFile(FileNameBytes(FileName), *Bean(), Constructor, FDocument.Encoding());
 }
 
 bool TBeanFactory::NewComponent() {
-  const std::optional<QString> Typed = TfrmNewComponent::Execute();
+  const std::optional<QString> Typed = Prompt.AskComponentName();
   if (!Typed) return false;
   const QString Name = Typed->isEmpty() ? QString("corvane.default.MyComponent") : *Typed;
   ClearTree();
-  Encoding = TTextEncoding::Utf8;
-  FBean = std::make_unique<TJSBean>();
-  FBean->SetName(Bytes(Name));
-  Tree->addTopLevelItem(AddRootNode(Name));
-  MainForm->EnableDescriptorCommands(true);
-  MainForm->ShowAttributePage("Descriptor");
-  Editor->NewDocument();
-  Editor->SetText(Text(ConstructorTemplate(FBean->Name())));
-  MainForm->ConstructorSelectPending = true;
+  FDocument.Adopt(std::make_unique<TJSBean>(), TTextEncoding::Utf8);
+  FDocument.Rename(nullptr, Bytes(Name));
+  AddNode(nullptr, Name, ImageComponent, {Bean(), {}});
+  Window.EnableDescriptorCommands(true);
+  Window.ShowAttributePage("Descriptor");
+  Source.NewDocument();
+  Source.SetText(Text(ConstructorTemplate(Bean()->Name())));
+  Window.SetConstructorSelectPending(true);
   return true;
 }
 
 void TBeanFactory::ShowSelection() {
-  TTreeNode* Node = AsNode(Tree->currentItem());
-  if (!FBean || !View || Tree->isHidden() || !Node || !Node->HasData()) return;
-  if (Node->Bean)
-    Node->Bean->ShowAttributes(*View);
-  else
-    Node->Item->ShowAttributes(*View);
+  TTreeNode* Node = Tree.Selected();
+  if (!Bean() || !View || !Tree.IsShown() || !Node) return;
+  const TNodeData Data = Tree.Data(Node);
+  if (Data.Bean)
+    Data.Bean->ShowAttributes(*View);
+  else if (Data.Item)
+    Data.Item->ShowAttributes(*View);
 }
 
 // The method a new parameter goes to: the selected method, or the method of
 // the selected parameter.
 TMethodDescriptor* TBeanFactory::TargetMethod() const {
-  TTreeNode* Node = AsNode(Tree->currentItem());
-  if (!Node || !Node->Item) return nullptr;
-  if (auto* Method = dynamic_cast<TMethodDescriptor*>(Node->Item)) return Method;
-  if (auto* Param = dynamic_cast<TParameterDescriptor*>(Node->Item)) return Param->Method();
+  TTreeNode* Node = Tree.Selected();
+  TJSB_CustomCollectionItem* Item = Node ? Tree.Data(Node).Item : nullptr;
+  if (auto* Method = dynamic_cast<TMethodDescriptor*>(Item)) return Method;
+  if (auto* Param = dynamic_cast<TParameterDescriptor*>(Item)) return Param->Method();
   return nullptr;
 }
 
 TJSB_CustomCollectionItem* TBeanFactory::AddDescriptor(TDescriptorKind Kind) {
-  if (!FBean || !FBean->Node) return nullptr;
-  TJSB_CustomCollectionItem* Item = nullptr;
-  TTreeNode* Parent = FBean->Node;
-  switch (Kind) {
-    case dkProperty:
-      Item = FBean->Properties().Add();
-      break;
-    case dkEvent:
-      Item = FBean->EventSets().Add();
-      break;
-    case dkMethod:
-      Item = FBean->Methods().Add();
-      break;
-    case dkInterface:
-      Item = FBean->Interfaces().Add();
-      break;
-    case dkParameter: {
-      TMethodDescriptor* Method = TargetMethod();
-      if (!Method) {
-        InfoMessage(
-            "Unable to insert parameter. Select method to which you wish to add parameter and "
-            "then try again.");
-        return nullptr;
-      }
-      Item = Method->Parameters().Add();
-      Parent = Method->Node;
-      break;
+  if (!Bean() || !Bean()->Node) return nullptr;
+  TMethodDescriptor* Method = nullptr;
+  TTreeNode* Parent = Bean()->Node;
+  if (Kind == dkParameter) {
+    Method = TargetMethod();
+    if (!Method) {
+      InfoMessage(
+          "Unable to insert parameter. Select method to which you wish to add parameter and "
+          "then try again.");
+      return nullptr;
     }
+    Parent = Method->Node;
   }
-  TTreeNode* Node = AddNode(Parent, "Untitled", ImageOf(Kind));
-  Node->Item = Item;
-  Item->Node = Node;
-  Tree->setCurrentItem(Node);
-  Tree->editItem(Node);
-  Item->SetName("Untitled");
+  TJSB_CustomCollectionItem* Item = FDocument.AddItem(Kind, Method);
+  TTreeNode* Node = AddNode(Parent, "Untitled", ImageOf(Kind), {{}, Item});
+  Tree.Select(Node);
+  Tree.BeginRename(Node);
+  FDocument.Rename(Item, "Untitled");
   return Item;
 }
 
 void TBeanFactory::DeleteNode(TTreeNode* Node) {
-  if (!FBean || !Node || !Node->Item) return;
-  const QString Question = "Are you sure you wish to delete " + Node->text(0) + "?";
+  TJSB_CustomCollectionItem* Item = Node ? Tree.Data(Node).Item : nullptr;
+  if (!Bean() || !Item) return;
+  const QString Question = "Are you sure you wish to delete " + Tree.Caption(Node) + "?";
   if (ConfirmMessage(Question.toStdString()) != mrYes) return;
-  TTreeNode* Above = AsNode(Tree->itemAbove(Node));
-  TJSB_CustomCollectionItem* Item = Node->Item;
-  {
-    // The node goes first, so that no node is ever left showing a freed item.
-    const QSignalBlocker Quiet(Tree);
-    delete Node;
-    Item->Free();
-    Tree->setCurrentItem(nullptr);
-  }
-  Tree->setCurrentItem(Above);
+  TTreeNode* Above = Tree.NodeAbove(Node);
+  // The node goes first, so that no node is ever left showing a freed item.
+  Tree.RemoveNode(Node);
+  FDocument.RemoveItem(Item).reset();
+  Tree.Select(Above);
 }
 
 void TBeanFactory::RenameNode(TTreeNode* Node, const QString& NewName) {
-  if (!FBean || !Node || !Node->HasData()) return;
-  const std::string Name = Bytes(NewName);
-  if (Node->Bean) {
-    Node->Bean->SetName(Name);
-    if (View) Node->Bean->ShowName(*View);
-  } else {
-    Node->Item->SetName(Name);
-    if (View) Node->Item->ShowName(*View);
-  }
+  const TNodeData Data = Node ? Tree.Data(Node) : TNodeData{};
+  if (!Bean() || (!Data.Bean && !Data.Item)) return;
+  FDocument.Rename(Data.Item, Bytes(NewName));
+  if (!View) return;
+  if (Data.Bean)
+    Data.Bean->ShowName(*View);
+  else
+    Data.Item->ShowName(*View);
 }

@@ -1,5 +1,6 @@
 // The one bean factory: it holds the current component and keeps the
 // component tree, the attribute pages and the source editor in step with it.
+// It reaches them only through the interfaces of factoryviews.h.
 #pragma once
 
 #include <QString>
@@ -7,36 +8,44 @@
 
 #include "beans/beanmodel.h"
 #include "beans/encoding.h"
+#include "beans/factoryviews.h"
+#include "beans/jsbdocument.h"
 #include "beans/jsbreader.h"
 
-class QStackedWidget;
 class TAttributeView;
-class TLEdit;
-class TMainForm;
-class THETreeView;
-class TTreeNode;
+
+// The window's parts the factory works with; none is owned, and all outlive
+// the factory.
+struct TFactoryViews {
+  TFactoryWindow& Window;
+  TComponentTreeView& Tree;
+  TSourceText& Source;
+  TNamePrompt& Prompt;
+};
 
 class TBeanFactory {
  public:
-  explicit TBeanFactory(TMainForm* MainForm);
+  explicit TBeanFactory(const TFactoryViews& Views);
   ~TBeanFactory();
   TBeanFactory(const TBeanFactory&) = delete;
   TBeanFactory& operator=(const TBeanFactory&) = delete;
 
   // The current component; none at creation and after FreeBean.
-  TJSBean* Bean() const { return FBean.get(); }
+  TJSBean* Bean() const { return FDocument.Bean(); }
+  // The document every change of the model goes through.
+  TJSBDocument& Document() { return FDocument; }
   // The main window discards the current component before it opens or
   // creates another.
   void FreeBean();
   // Empties the component tree; the model forgets the nodes it had.
   void ClearTree();
-  // The encoding of the current document: a file's own, UTF-8 for a new one.
-  TTextEncoding Encoding = TTextEncoding::Utf8;
+  // An empty tree, a cleared and hidden editor, the "Blank" page, no file.
+  void ShowNoDocument();
 
-  TMainForm* const MainForm;
-  TLEdit* const Editor;
-  THETreeView* const Tree;
-  QStackedWidget* const Notebook;
+  TFactoryWindow& Window;
+  TComponentTreeView& Tree;
+  TSourceText& Source;
+  TNamePrompt& Prompt;
   // Fills the attribute pages; the window sets it once its pages exist.
   TAttributeView* View = nullptr;
 
@@ -49,19 +58,21 @@ class TBeanFactory {
   void DeleteNode(TTreeNode* Node);
   void RenameNode(TTreeNode* Node, const QString& NewName);
 
-  // Model text as window text and back, in the document's encoding.
+  // Model text (UTF-8) as window text and back.
   QString Text(const std::string& Bytes) const;
   // Text that the encoding cannot hold turns the document into UTF-8 first.
   std::string Bytes(const QString& Text);
 
  private:
-  TTreeNode* AddNode(TTreeNode* Parent, const QString& Caption, int Image);
-  TTreeNode* AddRootNode(const QString& Caption);
+  TTreeNode* AddNode(TTreeNode* Parent, const QString& Caption, int Image, TNodeData Data);
   void BuildTree(const TJSBReadResult& Read);
-  void ShowInvalidFile();
+  void ShowLastOfEachKind(TJSB_CustomCollectionItem* const (&LastOfKind)[5]);
   TMethodDescriptor* TargetMethod() const;
 
-  std::unique_ptr<TJSBean> FBean;
+  // The tree's caption follows the name of the object behind the node.
+  void NameChanged(TJSB_CustomCollectionItem* Item);
+
+  TJSBDocument FDocument;
 };
 
 // The factory of the main window.

@@ -1,5 +1,7 @@
 #include "collection.h"
 
+#include <algorithm>
+
 void TCollectionItem::Free() {
   if (FCollection)
     FCollection->Delete(FIndex);
@@ -13,10 +15,27 @@ TCollectionItem* TCollection::GetItem(int Index) const {
 }
 
 void TCollection::Delete(int Index) {
-  if (Index < 0 || Index >= Count()) return;
   // Take the item out first so that its destructor sees a consistent collection.
-  std::unique_ptr<TCollectionItem> Doomed = std::move(FItems[static_cast<size_t>(Index)]);
+  Take(Index);
+}
+
+std::unique_ptr<TCollectionItem> TCollection::Take(int Index) {
+  if (Index < 0 || Index >= Count()) return nullptr;
+  std::unique_ptr<TCollectionItem> Taken = std::move(FItems[static_cast<size_t>(Index)]);
   FItems.erase(FItems.begin() + Index);
-  for (size_t I = static_cast<size_t>(Index); I < FItems.size(); ++I)
+  Taken->FIndex = -1;
+  Renumber(static_cast<size_t>(Index));
+  return Taken;
+}
+
+void TCollection::Insert(int Index, std::unique_ptr<TCollectionItem> Item) {
+  if (!Item || Item->FCollection != this) return;
+  const int At = std::clamp(Index, 0, Count());
+  FItems.insert(FItems.begin() + At, std::move(Item));
+  Renumber(static_cast<size_t>(At));
+}
+
+void TCollection::Renumber(size_t From) {
+  for (size_t I = From; I < FItems.size(); ++I)
     FItems[I]->FIndex = static_cast<int>(I);
 }

@@ -16,6 +16,7 @@ class TCollectionItem {
   TCollectionItem& operator=(const TCollectionItem&) = delete;
 
   TCollection* Collection() const { return FCollection; }
+  // The position in the collection; -1 while taken out of it.
   int Index() const { return FIndex; }
   // Removes the item from its collection and destroys it.
   void Free();
@@ -38,6 +39,13 @@ class TCollection {
   TCollectionItem* GetItem(int Index) const;
   void Delete(int Index);
   void Clear() { FItems.clear(); }
+  // Takes the item at Index out, shifting the later items down; it keeps
+  // knowing this collection, so that Insert can put it back. None when Index
+  // is out of range.
+  std::unique_ptr<TCollectionItem> Take(int Index);
+  // Puts an item of this collection in at Index (clamped to 0..Count),
+  // shifting the later items up.
+  void Insert(int Index, std::unique_ptr<TCollectionItem> Item);
 
  protected:
   template <class TItem>
@@ -50,6 +58,8 @@ class TCollection {
   }
 
  private:
+  void Renumber(size_t From);
+
   std::vector<std::unique_ptr<TCollectionItem>> FItems;
 };
 

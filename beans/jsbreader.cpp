@@ -2,7 +2,6 @@
 
 #include <string_view>
 
-#include "../widgets/messages.h"
 #include "../widgets/textfile.h"
 #include "beanfields.h"
 #include "tagscan.h"
@@ -81,6 +80,7 @@ class TReader {
   void ReadConstructor();
 
   bool WithinBudget(std::string_view TagText);
+  void Notice(std::string Text) { R.Notices.push_back(std::move(Text)); }
 
   std::string FText;
   const std::string& FFileName;
@@ -101,6 +101,9 @@ TJSBReadResult TReader::Run() {
   R.Bean = std::make_unique<TJSBean>();
   R.Bean->SetName("untitled");
   R.Encoding = DetectEncoding(FText);
+  // The model holds UTF-8 whatever the file's encoding; the writer applies the
+  // encoding again. Tags are ASCII, so every offset below reads the same.
+  if (R.Encoding == TTextEncoding::Latin1) FText = ToUtf8(FText, R.Encoding);
   if (!CheckJSBTag()) return std::move(R);
   R.Valid = true;
   R.RootCaption = "untitled";
@@ -120,12 +123,12 @@ TJSBReadResult TReader::Run() {
 bool TReader::CheckJSBTag() {
   if (FindFolded(FText, "<JSB>") != npos) return true;
   if (FindFolded(FText, "<JSB ") != npos) {
-    InfoMessage(FFileName +
-                " appears to be an outdated JavaScript BeanInfo file. Any attributes contained "
-                "in the <JSB> tag will be ignored.");
+    Notice(FFileName +
+           " appears to be an outdated JavaScript BeanInfo file. Any attributes contained "
+           "in the <JSB> tag will be ignored.");
     return true;
   }
-  InfoMessage(FFileName + " is not a valid JavaScript BeanInfo file. No <JSB> tag found.");
+  Notice(FFileName + " is not a valid JavaScript BeanInfo file. No <JSB> tag found.");
   return false;
 }
 
@@ -176,8 +179,8 @@ void TReader::RemoveListeners() {
     }
   }
   if (Removed)
-    InfoMessage("<JSB_LISTENER> tags were found in " + FFileName +
-                ". These tags are not supported in Corvane PR1 and will be ignored.");
+    Notice("<JSB_LISTENER> tags were found in " + FFileName +
+           ". These tags are not supported in Corvane PR1 and will be ignored.");
 }
 
 // Only the first descriptor tag counts.
@@ -203,9 +206,9 @@ bool TReader::WithinBudget(std::string_view TagText) {
     return true;
   }
   if (!FBudgetSpent)
-    InfoMessage(FFileName +
-                " could not be read completely: many of its tags have no closing \">\" and "
-                "run into one another. The tags after that point were ignored.");
+    Notice(FFileName +
+           " could not be read completely: many of its tags have no closing \">\" and "
+           "run into one another. The tags after that point were ignored.");
   FBudgetSpent = true;
   return false;
 }

@@ -41,12 +41,14 @@ struct TJSBReadResult {
   std::vector<TReadItem> Items;
   std::string Constructor;  // the text the source editor receives
   TTextEncoding Encoding = TTextEncoding::Utf8;
+  // What the user is to be told about the text, in the order it was found;
+  // each notice names the file as the reader was given it.
+  std::vector<std::string> Notices;
 };
 
-// Reads Text, whose line breaks are already normalised (LoadTextFile). Notices
-// go to InfoMessage in order, each naming the file as FileName gives it.
+// Reads Text, whose line breaks are already normalised (LoadTextFile). The
+// reader shows nothing itself: its notices come back in the result.
 TJSBReadResult ReadJSBText(std::string Text, const std::string& FileName);
 
-// LoadTextFile, then ReadJSBText. A file that cannot be read raises EFileError
-// before any notice is shown.
+// LoadTextFile, then ReadJSBText. A file that cannot be read raises EFileError.
 TJSBReadResult ReadJSBFile(const std::string& FileName);

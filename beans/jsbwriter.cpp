@@ -1,5 +1,6 @@
 #include "jsbwriter.h"
 
+#include <optional>
 #include <vector>
 
 #include "../widgets/textfile.h"
@@ -190,9 +191,21 @@ std::string WriteJSBText(const TJSBean& Bean, std::string_view Constructor) {
   return std::move(Out.Text);
 }
 
-// The text goes to the file in blocks as it is made, through one buffer
-// sized once.
-void WriteJSBFile(const std::string& FileName, const TJSBean& Bean, std::string_view Constructor) {
+std::string EncodeJSBText(std::string Text, TTextEncoding Encoding) {
+  if (Encoding == TTextEncoding::Utf8) return Text;
+  std::optional<std::string> Encoded = FromUtf8(Text, Encoding);
+  return Encoded ? std::move(*Encoded) : Text;
+}
+
+// A UTF-8 text goes to the file in blocks as it is made, through one buffer
+// sized once. Another encoding is applied to the whole text, since whether
+// Latin-1 can hold it is known only at its end.
+void WriteJSBFile(const std::string& FileName, const TJSBean& Bean, std::string_view Constructor,
+                  TTextEncoding Encoding) {
+  if (Encoding != TTextEncoding::Utf8) {
+    SaveTextFile(FileName, EncodeJSBText(WriteJSBText(Bean, Constructor), Encoding));
+    return;
+  }
   TTextFileWriter File(FileName);
   TTextOut Out;
   Out.File = &File;

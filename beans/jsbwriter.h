@@ -4,11 +4,19 @@
 #include <string>
 #include <string_view>
 
+#include "encoding.h"
+
 class TJSBean;
 
 // The whole JSB text for Bean, with Constructor written unchanged inside the
 // constructor block. Lines end with CR LF; the closing tag has no line break.
 std::string WriteJSBText(const TJSBean& Bean, std::string_view Constructor);
 
-// Writes that text to FileName in one piece (SaveTextFile's errors pass through).
-void WriteJSBFile(const std::string& FileName, const TJSBean& Bean, std::string_view Constructor);
+// The file's bytes for that (UTF-8) text in Encoding. Text that Latin-1
+// cannot hold stays UTF-8, so that nothing is lost.
+std::string EncodeJSBText(std::string Text, TTextEncoding Encoding);
+
+// Writes that text in Encoding to FileName in one piece (SaveTextFile's
+// errors pass through).
+void WriteJSBFile(const std::string& FileName, const TJSBean& Bean, std::string_view Constructor,
+                  TTextEncoding Encoding = TTextEncoding::Utf8);

@@ -11,17 +11,15 @@
 
 #include "beans/jsbreader.h"
 #include "beans/jsbwriter.h"
-#include "quietmessages.h"
 #include "widgets/textfile.h"
 
 TReadBack ReadBack(const std::string& FileName) {
-  TQuietMessages Quiet;
   const TJSBReadResult R = ReadJSBFile(FileName);
   TReadBack B;
   B.Valid = R.Valid;
   B.Counts = CountItems(*R.Bean);
   B.Listed = R.Items.size();
-  B.Notices = Quiet.Notices;
+  B.Notices = static_cast<int>(R.Notices.size());
   B.Constructor = R.Constructor;
   return B;
 }
@@ -43,7 +41,6 @@ void CheckReadBack(const TGeneratedBean& G, const std::string& FileName) {
 }
 
 void TimeReading(TSizeResult& S, const std::string& FileName, int Runs) {
-  TQuietMessages Quiet;
   S.Read = TimeRuns(Runs, [&] { return ReadJSBFile(FileName); });
   S.Load = TimeRuns(Runs, [&] { return LoadTextFile(FileName); });
   const std::string Text = LoadTextFile(FileName);

@@ -8,7 +8,7 @@
 set -euo pipefail
 
 suite_packages=(
-  cmake g++ make pkg-config
+  cmake g++ make pkg-config clang-format clang-tidy
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libqscintilla2-qt6-dev
   libgtest-dev googletest libgmock-dev

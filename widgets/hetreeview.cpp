@@ -58,7 +58,7 @@ bool THETreeView::AlphaSort() {
 }
 
 bool THETreeView::CustomSort(const TTVCompare& SortProc, qintptr Data) {
-  const TTreeState State = SaveState(this);
+  const TTreeState Saved = SaveState(this);
   const QSignalBlocker Silence(this);
   // The top level goes by caption unless a comparison is given; OnCompare
   // is not asked there.
@@ -76,7 +76,7 @@ bool THETreeView::CustomSort(const TTVCompare& SortProc, qintptr Data) {
     for (int I = Node->childCount() - 1; I >= 0; --I)
       Pending.push_back(Node->child(I));
   }
-  RestoreState(this, State);
+  RestoreState(this, Saved);
   viewport()->update();
   return true;
 }

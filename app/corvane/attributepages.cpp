@@ -13,6 +13,7 @@
 #include "app/corvane/treenode.h"
 #include "beans/beanfactory.h"
 #include "beans/beanfields.h"
+#include "beans/jsbdocument.h"
 #include "widgets/hetreeview.h"
 
 const QStringList TAttributePages::EnvList = {"client", "server", "both", "either"};
@@ -31,7 +32,7 @@ const QStringList TAttributePages::EventModelList = {"JS", "AWT11", "HTML"};
 // One field of a page: its widget, label, kind, the tab and group it sits
 // in, and the attribute it edits.
 struct TAttributePages::TBinding {
-  enum TKind { Entry, Combo, Check };
+  enum TKind { fkEntry, fkCombo, fkCheck };
   const char* Widget;
   const char* Label;
   TKind Kind;
@@ -47,23 +48,23 @@ using B = TAttributePages::TBinding;
 
 B EntryField(const char* Widget, const char* Label, const char* Attribute, int Tab = 0,
              const char* Group = nullptr) {
-  return {Widget, Label, B::Entry, Attribute, Tab, Group};
+  return {Widget, Label, B::fkEntry, Attribute, Tab, Group};
 }
 B ComboField(const char* Widget, const char* Label, const char* Attribute,
              const QStringList& List) {
-  return {Widget, Label, B::Combo, Attribute, 0, nullptr, &List};
+  return {Widget, Label, B::fkCombo, Attribute, 0, nullptr, &List};
 }
 B CheckField(const char* Widget, const char* Label, const char* Attribute, int Tab = 0) {
-  return {Widget, Label, B::Check, Attribute, Tab, "Flags"};
+  return {Widget, Label, B::fkCheck, Attribute, Tab, "Flags"};
 }
 
 QWidget* MakeField(const B& Binding, QWidget* Parent) {
   QWidget* Made = nullptr;
   switch (Binding.Kind) {
-    case B::Entry:
+    case B::fkEntry:
       Made = new QLineEdit(Parent);
       break;
-    case B::Combo: {
+    case B::fkCombo: {
       auto* Box = new QComboBox(Parent);
       Box->setEditable(true);
       Box->setInsertPolicy(QComboBox::NoInsert);
@@ -72,7 +73,7 @@ QWidget* MakeField(const B& Binding, QWidget* Parent) {
       Made = Box;
       break;
     }
-    case B::Check:
+    case B::fkCheck:
       Made = new QCheckBox(Binding.Label, Parent);
       break;
   }
@@ -102,7 +103,7 @@ void LayOut(QWidget* Tab, const std::vector<std::pair<const B*, QWidget*>>& Fiel
         Column->addLayout(Rows);
       }
     }
-    if (Binding->Kind == B::Check)
+    if (Binding->Kind == B::fkCheck)
       Rows->addRow(Widget);
     else
       Rows->addRow(Binding->Label, Widget);
@@ -167,6 +168,10 @@ TAttributePages::TAttributePages(TMainForm& Form) : QObject(&Form), FForm(Form) 
        EntryField("fldParameterValueSet", "Value set:", "VALUESET")});
   BuildPage<TJSInterface>("Interface", {"Standard"},
                           {EntryField("fldInterfaceName", "Name:", "NAME")});
+  TJSBDocument& Document = BeanFactory->Document();
+  connect(&Document, &TJSBDocument::FieldChanged, this, &TAttributePages::ModelChanged);
+  connect(&Document, &TJSBDocument::ItemRemoved, this, &TAttributePages::Forget);
+  connect(&Document, &TJSBDocument::BeanReplaced, this, [this] { FShown = nullptr; });
 }
 
 TAttributePages::~TAttributePages() = default;
@@ -238,15 +243,21 @@ QString FieldText(QWidget* Widget) {
 // Every field of the page, in order, from the object.
 template <class T>
 void TAttributePages::Fill(const char* Page, const T& Obj) {
+  FShown = &Obj;
+  FShownPage = Page;
   FForm.ShowAttributePage(Page);
-  for (const TBinding& Binding : FBindings[Page]) {
-    const TField<T>* F = FieldByAttribute<T>(Binding.Attribute);
-    QWidget* Widget = FFields[Binding.Widget];
-    if (F->IsFlag())
-      qobject_cast<QCheckBox*>(Widget)->setChecked((Obj.*F->GetFlag)());
-    else
-      SetFieldText(Widget, BeanFactory->Text((Obj.*F->GetText)()));
-  }
+  for (const TBinding& Binding : FBindings[Page])
+    ShowField(Obj, Binding);
+}
+
+template <class T>
+void TAttributePages::ShowField(const T& Obj, const TBinding& Binding) {
+  const TField<T>* F = FieldByAttribute<T>(Binding.Attribute);
+  QWidget* Widget = FFields[Binding.Widget];
+  if (F->IsFlag())
+    qobject_cast<QCheckBox*>(Widget)->setChecked((Obj.*F->GetFlag)());
+  else
+    SetFieldText(Widget, BeanFactory->Text((Obj.*F->GetText)()));
 }
 
 template <class T>
@@ -296,15 +307,41 @@ void TAttributePages::FieldChanged(const TBinding& Binding, QWidget* Widget) {
   if (!FForm.AttributesLive) return;
   T* Obj = Target<T>();
   if (!Obj) return;
-  const TField<T>* F = FieldByAttribute<T>(Binding.Attribute);
-  if (F->IsFlag()) {
-    (Obj->*F->SetFlag)(qobject_cast<QCheckBox*>(Widget)->isChecked());
-    return;
-  }
-  const QString Text = FieldText(Widget);
-  (Obj->*F->SetText)(BeanFactory->Bytes(Text));
-  if (std::string_view(Binding.Attribute) == "NAME")
-    if (QTreeWidgetItem* Node = FForm.tvBeanTree->currentItem()) Node->setText(0, Text);
+  TJSB_CustomCollectionItem* Item = nullptr;
+  if constexpr (!std::is_same_v<T, TJSBean>) Item = Obj;
+  TJSBDocument& Document = BeanFactory->Document();
+  FWriting = true;
+  if (qobject_cast<QCheckBox*>(Widget))
+    Document.SetFlag(Item, Binding.Attribute, qobject_cast<QCheckBox*>(Widget)->isChecked());
+  else
+    Document.SetText(Item, Binding.Attribute, BeanFactory->Bytes(FieldText(Widget)));
+  FWriting = false;
+}
+
+void TAttributePages::ModelChanged(TJSB_CustomCollectionItem* Item, const QString& Attribute) {
+  const void* Changed = Item ? static_cast<const void*>(Item) : BeanFactory->Bean();
+  // Names reach the page through ShowName only: a new item's page keeps its
+  // empty name field until the in-place rename that names the item ends.
+  if (FWriting || !FShown || Changed != FShown || Attribute == QLatin1String("NAME")) return;
+  const bool Live = FForm.AttributesLive;
+  FForm.AttributesLive = false;
+  if (!Item) RefreshField(*BeanFactory->Bean(), Attribute);
+  if (auto* P = dynamic_cast<TPropertyDescriptor*>(Item)) RefreshField(*P, Attribute);
+  if (auto* M = dynamic_cast<TMethodDescriptor*>(Item)) RefreshField(*M, Attribute);
+  if (auto* A = dynamic_cast<TParameterDescriptor*>(Item)) RefreshField(*A, Attribute);
+  if (auto* E = dynamic_cast<TEventSetDescriptor*>(Item)) RefreshField(*E, Attribute);
+  if (auto* I = dynamic_cast<TJSInterface*>(Item)) RefreshField(*I, Attribute);
+  FForm.AttributesLive = Live;
+}
+
+template <class T>
+void TAttributePages::RefreshField(const T& Obj, const QString& Attribute) {
+  for (const TBinding& Binding : FBindings[FShownPage])
+    if (Attribute == QLatin1String(Binding.Attribute)) ShowField(Obj, Binding);
+}
+
+void TAttributePages::Forget(TJSB_CustomCollectionItem* Item) {
+  if (FShown == Item) FShown = nullptr;
 }
 
 void TAttributePages::ShowBeanAttributes(const TJSBean& Bean) {

@@ -24,6 +24,7 @@ class TAttributePages : public QObject, public TAttributeView {
   Q_OBJECT
 
  public:
+  // The pages follow the document of the window's factory, which exists by now.
   explicit TAttributePages(TMainForm& Form);
   ~TAttributePages() override;
 
@@ -66,8 +67,20 @@ class TAttributePages : public QObject, public TAttributeView {
   template <class T>
   T* Target() const;
   TJSB_CustomCollectionItem* SelectedItem() const;
+  // A change of the model that this page did not make refreshes the field
+  // when the page shows the object that changed.
+  void ModelChanged(TJSB_CustomCollectionItem* Item, const QString& Attribute);
+  void Forget(TJSB_CustomCollectionItem* Item);
+  template <class T>
+  void ShowField(const T& Obj, const TBinding& Binding);
+  template <class T>
+  void RefreshField(const T& Obj, const QString& Attribute);
 
   TMainForm& FForm;
+  // The object whose page was filled last: the component, or an item.
+  const void* FShown = nullptr;
+  QString FShownPage;
+  bool FWriting = false;
   std::map<QString, QWidget*> FFields;
   std::map<QString, QTabWidget*> FTabs;
   std::map<QString, std::vector<TBinding>> FBindings;

@@ -26,32 +26,10 @@ int OperatorNumber(const TLEdit& Editor, const std::string& Text) {
 }  // namespace
 
 void TMainForm::BuildEditCommands() {
-  const auto Bind = [this](const char* Name, auto Handler) {
-    connect(Action(Name), &QAction::triggered, this, Handler);
-  };
-  Bind("miUndo", [this] { LEdit1->Undo(); });
-  Bind("Copy2", [this] { LEdit1->CopyToClipboard(); });
-  Bind("Paste2", &TMainForm::EditPaste);
-  Bind("miSelectAll", [this] { LEdit1->SelectAll(); });
-  Bind("Find1", &TMainForm::Find1Click);
-  Bind("FindNext1", [this] { LEdit1->FindNext(); });
-  Bind("Replace1", [this] { LEdit1->ReplaceDialog(); });
-  Bind("FindMatchingBrace1", [this] { LEdit1->FindMatchingBrace(); });
-  Bind("SetBookmark1", &TMainForm::SetBookmark1Click);
-  Bind("FindBookmark1", [this] { LEdit1->GotoBookmark(); });
-  Bind("GoToLineNumber1", [this] { LEdit1->GotoLineDialog(); });
-  Bind("Options1", &TMainForm::Options1Click);
-  connect(Button("SpeedButton7"), &QToolButton::clicked, this,
-          [this] { LEdit1->CopyToClipboard(); });
-  connect(Button("SpeedButton8"), &QToolButton::clicked, this,
-          [this] { LEdit1->PasteFromClipboard(); });
-  connect(Button("SpeedButton9"), &QToolButton::clicked, this, [this] { LEdit1->FindDialog(); });
   LEdit1->OnFindBrace = [](TLEdit* Sender, int& Type, int& Value, QString& Word, int& Brace) {
     LEdit1FindBrace(*Sender, Type, Value, Word, Brace);
   };
   BuildEditorMenu();
-  for (const char* Name : {"miUndo", "Cut2", "Copy2", "Paste2", "FindNext1", "FindMatchingBrace1"})
-    FMenuShortcuts << Action(Name);
   LEdit1->Scintilla()->installEventFilter(this);
 }
 

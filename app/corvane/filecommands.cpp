@@ -7,8 +7,8 @@
 #include "app/corvane/filedialogs.h"
 #include "app/corvane/mainform.h"
 #include "app/corvane/messageboxes.h"
-#include "app/corvane/uitext.h"
 #include "beans/beanfactory.h"
+#include "beans/uitext.h"
 #include "editor/ledit.h"
 #include "widgets/extpagecontrol.h"
 #include "widgets/filedrag.h"
@@ -27,11 +27,7 @@ QString WithExtension(const QString& Path) {
 }  // namespace
 
 void TMainForm::ShowNoDocument() {
-  Factory->ClearTree();
-  LEdit1->Clear();
-  LEdit1->setVisible(false);
-  ShowAttributePage("Blank");
-  SetCurrentFile(QString());
+  Factory->ShowNoDocument();
 }
 
 bool TMainForm::DocumentChanged() const {
@@ -42,7 +38,7 @@ bool TMainForm::DocumentChanged() const {
 void TMainForm::MarkSaved(const QString& FileName) {
   SetCurrentFile(FileName);
   LEdit1->SetModified(false);
-  if (TJSBean* Bean = Factory->Bean()) Bean->SetModified(false);
+  Factory->Document().SetModified(false);
 }
 
 void TMainForm::LoadFile(const QString& FileName) {
@@ -54,7 +50,7 @@ void TMainForm::LoadFile(const QString& FileName) {
     ShowNoDocument();
     EnableDescriptorCommands(false);
   }
-  if (TJSBean* Bean = Factory->Bean()) Bean->SetModified(false);
+  Factory->Document().SetModified(false);
   LEdit1->SetModified(false);
 }
 
@@ -67,7 +63,7 @@ void TMainForm::miNewClick() {
   LEdit1->setVisible(true);
   if (QTreeWidgetItem* First = tvBeanTree->topLevelItem(0)) tvBeanTree->setCurrentItem(First);
   SetCurrentFile("untitled");
-  Factory->Bean()->SetModified(true);
+  Factory->Document().SetModified(true);
 }
 
 void TMainForm::Open2Click() {

@@ -5,7 +5,7 @@
 #include "app/corvane/filedialogs.h"
 #include "app/corvane/mainform.h"
 #include "app/corvane/messageboxes.h"
-#include "app/corvane/uitext.h"
+#include "beans/uitext.h"
 #include "editor/htmltags.h"
 #include "editor/ledit.h"
 #include "widgets/fileerror.h"

@@ -17,11 +17,14 @@
 
 #include "app/corvane/appidentity.h"
 #include "app/corvane/attributepages.h"
+#include "app/corvane/beantreeview.h"
+#include "app/corvane/newcomponentform.h"
 #include "app/corvane/referencetree.h"
 #include "app/corvane/resources.h"
-#include "app/corvane/uitext.h"
+#include "app/corvane/sourcetext.h"
 #include "app/corvane/windowfont.h"
 #include "beans/beanfactory.h"
+#include "beans/uitext.h"
 #include "editor/editorsettings.h"
 #include "editor/ledit.h"
 #include "editor/settingsstore.h"
@@ -56,7 +59,9 @@ TMainForm::TMainForm(const QStringList& Arguments, QWidget* Parent)
 }
 
 // The editor outlives the settings its handlers use; it must not call them.
+// The factory goes before the views it was given.
 TMainForm::~TMainForm() {
+  Factory.reset();
   LEdit1->OnControlHighlight = nullptr;
   LEdit1->OnFindBrace = nullptr;
 }
@@ -90,31 +95,19 @@ void TMainForm::CreateWindow() {
   OpenDialogInitialDir = QDir::currentPath();
   SaveDialogInitialDir = OpenDialogInitialDir;
   LEdit1->SetModified(false);
-  Factory = std::make_unique<TBeanFactory>(this);
+  BeanTreeView = std::make_unique<TBeanTreeView>(*tvBeanTree, ilInfoView);
+  SourceText = std::make_unique<TEditorSourceText>(*LEdit1);
+  Factory = std::make_unique<TBeanFactory>(TFactoryViews{*this, *BeanTreeView, *SourceText, *this});
   AttributePages = std::make_unique<TAttributePages>(*this);
   Factory->View = AttributePages.get();
   BuildTreeCommands();
-  BindFileCommands();
   BuildEditCommands();
+  WireCommands();
   EnableDescriptorCommands(false);
   ShowAttributePage("Blank");
   FileDrag1 = new TFileDrag(this);
   FileDrag1->SetEnableDrop(true);
   connect(FileDrag1, &TFileDrag::OnDrop, this, &TMainForm::FileDrag1Drop);
-}
-
-void TMainForm::BindFileCommands() {
-  for (const char* Name : {"SpeedButton2", "SpeedButton3"})
-    connect(Button(Name), &QToolButton::clicked, this, &TMainForm::miNewClick);
-  for (const char* Name : {"sbFileOpen", "SpeedButton4"})
-    connect(Button(Name), &QToolButton::clicked, this, &TMainForm::Open2Click);
-  for (const char* Name : {"sbFileSave", "SpeedButton5"})
-    connect(Button(Name), &QToolButton::clicked, this, &TMainForm::FileSave);
-  connect(Action("Component1"), &QAction::triggered, this, &TMainForm::miNewClick);
-  connect(Action("Open2"), &QAction::triggered, this, &TMainForm::Open2Click);
-  connect(Action("miSave"), &QAction::triggered, this, &TMainForm::FileSave);
-  connect(Action("miSaveAs"), &QAction::triggered, this, &TMainForm::FileSaveAs);
-  connect(Action("Close1"), &QAction::triggered, this, &TMainForm::CloseFile);
 }
 
 // The help file and the program folder, from the machine-wide settings.
@@ -163,18 +156,22 @@ void TMainForm::SetCurrentFile(const QString& Name) {
 }
 
 void TMainForm::EnableDescriptorCommands(bool Enabled) {
-  for (const char* Name :
-       {"sbNewProperty", "sbNewEvent", "sbNewMethod", "sbNewParameter", "sbNewInterface"})
-    if (QToolButton* B = Button(Name)) B->setEnabled(Enabled);
-  for (const char* Name :
-       {"miProperty", "miEvent", "miMethod", "miParameter", "miInterface", "pmiProperty",
-        "pmiEvent", "pmiMethod", "pmiParameter", "pmiInterface", "pmiDelete", "pmiRename"})
-    if (QAction* A = Action(Name)) A->setEnabled(Enabled);
+  for (QToolButton* B : FDescriptorButtons)
+    B->setEnabled(Enabled);
+  for (QAction* A : FDescriptorEntries)
+    A->setEnabled(Enabled);
+}
+
+void TMainForm::SetAttributesVisible(bool Visible) {
+  nbAttributes->setVisible(Visible);
+}
+
+std::optional<QString> TMainForm::AskComponentName() {
+  return TfrmNewComponent::Execute();
 }
 
 void TMainForm::StatusBar1Click() {
-  QAction* Item = Action("StatusBar1");
-  sb97->setVisible(Item->isChecked());
+  sb97->setVisible(FStatusBarEntry->isChecked());
 }
 
 void TMainForm::SpeedButton6Click() {
@@ -228,15 +225,18 @@ void TMainForm::SelectConstructorPlaceholder() {
 }
 
 QAction* TMainForm::Action(const QString& Name) const {
-  return findChild<QAction*>(Name);
+  const auto Found = FActions.find(Name);
+  return Found == FActions.end() ? nullptr : Found->second;
 }
 
 QToolButton* TMainForm::Button(const QString& Name) const {
-  return findChild<QToolButton*>(Name);
+  const auto Found = FButtons.find(Name);
+  return Found == FButtons.end() ? nullptr : Found->second;
 }
 
 void TMainForm::ShowAttributePage(const QString& Name) {
-  if (QWidget* Page = nbAttributes->findChild<QWidget*>(Name)) nbAttributes->setCurrentWidget(Page);
+  const auto Found = FAttributePages.find(Name);
+  if (Found != FAttributePages.end()) nbAttributes->setCurrentWidget(Found->second);
 }
 
 QString TMainForm::CurrentAttributePage() const {

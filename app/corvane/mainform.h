@@ -7,10 +7,13 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/corvane/imagelist.h"
+#include "beans/factoryviews.h"
 #include "beans/jsbreader.h"
 
 class QAction;
@@ -27,6 +30,8 @@ class THETreeView;
 class TLEdit;
 class TODPanel;
 class TBeanFactory;
+class TBeanTreeView;
+class TEditorSourceText;
 class TTreeNode;
 class TAttributePages;
 class TEditorSettings;
@@ -37,7 +42,7 @@ extern QString ProgramDir;
 // View marks that menu items carry in their "tag" property.
 enum TViewMark { vmNone = 0, vmComponentView = 5, vmSourceView = 6 };
 
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, public TFactoryWindow, public TNamePrompt {
   Q_OBJECT
 
  public:
@@ -51,8 +56,13 @@ class TMainForm : public QMainWindow {
   bool ConstructorSelectPending = false;
   QString HelpFile;
 
-  void SetCurrentFile(const QString& Name);
-  void EnableDescriptorCommands(bool Enabled);
+  // What the bean factory asks of the window.
+  void SetCurrentFile(const QString& Name) final;
+  void EnableDescriptorCommands(bool Enabled) final;
+  void SetAttributesLive(bool Live) override { AttributesLive = Live; }
+  void SetConstructorSelectPending(bool Pending) override { ConstructorSelectPending = Pending; }
+  void SetAttributesVisible(bool Visible) override;
+  std::optional<QString> AskComponentName() override;
   // Opens a JSB file; every way of opening one comes here.
   virtual void LoadFile(const QString& FileName);
   // Closes the document; false when the user cancelled or it failed.
@@ -129,6 +139,9 @@ class TMainForm : public QMainWindow {
   TFileDrag* FileDrag1 = nullptr;
   QMenu* pmBeanTree = nullptr;
   QMenu* pmEdit = nullptr;
+  // The factory's views of the tree and the editor outlive the factory.
+  std::unique_ptr<TBeanTreeView> BeanTreeView;
+  std::unique_ptr<TEditorSourceText> SourceText;
   std::unique_ptr<TBeanFactory> Factory;
   std::unique_ptr<TAttributePages> AttributePages;
   // The editor's colour scheme and settings; created with the window.
@@ -141,11 +154,11 @@ class TMainForm : public QMainWindow {
   QString OpenDialogInitialDir, SaveDialogInitialDir;
   static const char* const FileFilter;
 
-  // A menu item, tool button or page by its object name; nullptr if none.
+  // A menu item or tool button by its designed name; nullptr if none.
   QAction* Action(const QString& Name) const;
   QToolButton* Button(const QString& Name) const;
   // Shows the attribute page with this name ("Blank", "Descriptor", ...).
-  void ShowAttributePage(const QString& Name);
+  void ShowAttributePage(const QString& Name) final;
   QString CurrentAttributePage() const;
 
  protected:
@@ -175,7 +188,8 @@ class TMainForm : public QMainWindow {
   void ApplyViewMarks(bool ComponentView);
   void BuildTreeCommands();
   void BuildTreeMenu();
-  void BindFileCommands();
+  // Connects every command to its menu entries and tool buttons.
+  void WireCommands();
   void BuildEditCommands();
   void BuildEditorMenu();
   bool WriteDocument(const QString& Path);
@@ -184,6 +198,14 @@ class TMainForm : public QMainWindow {
 
   QStringList FArguments;
   QList<QAction*> FMenuShortcuts;
+  // The controls by their designed names, collected once while the window
+  // is built; and those that commands switch as a group.
+  std::map<QString, QAction*> FActions;
+  std::map<QString, QToolButton*> FButtons;
+  std::map<QString, QWidget*> FAttributePages;
+  QList<QToolButton*> FDescriptorButtons;
+  QList<QAction*> FDescriptorEntries;
+  QAction* FStatusBarEntry = nullptr;
   bool FShown = false;
 };
 

@@ -89,7 +89,6 @@ QMenu* TMainForm::BuildFileMenu() {
   Separator(File);
   QAction* Exit = Item(File, "MenuItem17", "&Exit", vmNone, {}, "Exit this application");
   Exit->setShortcuts(StandardKeys(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
-  connect(Exit, &QAction::triggered, this, &TMainForm::FileExit);
   return File;
 }
 
@@ -98,9 +97,8 @@ QMenu* TMainForm::BuildEditMenu() {
   Item(Edit, "miUndo", "&Undo", vmSourceView, QKeySequence(Qt::CTRL | Qt::Key_Z),
        "Undo the last action");
   Separator(Edit, "N1", vmSourceView);
-  connect(Item(Edit, "Cut2", "Cu&t", vmSourceView, QKeySequence(Qt::CTRL | Qt::Key_X),
-               "Delete selected item"),
-          &QAction::triggered, this, &TMainForm::SpeedButton6Click);
+  Item(Edit, "Cut2", "Cu&t", vmSourceView, QKeySequence(Qt::CTRL | Qt::Key_X),
+       "Delete selected item");
   Item(Edit, "Copy2", "&Copy", vmSourceView, QKeySequence(Qt::CTRL | Qt::Key_C),
        "Copy selected item to clipboard");
   Item(Edit, "Paste2", "&Paste", vmSourceView, QKeySequence(Qt::CTRL | Qt::Key_V),
@@ -125,15 +123,13 @@ QMenu* TMainForm::BuildViewMenu() {
   QAction* Large = Item(Toolbar, "miLargeButtons", "&Large buttons");
   Large->setCheckable(true);
   Large->setChecked(true);
-  connect(Large, &QAction::triggered, this, &TMainForm::miLargeButtonsClick);
   QAction* Small = Item(Toolbar, "miSmallButtons", "&Small buttons");
   Small->setCheckable(true);
-  connect(Small, &QAction::triggered, this, &TMainForm::miSmallButtonsClick);
   View->addMenu(Toolbar)->setVisible(false);
   QAction* Status = Item(View, "StatusBar1", "&Status Bar");
   Status->setCheckable(true);
   Status->setChecked(true);
-  connect(Status, &QAction::triggered, this, &TMainForm::StatusBar1Click);
+  FStatusBarEntry = Status;
   Item(View, "Refresh1", "&Refresh")->setVisible(false);
   return View;
 }
@@ -153,10 +149,9 @@ QMenu* TMainForm::BuildSearchMenu() {
 
 QMenu* TMainForm::BuildInsertMenu() {
   QMenu* Insert = SubMenu(this, "miInsert", "&Insert", vmSourceView);
-  const auto Tag = [this](QMenu* Menu, const char* Name, const QString& Caption,
-                          const QString& TagName) {
-    connect(Item(Menu, Name, Caption), &QAction::triggered, this,
-            [this, TagName] { InsertTag(TagName); });
+  // The tag each entry inserts is the command table's.
+  const auto Tag = [](QMenu* Menu, const char* Name, const QString& Caption, const QString&) {
+    Item(Menu, Name, Caption);
   };
   QMenu* Heading = SubMenu(Insert, "miHeading", "&Heading");
   static const char* const HeadingNames[] = {"miHeading1", "miHeading2", "miHeading3",
@@ -178,20 +173,16 @@ QMenu* TMainForm::BuildInsertMenu() {
   Insert->addMenu(Paragraph);
   Tag(Insert, "miHorizontalLine", "Hori&zontal Line", "Horizontal");
   Tag(Insert, "miLineBreak", "Line Brea&k", "Line Break");
-  connect(Item(Insert, "miInsertFile", "F&ile..."), &QAction::triggered, this,
-          &TMainForm::InsertFile1Click);
+  Item(Insert, "miInsertFile", "F&ile...");
   return Insert;
 }
 
 QMenu* TMainForm::BuildHelpMenu() {
   QMenu* Help = SubMenu(this, "MenuItem40", "&Help");
-  connect(Item(Help, "HelpContents1", "Help &Contents", vmNone, QKeySequence(Qt::Key_F1),
-               "Display the help contents screen"),
-          &QAction::triggered, this, &TMainForm::HelpContents);
-  connect(Item(Help, "WebResources1", "&Web Resources..."), &QAction::triggered, this,
-          &TMainForm::WebResources1Click);
+  Item(Help, "HelpContents1", "Help &Contents", vmNone, QKeySequence(Qt::Key_F1),
+       "Display the help contents screen");
+  Item(Help, "WebResources1", "&Web Resources...");
   Separator(Help);
-  connect(Item(Help, "About1", "&About Corvane...", vmNone, {}, "Show program information"),
-          &QAction::triggered, this, &TMainForm::HelpAbout);
+  Item(Help, "About1", "&About Corvane...", vmNone, {}, "Show program information");
   return Help;
 }

@@ -133,6 +133,7 @@ QWidget* TMainForm::BuildAttributeNotebook() {
     auto* Sheet = new QWidget(nbAttributes);
     Sheet->setObjectName(Name);
     nbAttributes->addWidget(Sheet);
+    FAttributePages.emplace(Name, Sheet);
   }
   QWidget* Blank = nbAttributes->widget(0);
   Blank->setAutoFillBackground(true);

@@ -62,8 +62,7 @@ void TMainForm::BuildCoolBar() {
   AddButton(ToolBar1, "SpeedButton4", "Open", "Open file", "open");
   AddButton(ToolBar1, "SpeedButton5", "Save", "Save file", "save");
   ToolBar1->addSeparator();
-  connect(AddButton(ToolBar1, "SpeedButton6", "Cut", "Cut", "cut"), &QToolButton::clicked, this,
-          &TMainForm::SpeedButton6Click);
+  AddButton(ToolBar1, "SpeedButton6", "Cut", "Cut", "cut");
   AddButton(ToolBar1, "SpeedButton7", "Copy", "Copy", "copy");
   AddButton(ToolBar1, "SpeedButton8", "Paste", "Paste", "paste");
   ToolBar1->addSeparator();

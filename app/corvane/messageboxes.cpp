@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-#include "app/corvane/uitext.h"
+#include "beans/uitext.h"
 
 namespace {
 

@@ -64,22 +64,6 @@ void TMainForm::BuildTreeCommands() {
   });
   connect(tvBeanTree, &QTreeWidget::currentItemChanged, this, [this] { tvBeanTreeChange(); });
   BuildTreeMenu();
-  const std::pair<const char*, TDescriptorKind> Adds[] = {{"Property", dkProperty},
-                                                          {"Event", dkEvent},
-                                                          {"Method", dkMethod},
-                                                          {"Parameter", dkParameter},
-                                                          {"Interface", dkInterface}};
-  for (const auto& [Kind, Value] : Adds) {
-    const auto Add = [this, Value = Value] { AddDescriptorCommand(Value); };
-    connect(Button(QString("sbNew") + Kind), &QToolButton::clicked, this, Add);
-    connect(Action(QString("mi") + Kind), &QAction::triggered, this, Add);
-    connect(Action(QString("pmi") + Kind), &QAction::triggered, this, Add);
-  }
-  for (const char* Name : {"miDelete", "pmiDelete"})
-    connect(Action(Name), &QAction::triggered, this, &TMainForm::pmiDeleteClick);
-  for (const char* Name : {"Rename1", "pmiRename"})
-    connect(Action(Name), &QAction::triggered, this, &TMainForm::pmiRenameClick);
-  connect(Action("Refresh1"), &QAction::triggered, this, &TMainForm::SortBeanTree);
 }
 
 void TMainForm::BuildTreeMenu() {
@@ -128,7 +112,7 @@ void TMainForm::SortBeanTree() {
 void TMainForm::pmiDeleteClick() {
   if (!BeanFactory || !BeanFactory->Bean()) return;
   BeanFactory->DeleteNode(AsNode(tvBeanTree->currentItem()));
-  if (BeanFactory->Bean()) BeanFactory->Bean()->SetModified(true);
+  BeanFactory->Document().SetModified(true);
 }
 
 void TMainForm::pmiRenameClick() {

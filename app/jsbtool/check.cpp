@@ -95,5 +95,6 @@ std::vector<TDifference> CompareReads(const TJSBReadResult& First, const TJSBRea
 }
 
 std::string SavedText(const TJSBReadResult& Read) {
-  return NormaliseLineBreaks(WriteJSBText(*Read.Bean, Read.Constructor));
+  return NormaliseLineBreaks(
+      EncodeJSBText(WriteJSBText(*Read.Bean, Read.Constructor), Read.Encoding));
 }

@@ -98,7 +98,7 @@ int DumpCommand(const std::string& FileName, std::ostream& Out, std::ostream& Er
 int WriteCommand(const std::string& ModelFile, const std::string& OutFile, std::ostream& Err) {
   try {
     const TModel Model = ParseModel(ReadModelBytes(ModelFile));
-    WriteJSBFile(OutFile, *Model.Bean, Model.Constructor);
+    WriteJSBFile(OutFile, *Model.Bean, Model.Constructor, Model.Encoding);
     return ExitOk;
   } catch (const EModelError& E) {
     Err << "jsbtool: " << ModelFile << ": " << E.what() << '\n';

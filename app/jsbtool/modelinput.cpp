@@ -49,7 +49,7 @@ TModel TModelParser::Run(const QJsonObject& Top) {
                             "interfaces", "constructor", "messages"}))
       Fail(It.key().toStdString(), "unknown member");
   ReadEncoding(Top);
-  TModel Model{std::make_unique<TJSBean>(), {}};
+  TModel Model{std::make_unique<TJSBean>(), {}, FEncoding};
   TJSBean& Bean = *Model.Bean;
   if (Top.contains("bean")) Object(Bean, Top["bean"], "bean");
   Array(Bean.Properties(), Top, "properties", "");
@@ -83,9 +83,9 @@ std::string TModelParser::Bytes(const QJsonValue& Value, const std::string& Path
   const QByteArray Utf8 = String.toUtf8();
   const std::string_view Text(Utf8.constData(), static_cast<size_t>(Utf8.size()));
   if (Text.find('\0') != std::string_view::npos) Fail(Path, "contains a NUL character");
-  const std::optional<std::string> Encoded = FromUtf8(Text, FEncoding);
-  if (!Encoded) Fail(Path, std::string("cannot be represented in ") + EncodingName(FEncoding));
-  return *Encoded;
+  if (!FromUtf8(Text, FEncoding))
+    Fail(Path, std::string("cannot be represented in ") + EncodingName(FEncoding));
+  return std::string(Text);
 }
 
 template <class T>

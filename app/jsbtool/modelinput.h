@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "beans/beanmodel.h"
+#include "beans/encoding.h"
 
 // What is wrong with the JSON; the message names the member concerned.
 class EModelError : public std::runtime_error {
@@ -17,13 +18,14 @@ class EModelError : public std::runtime_error {
 
 struct TModel {
   std::unique_ptr<TJSBean> Bean;
-  std::string Constructor;  // the editor's text, in the model's encoding
+  std::string Constructor;                       // the editor's text
+  TTextEncoding Encoding = TTextEncoding::Utf8;  // the file's, from "encoding"
 };
 
 // Parses the JSON text. Members absent are empty or false; "Caption",
 // "messages" and "valid" are ignored; "encoding" ("UTF-8" unless "Latin-1")
-// decides the bytes every string becomes. Raises EModelError for malformed
-// JSON, unknown members, repeated members, members of the wrong type,
-// strings with a lone surrogate or a leading byte order mark, and strings
-// that the encoding cannot hold.
+// decides the encoding the file is written in. Raises EModelError for
+// malformed JSON, unknown members, repeated members, members of the wrong
+// type, strings with a lone surrogate or a leading byte order mark, and
+// strings that the encoding cannot hold.
 TModel ParseModel(std::string_view Json);

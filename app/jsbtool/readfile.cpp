@@ -1,40 +1,23 @@
 #include "readfile.h"
 
-#include "widgets/messages.h"
-
 namespace {
 
-class TCollector : public TMessageHandler {
- public:
-  explicit TCollector(std::vector<std::string>& Notices) : FNotices(Notices) {}
-  void Info(const std::string& Msg) override { FNotices.push_back(Msg); }
-  // The reader asks nothing; should it ever, nothing is decided for the user.
-  short Confirm(const std::string& Msg) override {
-    FNotices.push_back(Msg);
-    return mrCancel;
-  }
-
- private:
-  std::vector<std::string>& FNotices;
-};
-
-template <class TRead>
-TReadFile Collect(TRead Read) {
+// The reader's notices stay with the result; the tool lists them itself.
+TReadFile WithNotices(TJSBReadResult Read) {
   TReadFile File;
-  TCollector Collector(File.Notices);
-  TScopedMessageHandler Scope(&Collector);
-  File.Result = Read();
+  File.Notices = Read.Notices;
+  File.Result = std::move(Read);
   return File;
 }
 
 }  // namespace
 
 TReadFile ReadFile(const std::string& FileName) {
-  return Collect([&] { return ReadJSBFile(FileName); });
+  return WithNotices(ReadJSBFile(FileName));
 }
 
 TReadFile ReadText(std::string Text, const std::string& FileName) {
-  return Collect([&] { return ReadJSBText(std::move(Text), FileName); });
+  return WithNotices(ReadJSBText(std::move(Text), FileName));
 }
 
 TCaptions::TCaptions(const TJSBReadResult& Read) {

@@ -29,7 +29,7 @@ class TCaptions {
   std::unordered_map<const TJSB_CustomCollectionItem*, bool> FNameRead;
 };
 
-// A model string as UTF-8, decoded with the file's encoding.
-inline std::string Decoded(const TJSBReadResult& Read, const std::string& Bytes) {
-  return ToUtf8(Bytes, Read.Encoding);
+// A model string as UTF-8: the model holds UTF-8 whatever the file's encoding.
+inline std::string Decoded(const TJSBReadResult&, const std::string& Bytes) {
+  return Bytes;
 }

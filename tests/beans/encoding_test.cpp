@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "beans/jsbwriter.h"
 #include "testsupport.h"
 
 TEST(Encoding, Detection) {
@@ -31,5 +32,18 @@ TEST(Encoding, ReaderRemembersTheFilesEncoding) {
             TTextEncoding::Utf8);
   const TRead R = Read("<JSB><JSB_DESCRIPTOR NAME=\"caf\xe9\">");
   EXPECT_EQ(R.Result.Encoding, TTextEncoding::Latin1);
-  EXPECT_EQ(R.Result.Bean->Name(), "caf\xe9");  // model strings keep the file's bytes
+  EXPECT_EQ(R.Result.Bean->Name(), "caf\xc3\xa9");  // the model holds UTF-8
+}
+
+// The model holds UTF-8; the writer gives a Latin-1 file its own bytes back,
+// and text Latin-1 cannot hold is written as UTF-8 rather than lost.
+TEST(Encoding, WriterAppliesTheFilesEncoding) {
+  const std::string Latin = "<JSB>\r\n<JSB_DESCRIPTOR NAME=\"caf\xe9\">\r\n";
+  const TRead R = Read(Latin);
+  const std::string Text = WriteJSBText(*R.Result.Bean, R.Result.Constructor);
+  EXPECT_NE(EncodeJSBText(Text, R.Result.Encoding).find("NAME=\"caf\xe9\""), std::string::npos);
+  EXPECT_EQ(EncodeJSBText(Text, TTextEncoding::Utf8), Text);
+  R.Result.Bean->SetName("\xe2\x82\xac");
+  const std::string Wide = WriteJSBText(*R.Result.Bean, "");
+  EXPECT_EQ(EncodeJSBText(Wide, TTextEncoding::Latin1), Wide);
 }

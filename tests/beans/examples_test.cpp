@@ -19,10 +19,8 @@ std::string RawBytes(const std::string& Name) {
 }
 
 TRead ReadExample(const std::string& Name) {
-  TCollectingHandler Handler;
-  TScopedMessageHandler Scope(&Handler);
   TRead R{ReadJSBFile(Example(Name)), {}};
-  R.Notices = Handler.Notices;
+  R.Notices = R.Result.Notices;
   return R;
 }
 

@@ -12,15 +12,16 @@ namespace {
 // Values the format can carry: no double quote, no '>', no line break, and no
 // blank or tab that could put an attribute name after it.
 std::string RandomValue(std::mt19937& Rng) {
-  static const std::string Alphabet =
-      "abcxyzABCXYZ0189._-:;,()[]{}/\\=!?*&%$#@+|~^'`"
-      "\xe9\xfc\xff\x80";
-  std::uniform_int_distribution<int> Len(0, 12), Pick(0, int(Alphabet.size()) - 1);
+  static const std::string Ascii = "abcxyzABCXYZ0189._-:;,()[]{}/\\=!?*&%$#@+|~^'`";
+  static const char* const Wide[] = {"\xc3\xa9", "\xc3\xbc", "\xc3\xbf", "\xe2\x82\xac"};
+  std::uniform_int_distribution<int> Len(0, 12), Pick(0, int(Ascii.size()) + 3);
   std::uniform_int_distribution<int> Coin(0, 3);
   if (Coin(Rng) == 0) return "";
-  std::string S(size_t(Len(Rng)), 'a');
-  for (char& C : S)
-    C = Alphabet[size_t(Pick(Rng))];
+  std::string S;
+  for (int I = Len(Rng); I > 0; --I) {
+    const auto P = size_t(Pick(Rng));
+    S += P < Ascii.size() ? std::string(1, Ascii[P]) : std::string(Wide[P - Ascii.size()]);
+  }
   return S;
 }
 

@@ -11,10 +11,8 @@ std::string CrLf(const std::vector<std::string>& Lines) {
 }
 
 TRead Read(const std::string& Text, const std::string& FileName) {
-  TCollectingHandler Handler;
-  TScopedMessageHandler Scope(&Handler);
   TRead R{ReadJSBText(NormaliseLineBreaks(Text), FileName), {}};
-  R.Notices = Handler.Notices;
+  R.Notices = R.Result.Notices;
   return R;
 }
 

@@ -5,19 +5,6 @@
 #include <vector>
 
 #include "beans/jsbreader.h"
-#include "widgets/messages.h"
-
-// Collects notices instead of showing them; answers questions with Answer.
-class TCollectingHandler : public TMessageHandler {
- public:
-  std::vector<std::string> Notices;
-  short Answer = mrCancel;
-  void Info(const std::string& Msg) override { Notices.push_back(Msg); }
-  short Confirm(const std::string& Msg) override {
-    Notices.push_back(Msg);
-    return Answer;
-  }
-};
 
 // Joins lines with CR LF after each one.
 std::string CrLf(const std::vector<std::string>& Lines);

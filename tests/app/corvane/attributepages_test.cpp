@@ -11,6 +11,7 @@
 #include "app/corvane/mainform.h"
 #include "app/corvane/treenode.h"
 #include "beans/beanfactory.h"
+#include "beans/jsbdocument.h"
 #include "widgets/hetreeview.h"
 #include "windowtest.h"
 
@@ -98,6 +99,27 @@ class AttributePagesTest : public QObject {
     QVERIFY(Bean().Properties().Items(0)->IsBound());
     QVERIFY(!Bean().Modified());
     QVERIFY(!Form->DocumentChanged());
+  }
+
+  // A change made elsewhere reaches the page that shows the changed object;
+  // the page's own changes and other objects' leave the fields alone.
+  void pagesFollowChangesMadeElsewhere() {
+    Select(Node(*Form, 0));
+    TJSBDocument& Doc = Form->Factory->Document();
+    Doc.SetText(Bean().Properties().Items(0), "TYPE", "int");
+    Doc.SetFlag(Bean().Properties().Items(0), "ISBOUND", false);
+    Doc.SetText(Bean().Properties().Items(1), "TYPE", "other");
+    QCOMPARE(Pages().Combo("fldPropertyType")->currentText(), QString("int"));
+    QVERIFY(!Pages().Check("chkPropertyIsBound")->isChecked());
+    Doc.Rename(Bean().Properties().Items(0), "w");
+    QCOMPARE(Node(*Form, 0)->text(0), QString("w"));                       // the tree follows names
+    QCOMPARE(Pages().Entry("fldPropertyName")->text(), QString("width"));  // ShowName's part
+    Doc.Bean()->SetModified(false);
+    QSignalSpy Changed(&Doc, &TJSBDocument::FieldChanged);
+    Pages().Combo("fldPropertyType")->setEditText("x");
+    QCOMPARE(Changed.size(), 1);
+    QCOMPARE(Pages().Combo("fldPropertyType")->currentText(), QString("x"));
+    QVERIFY(Bean().Modified());
   }
 
   void typingRenamesTheNodeAsYouGo() {

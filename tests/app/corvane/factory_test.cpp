@@ -245,6 +245,33 @@ class FactoryTest : public QObject {
     QCOMPARE(Captions(Root(Form)->child(4)), (QStringList{"z", "a"}));  // parameters keep order
   }
 
+  // Notices come in the reader's order while the old document still stands;
+  // the tree changes only after the last one.
+  void noticesComeBeforeTheTreeChanges() {
+    struct TTreeScript : TScript {
+      TMainForm* Form = nullptr;
+      void Info(const std::string& Msg) override {
+        TScript::Info(Msg);
+        Log << "tree:" + Root(*Form)->text(0);
+      }
+    } Script;
+    const QString Path = Files.path() + "/notices.jsb";
+    WriteBytes(Path, "<JSB VERSION=1><JSB_LISTENER x></JSB_LISTENER><JSB_DESCRIPTOR NAME=\"n\">");
+    auto Form = NewWindow(Script, "old");
+    Script.Form = Form.get();
+    Script.Log.clear();
+    Form->LoadFile(Path);
+    QCOMPARE(Script.Log,
+             (QStringList{"info:" + Path +
+                              " appears to be an outdated JavaScript BeanInfo file. Any "
+                              "attributes contained in the <JSB> tag will be ignored.",
+                          "tree:old",
+                          "info:<JSB_LISTENER> tags were found in " + Path +
+                              ". These tags are not supported in Corvane PR1 and will be ignored.",
+                          "tree:old"}));
+    QCOMPARE(Root(*Form)->text(0), QString("n"));
+  }
+
   void loadingBuildsTheTreeAsAddingEachItemWould() {
     TScript Script;
     const QString Path = Files.path() + "/shape.jsb";

@@ -45,6 +45,31 @@ class MainFormTest : public QObject {
   QString StartDir;
 
  private slots:
+  // Every designed menu entry and tool button runs a command of the window,
+  // except those designed without one (disconnecting tells what was wired).
+  void everyCommandIsWired() {
+    TMainForm Form;
+    const QStringList Inactive = {"miPrint", "miPrinterSetup", "ComponentView2", "ConstructorView1",
+                                  "JARPackager1"};
+    const QMetaMethod Triggered = QMetaMethod::fromSignal(&QAction::triggered);
+    const QMetaMethod Clicked = QMetaMethod::fromSignal(&QToolButton::clicked);
+    int Wired = 0;
+    for (QAction* A : Form.findChildren<QAction*>()) {
+      if (A->objectName().isEmpty() || A->isSeparator() || A->menu() ||
+          Inactive.contains(A->objectName()))
+        continue;
+      QVERIFY2(QObject::disconnect(A, Triggered, &Form, QMetaMethod()),
+               qPrintable(A->objectName()));
+      ++Wired;
+    }
+    for (QToolBar* Bar : {Form.tbStandard, Form.ToolBar1})
+      for (QToolButton* B : Bar->findChildren<QToolButton*>())
+        if (!B->objectName().startsWith("qt_"))
+          QVERIFY2(QObject::disconnect(B, Clicked, &Form, QMetaMethod()),
+                   qPrintable(B->objectName()));
+    QVERIFY(Wired > 50);
+  }
+
   void initTestCase() {
     QApplication::setApplicationName("Corvane");
     for (auto Format : {QSettings::NativeFormat, QSettings::IniFormat}) {

@@ -1,4 +1,4 @@
-#include "app/corvane/uitext.h"
+#include "beans/uitext.h"
 
 #include <QFile>
 

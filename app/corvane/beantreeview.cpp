@@ -1,0 +1,101 @@
+#include "app/corvane/beantreeview.h"
+
+#include <QSignalBlocker>
+
+#include "app/corvane/imagelist.h"
+#include "app/corvane/treenode.h"
+#include "widgets/hetreeview.h"
+
+// Nodes still held back belong to no view yet.
+TBeanTreeView::~TBeanTreeView() {
+  for (QTreeWidgetItem* Node : FPending)
+    delete Node;
+}
+
+TTreeNode* TBeanTreeView::AddNode(TTreeNode* Parent, const QString& Caption, int Image,
+                                  TNodeData Data) {
+  auto* Node = new TTreeNode;
+  Node->setText(0, Caption);
+  Node->setIcon(0, FImages.Icon(Image));
+  Node->ImageIndex = Image;
+  Node->Bean = Data.Bean;
+  Node->Item = Data.Item;
+  Node->setFlags(Node->flags() | Qt::ItemIsEditable);
+  if (Parent)
+    Parent->addChild(Node);
+  else if (FUpdating)
+    FPending.push_back(Node);
+  else
+    FTree.addTopLevelItem(Node);
+  return Node;
+}
+
+void TBeanTreeView::RemoveNode(TTreeNode* Node) {
+  const QSignalBlocker Quiet(&FTree);
+  delete Node;
+  FTree.setCurrentItem(nullptr);
+}
+
+void TBeanTreeView::SetCaption(TTreeNode* Node, const QString& Caption) {
+  if (Node) Node->setText(0, Caption);
+}
+
+void TBeanTreeView::Select(TTreeNode* Node) {
+  FTree.setCurrentItem(Node);
+}
+
+void TBeanTreeView::BeginRename(TTreeNode* Node) {
+  FTree.editItem(Node);
+}
+
+void TBeanTreeView::EndRename() {
+  FTree.EndEditing();
+}
+
+void TBeanTreeView::Collapse(TTreeNode* Node) {
+  if (Node) Node->setExpanded(false);
+}
+
+void TBeanTreeView::Expand(TTreeNode* Node) {
+  if (Node) Node->setExpanded(true);
+}
+
+void TBeanTreeView::Clear() {
+  FTree.clear();
+}
+
+void TBeanTreeView::BeginUpdate() {
+  FUpdating = true;
+  FTree.setUpdatesEnabled(false);
+}
+
+void TBeanTreeView::EndUpdate() {
+  FUpdating = false;
+  {
+    const QSignalBlocker Quiet(&FTree);
+    for (QTreeWidgetItem* Node : FPending)
+      FTree.addTopLevelItem(Node);
+  }
+  FPending.clear();
+  FTree.setUpdatesEnabled(true);
+}
+
+TTreeNode* TBeanTreeView::Selected() const {
+  return AsNode(FTree.currentItem());
+}
+
+TTreeNode* TBeanTreeView::NodeAbove(TTreeNode* Node) const {
+  return AsNode(FTree.itemAbove(Node));
+}
+
+QString TBeanTreeView::Caption(TTreeNode* Node) const {
+  return Node ? Node->text(0) : QString();
+}
+
+TNodeData TBeanTreeView::Data(TTreeNode* Node) const {
+  return Node ? TNodeData{Node->Bean, Node->Item} : TNodeData{};
+}
+
+bool TBeanTreeView::IsShown() const {
+  return !FTree.isHidden();
+}

@@ -1,0 +1,44 @@
+// The component tree as the bean factory sees it: tvBeanTree with the
+// window's image list behind the factory's tree interface.
+#pragma once
+
+#include <vector>
+
+#include "beans/factoryviews.h"
+
+class THETreeView;
+class TImageList;
+class QTreeWidgetItem;
+
+class TBeanTreeView : public TComponentTreeView {
+ public:
+  TBeanTreeView(THETreeView& Tree, const TImageList& Images) : FTree(Tree), FImages(Images) {}
+  ~TBeanTreeView() override;
+  TBeanTreeView(const TBeanTreeView&) = delete;
+  TBeanTreeView& operator=(const TBeanTreeView&) = delete;
+
+  TTreeNode* AddNode(TTreeNode* Parent, const QString& Caption, int Image, TNodeData Data) override;
+  void RemoveNode(TTreeNode* Node) override;
+  void SetCaption(TTreeNode* Node, const QString& Caption) override;
+  void Select(TTreeNode* Node) override;
+  void BeginRename(TTreeNode* Node) override;
+  void EndRename() override;
+  void Collapse(TTreeNode* Node) override;
+  void Expand(TTreeNode* Node) override;
+  void Clear() override;
+  void BeginUpdate() override;
+  void EndUpdate() override;
+
+  TTreeNode* Selected() const override;
+  TTreeNode* NodeAbove(TTreeNode* Node) const override;
+  QString Caption(TTreeNode* Node) const override;
+  TNodeData Data(TTreeNode* Node) const override;
+  bool IsShown() const override;
+
+ private:
+  THETreeView& FTree;
+  const TImageList& FImages;
+  bool FUpdating = false;
+  // Top-level nodes added in update mode, put together apart from the view.
+  std::vector<QTreeWidgetItem*> FPending;
+};

@@ -1,0 +1,125 @@
+#include "beans/jsbdocument.h"
+
+#include "beans/beanfields.h"
+
+namespace {
+
+template <class T>
+bool SetTextOf(T& Obj, std::string_view Attribute, const std::string& Value) {
+  const TField<T>* F = FieldByAttribute<T>(Attribute);
+  if (!F || F->IsFlag() || (Obj.*F->GetText)() == Value) return false;
+  (Obj.*F->SetText)(Value);
+  return true;
+}
+
+template <class T>
+bool SetFlagOf(T& Obj, std::string_view Attribute, bool Value) {
+  const TField<T>* F = FieldByAttribute<T>(Attribute);
+  if (!F || !F->IsFlag() || (Obj.*F->GetFlag)() == Value) return false;
+  (Obj.*F->SetFlag)(Value);
+  return true;
+}
+
+// Calls Fn with the item as its own class.
+template <class F>
+bool WithClass(TJSB_CustomCollectionItem* Item, F Fn) {
+  if (auto* P = dynamic_cast<TPropertyDescriptor*>(Item)) return Fn(*P);
+  if (auto* M = dynamic_cast<TMethodDescriptor*>(Item)) return Fn(*M);
+  if (auto* A = dynamic_cast<TParameterDescriptor*>(Item)) return Fn(*A);
+  if (auto* E = dynamic_cast<TEventSetDescriptor*>(Item)) return Fn(*E);
+  if (auto* I = dynamic_cast<TJSInterface*>(Item)) return Fn(*I);
+  return false;
+}
+
+}  // namespace
+
+TJSBDocument::TJSBDocument(QObject* Parent) : QObject(Parent) {}
+
+TJSBDocument::~TJSBDocument() = default;
+
+template <class F>
+auto TJSBDocument::Tracked(F Change) {
+  const bool Was = FBean && FBean->Modified();
+  auto Result = Change();
+  if (FBean && FBean->Modified() != Was) emit ModifiedChanged(FBean->Modified());
+  return Result;
+}
+
+void TJSBDocument::Adopt(std::unique_ptr<TJSBean> Bean, TTextEncoding Encoding) {
+  FBean = std::move(Bean);
+  FEncoding = Encoding;
+  emit BeanReplaced();
+}
+
+void TJSBDocument::Free() {
+  FBean.reset();
+  emit BeanReplaced();
+}
+
+bool TJSBDocument::SetText(TJSB_CustomCollectionItem* Item, std::string_view Attribute,
+                           const std::string& Value) {
+  if (!FBean) return false;
+  const bool Changed = Tracked([&] {
+    const auto Set = [&](auto& Obj) { return SetTextOf(Obj, Attribute, Value); };
+    return Item ? WithClass(Item, Set) : Set(*FBean);
+  });
+  if (Changed) emit FieldChanged(Item, QString::fromLatin1(Attribute));
+  return Changed;
+}
+
+bool TJSBDocument::SetFlag(TJSB_CustomCollectionItem* Item, std::string_view Attribute,
+                           bool Value) {
+  if (!FBean) return false;
+  const bool Changed = Tracked([&] {
+    const auto Set = [&](auto& Obj) { return SetFlagOf(Obj, Attribute, Value); };
+    return Item ? WithClass(Item, Set) : Set(*FBean);
+  });
+  if (Changed) emit FieldChanged(Item, QString::fromLatin1(Attribute));
+  return Changed;
+}
+
+TJSB_CustomCollectionItem* TJSBDocument::AddItem(TDescriptorKind Kind, TMethodDescriptor* Method) {
+  if (!FBean) return nullptr;
+  TJSB_CustomCollectionItem* Item = nullptr;
+  switch (Kind) {
+    case dkProperty:
+      Item = FBean->Properties().Add();
+      break;
+    case dkEvent:
+      Item = FBean->EventSets().Add();
+      break;
+    case dkMethod:
+      Item = FBean->Methods().Add();
+      break;
+    case dkInterface:
+      Item = FBean->Interfaces().Add();
+      break;
+    case dkParameter:
+      if (Method) Item = Method->Parameters().Add();
+      break;
+  }
+  if (Item) emit ItemAdded(Item);
+  return Item;
+}
+
+std::unique_ptr<TCollectionItem> TJSBDocument::RemoveItem(TJSB_CustomCollectionItem* Item) {
+  if (!Item || !Item->Collection()) return nullptr;
+  std::unique_ptr<TCollectionItem> Taken = Item->Collection()->Take(Item->Index());
+  if (Taken) emit ItemRemoved(Item);
+  return Taken;
+}
+
+void TJSBDocument::InsertItem(std::unique_ptr<TCollectionItem> Item, int Index) {
+  auto* Own = dynamic_cast<TJSB_CustomCollectionItem*>(Item.get());
+  if (!Own || !Own->Collection()) return;
+  Own->Collection()->Insert(Index, std::move(Item));
+  emit ItemAdded(Own);
+}
+
+void TJSBDocument::SetModified(bool Value) {
+  if (!FBean) return;
+  Tracked([&] {
+    FBean->SetModified(Value);
+    return true;
+  });
+}
