@@ -20,4 +20,4 @@ fi
 mapfile -t files < <(git diff --name-only --diff-filter=ACMR "$from" -- '*.cpp' |
   grep -v -e '^gauger/windows/' -e '^tests/fuzz/' || true)
 [ ${#files[@]} -eq 0 ] && exit 0
-clang-tidy --quiet -p "$build" "${files[@]}"
+printf '%s\n' "${files[@]}" | xargs -P "$(nproc)" -n 4 clang-tidy --quiet -p "$build"
