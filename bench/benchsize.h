@@ -15,6 +15,7 @@ struct TSizeResult {
   TTiming Read;           // ReadJSBFile: loading and reading
   TTiming Load;           // LoadTextFile alone
   TTiming Parse;          // ReadJSBText alone, on loaded text
+  TTiming Hand;           // the minimal hand scanner on the same text, alternating with Parse
   TTiming WriteFile;      // WriteJSBFile: text and file
   TTiming WriteText;      // WriteJSBText alone
   TTiming Copy;           // the written file copied with fdatasync, alternating with WriteFile
