@@ -1,6 +1,8 @@
 #include "jsbreader.h"
 
+#include <optional>
 #include <string_view>
+#include <vector>
 
 #include "../widgets/textfile.h"
 #include "beanfields.h"
@@ -19,41 +21,49 @@ struct TFoundTag {
   explicit operator bool() const { return Start != npos; }
 };
 
-// The first tag at or after From that starts with TagStart and whose '>' lies
-// before Limit. A tag without a '>' before Limit ends the pass, unread.
-TFoundTag NextTag(std::string_view Text, size_t From, size_t Limit, std::string_view TagStart) {
-  const std::string_view Scope = Text.substr(0, Limit);
-  const size_t Start = FindFolded(Scope, TagStart, From);
-  if (Start == npos) return {};
-  const size_t End = FindFolded(Scope, ">", Start);
-  if (End == npos) return {};
-  return {Start, Scope.substr(Start, End - Start + 1)};
-}
-
-// Reads every attribute of T's table from the tag: values through their
-// setters when read, flags set when present. NAME is the caller's.
+// The names of T's attributes, NAME first, in a scanner built once.
 template <class T>
-void ReadFields(T& Obj, const TPreparedTag& Tag) {
-  std::string Value;
-  for (const TField<T>& F : FieldsOf<T>()) {
-    if (std::string_view(F.Attribute) == "NAME") continue;
-    if (F.IsFlag()) {
-      if (Tag.HasAttribute(F.Attribute)) (Obj.*F.SetFlag)(true);
-    } else if (Tag.GetAttributeValue(F.Attribute, Value)) {
-      (Obj.*F.SetText)(Value);
-    }
+class TItemAttributes {
+ public:
+  TItemAttributes() {
+    std::vector<std::string_view> Names{"NAME"};
+    for (const TField<T>& F : FieldsOf<T>())
+      if (std::string_view(F.Attribute) != "NAME") {
+        Names.push_back(F.Attribute);
+        FFields.push_back(&F);
+      }
+    FScanner.emplace(Names);
   }
-}
 
-// Name first (when read), then the item's other attributes.
+  // Name first (when read), then the item's other attributes: values through
+  // their setters when read, flags set when present.
+  bool Read(T& Obj, std::string_view TagText) const {
+    size_t Positions[TAttributeScanner::MaxNames];
+    FScanner->Scan(TagText, Positions);
+    std::string Value;
+    const bool NameRead = AttributeValueAt(TagText, Positions[0], Value);
+    if (NameRead) Obj.SetName(Value);
+    for (size_t I = 0; I < FFields.size(); ++I) {
+      const TField<T>& F = *FFields[I];
+      const size_t At = Positions[I + 1];
+      if (F.IsFlag()) {
+        if (At != 0) (Obj.*F.SetFlag)(true);
+      } else if (AttributeValueAt(TagText, At, Value)) {
+        (Obj.*F.SetText)(Value);
+      }
+    }
+    return NameRead;
+  }
+
+ private:
+  std::vector<const TField<T>*> FFields;  // every field but NAME
+  std::optional<TAttributeScanner> FScanner;
+};
+
 template <class T>
 bool ReadItemTag(T& Obj, std::string_view TagText) {
-  const TPreparedTag Tag(TagText);
-  std::string Name;
-  const bool NameRead = Tag.GetAttributeValue("NAME", Name);
-  if (NameRead) Obj.SetName(Name);
-  ReadFields(Obj, Tag);
-  return NameRead;
+  static const TItemAttributes<T> Attributes;
+  return Attributes.Read(Obj, TagText);
 }
 
 class TReader {
@@ -68,6 +78,7 @@ class TReader {
   auto* AddItem(TColl& Collection, TDescriptorKind Kind, std::string_view TagText);
   void FindConstructorBlock();
   bool InBlock(size_t Pos) const { return Pos >= FBlockStart && Pos < FBlockEnd; }
+  TFoundTag NextTag(size_t From, size_t Limit, std::string_view TagStart) const;
   TFoundTag NextOutside(size_t From, size_t Limit, std::string_view TagStart) const;
   size_t FindOutside(std::string_view Pattern, size_t From, bool Folded) const;
   bool CheckJSBTag();
@@ -137,18 +148,30 @@ bool TReader::CheckJSBTag() {
 // the editor's text, not the file's: a tag written in it (in a string or a
 // comment) is never read as an item, or every save would add that item again.
 void TReader::FindConstructorBlock() {
-  const size_t Start = FText.find(ConstructorOpen), End = FText.find(ConstructorClose);
+  const size_t Start = FText.find(ConstructorOpen);
+  const size_t End = FText.find(ConstructorClose);
   if (Start == npos || End == npos || End < Start + ConstructorOpen.size()) return;
   FBlockStart = Start;
   FBlockEnd = End + ConstructorClose.size();
 }
 
+// The first tag at or after From that starts with TagStart and whose '>' lies
+// before Limit. A tag without a '>' before Limit ends the pass, unread.
+TFoundTag TReader::NextTag(size_t From, size_t Limit, std::string_view TagStart) const {
+  const size_t Start = FindFolded(std::string_view(FText).substr(0, Limit), TagStart, From);
+  if (Start == npos) return {};
+  const std::string_view Scope = std::string_view(FText).substr(0, Limit);
+  const size_t End = Scope.find('>', Start);
+  if (End == npos) return {};
+  return {Start, Scope.substr(Start, End - Start + 1)};
+}
+
 // A tag of TagStart at or after From that does not start in the constructor
 // block.
 TFoundTag TReader::NextOutside(size_t From, size_t Limit, std::string_view TagStart) const {
-  const TFoundTag Tag = NextTag(FText, From, Limit, TagStart);
+  const TFoundTag Tag = NextTag(From, Limit, TagStart);
   if (!Tag || !InBlock(Tag.Start)) return Tag;
-  return NextTag(FText, FBlockEnd, Limit, TagStart);
+  return NextTag(FBlockEnd, Limit, TagStart);
 }
 
 size_t TReader::FindOutside(std::string_view Pattern, size_t From, bool Folded) const {
@@ -165,7 +188,9 @@ size_t TReader::FindOutside(std::string_view Pattern, size_t From, bool Folded) 
 void TReader::RemoveListeners() {
   constexpr std::string_view Open = "<JSB_LISTENER ", Close = "</JSB_LISTENER>";
   bool Removed = false;
-  if (FBlockStart == npos) {
+  if (FindOutside(Open, 0, true) == npos) {
+    // Nothing to remove: the text is not copied.
+  } else if (FBlockStart == npos) {
     Removed = RemoveTagBlocks(FText, Open, Close);
   } else {
     std::string Before = FText.substr(0, FBlockStart), After = FText.substr(FBlockEnd);

@@ -1,6 +1,7 @@
 #include "tagscan.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "../widgets/textutils.h"
@@ -125,6 +126,72 @@ std::string SearchForm(std::string_view TagText) {
   return Result;
 }
 
+// The blanked runs of a tag, found as the walk reaches them. A double quote
+// that is not itself blanked starts a run that ends at the next quote, or at
+// the end of its line when that comes first; a quote with no line end after
+// it, and every quote after that, stays as it is.
+class TQuotedRuns {
+ public:
+  explicit TQuotedRuns(std::string_view Text) : FText(Text) {}
+
+  // The last blanked position of the run a quote at P starts, or npos.
+  size_t RunEnd(size_t P) {
+    const size_t LineEnd = LineEndAfter(P + 1);
+    if (LineEnd == npos) return npos;
+    size_t Q = FText.find('"', P + 1);
+    if (Q == npos) Q = P;
+    return LineEnd > Q ? Q : LineEnd - 1;
+  }
+
+ private:
+  // The first CR LF at or after From; the last answer is kept, since the
+  // walk asks about nearby places again and again.
+  size_t LineEndAfter(size_t From) {
+    if (From < FFrom || (FEnd != npos && FEnd < From)) {
+      FFrom = From;
+      FEnd = FText.find("\r\n", From);
+    }
+    return FEnd;
+  }
+
+  std::string_view FText;
+  size_t FFrom = npos, FEnd = npos;
+};
+
+// The first occurrence of each of the patterns a name can be found by after
+// " N": "\tN", "N=" and "N =", as the position just after N.
+struct TLaterPatterns {
+  size_t At[3] = {npos, npos, npos};
+  size_t Best() const {
+    for (size_t Found : At)
+      if (Found != npos) return Found + 1;
+    return 0;
+  }
+};
+
+// Whether the eight bytes at P are all blanks: indentation is most of a tag.
+bool EightBlanks(const char* P) {
+  uint64_t Word;
+  std::memcpy(&Word, P, sizeof Word);
+  return Word == 0x2020202020202020u;
+}
+
+// FindAttribute on a prepared search form, for names the walk cannot take.
+size_t FindInSearchForm(std::string_view T, std::string_view N) {
+  if (N.empty()) return 0;
+  TLaterPatterns Later;
+  for (size_t At = T.find(N); At != npos; At = T.find(N, At + 1)) {
+    const size_t After = At + N.size();
+    const char Before = At > 0 ? T[At - 1] : '\0';
+    if (Before == ' ') return After + 1;  // " N" is tried first: nothing can beat it
+    if (Before == '\t' && Later.At[0] == npos) Later.At[0] = After;
+    if (After < T.size() && T[After] == '=' && Later.At[1] == npos) Later.At[1] = After;
+    if (After + 1 < T.size() && T[After] == ' ' && T[After + 1] == '=' && Later.At[2] == npos)
+      Later.At[2] = After;
+  }
+  return Later.Best();
+}
+
 }  // namespace
 
 std::string BlankQuotedText(std::string_view Text) {
@@ -133,39 +200,104 @@ std::string BlankQuotedText(std::string_view Text) {
   return Result;
 }
 
-TPreparedTag::TPreparedTag(std::string_view TagText)
-    : FText(TagText), FSearch(SearchForm(TagText)) {}
-
-// Every pattern contains N, so one walk over the places where N occurs finds
-// the first occurrence of each; the order of the patterns decides.
-size_t TPreparedTag::FindAttribute(std::string_view Name) const {
-  // The reader's names are upper case already; only others are copied.
-  const bool Upper =
-      std::none_of(Name.begin(), Name.end(), [](char C) { return C >= 'a' && C <= 'z'; });
-  const std::string Folded = Upper ? std::string() : UpperCaseAscii(Name);
-  const std::string_view N = Upper ? Name : std::string_view(Folded);
-  if (N.empty()) return 0;
-  const std::string_view T = FSearch;
-  size_t First[4] = {npos, npos, npos, npos};
-  for (size_t At = T.find(N); At != npos; At = T.find(N, At + 1)) {
-    const size_t After = At + N.size();
-    const char Before = At > 0 ? T[At - 1] : '\0';
-    if (Before == ' ') return After + 1;  // " N" is tried first: nothing can beat it
-    if (Before == '\t' && First[1] == npos) First[1] = After;
-    if (After < T.size() && T[After] == '=' && First[2] == npos) First[2] = After;
-    if (After + 1 < T.size() && T[After] == ' ' && T[After + 1] == '=' && First[3] == npos)
-      First[3] = After;
+TAttributeScanner::TAttributeScanner(std::span<const std::string_view> Names) {
+  FStops[static_cast<unsigned char>('"')] = true;
+  FNames.reserve(Names.size());
+  for (size_t I = 0; I < Names.size() && I < MaxNames; ++I) {
+    const std::string N = UpperCaseAscii(Names[I]);
+    FNames.push_back(N);
+    if (N.find_first_of(" \"") != npos) FPlain = false;
+    if (N.empty()) continue;
+    const auto First = static_cast<unsigned char>(N[0]);
+    FFirst[First] |= 1u << I;
+    FStops[First] = true;
+    if (First >= 'A' && First <= 'Z') {
+      FFirst[First - 'A' + 'a'] |= 1u << I;
+      FStops[First - 'A' + 'a'] = true;
+    }
   }
-  for (size_t Found : First)
-    if (Found != npos) return Found + 1;
-  return 0;
 }
 
-bool TPreparedTag::GetAttributeValue(std::string_view Name, std::string& Value) const {
+void TAttributeScanner::ScanSearchForm(std::string_view TagText,
+                                       std::span<size_t> Positions) const {
+  const std::string T = SearchForm(TagText);
+  for (size_t I = 0; I < FNames.size(); ++I)
+    Positions[I] = FindInSearchForm(T, FNames[I]);
+}
+
+// Every pattern contains N, so one walk over the places where N occurs finds
+// the first occurrence of each; " N" settles a name at once. Blanked runs
+// hold no name: a name has no quote, and a run starts with one. So the walk
+// steps over each run, and a name that starts outside a run never reaches
+// into one.
+void TAttributeScanner::Scan(std::string_view T, std::span<size_t> Positions) const {
+  if (!FPlain) return ScanSearchForm(T, Positions);
+  TLaterPatterns Later[MaxNames];  // set up for a name when it first occurs
+  uint32_t Open = 0, Seen = 0;     // names not yet settled; names met
+  for (size_t K = 0; K < FNames.size(); ++K)
+    if (!FNames[K].empty()) Open |= 1u << K;
+  TQuotedRuns Runs(T);
+  const char* const Text = T.data();
+  const size_t Size = T.size();
+  bool AfterRun = false;  // the position before I was blanked
+  for (size_t I = 0; Open;) {
+    // Most of a tag is blanks, line ends and the letters inside names.
+    while (I < Size && !FStops[static_cast<unsigned char>(Text[I])]) {
+      ++I;
+      AfterRun = false;
+      while (I + 8 <= Size && EightBlanks(Text + I))
+        I += 8;
+    }
+    if (I >= Size) break;
+    if (Text[I] == '"') {
+      const size_t End = Runs.RunEnd(I);
+      if (End != npos) {
+        I = End + 1;
+        AfterRun = true;
+        continue;
+      }
+    }
+    for (uint32_t Can = FFirst[static_cast<unsigned char>(Text[I])] & Open; Can; Can &= Can - 1) {
+      const int K = std::countr_zero(Can);
+      const uint32_t Bit = 1u << K;
+      const std::string& N = FNames[static_cast<size_t>(K)];
+      if (Size - I < N.size() || !MatchesFolded(Text + I, N)) continue;
+      const size_t After = I + N.size();
+      const char Before = I == 0 ? '\0' : AfterRun ? ' ' : UpCaseAscii(Text[I - 1]);
+      if (Before == ' ') {
+        Positions[static_cast<size_t>(K)] = After + 1;
+        Open &= ~Bit;
+        continue;
+      }
+      TLaterPatterns& L = Later[K];
+      if (!(Seen & Bit)) L = {};
+      Seen |= Bit;
+      if (Before == '\t' && L.At[0] == npos) L.At[0] = After;
+      if (After < Size && Text[After] == '=' && L.At[1] == npos) L.At[1] = After;
+      if (After + 1 < Size && L.At[2] == npos) {
+        // A quote just after the name blanks to a blank; the '=' must then
+        // lie outside its run.
+        const bool Blank =
+            Text[After] == ' ' || (Text[After] == '"' && Runs.RunEnd(After) == After);
+        if (Blank && Text[After + 1] == '=') L.At[2] = After;
+      }
+    }
+    AfterRun = false;
+    ++I;
+  }
+  for (size_t K = 0; K < FNames.size(); ++K) {
+    const uint32_t Bit = 1u << K;
+    if (Open & Bit)
+      Positions[K] = Seen & Bit ? Later[K].Best() : 0;
+    else if (FNames[K].empty())
+      Positions[K] = 0;
+  }
+}
+
+bool AttributeValueAt(std::string_view TagText, size_t Position, std::string& Value) {
   Value.clear();
-  const size_t A = FindAttribute(Name);
-  if (A == 0) return false;
-  std::string_view S = FText.substr(A - 1);
+  if (Position == 0) return false;
+  std::string_view S = TagText.substr(Position - 1);
   const size_t Equals = S.find('=');
   if (Equals != npos) S.remove_prefix(Equals + 1);
   size_t Skip = 0;
@@ -187,7 +319,9 @@ bool TPreparedTag::GetAttributeValue(std::string_view Name, std::string& Value) 
 }
 
 size_t FindAttribute(std::string_view TagText, std::string_view Name) {
-  return TPreparedTag(TagText).FindAttribute(Name);
+  size_t Position = 0;
+  TAttributeScanner(std::span(&Name, 1)).Scan(TagText, std::span(&Position, 1));
+  return Position;
 }
 
 bool HasAttribute(std::string_view TagText, std::string_view Name) {
@@ -195,5 +329,5 @@ bool HasAttribute(std::string_view TagText, std::string_view Name) {
 }
 
 bool GetAttributeValue(std::string_view TagText, std::string_view Name, std::string& Value) {
-  return TPreparedTag(TagText).GetAttributeValue(Name, Value);
+  return AttributeValueAt(TagText, FindAttribute(TagText, Name), Value);
 }

@@ -5,8 +5,11 @@
 // names searched for are expected in upper case, as the reader passes them.
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Cuts out the text of the first tag that starts with TagStart: from its '<' up
 // to and including the first character of the first Terminator after it.
@@ -36,20 +39,31 @@ bool HasAttribute(std::string_view TagText, std::string_view Name);
 // ends with one: NAME=foo followed directly by '>' reads as foo.
 bool GetAttributeValue(std::string_view TagText, std::string_view Name, std::string& Value);
 
-// A tag's text together with its upper-cased, blanked form, so that many
-// attributes can be read from one tag without preparing it again each time.
-class TPreparedTag {
+// Finds where each of a fixed set of attribute names is, exactly as
+// FindAttribute would, in one walk over a tag's text. The text is upper-cased
+// and blanked as it is walked, never copied, and quoted runs are stepped over
+// whole. Built once for a set of names, then used for any number of tags.
+class TAttributeScanner {
  public:
-  explicit TPreparedTag(std::string_view TagText);
-  std::string_view Text() const { return FText; }
-  size_t FindAttribute(std::string_view Name) const;
-  bool HasAttribute(std::string_view Name) const { return FindAttribute(Name) != 0; }
-  bool GetAttributeValue(std::string_view Name, std::string& Value) const;
+  static constexpr size_t MaxNames = 32;
+
+  explicit TAttributeScanner(std::span<const std::string_view> Names);
+  size_t Count() const { return FNames.size(); }
+  // Positions[I] becomes FindAttribute(TagText, Names[I]) for every name.
+  void Scan(std::string_view TagText, std::span<size_t> Positions) const;
 
  private:
-  std::string_view FText;
-  std::string FSearch;
+  void ScanSearchForm(std::string_view TagText, std::span<size_t> Positions) const;
+
+  std::vector<std::string> FNames;  // upper-cased
+  uint32_t FFirst[256] = {};        // the names each byte can start, either letter case
+  bool FStops[256] = {};            // a double quote, or a byte some name starts with
+  bool FPlain = true;               // no name holds a blank or a double quote
 };
+
+// The value of the attribute that FindAttribute found at Position (not 0),
+// as GetAttributeValue reads it.
+bool AttributeValueAt(std::string_view TagText, size_t Position, std::string& Value);
 
 // Case-folding search used by the scanner: the first position at or after From
 // where Pattern matches the upper-cased Text, or npos.

@@ -9,16 +9,18 @@
 #include "stopwatch.h"
 
 struct TSizeResult {
-  std::string Label;      // "10 MB"
-  std::size_t Bytes = 0;  // the file's size
-  TItemCounts Counts;     // as generated and as read back
-  TTiming Read;           // ReadJSBFile: loading and reading
-  TTiming Load;           // LoadTextFile alone
-  TTiming Parse;          // ReadJSBText alone, on loaded text
-  TTiming WriteFile;      // WriteJSBFile: text and file
-  TTiming WriteText;      // WriteJSBText alone
-  TTiming Copy;           // the written file copied with fdatasync, alternating with WriteFile
-  TPeakMemory Memory;     // of one ReadJSBFile in a fresh process
+  std::string Label;          // "10 MB"
+  std::size_t Bytes = 0;      // the file's size
+  TItemCounts Counts;         // as generated and as read back
+  TTiming Read;               // ReadJSBFile: loading and reading
+  TTiming Load;               // LoadTextFile alone
+  TTiming Parse;              // ReadJSBText alone, on loaded text
+  TTiming Hand;               // the minimal hand scanner on the same text, alternating with Parse
+  TTiming ParseCpu, HandCpu;  // the same runs in processor time
+  TTiming WriteFile;          // WriteJSBFile: text and file
+  TTiming WriteText;          // WriteJSBText alone
+  TTiming Copy;               // the written file copied with fdatasync, alternating with WriteFile
+  TPeakMemory Memory;         // of one ReadJSBFile in a fresh process
 };
 
 struct TBenchSettings {

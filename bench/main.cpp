@@ -51,6 +51,7 @@ int RunBenchmark(const TBenchOptions& O, const std::string& Program) {
   }
   std::printf("\n");
   PrintTable(stdout, Results);
+  PrintParseAnchor(stdout, Results);
   PrintSaveAnchor(stdout, Results);
   PrintScaling(stdout, Results[1], Results[2]);
   return 0;

@@ -60,3 +60,16 @@ void PrintScaling(std::FILE* Out, const TSizeResult& Smaller, const TSizeResult&
                Larger.WriteFile.Best / Smaller.WriteFile.Best,
                Larger.WriteFile.Median / Smaller.WriteFile.Median);
 }
+
+void PrintParseAnchor(std::FILE* Out, const std::vector<TSizeResult>& Results) {
+  std::fprintf(Out,
+               "\nparse (ReadJSBText) against a minimal hand scanner building a string model,\n"
+               "same text, alternating, best runs (wall clock; processor time):\n");
+  for (const TSizeResult& S : Results)
+    std::fprintf(Out,
+                 "%-6s parse %7.1f MB/s  hand %7.1f MB/s  ratio %.2f;  cpu: parse %7.1f MB/s  "
+                 "hand %7.1f MB/s  ratio %.2f\n",
+                 S.Label.c_str(), Rate(S.Bytes, S.Parse.Best), Rate(S.Bytes, S.Hand.Best),
+                 S.Hand.Best / S.Parse.Best, Rate(S.Bytes, S.ParseCpu.Best),
+                 Rate(S.Bytes, S.HandCpu.Best), S.HandCpu.Best / S.ParseCpu.Best);
+}

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <random>
 
 #include "tagscanref.h"
@@ -108,9 +109,17 @@ TEST(Attributes, AgreeWithTheStraightforwardRules) {
                                            "name", "TYPE", "PROPTYPE", "ISBOUND", "a",    "\xe9",
                                            " =",   ">",    "\r",       "\n"};
   const std::string Names[] = {"NAME", "TYPE", "ISBOUND", "PROPTYPE"};
+  // The reader scans for all of a kind's names at once.
+  const std::string_view AllNames[] = {"NAME", "TYPE", "ISBOUND", "PROPTYPE", "name", "A"};
+  const TAttributeScanner Scanner(AllNames);
   for (int Round = 0; Round < 20000; ++Round) {
     const std::string Tag = "<X " + Join(Rng, Pieces, Round % 24);
     EXPECT_EQ(BlankQuotedText(Tag), RefBlank(Tag)) << Tag;
+    size_t Positions[std::size(AllNames)];
+    Scanner.Scan(Tag, Positions);
+    for (size_t I = 0; I < std::size(AllNames); ++I)
+      ASSERT_EQ(Positions[I], RefFindAttribute(Tag, std::string(AllNames[I])))
+          << AllNames[I] << " among all in " << Tag;
     for (const std::string& N : Names) {
       ASSERT_EQ(FindAttribute(Tag, N), RefFindAttribute(Tag, N)) << N << " in " << Tag;
       std::string Value = "x", RefValue = "y";

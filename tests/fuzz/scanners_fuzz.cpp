@@ -3,6 +3,7 @@
 // text.
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string>
 
 #include "beans/tagscan.h"
@@ -25,6 +26,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
   const std::string Name = Names[Choice % 8];
 
   FUZZ_CHECK(BlankQuotedText(Text) == RefBlank(Text));
+  static const std::string_view AllNames[] = {"NAME",    "TYPE",        "PROPTYPE",
+                                              "ISBOUND", "DISPLAYNAME", "ENV"};
+  static const TAttributeScanner Scanner(AllNames);
+  size_t Positions[std::size(AllNames)];
+  Scanner.Scan(Text, Positions);
+  for (size_t I = 0; I < std::size(AllNames); ++I)
+    FUZZ_CHECK(Positions[I] == RefFindAttribute(Text, std::string(AllNames[I])));
   FUZZ_CHECK(FindAttribute(Text, Name) == RefFindAttribute(Text, Name));
   FUZZ_CHECK(HasAttribute(Text, Name) == (RefFindAttribute(Text, Name) != 0));
   std::string Value = "old", RefValue = "old";
