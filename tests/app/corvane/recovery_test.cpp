@@ -220,18 +220,36 @@ class RecoveryTest : public QObject {
     QVERIFY(CopiesIn(RecoveryFolder()).isEmpty());
   }
 
-  void discardRemovesTheCopy() {
+  // An unnamed document's copy: Discard removes it; Recover opens it as an
+  // untitled, changed document, which Save writes through Save As.
+  void anUnnamedCopyIsDiscardedOrRecovered_data() {
+    QTest::addColumn<QString>("Press");
+    QTest::addColumn<QString>("Title");
+    QTest::newRow("discard") << "Discard"
+                             << "Corvane";
+    QTest::newRow("recover") << "Recover"
+                             << "Corvane - untitled";
+  }
+  void anUnnamedCopyIsDiscardedOrRecovered() {
+    QFETCH(QString, Press);
+    QFETCH(QString, Title);
     const QString Left =
         RecoveryFolder() + "/" + QUuid::createUuid().toString(QUuid::WithoutBraces);
     QDir().mkpath(RecoveryFolder());
     WriteBytes(Left + ".recovery", TRecoveryStore::Encode({"", Clock, {}}));
     QStringList Offers;
-    AnswerOffers("Discard", Offers);
+    AnswerOffers(Press, Offers);
     TMainForm Form;
     Form.show();
     QCOMPARE(Offers, QStringList{"Corvane found unsaved changes to an untitled component from a "
                                  "session that ended unexpectedly."});
-    QCOMPARE(Form.CurrentFile, QString());
+    QCOMPARE(Form.windowTitle(), Title);
+    QVERIFY(!QFile::exists(Left + ".recovery"));
+    if (Press == "Discard") return;
+    QVERIFY(Form.DocumentChanged());
+    Script->SavePaths = {Path("saved.jsb")};
+    QVERIFY(Form.FileSave());
+    QCOMPARE(ReadBytes(Path("saved.jsb")), std::string(Clock));
     QVERIFY(CopiesIn(RecoveryFolder()).isEmpty());
   }
 };
