@@ -67,43 +67,6 @@ class MessageBoxesTest : public QObject {
     QCOMPARE(int(ConfirmMessage("Save changes to a.jsb?")), Answer);
     QCOMPARE(Seen, QString("Confirm|&No,&Yes,Cancel"));
   }
-
-  // The recovery offer shows two buttons; Escape keeps the copy. The
-  // reload question has Yes and No, and Escape answers No.
-  void recoveryOfferAndYesNoQuestion_data() {
-    QTest::addColumn<QString>("Press");
-    QTest::addColumn<int>("Offer");
-    QTest::addColumn<bool>("Yes");
-    QTest::newRow("first button") << "first" << int(TRecoveryAnswer::Recover) << true;
-    QTest::newRow("second button") << "second" << int(TRecoveryAnswer::Discard) << false;
-    QTest::newRow("escape") << "" << int(TRecoveryAnswer::Keep) << false;
-  }
-  void recoveryOfferAndYesNoQuestion() {
-    QFETCH(QString, Press);
-    QFETCH(int, Offer);
-    QFETCH(bool, Yes);
-    QStringList Seen;
-    TMessageBoxHandler::OnShow = [&](QMessageBox& Box) {
-      QMetaObject::invokeMethod(
-          &Box,
-          [&Box, &Seen, Press] {
-            QList<QAbstractButton*> Shown;
-            QStringList Texts;
-            for (QAbstractButton* B : Box.buttons()) {
-              if (!B->isVisible()) continue;
-              Shown << B;
-              Texts << B->text();
-            }
-            Seen << Box.windowTitle() + "|" + Box.text() + "|" + Texts.join(",");
-            if (Press.isEmpty()) return QTest::keyClick(&Box, Qt::Key_Escape);
-            Shown.at(Press == "first" ? 0 : 1)->click();
-          },
-          Qt::QueuedConnection);
-    };
-    QCOMPARE(int(AskRecovery("Found")), Offer);
-    QCOMPARE(AskYesNo("Reload?"), Yes);
-    QCOMPARE(Seen, (QStringList{"Corvane|Found|Recover,Discard", "Corvane|Reload?|&Yes,&No"}));
-  }
 };
 
 QTEST_MAIN(MessageBoxesTest)

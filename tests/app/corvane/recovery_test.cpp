@@ -41,11 +41,14 @@ QStringList CopiesIn(const QString& Folder) {
 }
 
 // Answers the recovery offer with the button of this caption ("" = Escape)
-// and records the offers.
+// and records each offer's text and the buttons it shows.
 void AnswerOffers(const QString& Press, QStringList& Offers) {
   TMessageBoxHandler::OnShow = [Press, &Offers](QMessageBox& Box) {
-    Offers << Box.text();
-    QTimer::singleShot(0, &Box, [&Box, Press] {
+    QTimer::singleShot(0, &Box, [&Box, &Offers, Press] {
+      QStringList Shown;  // Escape's button is not among them
+      for (QAbstractButton* B : Box.buttons())
+        if (B->isVisible()) Shown << B->text();
+      Offers << Box.text() + " | " + Shown.join(",");
       if (Press.isEmpty()) QTest::keyClick(&Box, Qt::Key_Escape);
       for (QAbstractButton* B : Box.buttons())
         if (B->text() == Press) B->click();
@@ -192,7 +195,7 @@ class RecoveryTest : public QObject {
       TMainForm Form;
       Form.show();
       QCOMPARE(Offers, QStringList{"Corvane found unsaved changes to " + Path("clock.jsb") +
-                                   " from a session that ended unexpectedly."});
+                                   " from a session that ended unexpectedly. | Recover,Discard"});
       QCOMPARE(Form.CurrentFile, QString());
     }
     QCOMPARE(CopiesIn(RecoveryFolder()).size(), 1);
@@ -242,7 +245,7 @@ class RecoveryTest : public QObject {
     TMainForm Form;
     Form.show();
     QCOMPARE(Offers, QStringList{"Corvane found unsaved changes to an untitled component from a "
-                                 "session that ended unexpectedly."});
+                                 "session that ended unexpectedly. | Recover,Discard"});
     QCOMPARE(Form.windowTitle(), Title);
     QVERIFY(!QFile::exists(Left + ".recovery"));
     if (Press == "Discard") return;
