@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "beans/uitext.h"
+#include "widgets/fileerror.h"
 #include "widgets/textfile.h"
 
 namespace {
@@ -66,9 +67,11 @@ bool TRecoveryStore::HasCopy() const {
   return QFileInfo::exists(CopyPath());
 }
 
+// Without its lock a copy would look like one left by an ended session.
 void TRecoveryStore::Write(const TRecoveryCopy& Copy) {
   QDir().mkpath(FFolder);
-  if (!FLock->isLocked()) FLock->tryLock(0);
+  if (!FLock->isLocked() && !FLock->tryLock(0))
+    throw EFileError(EFileError::TKind::Create, FileNameBytes(FLock->fileName()));
   SaveTextFile(FileNameBytes(CopyPath()), Encode(Copy));
 }
 

@@ -59,7 +59,7 @@ class TRecoveryStore {
   // Where this session's copy goes; unique to this store.
   QString CopyPath() const;
   // Replaces this session's copy in one piece, holding its lock first.
-  // Raises EFileError when the copy cannot be written.
+  // Raises EFileError when the lock cannot be taken or the copy written.
   void Write(const TRecoveryCopy& Copy);
   // Removes this session's copy, then its lock.
   void Remove();
