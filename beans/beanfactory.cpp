@@ -5,6 +5,7 @@
 #include "beans/jsbwriter.h"
 #include "beans/uitext.h"
 #include "widgets/messages.h"
+#include "widgets/textfile.h"
 #include "widgets/textutils.h"
 
 TBeanFactory* BeanFactory = nullptr;
@@ -115,7 +116,14 @@ TTreeNode* TBeanFactory::AddNode(TTreeNode* Parent, const QString& Caption, int 
 }
 
 void TBeanFactory::LoadFromFile(const QString& FileName) {
-  TJSBReadResult Read = ReadJSBFile(FileNameBytes(FileName));
+  ShowRead(ReadJSBFile(FileNameBytes(FileName)));
+}
+
+void TBeanFactory::LoadFromText(const std::string& Text, const QString& FileName) {
+  ShowRead(ReadJSBText(NormaliseLineBreaks(Text), FileNameBytes(FileName)));
+}
+
+void TBeanFactory::ShowRead(TJSBReadResult Read) {
   // The user hears about the file before anything of the old document goes.
   for (const std::string& Notice : Read.Notices)
     InfoMessage(Notice);
@@ -180,6 +188,12 @@ void TBeanFactory::SaveToFile(const QString& FileName) {
   if (!Bean()) return;
   const std::string Constructor = Bytes(Source.Text());
   WriteJSBFile(FileNameBytes(FileName), *Bean(), Constructor, FDocument.Encoding());
+}
+
+std::string TBeanFactory::FileText() {
+  if (!Bean()) return {};
+  const std::string Constructor = Bytes(Source.Text());
+  return EncodeJSBText(WriteJSBText(*Bean(), Constructor), FDocument.Encoding());
 }
 
 bool TBeanFactory::NewComponent() {

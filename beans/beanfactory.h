@@ -50,7 +50,11 @@ class TBeanFactory {
   TAttributeView* View = nullptr;
 
   void LoadFromFile(const QString& FileName);
+  // The text read as if from a file of this name: notices, tree, constructor.
+  void LoadFromText(const std::string& Text, const QString& FileName);
   void SaveToFile(const QString& FileName);
+  // The bytes SaveToFile writes; none without a component.
+  std::string FileText();
   // False when the New JavaScript Component dialog was cancelled.
   bool NewComponent();
   void ShowSelection();
@@ -65,6 +69,7 @@ class TBeanFactory {
 
  private:
   TTreeNode* AddNode(TTreeNode* Parent, const QString& Caption, int Image, TNodeData Data);
+  void ShowRead(TJSBReadResult Read);
   void BuildTree(const TJSBReadResult& Read);
   void ShowLastOfEachKind(TJSB_CustomCollectionItem* const (&LastOfKind)[5]);
   TMethodDescriptor* TargetMethod() const;

@@ -39,10 +39,16 @@ void TMainForm::MarkSaved(const QString& FileName) {
   SetCurrentFile(FileName);
   LEdit1->SetModified(false);
   Factory->Document().SetModified(false);
+  OpenedFile = TFileStamp::Of(FileName);
+  UpdateRecoveryCopy();
 }
 
+// The file is stamped before it is read: a change made meanwhile is taken for
+// a change behind our back rather than missed.
 void TMainForm::LoadFile(const QString& FileName) {
   SetCurrentFile(FileName);
+  OpenedFile = TFileStamp::Of(FileName);
+  FDeclinedReload = {};
   try {
     Factory->LoadFromFile(FileName);
   } catch (const EFileError& Error) {
@@ -52,6 +58,7 @@ void TMainForm::LoadFile(const QString& FileName) {
   }
   Factory->Document().SetModified(false);
   LEdit1->SetModified(false);
+  UpdateRecoveryCopy();
 }
 
 void TMainForm::miNewClick() {
@@ -83,7 +90,7 @@ bool TMainForm::FileSave() {
   EndPendingRename();
   if (CurrentFile.isEmpty()) return true;
   if (CurrentFile == "untitled") return FileSaveAs();
-  return WriteDocument(CurrentFile);
+  return ConfirmOverwriteChanged() && WriteDocument(CurrentFile);
 }
 
 // With no document open there is nothing to save: the editor's text is gone.
@@ -131,6 +138,8 @@ bool TMainForm::CloseFile() {
   if (!CheckFileSave()) return false;
   ShowNoDocument();
   EnableDescriptorCommands(false);
+  OpenedFile = {};
+  UpdateRecoveryCopy();
   return true;
 }
 

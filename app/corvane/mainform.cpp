@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -19,6 +20,7 @@
 #include "app/corvane/attributepages.h"
 #include "app/corvane/beantreeview.h"
 #include "app/corvane/newcomponentform.h"
+#include "app/corvane/recoverystore.h"
 #include "app/corvane/referencetree.h"
 #include "app/corvane/resources.h"
 #include "app/corvane/sourcetext.h"
@@ -61,6 +63,7 @@ TMainForm::TMainForm(const QStringList& Arguments, QWidget* Parent)
 // The editor outlives the settings its handlers use; it must not call them.
 // The factory goes before the views it was given.
 TMainForm::~TMainForm() {
+  LEdit1->Scintilla()->disconnect(this);
   Factory.reset();
   LEdit1->OnControlHighlight = nullptr;
   LEdit1->OnFindBrace = nullptr;
@@ -100,6 +103,7 @@ void TMainForm::CreateWindow() {
   Factory = std::make_unique<TBeanFactory>(TFactoryViews{*this, *BeanTreeView, *SourceText, *this});
   AttributePages = std::make_unique<TAttributePages>(*this);
   Factory->View = AttributePages.get();
+  WireRecovery();
   BuildTreeCommands();
   BuildEditCommands();
   WireCommands();
@@ -124,7 +128,10 @@ void TMainForm::showEvent(QShowEvent* Event) {
   if (FShown) return;
   FShown = true;
   const QString FileName = FArguments.join(' ');
-  if (!FArguments.isEmpty()) {
+  // Work left by a session that ended unexpectedly comes first; a file named
+  // on the command line replaces recovered work only through the save prompt.
+  const bool Recovered = OfferRecovery();
+  if (!FArguments.isEmpty() && (!Recovered || CloseFile())) {
     LEdit1->setVisible(true);
     LoadFile(FileName);
   }
@@ -138,6 +145,10 @@ void TMainForm::showEvent(QShowEvent* Event) {
 // that menu entries and buttons carry as their hints are never shown there.
 bool TMainForm::event(QEvent* Event) {
   if (Event->type() == QEvent::StatusTip) return true;
+  // Checked once the activation is over, so that a question it asks does
+  // not run inside the activation.
+  if (Event->type() == QEvent::WindowActivate)
+    QTimer::singleShot(0, this, &TMainForm::CheckFileChangedOnDisk);
   return QMainWindow::event(Event);
 }
 

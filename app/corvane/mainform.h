@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "app/corvane/filestamp.h"
 #include "app/corvane/imagelist.h"
 #include "beans/factoryviews.h"
 #include "beans/jsbreader.h"
@@ -35,6 +36,8 @@ class TEditorSourceText;
 class TTreeNode;
 class TAttributePages;
 class TEditorSettings;
+class TRecoveryStore;
+class QTimer;
 
 // The program directory from the general settings; empty when absent.
 extern QString ProgramDir;
@@ -85,6 +88,28 @@ class TMainForm : public QMainWindow, public TFactoryWindow, public TNamePrompt 
   void EndPendingRename();
   // The document counts as changed when the component or the editor is.
   bool DocumentChanged() const;
+
+  // Crash recovery. While the document has unsaved changes, a copy of it is
+  // written RecoveryDelay milliseconds after the last change; Save, Close
+  // without saving and a normal end remove it.
+  int RecoveryDelay = 3000;
+  TRecoveryStore& Recovery() { return *FRecovery; }
+  void ScheduleRecoveryCopy();
+  // Writes the copy now, or removes it when nothing is unsaved.
+  void UpdateRecoveryCopy();
+  // Offers each copy that an ended session left; true when one was opened.
+  bool OfferRecovery();
+
+  // A file changed by another program. OpenedFile is the file as the window
+  // last read or wrote it.
+  TFileStamp OpenedFile;
+  // Before Save overwrites CurrentFile: false when it changed on disk and the
+  // user did not agree to overwrite it.
+  bool ConfirmOverwriteChanged();
+  // On activation: reloads a changed file, asking first when there are
+  // unsaved changes; the tree keeps its selected node where it still exists.
+  void CheckFileChangedOnDisk();
+  void ReloadKeepingSelection();
 
   // The component tree.
   void tvBeanTreeChange();
@@ -207,6 +232,12 @@ class TMainForm : public QMainWindow, public TFactoryWindow, public TNamePrompt 
   QList<QAction*> FDescriptorEntries;
   QAction* FStatusBarEntry = nullptr;
   bool FShown = false;
+  std::unique_ptr<TRecoveryStore> FRecovery;
+  QTimer* FRecoveryTimer = nullptr;
+  void WireRecovery();
+  // The change on disk the user chose not to reload; not asked about again.
+  TFileStamp FDeclinedReload;
+  bool FCheckingDisk = false;
 };
 
 extern QPointer<TMainForm> MainForm;

@@ -19,6 +19,31 @@ void ErrorMessage(const QString& Msg) {
   Run(Box);
 }
 
+TRecoveryAnswer AskRecovery(const QString& Msg, QWidget* Owner) {
+  QMessageBox Box(QMessageBox::Warning, "Corvane", Msg, QMessageBox::NoButton, Owner);
+  QPushButton* Recover = Box.addButton("Recover", QMessageBox::AcceptRole);
+  QPushButton* Discard = Box.addButton("Discard", QMessageBox::DestructiveRole);
+  // Escape and the close box need a button to press: one nobody sees.
+  QPushButton* Keep = Box.addButton("Keep", QMessageBox::RejectRole);
+  Keep->hide();
+  Box.setDefaultButton(Recover);
+  Box.setEscapeButton(Keep);
+  Run(Box);
+  if (Box.clickedButton() == Recover) return TRecoveryAnswer::Recover;
+  if (Box.clickedButton() == Discard) return TRecoveryAnswer::Discard;
+  return TRecoveryAnswer::Keep;
+}
+
+bool AskYesNo(const QString& Msg, QWidget* Owner) {
+  QMessageBox Box(QMessageBox::Question, "Corvane", Msg, QMessageBox::NoButton, Owner);
+  QPushButton* Yes = Box.addButton("&Yes", QMessageBox::YesRole);
+  QPushButton* No = Box.addButton("&No", QMessageBox::NoRole);
+  Box.setDefaultButton(Yes);
+  Box.setEscapeButton(No);
+  Run(Box);
+  return Box.clickedButton() == Yes;
+}
+
 void TMessageBoxHandler::Info(const std::string& Msg) {
   QMessageBox Box(QMessageBox::Information, "Information", ToQString(Msg), QMessageBox::NoButton,
                   FOwner);

@@ -13,6 +13,14 @@ class QWidget;
 // icon and one OK button.
 void ErrorMessage(const QString& Msg);
 
+// The offer of a recovery copy: "Recover", "Discard"; closing the box keeps
+// the copy for the next start.
+enum class TRecoveryAnswer { Recover, Discard, Keep };
+TRecoveryAnswer AskRecovery(const QString& Msg, QWidget* Owner = nullptr);
+
+// A question with "Yes" and "No"; closing the box answers No.
+bool AskYesNo(const QString& Msg, QWidget* Owner = nullptr);
+
 class TMessageBoxHandler : public TMessageHandler {
  public:
   explicit TMessageBoxHandler(QWidget* Owner = nullptr) : FOwner(Owner) {}

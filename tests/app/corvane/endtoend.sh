@@ -16,6 +16,8 @@ source "$(dirname "$0")/../../../scripts/lib/xvfb.sh"
 work=$(mktemp -d)
 trap 'kill "${app:-}" "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 start_xvfb "$work"
+# Recovery copies of the user's own sessions are not offered here.
+export XDG_DATA_HOME="$work/data"
 fail() { echo "FAIL: $*"; cat "$work/app.log"; exit 1; }
 keys() { for key in "$@"; do xdotool key "$key"; sleep 0.3; done; }
 

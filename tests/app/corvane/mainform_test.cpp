@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
@@ -76,6 +77,7 @@ class MainFormTest : public QObject {
       QSettings::setPath(Format, QSettings::UserScope, Store.path() + "/user");
       QSettings::setPath(Format, QSettings::SystemScope, Store.path() + "/system");
     }
+    qputenv("XDG_DATA_HOME", QFile::encodeName(Store.path() + "/data"));
     StartDir = QDir::currentPath();
   }
 

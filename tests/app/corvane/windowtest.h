@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
@@ -32,11 +33,13 @@ inline void WriteBytes(const QString& Path, const std::string& Bytes) {
   std::ofstream(Path.toStdString(), std::ios::binary) << Bytes;
 }
 
-// Redirects both settings scopes into a folder that lives as long as it does.
+// Redirects both settings scopes, and the application data folder where
+// recovery copies go, into a folder that lives as long as it does.
 class TTestStore {
  public:
   TTestStore() {
     QCoreApplication::setApplicationName("Corvane");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(FDir.path() + "/data"));
     for (auto Format : {QSettings::NativeFormat, QSettings::IniFormat}) {
       QSettings::setPath(Format, QSettings::UserScope, FDir.path() + "/user");
       QSettings::setPath(Format, QSettings::SystemScope, FDir.path() + "/system");

@@ -1,0 +1,74 @@
+// A file changed by another program while it is open: Save asks before it
+// overwrites that change, and the window reloads it when it becomes active.
+#include <QList>
+#include <QPair>
+
+#include "app/corvane/mainform.h"
+#include "app/corvane/messageboxes.h"
+#include "app/corvane/treenode.h"
+#include "beans/beanfactory.h"
+#include "widgets/hetreeview.h"
+#include "widgets/messages.h"
+
+namespace {
+
+// A node by the kind (its image) and caption of itself and its ancestors,
+// root first; a reloaded tree has new nodes but the same captions.
+using TNodePath = QList<QPair<int, QString>>;
+
+TNodePath PathOf(const TTreeNode* Node) {
+  TNodePath Path;
+  for (; Node; Node = Node->ParentNode())
+    Path.prepend({Node->ImageIndex, Node->text(0)});
+  return Path;
+}
+
+TTreeNode* Find(const QTreeWidget& Tree, const TNodePath& Path) {
+  TTreeNode* Found = nullptr;
+  for (const auto& [Image, Caption] : Path) {
+    const int Count = Found ? Found->childCount() : Tree.topLevelItemCount();
+    TTreeNode* Match = nullptr;
+    for (int I = 0; I < Count && !Match; ++I) {
+      TTreeNode* Node = AsNode(Found ? Found->child(I) : Tree.topLevelItem(I));
+      if (Node->ImageIndex == Image && Node->text(0) == Caption) Match = Node;
+    }
+    if (!Match) return nullptr;
+    Found = Match;
+  }
+  return Found;
+}
+
+}  // namespace
+
+bool TMainForm::ConfirmOverwriteChanged() {
+  if (!OpenedFile.Exists || !TFileStamp::Of(CurrentFile).ChangedSince(OpenedFile)) return true;
+  return ConfirmMessage((CurrentFile +
+                         " has been changed by another program since it was opened. Overwrite it?")
+                            .toStdString()) == mrYes;
+}
+
+// Unsaved changes are never dropped without a Yes; a No stands until the file
+// changes again.
+void TMainForm::CheckFileChangedOnDisk() {
+  if (FCheckingDisk || CurrentFile.isEmpty() || !OpenedFile.Exists) return;
+  const TFileStamp Now = TFileStamp::Of(CurrentFile);
+  if (!Now.ChangedSince(OpenedFile) || !Now.ChangedSince(FDeclinedReload)) return;
+  FCheckingDisk = true;
+  EndPendingRename();
+  if (DocumentChanged() &&
+      !AskYesNo(
+          CurrentFile + " has been changed by another program. Reload it and lose your changes?",
+          this))
+    FDeclinedReload = Now;
+  else
+    ReloadKeepingSelection();
+  FCheckingDisk = false;
+}
+
+void TMainForm::ReloadKeepingSelection() {
+  const auto* Selected = AsNode(tvBeanTree->currentItem());
+  const TNodePath Path = Selected ? PathOf(Selected) : TNodePath();
+  Factory->FreeBean();
+  LoadFile(CurrentFile);
+  if (TTreeNode* Node = Find(*tvBeanTree, Path)) tvBeanTree->setCurrentItem(Node);
+}

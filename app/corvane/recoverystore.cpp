@@ -1,0 +1,139 @@
+#include "app/corvane/recoverystore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <QUrl>
+#include <QUuid>
+#include <cstring>
+
+#include "beans/uitext.h"
+#include "widgets/fileerror.h"
+#include "widgets/textfile.h"
+
+namespace {
+
+const char* const CopySuffix = ".recovery";
+const char* const LockSuffix = ".lock";
+// The first line of every copy; the file name follows on the second.
+const std::string Magic = "Corvane recovery copy\n";
+
+// Only a dead holder makes a lock stale: a window may keep its lock for days.
+std::unique_ptr<QLockFile> LockFor(const QString& Folder, const QString& Id) {
+  auto Lock = std::make_unique<QLockFile>(Folder + "/" + Id + LockSuffix);
+  Lock->setStaleLockTime(0);
+  return Lock;
+}
+
+}  // namespace
+
+TStaleCopy::TStaleCopy(QString Path, std::unique_ptr<QLockFile> Lock)
+    : FPath(std::move(Path)), FLock(std::move(Lock)) {}
+TStaleCopy::TStaleCopy(TStaleCopy&&) noexcept = default;
+TStaleCopy& TStaleCopy::operator=(TStaleCopy&&) noexcept = default;
+TStaleCopy::~TStaleCopy() = default;
+
+std::optional<TRecoveryCopy> TStaleCopy::Read() const {
+  QFile File(FPath);
+  if (!File.open(QIODevice::ReadOnly)) return std::nullopt;
+  return TRecoveryStore::Decode(File.readAll().toStdString());
+}
+
+void TStaleCopy::Discard() {
+  QFile::remove(FPath);
+  if (FLock) FLock->unlock();
+}
+
+QString TRecoveryStore::DefaultFolder() {
+  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/recovery";
+}
+
+TRecoveryStore::TRecoveryStore(QString Folder)
+    : FFolder(Folder.isEmpty() ? DefaultFolder() : std::move(Folder)),
+      FId(QUuid::createUuid().toString(QUuid::WithoutBraces)),
+      FLock(LockFor(FFolder, FId)) {}
+
+TRecoveryStore::~TRecoveryStore() {
+  Remove();
+}
+
+QString TRecoveryStore::CopyPath() const {
+  return FFolder + "/" + FId + CopySuffix;
+}
+
+bool TRecoveryStore::HasCopy() const {
+  return QFileInfo::exists(CopyPath());
+}
+
+// Without its lock a copy would look like one left by an ended session.
+void TRecoveryStore::Write(const TRecoveryCopy& Copy) {
+  QDir().mkpath(FFolder);
+  if (!FLock->isLocked() && !FLock->tryLock(0))
+    throw EFileError(EFileError::TKind::Create, FileNameBytes(FLock->fileName()));
+  SaveTextFile(FileNameBytes(CopyPath()), Encode(Copy));
+}
+
+void TRecoveryStore::Remove() {
+  QFile::remove(CopyPath());
+  FLock->unlock();
+}
+
+std::vector<TStaleCopy> TRecoveryStore::ClaimStaleCopies() const {
+  std::vector<TStaleCopy> Claimed;
+  const QFileInfoList Copies = QDir(FFolder).entryInfoList({QString("*") + CopySuffix}, QDir::Files,
+                                                           QDir::Time | QDir::Reversed);
+  for (const QFileInfo& Copy : Copies) {
+    const QString Id = Copy.fileName().chopped(int(strlen(CopySuffix)));
+    if (Id == FId) continue;
+    std::unique_ptr<QLockFile> Lock = LockFor(FFolder, Id);
+    if (Lock->tryLock(0)) Claimed.emplace_back(Copy.filePath(), std::move(Lock));
+  }
+  return Claimed;
+}
+
+namespace {
+
+// The stamp on one line: "-" for no file, else size, time and hash.
+std::string StampLine(const TFileStamp& Stamp) {
+  if (!Stamp.Exists) return "-\n";
+  return std::to_string(Stamp.Size) + " " + std::to_string(Stamp.Modified.toMSecsSinceEpoch()) +
+         " " + Stamp.Hash.toHex().toStdString() + "\n";
+}
+
+std::optional<TFileStamp> StampOf(const QByteArray& Line) {
+  if (Line == "-") return TFileStamp();
+  const QList<QByteArray> Parts = Line.split(' ');
+  bool SizeOk = false, TimeOk = false;
+  TFileStamp Stamp;
+  if (Parts.size() != 3) return std::nullopt;
+  Stamp.Exists = true;
+  Stamp.Size = Parts[0].toLongLong(&SizeOk);
+  Stamp.Modified = QDateTime::fromMSecsSinceEpoch(Parts[1].toLongLong(&TimeOk));
+  Stamp.Hash = QByteArray::fromHex(Parts[2]);
+  if (!SizeOk || !TimeOk) return std::nullopt;
+  return Stamp;
+}
+
+}  // namespace
+
+std::string TRecoveryStore::Encode(const TRecoveryCopy& Copy) {
+  return Magic + QUrl::toPercentEncoding(Copy.FileName).toStdString() + "\n" +
+         StampLine(Copy.Opened) + Copy.Text;
+}
+
+// The magic line, the name line and the stamp line, then the text.
+std::optional<TRecoveryCopy> TRecoveryStore::Decode(const std::string& Bytes) {
+  if (Bytes.compare(0, Magic.size(), Magic) != 0) return std::nullopt;
+  const size_t NameEnd = Bytes.find('\n', Magic.size());
+  const size_t StampEnd = NameEnd == std::string::npos ? NameEnd : Bytes.find('\n', NameEnd + 1);
+  if (StampEnd == std::string::npos) return std::nullopt;
+  const auto Line = [&Bytes](size_t From, size_t To) {
+    return QByteArray::fromStdString(Bytes.substr(From, To - From));
+  };
+  const std::optional<TFileStamp> Opened = StampOf(Line(NameEnd + 1, StampEnd));
+  if (!Opened) return std::nullopt;
+  return TRecoveryCopy{QUrl::fromPercentEncoding(Line(Magic.size(), NameEnd)),
+                       Bytes.substr(StampEnd + 1), *Opened};
+}

@@ -1,0 +1,267 @@
+// Recovery copies: the store on its own, the window keeping its copy in step
+// with unsaved work, and the offer at the start after a process was killed.
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QUuid>
+#include <QtTest>
+
+#include "app/corvane/mainform.h"
+#include "app/corvane/messageboxes.h"
+#include "app/corvane/recoverystore.h"
+#include "beans/beanfactory.h"
+#include "editor/ledit.h"
+#include "widgets/hetreeview.h"
+#include "windowtest.h"
+
+namespace {
+
+const char* const Clock =
+    "<JSB>\r\n   <JSB_DESCRIPTOR NAME=\"demo.Clock\" ENV=\"client\">\r\n\r\n"
+    "   <JSB_PROPERTY NAME=\"interval\" TYPE=\"number\">\r\n\r\n"
+    "   <JSB_CONSTRUCTOR>\r\nfunction demo_Clock( params ) {\r\n}\r\n\r\n"
+    "   </JSB_CONSTRUCTOR>\r\n\r\n</JSB>";
+const char* const ChildSwitch = "--edit-and-wait";
+const char* const EditedConstructor = "function demo_Clock( params ) {\r\n  this.tick = 1;\r\n}";
+
+// The edits a session makes before it is killed: a new property, a display
+// name and a changed constructor.
+void Edit(TMainForm& Form) {
+  TJSBDocument& Document = Form.Factory->Document();
+  Document.Rename(Document.AddItem(dkProperty), "alarm");
+  Document.SetText(nullptr, "DISPLAYNAME", "Alarm clock");
+  Form.LEdit1->SetText(EditedConstructor);
+}
+
+QStringList CopiesIn(const QString& Folder) {
+  return QDir(Folder).entryList({"*.recovery"}, QDir::Files);
+}
+
+// Answers the recovery offer with the button of this caption ("" = Escape)
+// and records each offer's text and the buttons it shows.
+void AnswerOffers(const QString& Press, QStringList& Offers) {
+  TMessageBoxHandler::OnShow = [Press, &Offers](QMessageBox& Box) {
+    QTimer::singleShot(0, &Box, [&Box, &Offers, Press] {
+      QStringList Shown;  // Escape's button is not among them
+      for (QAbstractButton* B : Box.buttons())
+        if (B->isVisible()) Shown << B->text();
+      Offers << Box.text() + " | " + Shown.join(",");
+      if (Press.isEmpty()) QTest::keyClick(&Box, Qt::Key_Escape);
+      for (QAbstractButton* B : Box.buttons())
+        if (B->text() == Press) B->click();
+    });
+  };
+}
+
+// The child session: opens the file, edits it and waits to be killed.
+int RunChild(const QString& File) {
+  const QByteArray DataHome = qgetenv("XDG_DATA_HOME");  // the parent's
+  TTestStore Settings;
+  qputenv("XDG_DATA_HOME", DataHome);
+  TMainForm Form;
+  Form.RecoveryDelay = 10;
+  Form.show();
+  Form.LoadFile(File);
+  Edit(Form);
+  return QApplication::exec();
+}
+
+}  // namespace
+
+class RecoveryTest : public QObject {
+  Q_OBJECT
+
+  TTestStore Store;
+  std::unique_ptr<QTemporaryDir> Folder;
+  std::unique_ptr<TScript> Script;
+  QString Path(const QString& Name) const { return Folder->path() + "/" + Name; }
+  static QString RecoveryFolder() { return TRecoveryStore::DefaultFolder(); }
+
+ private slots:
+  void init() {
+    Folder = std::make_unique<QTemporaryDir>();
+    Script = std::make_unique<TScript>();
+    WriteBytes(Path("clock.jsb"), Clock);
+  }
+  void cleanup() {
+    Script.reset();
+    QDir(RecoveryFolder()).removeRecursively();
+  }
+
+  void copiesKeepTheirFileNameAndBytes_data() {
+    QTest::addColumn<QString>("FileName");
+    QTest::addColumn<QByteArray>("Text");
+    QTest::addColumn<bool>("Stamped");
+    QTest::newRow("unnamed") << QString() << QByteArray("<JSB>\r\n</JSB>") << false;
+    QTest::newRow("named") << "/home/a/clock.jsb" << QByteArray("<JSB>\n\n") << true;
+    QTest::newRow("line break and percent in the name")
+        << "/tmp/a\nb%41.jsb" << QByteArray("x\r\ny") << true;
+    QTest::newRow("non-ASCII name, Latin-1 text")
+        << QString::fromUtf8("/tmp/caf\xc3\xa9.jsb") << QByteArray("caf\xe9") << false;
+    QTest::newRow("empty text") << "a.jsb" << QByteArray() << true;
+  }
+  void copiesKeepTheirFileNameAndBytes() {
+    QFETCH(QString, FileName);
+    QFETCH(QByteArray, Text);
+    QFETCH(bool, Stamped);
+    const TFileStamp Stamp =
+        Stamped ? TFileStamp{true, 42, QDateTime::fromMSecsSinceEpoch(1700000000123), "\x01\xff"}
+                : TFileStamp();
+    const std::optional<TRecoveryCopy> Back =
+        TRecoveryStore::Decode(TRecoveryStore::Encode({FileName, Text.toStdString(), Stamp}));
+    QVERIFY(Back);
+    QCOMPARE(Back->FileName, FileName);
+    QCOMPARE(QByteArray::fromStdString(Back->Text), Text);
+    QVERIFY(Back->Opened == Stamp);
+    QVERIFY(!TRecoveryStore::Decode("<JSB></JSB>"));
+    QVERIFY(!TRecoveryStore::Decode("Corvane recovery copy\nno name line end"));
+    QVERIFY(!TRecoveryStore::Decode("Corvane recovery copy\nname\n12 bad\ntext"));
+  }
+
+  // Copies of live sessions are never claimed; a copy without a live lock
+  // is, by one claimant at a time; a normal end leaves nothing behind.
+  void onlyCopiesOfEndedSessionsAreClaimed() {
+    const QString Dir = Path("store");
+    auto First = std::make_unique<TRecoveryStore>(Dir);
+    TRecoveryStore Second(Dir);
+    First->Write({"a.jsb", "first", {}});
+    Second.Write({"", "second", {}});
+    QVERIFY(First->CopyPath() != Second.CopyPath());
+    QVERIFY(First->ClaimStaleCopies().empty());
+    QVERIFY(Second.ClaimStaleCopies().empty());
+    const QString Left = Dir + "/" + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    WriteBytes(Left + ".recovery", TRecoveryStore::Encode({"left.jsb", "left", {}}));
+    {
+      std::vector<TStaleCopy> Claimed = First->ClaimStaleCopies();
+      QCOMPARE(Claimed.size(), size_t(1));
+      QCOMPARE(Claimed[0].Read()->FileName, QString("left.jsb"));
+      QVERIFY(Second.ClaimStaleCopies().empty());  // claimed meanwhile
+    }
+    std::vector<TStaleCopy> Again = Second.ClaimStaleCopies();
+    QCOMPARE(Again.size(), size_t(1));
+    Again[0].Discard();
+    QVERIFY(!QFile::exists(Left + ".recovery"));
+    First.reset();
+    QCOMPARE(CopiesIn(Dir), QStringList{QFileInfo(Second.CopyPath()).fileName()});
+    Second.Remove();
+    QVERIFY(CopiesIn(Dir).isEmpty());
+  }
+
+  // The copy follows an edit, holds what Save would write, and goes when the
+  // work is saved or dropped.
+  void theWindowsCopyFollowsUnsavedWork() {
+    for (const QString End : {"save", "close without saving"}) {
+      TMainForm Form;
+      Form.RecoveryDelay = 0;
+      Form.show();
+      Form.LoadFile(Path("clock.jsb"));
+      QTest::qWait(20);
+      QVERIFY(!Form.Recovery().HasCopy());
+      Edit(Form);
+      QTRY_VERIFY(Form.Recovery().HasCopy());
+      const std::optional<TRecoveryCopy> Copy =
+          TRecoveryStore::Decode(ReadBytes(Form.Recovery().CopyPath()));
+      QVERIFY(Copy);
+      QCOMPARE(Copy->FileName, Path("clock.jsb"));
+      QCOMPARE(Copy->Text, Form.Factory->FileText());
+      QVERIFY(QString::fromStdString(Copy->Text).contains("Alarm clock"));
+      if (End == "save") {
+        QVERIFY(Form.FileSave());
+      } else {
+        Script->Answers = {mrNo};
+        QVERIFY(Form.CloseFile());
+      }
+      QVERIFY2(!Form.Recovery().HasCopy(), qPrintable(End));
+      QTest::qWait(20);
+      QVERIFY2(!Form.Recovery().HasCopy(), qPrintable(End));
+    }
+  }
+
+  // A killed session's copy is offered before the file named on the command
+  // line; Escape keeps it, Recover restores the work as a changed document.
+  void aKilledSessionsWorkIsOfferedAndRecovered() {
+    QProcess Child;
+    Child.start(QCoreApplication::applicationFilePath(), {ChildSwitch, Path("clock.jsb")});
+    QVERIFY(Child.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(CopiesIn(RecoveryFolder()).size() == 1, 30000);
+    Child.kill();
+    QVERIFY(Child.waitForFinished());
+    QStringList Offers;
+    AnswerOffers("", Offers);
+    {
+      TMainForm Form;
+      Form.show();
+      QCOMPARE(Offers, QStringList{"Corvane found unsaved changes to " + Path("clock.jsb") +
+                                   " from a session that ended unexpectedly. | Recover,Discard"});
+      QCOMPARE(Form.CurrentFile, QString());
+    }
+    QCOMPARE(CopiesIn(RecoveryFolder()).size(), 1);
+    AnswerOffers("Recover", Offers);
+    Script->Answers = {mrCancel};  // the save prompt before the command-line file
+    TMainForm Form({Path("other.jsb")});
+    Form.show();
+    QCOMPARE(Offers.size(), 2);
+    QCOMPARE(Script->Log.last(), QString("confirm:Save changes to Corvane - clock.jsb?"));
+    QCOMPARE(Form.CurrentFile, Path("clock.jsb"));
+    QVERIFY(Form.OpenedFile == TFileStamp::Of(Path("clock.jsb")));
+    QVERIFY(Form.DocumentChanged());
+    QCOMPARE(Form.LEdit1->Text(), QString(EditedConstructor));
+    QTreeWidgetItem* Root = Form.tvBeanTree->topLevelItem(0);
+    QCOMPARE(Root->text(0), QString("demo.Clock"));
+    QCOMPARE(Root->childCount(), 2);
+    QCOMPARE(Root->child(1)->text(0), QString("alarm"));
+    QCOMPARE(Form.Factory->Bean()->DisplayName(), std::string("Alarm clock"));
+    // The recovered work has this session's copy; the killed one's is gone.
+    QCOMPARE(CopiesIn(RecoveryFolder()),
+             QStringList{QFileInfo(Form.Recovery().CopyPath()).fileName()});
+    Script->Answers = {};
+    QVERIFY(Form.FileSave());
+    QVERIFY(ReadBytes(Path("clock.jsb")).find("Alarm clock") != std::string::npos);
+    QVERIFY(CopiesIn(RecoveryFolder()).isEmpty());
+  }
+
+  // An unnamed document's copy: Discard removes it; Recover opens it as an
+  // untitled, changed document, which Save writes through Save As.
+  void anUnnamedCopyIsDiscardedOrRecovered_data() {
+    QTest::addColumn<QString>("Press");
+    QTest::addColumn<QString>("Title");
+    QTest::newRow("discard") << "Discard"
+                             << "Corvane";
+    QTest::newRow("recover") << "Recover"
+                             << "Corvane - untitled";
+  }
+  void anUnnamedCopyIsDiscardedOrRecovered() {
+    QFETCH(QString, Press);
+    QFETCH(QString, Title);
+    const QString Left =
+        RecoveryFolder() + "/" + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    QDir().mkpath(RecoveryFolder());
+    WriteBytes(Left + ".recovery", TRecoveryStore::Encode({"", Clock, {}}));
+    QStringList Offers;
+    AnswerOffers(Press, Offers);
+    TMainForm Form;
+    Form.show();
+    QCOMPARE(Offers, QStringList{"Corvane found unsaved changes to an untitled component from a "
+                                 "session that ended unexpectedly. | Recover,Discard"});
+    QCOMPARE(Form.windowTitle(), Title);
+    QVERIFY(!QFile::exists(Left + ".recovery"));
+    if (Press == "Discard") return;
+    QVERIFY(Form.DocumentChanged());
+    Script->SavePaths = {Path("saved.jsb")};
+    QVERIFY(Form.FileSave());
+    QCOMPARE(ReadBytes(Path("saved.jsb")), std::string(Clock));
+    QVERIFY(CopiesIn(RecoveryFolder()).isEmpty());
+  }
+};
+
+int main(int argc, char** argv) {
+  QApplication App(argc, argv);
+  if (argc == 3 && QString(argv[1]) == ChildSwitch) return RunChild(argv[2]);
+  RecoveryTest Test;
+  return QTest::qExec(&Test, argc, argv);
+}
+
+#include "recovery_test.moc"
