@@ -18,6 +18,7 @@
 #include "app/corvane/appidentity.h"
 #include "app/corvane/attributepages.h"
 #include "app/corvane/beantreeview.h"
+#include "app/corvane/historykeys.h"
 #include "app/corvane/newcomponentform.h"
 #include "app/corvane/referencetree.h"
 #include "app/corvane/resources.h"
@@ -25,6 +26,7 @@
 #include "app/corvane/windowfont.h"
 #include "beans/beanfactory.h"
 #include "beans/uitext.h"
+#include "beans/undo/documenthistory.h"
 #include "editor/editorsettings.h"
 #include "editor/ledit.h"
 #include "editor/settingsstore.h"
@@ -61,6 +63,7 @@ TMainForm::TMainForm(const QStringList& Arguments, QWidget* Parent)
 // The editor outlives the settings its handlers use; it must not call them.
 // The factory goes before the views it was given.
 TMainForm::~TMainForm() {
+  History.reset();
   Factory.reset();
   LEdit1->OnControlHighlight = nullptr;
   LEdit1->OnFindBrace = nullptr;
@@ -98,8 +101,10 @@ void TMainForm::CreateWindow() {
   BeanTreeView = std::make_unique<TBeanTreeView>(*tvBeanTree, ilInfoView);
   SourceText = std::make_unique<TEditorSourceText>(*LEdit1);
   Factory = std::make_unique<TBeanFactory>(TFactoryViews{*this, *BeanTreeView, *SourceText, *this});
+  History = std::make_unique<TDocumentHistory>(*Factory);
   AttributePages = std::make_unique<TAttributePages>(*this);
   Factory->View = AttributePages.get();
+  new THistoryKeys(*tsComponentView, *History);
   BuildTreeCommands();
   BuildEditCommands();
   WireCommands();
