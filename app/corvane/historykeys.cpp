@@ -58,19 +58,19 @@ bool THistoryKeys::eventFilter(QObject* Watched, QEvent* Event) {
   return QObject::eventFilter(Watched, Event);
 }
 
-// The field's own menu, whose Undo and Redo work on the document's history.
+// The field's own menu, whose Undo and Redo (the first two entries of an
+// editable field's menu) work on the document's history.
 void THistoryKeys::ShowFieldMenu(QLineEdit& Field, QEvent& Event) {
   const std::unique_ptr<QMenu> Menu(Field.createStandardContextMenu());
-  const QUndoStack& Stack = FHistory.Stack();
-  for (QAction* Entry : Menu->actions()) {
-    const bool Undo = Entry->objectName() == QLatin1String("edit-undo");
-    if (!Undo && Entry->objectName() != QLatin1String("edit-redo")) continue;
-    disconnect(Entry, &QAction::triggered, &Field, nullptr);
-    Entry->setEnabled(Undo ? Stack.canUndo() : Stack.canRedo());
-    if (Undo)
-      connect(Entry, &QAction::triggered, this, [this] { FHistory.Undo(); });
-    else
-      connect(Entry, &QAction::triggered, this, [this] { FHistory.Redo(); });
+  const QList<QAction*> Entries = Menu->actions();
+  if (!Field.isReadOnly() && Entries.size() >= 2) {
+    const QUndoStack& Stack = FHistory.Stack();
+    for (QAction* Entry : {Entries[0], Entries[1]})
+      disconnect(Entry, &QAction::triggered, &Field, nullptr);
+    Entries[0]->setEnabled(Stack.canUndo());
+    Entries[1]->setEnabled(Stack.canRedo());
+    connect(Entries[0], &QAction::triggered, this, [this] { FHistory.Undo(); });
+    connect(Entries[1], &QAction::triggered, this, [this] { FHistory.Redo(); });
   }
   Menu->exec(static_cast<QContextMenuEvent&>(Event).globalPos());
 }
