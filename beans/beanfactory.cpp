@@ -67,8 +67,21 @@ void TBeanFactory::FreeBean() {
 }
 
 void TBeanFactory::NameChanged(TJSB_CustomCollectionItem* Item) {
-  TTreeNode* Node = Item ? Item->Node : Bean()->Node;
+  TTreeNode* Node = NodeOf(Item);
   if (Node) Tree.SetCaption(Node, Text(Item ? Item->Name() : Bean()->Name()));
+}
+
+TTreeNode* TBeanFactory::NodeOf(const TJSB_CustomCollectionItem* Item) const {
+  if (Item) return Item->Node;
+  return Bean() ? Bean()->Node : nullptr;
+}
+
+void TBeanFactory::ShowName(TJSB_CustomCollectionItem* Item) {
+  if (!View || !Bean()) return;
+  if (Item)
+    Item->ShowName(*View);
+  else
+    Bean()->ShowName(*View);
 }
 
 namespace {
@@ -254,11 +267,15 @@ TJSB_CustomCollectionItem* TBeanFactory::AddDescriptor(TDescriptorKind Kind) {
   return Item;
 }
 
-void TBeanFactory::DeleteNode(TTreeNode* Node) {
-  TJSB_CustomCollectionItem* Item = Node ? Tree.Data(Node).Item : nullptr;
-  if (!Bean() || !Item) return;
+bool TBeanFactory::ConfirmDelete(TTreeNode* Node) {
+  if (!Bean() || !Node || !Tree.Data(Node).Item) return false;
   const QString Question = "Are you sure you wish to delete " + Tree.Caption(Node) + "?";
-  if (ConfirmMessage(Question.toStdString()) != mrYes) return;
+  return ConfirmMessage(Question.toStdString()) == mrYes;
+}
+
+void TBeanFactory::DeleteNode(TTreeNode* Node) {
+  if (!ConfirmDelete(Node)) return;
+  TJSB_CustomCollectionItem* Item = Tree.Data(Node).Item;
   TTreeNode* Above = Tree.NodeAbove(Node);
   // The node goes first, so that no node is ever left showing a freed item.
   Tree.RemoveNode(Node);
@@ -270,9 +287,5 @@ void TBeanFactory::RenameNode(TTreeNode* Node, const QString& NewName) {
   const TNodeData Data = Node ? Tree.Data(Node) : TNodeData{};
   if (!Bean() || (!Data.Bean && !Data.Item)) return;
   FDocument.Rename(Data.Item, Bytes(NewName));
-  if (!View) return;
-  if (Data.Bean)
-    Data.Bean->ShowName(*View);
-  else
-    Data.Item->ShowName(*View);
+  ShowName(Data.Item);
 }

@@ -59,8 +59,14 @@ class TBeanFactory {
   bool NewComponent();
   void ShowSelection();
   TJSB_CustomCollectionItem* AddDescriptor(TDescriptorKind Kind);
+  // Asks whether the item of the node is to go; false for the root.
+  bool ConfirmDelete(TTreeNode* Node);
   void DeleteNode(TTreeNode* Node);
   void RenameNode(TTreeNode* Node, const QString& NewName);
+  // The node of the item; of the component for none.
+  TTreeNode* NodeOf(const TJSB_CustomCollectionItem* Item) const;
+  // Refreshes the name field of the page of the item (none: the component).
+  void ShowName(TJSB_CustomCollectionItem* Item);
 
   // Model text (UTF-8) as window text and back.
   QString Text(const std::string& Bytes) const;

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <optional>
+#include <vector>
 
 class TTreeNode;  // a node of the component tree; opaque here
 class TJSBean;
@@ -45,6 +46,19 @@ class TComponentTreeView {
   virtual QString Caption(TTreeNode* Node) const = 0;
   virtual TNodeData Data(TTreeNode* Node) const = 0;
   virtual bool IsShown() const = 0;
+
+  // Takes the node and its children out of the tree whole (captions, images,
+  // expanded states) without a selection event, and answers its position
+  // among its parent's children; afterwards no node is selected. The node
+  // comes back with PutNode, or is freed with DiscardNode.
+  virtual int TakeNode(TTreeNode* Node) = 0;
+  virtual void PutNode(TTreeNode* Parent, int Position, TTreeNode* Node) = 0;
+  virtual void DiscardNode(TTreeNode* Node) = 0;
+  virtual TTreeNode* ParentNode(TTreeNode* Node) const = 0;
+  virtual std::vector<TTreeNode*> Children(TTreeNode* Node) const = 0;
+  virtual bool IsExpanded(TTreeNode* Node) const = 0;
+  // Puts the node's children in this order, keeping the selection.
+  virtual void SetChildOrder(TTreeNode* Node, const std::vector<TTreeNode*>& Order) = 0;
 };
 
 // The constructor's source text in the editor.

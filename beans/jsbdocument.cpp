@@ -20,15 +20,30 @@ bool SetFlagOf(T& Obj, std::string_view Attribute, bool Value) {
   return true;
 }
 
-// Calls Fn with the item as its own class.
+template <class T>
+std::string TextOf(T& Obj, std::string_view Attribute) {
+  const TField<T>* F = FieldByAttribute<T>(Attribute);
+  return F && !F->IsFlag() ? (Obj.*F->GetText)() : std::string();
+}
+
+template <class T>
+bool FlagOf(T& Obj, std::string_view Attribute) {
+  const TField<T>* F = FieldByAttribute<T>(Attribute);
+  return F && F->IsFlag() && (Obj.*F->GetFlag)();
+}
+
+// Calls Fn with the item as its own class, or with the component when there
+// is no item; what Fn answers, or nothing.
 template <class F>
-bool WithClass(TJSB_CustomCollectionItem* Item, F Fn) {
+auto WithClass(TJSBean* Bean, TJSB_CustomCollectionItem* Item, F Fn) {
+  using R = decltype(Fn(*Bean));
+  if (!Item) return Bean ? Fn(*Bean) : R();
   if (auto* P = dynamic_cast<TPropertyDescriptor*>(Item)) return Fn(*P);
   if (auto* M = dynamic_cast<TMethodDescriptor*>(Item)) return Fn(*M);
   if (auto* A = dynamic_cast<TParameterDescriptor*>(Item)) return Fn(*A);
   if (auto* E = dynamic_cast<TEventSetDescriptor*>(Item)) return Fn(*E);
   if (auto* I = dynamic_cast<TJSInterface*>(Item)) return Fn(*I);
-  return false;
+  return R();
 }
 
 }  // namespace
@@ -60,8 +75,8 @@ bool TJSBDocument::SetText(TJSB_CustomCollectionItem* Item, std::string_view Att
                            const std::string& Value) {
   if (!FBean) return false;
   const bool Changed = Tracked([&] {
-    const auto Set = [&](auto& Obj) { return SetTextOf(Obj, Attribute, Value); };
-    return Item ? WithClass(Item, Set) : Set(*FBean);
+    return WithClass(FBean.get(), Item,
+                     [&](auto& Obj) { return SetTextOf(Obj, Attribute, Value); });
   });
   if (Changed) emit FieldChanged(Item, QString::fromLatin1(Attribute));
   return Changed;
@@ -71,11 +86,19 @@ bool TJSBDocument::SetFlag(TJSB_CustomCollectionItem* Item, std::string_view Att
                            bool Value) {
   if (!FBean) return false;
   const bool Changed = Tracked([&] {
-    const auto Set = [&](auto& Obj) { return SetFlagOf(Obj, Attribute, Value); };
-    return Item ? WithClass(Item, Set) : Set(*FBean);
+    return WithClass(FBean.get(), Item,
+                     [&](auto& Obj) { return SetFlagOf(Obj, Attribute, Value); });
   });
   if (Changed) emit FieldChanged(Item, QString::fromLatin1(Attribute));
   return Changed;
+}
+
+std::string TJSBDocument::Text(TJSB_CustomCollectionItem* Item, std::string_view Attribute) const {
+  return WithClass(FBean.get(), Item, [&](auto& Obj) { return TextOf(Obj, Attribute); });
+}
+
+bool TJSBDocument::Flag(TJSB_CustomCollectionItem* Item, std::string_view Attribute) const {
+  return WithClass(FBean.get(), Item, [&](auto& Obj) { return FlagOf(Obj, Attribute); });
 }
 
 TJSB_CustomCollectionItem* TJSBDocument::AddItem(TDescriptorKind Kind, TMethodDescriptor* Method) {

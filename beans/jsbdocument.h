@@ -34,6 +34,9 @@ class TJSBDocument : public QObject {
   bool SetText(TJSB_CustomCollectionItem* Item, std::string_view Attribute,
                const std::string& Value);
   bool SetFlag(TJSB_CustomCollectionItem* Item, std::string_view Attribute, bool Value);
+  // The field's text or flag; empty or false when the object has no such field.
+  std::string Text(TJSB_CustomCollectionItem* Item, std::string_view Attribute) const;
+  bool Flag(TJSB_CustomCollectionItem* Item, std::string_view Attribute) const;
   bool Rename(TJSB_CustomCollectionItem* Item, const std::string& Name) {
     return SetText(Item, "NAME", Name);
   }

@@ -1,9 +1,9 @@
-# Fails when a file in DIR includes anything from the folders in FORBIDDEN
+# Fails when a file in DIR or a folder below it includes anything from the folders in FORBIDDEN
 # (comma-separated, such as "app,editor") or a header of the Qt widgets module, whose
 # header folder is WIDGETS_DIR. Run as: cmake -DDIR=... -DFORBIDDEN=...
 # -DWIDGETS_DIR=... -P checkincludes.cmake
 string(REPLACE "," ";" FORBIDDEN "${FORBIDDEN}")
-file(GLOB Sources ${DIR}/*.h ${DIR}/*.cpp)
+file(GLOB_RECURSE Sources ${DIR}/*.h ${DIR}/*.cpp)
 set(Faults "")
 foreach(Source ${Sources})
   file(STRINGS ${Source} Lines REGEX "^[ \t]*#[ \t]*include")

@@ -14,6 +14,7 @@
 #include "beans/beanfactory.h"
 #include "beans/beanfields.h"
 #include "beans/jsbdocument.h"
+#include "beans/undo/documenthistory.h"
 #include "widgets/hetreeview.h"
 
 const QStringList TAttributePages::EnvList = {"client", "server", "both", "either"};
@@ -309,12 +310,12 @@ void TAttributePages::FieldChanged(const TBinding& Binding, QWidget* Widget) {
   if (!Obj) return;
   TJSB_CustomCollectionItem* Item = nullptr;
   if constexpr (!std::is_same_v<T, TJSBean>) Item = Obj;
-  TJSBDocument& Document = BeanFactory->Document();
+  TDocumentHistory& History = *FForm.History;
   FWriting = true;
   if (qobject_cast<QCheckBox*>(Widget))
-    Document.SetFlag(Item, Binding.Attribute, qobject_cast<QCheckBox*>(Widget)->isChecked());
+    History.SetFlag(Item, Binding.Attribute, qobject_cast<QCheckBox*>(Widget)->isChecked());
   else
-    Document.SetText(Item, Binding.Attribute, BeanFactory->Bytes(FieldText(Widget)));
+    History.SetText(Item, Binding.Attribute, BeanFactory->Bytes(FieldText(Widget)));
   FWriting = false;
 }
 

@@ -99,3 +99,77 @@ TNodeData TBeanTreeView::Data(TTreeNode* Node) const {
 bool TBeanTreeView::IsShown() const {
   return !FTree.isHidden();
 }
+
+namespace {
+
+// The node and those of its descendants that are expanded; a node out of the
+// tree forgets its expanded state, so it is kept apart.
+std::vector<QTreeWidgetItem*> ExpandedIn(QTreeWidgetItem* Node) {
+  std::vector<QTreeWidgetItem*> Expanded;
+  if (Node->isExpanded()) Expanded.push_back(Node);
+  for (int I = 0; I < Node->childCount(); ++I)
+    for (QTreeWidgetItem* Below : ExpandedIn(Node->child(I)))
+      Expanded.push_back(Below);
+  return Expanded;
+}
+
+void ExpandAgain(const std::vector<QTreeWidgetItem*>& Expanded) {
+  for (QTreeWidgetItem* Node : Expanded)
+    Node->setExpanded(true);
+}
+
+}  // namespace
+
+int TBeanTreeView::TakeNode(TTreeNode* Node) {
+  const QSignalBlocker Quiet(&FTree);
+  FTakenExpanded[Node] = ExpandedIn(Node);
+  QTreeWidgetItem* Parent = Node->parent();
+  const int Position = Parent ? Parent->indexOfChild(Node) : FTree.indexOfTopLevelItem(Node);
+  if (Parent)
+    Parent->takeChild(Position);
+  else
+    FTree.takeTopLevelItem(Position);
+  FTree.setCurrentItem(nullptr);
+  return Position;
+}
+
+void TBeanTreeView::PutNode(TTreeNode* Parent, int Position, TTreeNode* Node) {
+  const QSignalBlocker Quiet(&FTree);
+  if (Parent)
+    Parent->insertChild(Position, Node);
+  else
+    FTree.insertTopLevelItem(Position, Node);
+  ExpandAgain(FTakenExpanded[Node]);
+  FTakenExpanded.erase(Node);
+}
+
+void TBeanTreeView::DiscardNode(TTreeNode* Node) {
+  FTakenExpanded.erase(Node);
+  delete Node;
+}
+
+TTreeNode* TBeanTreeView::ParentNode(TTreeNode* Node) const {
+  return Node ? Node->ParentNode() : nullptr;
+}
+
+std::vector<TTreeNode*> TBeanTreeView::Children(TTreeNode* Node) const {
+  std::vector<TTreeNode*> Out;
+  for (int I = 0; Node && I < Node->childCount(); ++I)
+    Out.push_back(AsNode(Node->child(I)));
+  return Out;
+}
+
+bool TBeanTreeView::IsExpanded(TTreeNode* Node) const {
+  return Node && Node->isExpanded();
+}
+
+void TBeanTreeView::SetChildOrder(TTreeNode* Node, const std::vector<TTreeNode*>& Order) {
+  if (!Node || Children(Node) == Order) return;
+  const QSignalBlocker Quiet(&FTree);
+  QTreeWidgetItem* Current = FTree.currentItem();
+  const std::vector<QTreeWidgetItem*> Expanded = ExpandedIn(Node);
+  Node->takeChildren();
+  Node->addChildren(QList<QTreeWidgetItem*>(Order.begin(), Order.end()));
+  ExpandAgain(Expanded);
+  if (Current) FTree.setCurrentItem(Current);
+}

@@ -9,6 +9,7 @@
 #include "app/corvane/messageboxes.h"
 #include "beans/beanfactory.h"
 #include "beans/uitext.h"
+#include "beans/undo/documenthistory.h"
 #include "editor/ledit.h"
 #include "widgets/extpagecontrol.h"
 #include "widgets/filedrag.h"
@@ -27,6 +28,7 @@ QString WithExtension(const QString& Path) {
 }  // namespace
 
 void TMainForm::ShowNoDocument() {
+  History->Clear();
   Factory->ShowNoDocument();
 }
 

@@ -19,6 +19,7 @@
 #include "app/corvane/appidentity.h"
 #include "app/corvane/attributepages.h"
 #include "app/corvane/beantreeview.h"
+#include "app/corvane/historykeys.h"
 #include "app/corvane/newcomponentform.h"
 #include "app/corvane/recoverystore.h"
 #include "app/corvane/referencetree.h"
@@ -27,6 +28,7 @@
 #include "app/corvane/windowfont.h"
 #include "beans/beanfactory.h"
 #include "beans/uitext.h"
+#include "beans/undo/documenthistory.h"
 #include "editor/editorsettings.h"
 #include "editor/ledit.h"
 #include "editor/settingsstore.h"
@@ -64,6 +66,7 @@ TMainForm::TMainForm(const QStringList& Arguments, QWidget* Parent)
 // The factory goes before the views it was given.
 TMainForm::~TMainForm() {
   LEdit1->Scintilla()->disconnect(this);
+  History.reset();
   Factory.reset();
   LEdit1->OnControlHighlight = nullptr;
   LEdit1->OnFindBrace = nullptr;
@@ -101,9 +104,11 @@ void TMainForm::CreateWindow() {
   BeanTreeView = std::make_unique<TBeanTreeView>(*tvBeanTree, ilInfoView);
   SourceText = std::make_unique<TEditorSourceText>(*LEdit1);
   Factory = std::make_unique<TBeanFactory>(TFactoryViews{*this, *BeanTreeView, *SourceText, *this});
+  History = std::make_unique<TDocumentHistory>(*Factory);
   AttributePages = std::make_unique<TAttributePages>(*this);
   Factory->View = AttributePages.get();
   WireRecovery();
+  new THistoryKeys(*tsComponentView, *History);
   BuildTreeCommands();
   BuildEditCommands();
   WireCommands();

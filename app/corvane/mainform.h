@@ -38,6 +38,7 @@ class TAttributePages;
 class TEditorSettings;
 class TRecoveryStore;
 class QTimer;
+class TDocumentHistory;
 
 // The program directory from the general settings; empty when absent.
 extern QString ProgramDir;
@@ -169,6 +170,8 @@ class TMainForm : public QMainWindow, public TFactoryWindow, public TNamePrompt 
   std::unique_ptr<TEditorSourceText> SourceText;
   std::unique_ptr<TBeanFactory> Factory;
   std::unique_ptr<TAttributePages> AttributePages;
+  // The document's undo history; it goes before the factory and the tree.
+  std::unique_ptr<TDocumentHistory> History;
   // The editor's colour scheme and settings; created with the window.
   std::unique_ptr<TEditorSettings> EditorSettings;
   TImageList ilInfoView;

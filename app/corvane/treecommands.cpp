@@ -10,6 +10,7 @@
 #include "app/corvane/mainform.h"
 #include "app/corvane/treenode.h"
 #include "beans/beanfactory.h"
+#include "beans/undo/documenthistory.h"
 #include "widgets/hetreeview.h"
 #include "widgets/textutils.h"
 
@@ -87,12 +88,14 @@ void TMainForm::BuildTreeMenu() {
 
 void TMainForm::tvBeanTreeChange() {
   AttributesLive = false;
+  // Typing on another node is another step.
+  if (History) History->Seal();
   if (BeanFactory) BeanFactory->ShowSelection();
   AttributesLive = true;
 }
 
 void TMainForm::tvBeanTreeEdited(TTreeNode* Node, const QString& Text) {
-  if (BeanFactory) BeanFactory->RenameNode(Node, Text);
+  if (BeanFactory) History->RenameNode(Node, Text);
   // The sort waits until the editor has handed its text to the tree.
   QTimer::singleShot(0, this, &TMainForm::SortBeanTree);
 }
@@ -111,7 +114,8 @@ void TMainForm::SortBeanTree() {
 
 void TMainForm::pmiDeleteClick() {
   if (!BeanFactory || !BeanFactory->Bean()) return;
-  BeanFactory->DeleteNode(AsNode(tvBeanTree->currentItem()));
+  TTreeNode* Node = AsNode(tvBeanTree->currentItem());
+  if (BeanFactory->ConfirmDelete(Node)) History->DeleteItem(Node->Item);
   BeanFactory->Document().SetModified(true);
 }
 
@@ -120,5 +124,5 @@ void TMainForm::pmiRenameClick() {
 }
 
 void TMainForm::AddDescriptorCommand(TDescriptorKind Kind) {
-  if (BeanFactory) BeanFactory->AddDescriptor(Kind);
+  if (BeanFactory) History->AddDescriptor(Kind);
 }

@@ -1,0 +1,48 @@
+// Setting a field of the component or of an item: a text typed or picked, a
+// tick, and a name given in the tree.
+#pragma once
+
+#include <string>
+#include <variant>
+
+#include "beans/undo/documentcommand.h"
+
+class TJSB_CustomCollectionItem;
+
+class TSetFieldCommand : public TDocumentCommand {
+ public:
+  using TValue = std::variant<std::string, bool>;
+  // Run numbers the typing run the change belongs to: a text merges with the
+  // next one for the same field of the same object and the same run. -1
+  // merges with nothing.
+  TSetFieldCommand(TBeanFactory& Factory, TTreeOrder Before, TJSB_CustomCollectionItem* Item,
+                   std::string Attribute, TValue Old, TValue New, int Run);
+
+  int id() const override { return FRun < 0 ? -1 : 1; }
+  bool mergeWith(const QUndoCommand* Other) override;
+
+ protected:
+  TTreeNode* Apply() override { return Set(FNew); }
+  TTreeNode* Revert() override { return Set(FOld); }
+  TTreeNode* Set(const TValue& Value);
+
+  TJSB_CustomCollectionItem* const FItem;
+
+ private:
+  const TValue FOld;
+  TValue FNew;
+  const std::string FAttribute;
+  const int FRun;
+};
+
+// A name given in the tree's in-place editor: one step each.
+class TRenameCommand : public TSetFieldCommand {
+ public:
+  TRenameCommand(TBeanFactory& Factory, TTreeOrder Before, TJSB_CustomCollectionItem* Item,
+                 std::string Old, std::string New)
+      : TSetFieldCommand(Factory, std::move(Before), Item, "NAME", std::move(Old), std::move(New),
+                         -1) {}
+
+ protected:
+  TTreeNode* Apply() override;
+};
