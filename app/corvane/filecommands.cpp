@@ -4,9 +4,8 @@
 #include <QFileInfo>
 #include <QString>
 
-#include "app/corvane/filedialogs.h"
 #include "app/corvane/mainform.h"
-#include "app/corvane/messageboxes.h"
+#include "app/corvane/windowservices.h"
 #include "beans/beanfactory.h"
 #include "beans/uitext.h"
 #include "editor/ledit.h"
@@ -46,7 +45,7 @@ void TMainForm::LoadFile(const QString& FileName) {
   try {
     Factory->LoadFromFile(FileName);
   } catch (const EFileError& Error) {
-    ErrorMessage(ToQString(Error.what()));
+    FServices->Error(ToQString(Error.what()));
     ShowNoDocument();
     EnableDescriptorCommands(false);
   }
@@ -69,7 +68,7 @@ void TMainForm::miNewClick() {
 void TMainForm::Open2Click() {
   EndPendingRename();
   OpenDialogInitialDir = QDir::currentPath();
-  const std::optional<QString> Path = TFileDialogs::Open(this, OpenDialogInitialDir);
+  const std::optional<QString> Path = FServices->AskOpenFile(OpenDialogInitialDir);
   if (Path && CloseFile()) {
     Factory->FreeBean();
     LEdit1->setVisible(true);
@@ -91,7 +90,7 @@ bool TMainForm::FileSaveAs() {
   EndPendingRename();
   if (CurrentFile.isEmpty()) return false;
   SaveDialogInitialDir = QDir::currentPath();
-  const std::optional<QString> Chosen = TFileDialogs::Save(this, SaveDialogInitialDir);
+  const std::optional<QString> Chosen = FServices->AskSaveFile(SaveDialogInitialDir);
   if (!Chosen) return false;
   const QString Path = WithExtension(*Chosen);
   if (QFileInfo::exists(Path) && ConfirmMessage(("OK to overwrite " + Path).toStdString()) != mrYes)
@@ -104,7 +103,7 @@ bool TMainForm::WriteDocument(const QString& Path) {
   try {
     Factory->SaveToFile(Path);
   } catch (const EFileError& Error) {
-    ErrorMessage(ToQString(Error.what()));
+    FServices->Error(ToQString(Error.what()));
     return false;
   }
   MarkSaved(Path);

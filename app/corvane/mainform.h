@@ -15,6 +15,7 @@
 #include "app/corvane/imagelist.h"
 #include "beans/factoryviews.h"
 #include "beans/jsbreader.h"
+#include "widgets/messages.h"
 
 class QAction;
 class QMenu;
@@ -35,6 +36,7 @@ class TEditorSourceText;
 class TTreeNode;
 class TAttributePages;
 class TEditorSettings;
+class TWindowServices;
 
 // The program directory from the general settings; empty when absent.
 extern QString ProgramDir;
@@ -42,13 +44,24 @@ extern QString ProgramDir;
 // View marks that menu items carry in their "tag" property.
 enum TViewMark { vmNone = 0, vmComponentView = 5, vmSourceView = 6 };
 
-class TMainForm : public QMainWindow, public TFactoryWindow, public TNamePrompt {
+// The window also carries the model's notices and questions to the user
+// through its services, once the program installs it as the message handler.
+class TMainForm : public QMainWindow,
+                  public TFactoryWindow,
+                  public TNamePrompt,
+                  public TMessageHandler {
   Q_OBJECT
 
  public:
   // Arguments are the command-line parameters after the program name.
   explicit TMainForm(const QStringList& Arguments = {}, QWidget* Parent = nullptr);
   ~TMainForm() override;
+
+  // What the window asks of the desktop and the user; nullptr restores the
+  // desktop's own (TQtWindowServices), which the window starts with.
+  void SetServices(std::unique_ptr<TWindowServices> Services);
+  void Info(const std::string& Msg) override;
+  short Confirm(const std::string& Msg) override;
 
   // Document state.
   QString CurrentFile;
@@ -207,6 +220,7 @@ class TMainForm : public QMainWindow, public TFactoryWindow, public TNamePrompt 
   QList<QAction*> FDescriptorEntries;
   QAction* FStatusBarEntry = nullptr;
   bool FShown = false;
+  std::unique_ptr<TWindowServices> FServices;
 };
 
 extern QPointer<TMainForm> MainForm;

@@ -1,34 +1,27 @@
-#include "app/corvane/messageboxes.h"
-
+// The message boxes through which failures, notices and questions reach the
+// user.
+#include <QMessageBox>
 #include <QPushButton>
 
-#include "beans/uitext.h"
+#include "app/corvane/qtwindowservices.h"
+#include "widgets/messages.h"
 
-namespace {
-
-int Run(QMessageBox& Box) {
-  if (TMessageBoxHandler::OnShow) TMessageBoxHandler::OnShow(Box);
-  return Box.exec();
-}
-
-}  // namespace
-
-void ErrorMessage(const QString& Msg) {
+// The application's error box: the program's title, an error icon and one OK button.
+void TQtWindowServices::Error(const QString& Msg) {
   QMessageBox Box(QMessageBox::Critical, "Corvane", Msg, QMessageBox::NoButton);
   Box.addButton("OK", QMessageBox::AcceptRole);
   Run(Box);
 }
 
-void TMessageBoxHandler::Info(const std::string& Msg) {
-  QMessageBox Box(QMessageBox::Information, "Information", ToQString(Msg), QMessageBox::NoButton,
-                  FOwner);
+void TQtWindowServices::Info(const QString& Msg) {
+  QMessageBox Box(QMessageBox::Information, "Information", Msg, QMessageBox::NoButton);
   Box.addButton("OK", QMessageBox::AcceptRole);
   Run(Box);
 }
 
 // Yes, No and Cancel; the close box answers Cancel.
-short TMessageBoxHandler::Confirm(const std::string& Msg) {
-  QMessageBox Box(QMessageBox::Question, "Confirm", ToQString(Msg), QMessageBox::NoButton, FOwner);
+short TQtWindowServices::Confirm(const QString& Msg) {
+  QMessageBox Box(QMessageBox::Question, "Confirm", Msg, QMessageBox::NoButton);
   QPushButton* Yes = Box.addButton("&Yes", QMessageBox::YesRole);
   QPushButton* No = Box.addButton("&No", QMessageBox::NoRole);
   QPushButton* Cancel = Box.addButton("Cancel", QMessageBox::RejectRole);

@@ -59,6 +59,7 @@ class AttributePagesTest : public QObject {
     const QString Path = Files.path() + "/c.jsb";
     WriteBytes(Path, Component);
     Form = std::make_unique<TMainForm>();
+    Script->Serve(*Form);
     Form->show();
     Form->LoadFile(Path);
   }

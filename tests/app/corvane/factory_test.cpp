@@ -56,6 +56,7 @@ class FactoryTest : public QObject {
   // A window with a new component named Name.
   std::unique_ptr<TMainForm> NewWindow(TScript& Script, const QString& Name) {
     auto Form = std::make_unique<TMainForm>();
+    Script.Serve(*Form);
     Form->show();
     Script.Names.push_back(Name);
     Form->miNewClick();
@@ -126,6 +127,7 @@ class FactoryTest : public QObject {
   void cancelledNewCreatesNothing() {
     TScript Script;
     TMainForm Form;
+    Script.Serve(Form);
     Form.show();
     Script.Names.push_back(QString());
     Form.miNewClick();
@@ -149,7 +151,8 @@ class FactoryTest : public QObject {
     QCOMPARE(Form->tvBeanTree->currentItem(), Root(*Form)->child(2));
     QVERIFY(RenameEditor(*Form));  // the in-place rename has begun
     QCOMPARE(QString::fromStdString(Bean->Properties().Items(2)->Name()), QString("Untitled"));
-    QCOMPARE(Form->AttributePages->Entry("fldPropertyName")->text(), QString());  // filled first
+    QCOMPARE(Form->AttributePages->Entry("fldPropertyName")->text(),
+             QString());  // filled first
     CommitRename(*Form, "Width");
     QCOMPARE(QString::fromStdString(Bean->Properties().Items(2)->Name()), QString("Width"));
     QCOMPARE(Form->AttributePages->Entry("fldPropertyName")->text(), QString("Width"));
@@ -234,6 +237,7 @@ class FactoryTest : public QObject {
         "<JSB_METHOD NAME=\"run\"><JSB_PARAMETER NAME=\"z\"><JSB_PARAMETER NAME=\"a\">"
         "</JSB_METHOD><JSB_EVENT NAME=\"abc\"><JSB_EVENT NAME=\"ABC\"><JSB_EVENT NAME=\"ab\">");
     TMainForm Form;
+    Script.Serve(Form);
     Form.show();
     Form.LoadFile(Path);
     QCOMPARE(Captions(Root(Form)),
@@ -281,6 +285,7 @@ class FactoryTest : public QObject {
                "<JSB_PARAMETER NAME=\"y\"></JSB_METHOD><JSB_METHOD NAME=\"m2\"></JSB_METHOD>"
                "<JSB_EVENT NAME=\"e1\"><JSB_INTERFACE NAME=\"i1\"><JSB_INTERFACE NAME=\"i2\">");
     TMainForm Loaded;
+    Script.Serve(Loaded);
     Loaded.show();
     Loaded.LoadFile(Path);
     QCOMPARE(Shape(Loaded),

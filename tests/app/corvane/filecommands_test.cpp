@@ -73,6 +73,7 @@ class FileCommandsTest : public QObject {
     Folder = std::make_unique<QTemporaryDir>();
     Script = std::make_unique<TScript>();
     Form = std::make_unique<TMainForm>();
+    Script->Serve(*Form);
     Form->show();
     QDir::setCurrent(Folder->path());
   }

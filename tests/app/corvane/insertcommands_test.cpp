@@ -117,6 +117,7 @@ class InsertCommandsTest : public QObject {
 
   void insertFileReadsLikeAJSBFile() {
     TScript Script;
+    Script.Serve(*Form);
     WriteBytes(Path("plain.htm"), "one\ntwo");  // no final line break
     WriteBytes(Path("latin.htm"), "caf\xe9\r");
     WriteBytes(Path("empty.htm"), "");
@@ -131,6 +132,7 @@ class InsertCommandsTest : public QObject {
 
   void unopenableFileInsertsNothingButSubstitutesTabs() {
     TScript Script;
+    Script.Serve(*Form);
     Script.InsertPaths = {Path("missing.htm")};
     Editor().SetText("\ta");
     Form->Action("miInsertFile")->trigger();
@@ -141,6 +143,7 @@ class InsertCommandsTest : public QObject {
   void readErrorIsReportedAndInsertsNothing() {
     if (!QFileInfo::exists("/proc/self/mem")) QSKIP("no file here fails while being read");
     TScript Script;
+    Script.Serve(*Form);
     Script.InsertPaths = {"/proc/self/mem"};  // opens, then every read fails
     Editor().SetText("\ta");
     Form->Action("miInsertFile")->trigger();
@@ -151,6 +154,7 @@ class InsertCommandsTest : public QObject {
 
   void textLatin1CannotHoldMakesTheDocumentUTF8() {
     TScript Script;
+    Script.Serve(*Form);
     WriteBytes(Path("latin.jsb"), "<JSB>\r\n<JSB_DESCRIPTOR NAME=\"caf\xe9\">\r\n</JSB>\r\n");
     WriteBytes(Path("euro.htm"), "\xe2\x82\xac");
     Form->LoadFile(Path("latin.jsb"));

@@ -146,7 +146,7 @@ class MainFormTest : public QObject {
     for (int Line = 1; Line <= 8; ++Line)
       Text += Line == 6 ? "\t\t/* Define your constructor here */\r\n" : "\tline\r\n";
     Form.LEdit1->SetText(Text);
-    Form.ConstructorSelectPending = true;
+    Form.SetConstructorSelectPending(true);
     Form.PageControl->SetActivePage(Form.tsConstructorView);
     QVERIFY(!Form.ConstructorSelectPending);
     Form.LEdit1->GetSelection();
