@@ -63,12 +63,6 @@ class TMainForm : public QMainWindow,
   void Info(const std::string& Msg) override;
   short Confirm(const std::string& Msg) override;
 
-  // Document state.
-  QString CurrentFile;
-  bool AttributesLive = false;
-  bool ConstructorSelectPending = false;
-  QString HelpFile;
-
   // What the bean factory asks of the window.
   void SetCurrentFile(const QString& Name) final;
   void EnableDescriptorCommands(bool Enabled) final;
@@ -136,15 +130,42 @@ class TMainForm : public QMainWindow,
   void FileExit();
   void PageControlChange();
 
-  // The widgets other parts of the program work with.
+  // The source editor, which the command table drives; and what the
+  // attribute pages work with: the tree whose selection they show, the
+  // notebook of pages, and the guard that keeps them from writing back.
+  TLEdit* LEdit1 = nullptr;
+  THETreeView* tvBeanTree = nullptr;
+  QStackedWidget* nbAttributes = nullptr;
+  bool AttributesLive = false;
+  // The filter of the open and save dialogs.
+  static const char* const FileFilter;
+  // Shows the attribute page with this name ("Blank", "Descriptor", ...).
+  void ShowAttributePage(const QString& Name) final;
+  QString CurrentAttributePage() const;
+
+ protected:
+  bool event(QEvent* Event) override;
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
+  void showEvent(QShowEvent* Event) override;
+  void closeEvent(QCloseEvent* Event) override;
+
+ private:
+  // What the window's tests look at and drive directly.
+  friend struct TMainFormTestAccess;
+
+  // Document state.
+  QString CurrentFile;
+  bool ConstructorSelectPending = false;
+  QString HelpFile;
+  // The initial folder of the open and save dialogs.
+  QString OpenDialogInitialDir, SaveDialogInitialDir;
+
+  // The window's other widgets and parts.
   TExtPageControl* PageControl = nullptr;
   QWidget* tsComponentView = nullptr;
   QWidget* tsConstructorView = nullptr;
   QWidget* TabSheet9 = nullptr;
-  THETreeView* tvBeanTree = nullptr;
   THETreeView* tvLiveBooks = nullptr;
-  QStackedWidget* nbAttributes = nullptr;
-  TLEdit* LEdit1 = nullptr;
   QStatusBar* sb97 = nullptr;
   QWidget* CoolBar = nullptr;
   QToolBar* tbStandard = nullptr;
@@ -163,24 +184,10 @@ class TMainForm : public QMainWindow,
   // The reference tree's image list; given when the window is first shown.
   const TImageList* tvLiveBooksImages = nullptr;
 
-  // The initial folder of the open and save dialogs, and their filter.
-  QString OpenDialogInitialDir, SaveDialogInitialDir;
-  static const char* const FileFilter;
-
   // A menu item or tool button by its designed name; nullptr if none.
   QAction* Action(const QString& Name) const;
   QToolButton* Button(const QString& Name) const;
-  // Shows the attribute page with this name ("Blank", "Descriptor", ...).
-  void ShowAttributePage(const QString& Name) final;
-  QString CurrentAttributePage() const;
 
- protected:
-  bool event(QEvent* Event) override;
-  bool eventFilter(QObject* Watched, QEvent* Event) override;
-  void showEvent(QShowEvent* Event) override;
-  void closeEvent(QCloseEvent* Event) override;
-
- private:
   void CreateWindow();
   void ReadGeneralSettings();
   void BuildMenus();

@@ -58,7 +58,7 @@ class HelpWindowsTest : public QObject {
         Suffix.isNull() ? HelpTail : QDir::toNativeSeparators(Folder.path()) + Suffix + HelpTail;
     QCOMPARE(HelpDocumentPath(), Expected);
     Script.LaunchFails = true;  // a failed launch says nothing
-    Form.Action("HelpContents1")->trigger();
+    Peek(Form).Action("HelpContents1")->trigger();
     QTest::keyClick(&Form, Qt::Key_F1);  // the shortcut works anywhere in the window
     QCOMPARE(Script.Launches.size(), 2);
     QVERIFY(Script.Log.isEmpty());
@@ -136,8 +136,8 @@ class HelpWindowsTest : public QObject {
       QVERIFY(Window.OKButton->isDefault());
     };
     Form.SetServices(std::move(Services));
-    Form.Action("About1")->trigger();
-    Form.Action("About1")->trigger();
+    Peek(Form).Action("About1")->trigger();
+    Peek(Form).Action("About1")->trigger();
     QCOMPARE(Shown, 2);
     QCOMPARE(Modal, 2);
     QVERIFY(Form.findChildren<TfrmAbout*>().isEmpty());  // destroyed on closing
@@ -174,8 +174,8 @@ class HelpWindowsTest : public QObject {
                             "Netscape Technical Documentation"}));
     };
     Form.SetServices(std::move(Services));
-    Form.Action("WebResources1")->trigger();
-    Form.Action("WebResources1")->trigger();
+    Peek(Form).Action("WebResources1")->trigger();
+    Peek(Form).Action("WebResources1")->trigger();
     QCOMPARE(Seen.size(), 2);
     QCOMPARE(Seen[1], Seen[0]);
     QVERIFY(Seen[0].startsWith("0:https://"));

@@ -29,7 +29,7 @@ class PreferencesTest : public QObject {
       if (Owned) Act(*Shown);
       if (Shown && Shown->isVisible()) Shown->reject();
     });
-    Form.Action("Options1")->trigger();
+    Peek(Form).Action("Options1")->trigger();
     return Owned && Shown.isNull();
   }
 

@@ -19,6 +19,7 @@
 #include "app/corvane/mainform.h"
 #include "app/corvane/qtwindowservices.h"
 #include "editor/ledit.h"
+#include "mainformaccess.h"
 #include "widgets/extpagecontrol.h"
 #include "widgets/messages.h"
 
@@ -52,7 +53,7 @@ inline std::unique_ptr<TMainForm> SourceViewForm() {
   auto Form = std::make_unique<TMainForm>();
   Form->show();
   Form->LEdit1->setVisible(true);
-  Form->PageControl->SetActivePage(Form->tsConstructorView);
+  Peek(*Form).PageControl->SetActivePage(Peek(*Form).tsConstructorView);
   return Form;
 }
 
