@@ -50,7 +50,7 @@ TOpenedView Inspect(const TMainForm& Form) {
   TOpenedView V;
   V.Nodes = CountNodes(Form.tvBeanTree);
   V.Page = Form.CurrentAttributePage();
-  const TJSBean* Bean = Form.Factory->Bean();
+  const TJSBean* Bean = BeanFactory->Bean();  // the window's factory
   if (!Bean || !Bean->Node) return V;
   const TTreeNode* Root = Bean->Node;
   V.RootChildren = Root->childCount();

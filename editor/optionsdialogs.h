@@ -1,27 +1,26 @@
-// The font, colour and error dialogs of the Preferences dialog, behind a seam
-// that tests answer.
+// What the Preferences dialog asks of its host: a font, a colour, and the
+// application's error box. The host passes them in, so that a test can answer.
 #pragma once
 
 #include <QColor>
 #include <QFont>
 #include <QString>
-#include <functional>
 #include <optional>
 
 class QWidget;
 
-struct TOptionsDialogs {
-  using TAskFont = std::function<std::optional<QFont>(const QFont& Initial)>;
-  using TAskColor = std::function<std::optional<QColor>(const QColor& Initial)>;
-  using TShowError = std::function<void(const QString& Msg)>;
-  // When set, these answer in place of the dialogs.
-  static inline TAskFont OnFont;
-  static inline TAskColor OnColor;
-  static inline TShowError OnError;
+class TOptionsDialogs {
+ public:
+  virtual ~TOptionsDialogs() = default;
 
-  // The chosen font or colour, or none when cancelled.
-  static std::optional<QFont> Font(QWidget* Owner, const QFont& Initial);
-  static std::optional<QColor> Color(QWidget* Owner, const QColor& Initial);
+  // The chosen font or colour, or none when cancelled; Owner is the dialog
+  // that asks.
+  virtual std::optional<QFont> AskFont(QWidget* Owner, const QFont& Initial) = 0;
+  virtual std::optional<QColor> AskColor(QWidget* Owner, const QColor& Initial) = 0;
   // The application's error box: its title, an error icon and one OK button.
-  static void Error(QWidget* Owner, const QString& Msg);
+  virtual void Error(const QString& Msg) = 0;
 };
+
+// The platform's own font and colour dialogs; none when cancelled.
+std::optional<QFont> PickFont(QWidget* Owner, const QFont& Initial);
+std::optional<QColor> PickColor(QWidget* Owner, const QColor& Initial);

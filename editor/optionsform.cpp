@@ -34,11 +34,13 @@ void CheckWhenSet(QCheckBox* Box, bool Set) {
 
 }  // namespace
 
-TOptionsForm::TOptionsForm(TEditorSettings& Settings, TLEdit* Editor, QWidget* Parent)
+TOptionsForm::TOptionsForm(TEditorSettings& Settings, TLEdit* Editor, TOptionsDialogs& Dialogs,
+                           QWidget* Parent)
     : QDialog(Parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       FSettings(Settings),
-      FEditor(Editor) {
+      FEditor(Editor),
+      FDialogs(Dialogs) {
   setObjectName("OptionsForm");
   setWindowTitle("Preferences");
   setFont(QFont("MS Sans Serif", 8));
@@ -118,14 +120,14 @@ void TOptionsForm::btnFontClick() {
   if (!lbFont->text().isEmpty()) Initial.setFamily(lbFont->text());
   const int Points = lbSize->text().toInt();
   if (Points > 0) Initial.setPointSize(Points);
-  const std::optional<QFont> Chosen = TOptionsDialogs::Font(this, Initial);
+  const std::optional<QFont> Chosen = FDialogs.AskFont(this, Initial);
   if (!Chosen) return;
   lbFont->setText(Chosen->family());
   lbSize->setText(QString::number(Chosen->pointSize()));
 }
 
 void TOptionsForm::ColorButtonClick(TColorButton* Button) {
-  const std::optional<QColor> Chosen = TOptionsDialogs::Color(this, Button->Color());
+  const std::optional<QColor> Chosen = FDialogs.AskColor(this, Button->Color());
   if (!Chosen) return;
   ShowColour(Button, BGROf(*Chosen));
   CopyColorsToScheme();
@@ -195,7 +197,7 @@ std::optional<int> TOptionsForm::IntegerField(QLineEdit* Field) {
   bool Ok = false;
   const int Value = Field->text().trimmed().toInt(&Ok);
   if (Ok) return Value;
-  TOptionsDialogs::Error(this, QString("'%1' is not a valid integer value").arg(Field->text()));
+  FDialogs.Error(QString("'%1' is not a valid integer value").arg(Field->text()));
   Field->setFocus();
   return std::nullopt;
 }

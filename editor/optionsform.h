@@ -18,6 +18,7 @@ class QTabWidget;
 class TColorButton;
 class TEditorSettings;
 class TLEdit;
+class TOptionsDialogs;
 
 // The preview's syntax: strings in single or double quotes, each escaped by
 // doubling, and no square brackets among the operators.
@@ -33,8 +34,10 @@ class TOptionsForm : public QDialog {
 
  public:
   // Settings holds the colour scheme the dialog edits; Editor, when given,
-  // is the source editor that OK reconfigures.
-  TOptionsForm(TEditorSettings& Settings, TLEdit* Editor, QWidget* Parent = nullptr);
+  // is the source editor that OK reconfigures; Dialogs answer for the font,
+  // the colours and errors.
+  TOptionsForm(TEditorSettings& Settings, TLEdit* Editor, TOptionsDialogs& Dialogs,
+               QWidget* Parent = nullptr);
   ~TOptionsForm() override;
 
   // F1: the help context of the focused control's group.
@@ -92,5 +95,6 @@ class TOptionsForm : public QDialog {
 
   TEditorSettings& FSettings;
   TLEdit* FEditor;
+  TOptionsDialogs& FDialogs;
   bool FShown = false;
 };

@@ -78,9 +78,3 @@ TfrmAbout::TfrmAbout(QWidget* Parent)
   connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
   CentreOnScreen(this);
 }
-
-void TfrmAbout::Execute(QWidget* Owner) {
-  TfrmAbout Window(Owner);
-  if (OnShow) OnShow(Window);
-  Window.exec();
-}

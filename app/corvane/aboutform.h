@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
 
 class QFrame;
 class QLabel;
@@ -25,9 +24,4 @@ class TfrmAbout : public QDialog {
   QFrame* Bevel1;
   QPlainTextEdit* Comments;
   QPushButton* OKButton;
-
-  // Shows a fresh window modally, owned by Owner; it is gone when this returns.
-  static void Execute(QWidget* Owner);
-  // The window about to be shown; tests use it to look and close it.
-  static inline std::function<void(TfrmAbout&)> OnShow;
 };

@@ -4,8 +4,8 @@
 #include <QPair>
 
 #include "app/corvane/mainform.h"
-#include "app/corvane/messageboxes.h"
 #include "app/corvane/treenode.h"
+#include "app/corvane/windowservices.h"
 #include "beans/beanfactory.h"
 #include "widgets/hetreeview.h"
 #include "widgets/messages.h"
@@ -56,9 +56,8 @@ void TMainForm::CheckFileChangedOnDisk() {
   FCheckingDisk = true;
   EndPendingRename();
   if (DocumentChanged() &&
-      !AskYesNo(
-          CurrentFile + " has been changed by another program. Reload it and lose your changes?",
-          this))
+      !FServices->AskYesNo(
+          CurrentFile + " has been changed by another program. Reload it and lose your changes?"))
     FDeclinedReload = Now;
   else
     ReloadKeepingSelection();

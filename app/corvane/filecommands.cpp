@@ -4,9 +4,8 @@
 #include <QFileInfo>
 #include <QString>
 
-#include "app/corvane/filedialogs.h"
 #include "app/corvane/mainform.h"
-#include "app/corvane/messageboxes.h"
+#include "app/corvane/windowservices.h"
 #include "beans/beanfactory.h"
 #include "beans/uitext.h"
 #include "beans/undo/documenthistory.h"
@@ -54,7 +53,7 @@ void TMainForm::LoadFile(const QString& FileName) {
   try {
     Factory->LoadFromFile(FileName);
   } catch (const EFileError& Error) {
-    ErrorMessage(ToQString(Error.what()));
+    FServices->Error(ToQString(Error.what()));
     ShowNoDocument();
     EnableDescriptorCommands(false);
   }
@@ -78,7 +77,7 @@ void TMainForm::miNewClick() {
 void TMainForm::Open2Click() {
   EndPendingRename();
   OpenDialogInitialDir = QDir::currentPath();
-  const std::optional<QString> Path = TFileDialogs::Open(this, OpenDialogInitialDir);
+  const std::optional<QString> Path = FServices->AskOpenFile(OpenDialogInitialDir);
   if (Path && CloseFile()) {
     Factory->FreeBean();
     LEdit1->setVisible(true);
@@ -100,7 +99,7 @@ bool TMainForm::FileSaveAs() {
   EndPendingRename();
   if (CurrentFile.isEmpty()) return false;
   SaveDialogInitialDir = QDir::currentPath();
-  const std::optional<QString> Chosen = TFileDialogs::Save(this, SaveDialogInitialDir);
+  const std::optional<QString> Chosen = FServices->AskSaveFile(SaveDialogInitialDir);
   if (!Chosen) return false;
   const QString Path = WithExtension(*Chosen);
   if (QFileInfo::exists(Path) && ConfirmMessage(("OK to overwrite " + Path).toStdString()) != mrYes)
@@ -113,7 +112,7 @@ bool TMainForm::WriteDocument(const QString& Path) {
   try {
     Factory->SaveToFile(Path);
   } catch (const EFileError& Error) {
-    ErrorMessage(ToQString(Error.what()));
+    FServices->Error(ToQString(Error.what()));
     return false;
   }
   MarkSaved(Path);

@@ -36,19 +36,16 @@ QString TFileDialogs::QtFilter(const QString& Filter) {
 }
 
 std::optional<QString> TFileDialogs::Open(QWidget* Owner, const QString& Folder) {
-  if (OnOpen) return Chosen(OnOpen(Folder).value_or(QString()));
   return Chosen(
       QFileDialog::getOpenFileName(Owner, "Open", Folder, QtFilter(TMainForm::FileFilter)));
 }
 
 std::optional<QString> TFileDialogs::Save(QWidget* Owner, const QString& Folder) {
-  if (OnSave) return Chosen(OnSave(Folder).value_or(QString()));
   return Chosen(QFileDialog::getSaveFileName(Owner, "Save As", Folder,
                                              QtFilter(TMainForm::FileFilter), nullptr,
                                              QFileDialog::DontConfirmOverwrite));
 }
 
 std::optional<QString> TFileDialogs::Insert(QWidget* Owner, const QString& Folder) {
-  if (OnInsert) return Chosen(OnInsert(Folder).value_or(QString()));
   return Chosen(QFileDialog::getOpenFileName(Owner, "Insert File", Folder, QtFilter(InsertFilter)));
 }

@@ -1,17 +1,12 @@
-// The open and save dialogs, behind a seam that tests answer.
+// The platform's open, save and Insert File dialogs with the program's filters.
 #pragma once
 
 #include <QString>
-#include <functional>
 #include <optional>
 
 class QWidget;
 
 struct TFileDialogs {
-  using TAsk = std::function<std::optional<QString>(const QString& Folder)>;
-  // When set, these answer in place of the dialogs.
-  static inline TAsk OnOpen, OnSave, OnInsert;
-
   // The chosen path, or none when cancelled. Both start in Folder with the
   // program's filter, and leave the process in the chosen file's folder, as
   // the platform's own dialogs do. Neither asks about overwriting.

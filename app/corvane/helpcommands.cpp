@@ -1,19 +1,22 @@
 // The Help menu's commands: the help document, and the Web Resources and
 // About windows, each shown fresh and modally over the main window.
-#include "app/corvane/aboutform.h"
 #include "app/corvane/helpdocument.h"
 #include "app/corvane/mainform.h"
-#include "app/corvane/webresourcesform.h"
+#include "app/corvane/windowservices.h"
 
 // A launch that fails says nothing: there may be no document or no viewer.
 void TMainForm::HelpContents() {
-  OpenHelpDocument();
+  FServices->OpenUrl(HelpDocumentUrl());
+}
+
+void TMainForm::ShowHelpContext(int Context) {
+  FServices->OpenUrl(HelpDocumentUrl(HelpContextAnchor(Context)));
 }
 
 void TMainForm::WebResources1Click() {
-  TfrmWebResources::Execute(this);
+  FServices->ShowWebResources();
 }
 
 void TMainForm::HelpAbout() {
-  TfrmAbout::Execute(this);
+  FServices->ShowAbout();
 }

@@ -23,8 +23,8 @@ QString HelpContextAnchor(int Context) {
   return {};
 }
 
-bool OpenHelpDocument(const QString& Anchor) {
+QUrl HelpDocumentUrl(const QString& Anchor) {
   QUrl Document = ShellTarget(HelpDocumentPath());
   if (!Anchor.isEmpty()) Document.setFragment(Anchor);
-  return ShellOpenUrl(Document);
+  return Document;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 // The program folder followed directly by the document's relative path
 // (Docs/Corvane.html with the platform's separator), joined as they stand.
@@ -10,6 +11,5 @@ QString HelpDocumentPath();
 // The anchor for a help context number; empty for a context the document has
 // no section for, which then opens at its beginning.
 QString HelpContextAnchor(int Context);
-// Opens the document at the anchor (the whole document when it is empty);
-// true when the launch failed. Shows no message.
-bool OpenHelpDocument(const QString& Anchor = {});
+// The document's address at the anchor (the whole document when it is empty).
+QUrl HelpDocumentUrl(const QString& Anchor = {});

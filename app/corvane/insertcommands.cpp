@@ -2,9 +2,8 @@
 // selection, and the text of a chosen file at the caret.
 #include <QDir>
 
-#include "app/corvane/filedialogs.h"
 #include "app/corvane/mainform.h"
-#include "app/corvane/messageboxes.h"
+#include "app/corvane/windowservices.h"
 #include "beans/uitext.h"
 #include "editor/htmltags.h"
 #include "editor/ledit.h"
@@ -36,13 +35,13 @@ void TMainForm::InsertTag(const QString& Name) {
 // every line ended by CR LF. A file that cannot be opened inserts nothing
 // without a word; one that fails while being read is reported.
 void TMainForm::InsertFile1Click() {
-  const std::optional<QString> Path = TFileDialogs::Insert(this, QDir::currentPath());
+  const std::optional<QString> Path = FServices->AskInsertFile(QDir::currentPath());
   if (!Path) return;
   try {
     LEdit1->InsertText(ToQString(LoadTextFile(FileNameBytes(*Path))));
   } catch (const EFileError& Error) {
     if (Error.Kind() != EFileError::TKind::Open) {
-      ErrorMessage(ToQString(Error.what()));
+      FServices->Error(ToQString(Error.what()));
       return;
     }
   }

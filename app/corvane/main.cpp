@@ -8,7 +8,6 @@
 #include "app/corvane/appidentity.h"
 #include "app/corvane/commandline.h"
 #include "app/corvane/mainform.h"
-#include "app/corvane/messageboxes.h"
 #include "app/corvane/splashform.h"
 #include "widgets/extpagecontrolversion.h"
 
@@ -24,9 +23,8 @@ int main(int argc, char** argv) {
   Splash->show();
   Splash->repaint();
   QApplication::processEvents();
-  TMessageBoxHandler Boxes;
-  TScopedMessageHandler Messages(&Boxes);
   TMainForm Form(QApplication::arguments().mid(1));
+  TScopedMessageHandler Messages(&Form);
   Splash->close();
   delete Splash;
   Form.show();

@@ -20,7 +20,7 @@
 #include "app/corvane/attributepages.h"
 #include "app/corvane/beantreeview.h"
 #include "app/corvane/historykeys.h"
-#include "app/corvane/newcomponentform.h"
+#include "app/corvane/qtwindowservices.h"
 #include "app/corvane/recoverystore.h"
 #include "app/corvane/referencetree.h"
 #include "app/corvane/resources.h"
@@ -55,7 +55,10 @@ int ScreenDpi(const QWidget* Window) {
 }  // namespace
 
 TMainForm::TMainForm(const QStringList& Arguments, QWidget* Parent)
-    : QMainWindow(Parent), ilInfoView(16, 16), FArguments(Arguments) {
+    : QMainWindow(Parent),
+      ilInfoView(16, 16),
+      FArguments(Arguments),
+      FServices(std::make_unique<TQtWindowServices>(this)) {
   LoadCorvaneResources();
   MainForm = this;
   setObjectName("MainForm");
@@ -70,6 +73,18 @@ TMainForm::~TMainForm() {
   Factory.reset();
   LEdit1->OnControlHighlight = nullptr;
   LEdit1->OnFindBrace = nullptr;
+}
+
+void TMainForm::SetServices(std::unique_ptr<TWindowServices> Services) {
+  FServices = Services ? std::move(Services) : std::make_unique<TQtWindowServices>(this);
+}
+
+void TMainForm::Info(const std::string& Msg) {
+  FServices->Info(ToQString(Msg));
+}
+
+short TMainForm::Confirm(const std::string& Msg) {
+  return FServices->Confirm(ToQString(Msg));
 }
 
 // The window as designed, then the creation steps in their order.
@@ -183,7 +198,7 @@ void TMainForm::SetAttributesVisible(bool Visible) {
 }
 
 std::optional<QString> TMainForm::AskComponentName() {
-  return TfrmNewComponent::Execute();
+  return FServices->AskComponentName();
 }
 
 void TMainForm::StatusBar1Click() {

@@ -16,6 +16,7 @@
 #include "app/corvane/imagelist.h"
 #include "beans/factoryviews.h"
 #include "beans/jsbreader.h"
+#include "widgets/messages.h"
 
 class QAction;
 class QMenu;
@@ -39,6 +40,7 @@ class TEditorSettings;
 class TRecoveryStore;
 class QTimer;
 class TDocumentHistory;
+class TWindowServices;
 
 // The program directory from the general settings; empty when absent.
 extern QString ProgramDir;
@@ -46,7 +48,12 @@ extern QString ProgramDir;
 // View marks that menu items carry in their "tag" property.
 enum TViewMark { vmNone = 0, vmComponentView = 5, vmSourceView = 6 };
 
-class TMainForm : public QMainWindow, public TFactoryWindow, public TNamePrompt {
+// The window also carries the model's notices and questions to the user
+// through its services, once the program installs it as the message handler.
+class TMainForm : public QMainWindow,
+                  public TFactoryWindow,
+                  public TNamePrompt,
+                  public TMessageHandler {
   Q_OBJECT
 
  public:
@@ -54,11 +61,11 @@ class TMainForm : public QMainWindow, public TFactoryWindow, public TNamePrompt 
   explicit TMainForm(const QStringList& Arguments = {}, QWidget* Parent = nullptr);
   ~TMainForm() override;
 
-  // Document state.
-  QString CurrentFile;
-  bool AttributesLive = false;
-  bool ConstructorSelectPending = false;
-  QString HelpFile;
+  // What the window asks of the desktop and the user; nullptr restores the
+  // desktop's own (TQtWindowServices), which the window starts with.
+  void SetServices(std::unique_ptr<TWindowServices> Services);
+  void Info(const std::string& Msg) override;
+  short Confirm(const std::string& Msg) override;
 
   // What the bean factory asks of the window.
   void SetCurrentFile(const QString& Name) final;
@@ -149,15 +156,45 @@ class TMainForm : public QMainWindow, public TFactoryWindow, public TNamePrompt 
   void FileExit();
   void PageControlChange();
 
-  // The widgets other parts of the program work with.
+  // The source editor, which the command table drives; and what the
+  // attribute pages work with: the tree whose selection they show, the
+  // notebook of pages, and the guard that keeps them from writing back.
+  TLEdit* LEdit1 = nullptr;
+  THETreeView* tvBeanTree = nullptr;
+  QStackedWidget* nbAttributes = nullptr;
+  bool AttributesLive = false;
+  // The document's undo history, through which the pages change the model;
+  // it goes before the factory and the tree.
+  std::unique_ptr<TDocumentHistory> History;
+  // The filter of the open and save dialogs.
+  static const char* const FileFilter;
+  // Shows the attribute page with this name ("Blank", "Descriptor", ...).
+  void ShowAttributePage(const QString& Name) final;
+  QString CurrentAttributePage() const;
+
+ protected:
+  bool event(QEvent* Event) override;
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
+  void showEvent(QShowEvent* Event) override;
+  void closeEvent(QCloseEvent* Event) override;
+
+ private:
+  // What the window's tests look at and drive directly.
+  friend struct TMainFormTestAccess;
+
+  // Document state.
+  QString CurrentFile;
+  bool ConstructorSelectPending = false;
+  QString HelpFile;
+  // The initial folder of the open and save dialogs.
+  QString OpenDialogInitialDir, SaveDialogInitialDir;
+
+  // The window's other widgets and parts.
   TExtPageControl* PageControl = nullptr;
   QWidget* tsComponentView = nullptr;
   QWidget* tsConstructorView = nullptr;
   QWidget* TabSheet9 = nullptr;
-  THETreeView* tvBeanTree = nullptr;
   THETreeView* tvLiveBooks = nullptr;
-  QStackedWidget* nbAttributes = nullptr;
-  TLEdit* LEdit1 = nullptr;
   QStatusBar* sb97 = nullptr;
   QWidget* CoolBar = nullptr;
   QToolBar* tbStandard = nullptr;
@@ -170,32 +207,16 @@ class TMainForm : public QMainWindow, public TFactoryWindow, public TNamePrompt 
   std::unique_ptr<TEditorSourceText> SourceText;
   std::unique_ptr<TBeanFactory> Factory;
   std::unique_ptr<TAttributePages> AttributePages;
-  // The document's undo history; it goes before the factory and the tree.
-  std::unique_ptr<TDocumentHistory> History;
   // The editor's colour scheme and settings; created with the window.
   std::unique_ptr<TEditorSettings> EditorSettings;
   TImageList ilInfoView;
   // The reference tree's image list; given when the window is first shown.
   const TImageList* tvLiveBooksImages = nullptr;
 
-  // The initial folder of the open and save dialogs, and their filter.
-  QString OpenDialogInitialDir, SaveDialogInitialDir;
-  static const char* const FileFilter;
-
   // A menu item or tool button by its designed name; nullptr if none.
   QAction* Action(const QString& Name) const;
   QToolButton* Button(const QString& Name) const;
-  // Shows the attribute page with this name ("Blank", "Descriptor", ...).
-  void ShowAttributePage(const QString& Name) final;
-  QString CurrentAttributePage() const;
 
- protected:
-  bool event(QEvent* Event) override;
-  bool eventFilter(QObject* Watched, QEvent* Event) override;
-  void showEvent(QShowEvent* Event) override;
-  void closeEvent(QCloseEvent* Event) override;
-
- private:
   void CreateWindow();
   void ReadGeneralSettings();
   void BuildMenus();
@@ -241,6 +262,7 @@ class TMainForm : public QMainWindow, public TFactoryWindow, public TNamePrompt 
   // The change on disk the user chose not to reload; not asked about again.
   TFileStamp FDeclinedReload;
   bool FCheckingDisk = false;
+  std::unique_ptr<TWindowServices> FServices;
 };
 
 extern QPointer<TMainForm> MainForm;

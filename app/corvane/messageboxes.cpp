@@ -1,26 +1,40 @@
-#include "app/corvane/messageboxes.h"
-
+// The message boxes through which failures, notices and questions reach the
+// user.
+#include <QMessageBox>
 #include <QPushButton>
 
-#include "beans/uitext.h"
+#include "app/corvane/qtwindowservices.h"
+#include "widgets/messages.h"
 
-namespace {
-
-int Run(QMessageBox& Box) {
-  if (TMessageBoxHandler::OnShow) TMessageBoxHandler::OnShow(Box);
-  return Box.exec();
-}
-
-}  // namespace
-
-void ErrorMessage(const QString& Msg) {
+// The application's error box: the program's title, an error icon and one OK button.
+void TQtWindowServices::Error(const QString& Msg) {
   QMessageBox Box(QMessageBox::Critical, "Corvane", Msg, QMessageBox::NoButton);
   Box.addButton("OK", QMessageBox::AcceptRole);
   Run(Box);
 }
 
-TRecoveryAnswer AskRecovery(const QString& Msg, QWidget* Owner) {
-  QMessageBox Box(QMessageBox::Warning, "Corvane", Msg, QMessageBox::NoButton, Owner);
+void TQtWindowServices::Info(const QString& Msg) {
+  QMessageBox Box(QMessageBox::Information, "Information", Msg, QMessageBox::NoButton);
+  Box.addButton("OK", QMessageBox::AcceptRole);
+  Run(Box);
+}
+
+// Yes, No and Cancel; the close box answers Cancel.
+short TQtWindowServices::Confirm(const QString& Msg) {
+  QMessageBox Box(QMessageBox::Question, "Confirm", Msg, QMessageBox::NoButton);
+  QPushButton* Yes = Box.addButton("&Yes", QMessageBox::YesRole);
+  QPushButton* No = Box.addButton("&No", QMessageBox::NoRole);
+  QPushButton* Cancel = Box.addButton("Cancel", QMessageBox::RejectRole);
+  Box.setDefaultButton(Yes);
+  Box.setEscapeButton(Cancel);
+  Run(Box);
+  if (Box.clickedButton() == Yes) return mrYes;
+  if (Box.clickedButton() == No) return mrNo;
+  return mrCancel;
+}
+
+TRecoveryAnswer TQtWindowServices::AskRecovery(const QString& Msg) {
+  QMessageBox Box(QMessageBox::Warning, "Corvane", Msg, QMessageBox::NoButton);
   QPushButton* Recover = Box.addButton("Recover", QMessageBox::AcceptRole);
   QPushButton* Discard = Box.addButton("Discard", QMessageBox::DestructiveRole);
   // Escape and the close box need a button to press: one nobody sees.
@@ -34,33 +48,12 @@ TRecoveryAnswer AskRecovery(const QString& Msg, QWidget* Owner) {
   return TRecoveryAnswer::Keep;
 }
 
-bool AskYesNo(const QString& Msg, QWidget* Owner) {
-  QMessageBox Box(QMessageBox::Question, "Corvane", Msg, QMessageBox::NoButton, Owner);
+bool TQtWindowServices::AskYesNo(const QString& Msg) {
+  QMessageBox Box(QMessageBox::Question, "Corvane", Msg, QMessageBox::NoButton);
   QPushButton* Yes = Box.addButton("&Yes", QMessageBox::YesRole);
   QPushButton* No = Box.addButton("&No", QMessageBox::NoRole);
   Box.setDefaultButton(Yes);
   Box.setEscapeButton(No);
   Run(Box);
   return Box.clickedButton() == Yes;
-}
-
-void TMessageBoxHandler::Info(const std::string& Msg) {
-  QMessageBox Box(QMessageBox::Information, "Information", ToQString(Msg), QMessageBox::NoButton,
-                  FOwner);
-  Box.addButton("OK", QMessageBox::AcceptRole);
-  Run(Box);
-}
-
-// Yes, No and Cancel; the close box answers Cancel.
-short TMessageBoxHandler::Confirm(const std::string& Msg) {
-  QMessageBox Box(QMessageBox::Question, "Confirm", ToQString(Msg), QMessageBox::NoButton, FOwner);
-  QPushButton* Yes = Box.addButton("&Yes", QMessageBox::YesRole);
-  QPushButton* No = Box.addButton("&No", QMessageBox::NoRole);
-  QPushButton* Cancel = Box.addButton("Cancel", QMessageBox::RejectRole);
-  Box.setDefaultButton(Yes);
-  Box.setEscapeButton(Cancel);
-  Run(Box);
-  if (Box.clickedButton() == Yes) return mrYes;
-  if (Box.clickedButton() == No) return mrNo;
-  return mrCancel;
 }

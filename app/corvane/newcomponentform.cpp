@@ -47,10 +47,3 @@ void TfrmNewComponent::keyPressEvent(QKeyEvent* Event) {
   }
   QDialog::keyPressEvent(Event);
 }
-
-std::optional<QString> TfrmNewComponent::Execute(QWidget* Owner) {
-  TfrmNewComponent Dialog(Owner);
-  if (OnShow) OnShow(Dialog);
-  if (Dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return Dialog.fldName->text();
-}

@@ -3,8 +3,6 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
-#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -21,12 +19,6 @@ class TfrmNewComponent : public QDialog {
   QPushButton* btnCancel;
   QLabel* Label1;
   QLabel* Label2;
-
-  // Shows a fresh dialog modally: the name exactly as typed on OK, none on
-  // Cancel or when the dialog was closed.
-  static std::optional<QString> Execute(QWidget* Owner = nullptr);
-  // The dialog about to be shown; tests use it to answer without a person.
-  static inline std::function<void(TfrmNewComponent&)> OnShow;
 
  protected:
   void keyPressEvent(QKeyEvent* Event) override;

@@ -5,8 +5,8 @@
 #include <QTimer>
 
 #include "app/corvane/mainform.h"
-#include "app/corvane/messageboxes.h"
 #include "app/corvane/recoverystore.h"
+#include "app/corvane/windowservices.h"
 #include "beans/beanfactory.h"
 #include "editor/ledit.h"
 #include "widgets/fileerror.h"
@@ -67,7 +67,7 @@ bool TMainForm::OfferRecovery() {
   for (TStaleCopy& Stale : FRecovery->ClaimStaleCopies()) {
     const std::optional<TRecoveryCopy> Copy = Stale.Read();
     if (!Copy) continue;
-    switch (AskRecovery(OfferText(*Copy), this)) {
+    switch (FServices->AskRecovery(OfferText(*Copy))) {
       case TRecoveryAnswer::Keep:
         continue;
       case TRecoveryAnswer::Discard:

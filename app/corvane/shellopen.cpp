@@ -22,12 +22,7 @@ QUrl ShellTarget(const QString& Target) {
   return QUrl::fromLocalFile(QDir::current().absoluteFilePath(Target));
 }
 
-bool ShellOpen(const QString& Target) {
-  return ShellOpenUrl(ShellTarget(Target));
-}
-
 bool ShellOpenUrl(const QUrl& Url) {
   if (Url.isEmpty() || !Url.isValid()) return true;
-  if (OnShellOpen) return OnShellOpen(Url);
   return !QDesktopServices::openUrl(Url);
 }

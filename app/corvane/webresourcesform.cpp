@@ -10,6 +10,7 @@
 #include "app/corvane/shellopen.h"
 #include "app/corvane/weblinks.h"
 #include "app/corvane/windowfont.h"
+#include "app/corvane/windowservices.h"
 #include "widgets/centre.h"
 #include "widgets/odpanel.h"
 
@@ -36,9 +37,10 @@ QLabel* Picture(QWidget* Parent, const QString& Name, const QString& Resource, Q
 
 }  // namespace
 
-TfrmWebResources::TfrmWebResources(QWidget* Parent)
+TfrmWebResources::TfrmWebResources(TWindowServices& Services, QWidget* Parent)
     : QDialog(Parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+                          Qt::WindowCloseButtonHint),
+      FServices(Services) {
   LoadCorvaneResources();
   setObjectName("frmWebResources");
   setWindowTitle("Web Resources");
@@ -125,11 +127,5 @@ void TfrmWebResources::BuildDeveloperPage() {
 }
 
 void TfrmWebResources::Label10Click(QLabel* Sender) {
-  ShellOpen(Sender->text());
-}
-
-void TfrmWebResources::Execute(QWidget* Owner) {
-  TfrmWebResources Window(Owner);
-  if (OnShow) OnShow(Window);
-  Window.exec();
+  FServices.OpenUrl(ShellTarget(Sender->text()));
 }

@@ -5,19 +5,20 @@
 
 #include <QDialog>
 #include <array>
-#include <functional>
 
 class QLabel;
 class QPushButton;
 class QTabWidget;
 class TLinkLabel;
 class TODPanel;
+class TWindowServices;
 
 class TfrmWebResources : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TfrmWebResources(QWidget* Parent = nullptr);
+  // Links open through Services.
+  explicit TfrmWebResources(TWindowServices& Services, QWidget* Parent = nullptr);
 
   QLabel* Label1;
   QTabWidget* PageControl1;
@@ -29,15 +30,12 @@ class TfrmWebResources : public QDialog {
   // Opens the address that the clicked link shows.
   void Label10Click(QLabel* Sender);
 
-  // Shows a fresh window modally, owned by Owner; it is gone when this returns.
-  static void Execute(QWidget* Owner);
-  // The window about to be shown; tests use it to act and close it.
-  static inline std::function<void(TfrmWebResources&)> OnShow;
-
  private:
   TODPanel* AddPage(const char* Name, const QString& Caption);
   TLinkLabel* AddLink(QWidget* Parent, int Index, const QString& Address, QPoint At);
   void BuildProductPage();
   void BuildMakerPage();
   void BuildDeveloperPage();
+
+  TWindowServices& FServices;
 };

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
+#include <functional>
 
 #include "editor/editorsettings.h"
 #include "editor/ledit.h"
@@ -39,6 +40,21 @@ QColor DrawnColour(TLEdit& Editor, long Pos) {
   return ColorOf(S->SendScintilla(QsciScintillaBase::SCI_STYLEGETFORE, Style));
 }
 
+// Answers the font and colour dialogs as told, Cancel when not, and records
+// the error boxes.
+struct TAnswers : TOptionsDialogs {
+  std::function<std::optional<QFont>(const QFont&)> OnFont;
+  std::function<std::optional<QColor>(const QColor&)> OnColor;
+  QStringList Errors;
+  std::optional<QFont> AskFont(QWidget*, const QFont& Initial) override {
+    return OnFont ? OnFont(Initial) : std::nullopt;
+  }
+  std::optional<QColor> AskColor(QWidget*, const QColor& Initial) override {
+    return OnColor ? OnColor(Initial) : std::nullopt;
+  }
+  void Error(const QString& Msg) override { Errors << Msg; }
+};
+
 }  // namespace
 
 class OptionsFormTest : public QObject {
@@ -47,8 +63,8 @@ class OptionsFormTest : public QObject {
   QTemporaryDir Store;
   std::unique_ptr<TEditorSettings> Settings;
   std::unique_ptr<TLEdit> Source;  // the source editor the dialog reconfigures
+  TAnswers Dialogs;
   std::unique_ptr<TOptionsForm> Form;
-  QStringList Errors;
 
   // Loads the stored settings into the source editor, then shows a dialog.
   void Open() {
@@ -56,7 +72,7 @@ class OptionsFormTest : public QObject {
     Source = std::make_unique<TLEdit>();
     Settings->ApplyBuiltIn(*Source);
     Settings->LoadRegistryValues(Source.get());
-    Form = std::make_unique<TOptionsForm>(*Settings, Source.get());
+    Form = std::make_unique<TOptionsForm>(*Settings, Source.get(), Dialogs);
     Form->show();
   }
 
@@ -65,13 +81,12 @@ class OptionsFormTest : public QObject {
     for (auto Format : {QSettings::NativeFormat, QSettings::IniFormat})
       for (auto Scope : {QSettings::UserScope, QSettings::SystemScope})
         QSettings::setPath(Format, Scope, Store.path());
-    TOptionsDialogs::OnError = [this](const QString& Msg) { Errors << Msg; };
   }
   void cleanup() {
     Form.reset();
-    Errors.clear();
-    TOptionsDialogs::OnFont = nullptr;
-    TOptionsDialogs::OnColor = nullptr;
+    Dialogs.Errors.clear();
+    Dialogs.OnFont = nullptr;
+    Dialogs.OnColor = nullptr;
     UserStore().clear();
   }
 
@@ -97,10 +112,10 @@ class OptionsFormTest : public QObject {
     QVERIFY(!Form->cbAutoIndent->isChecked() && Form->cbInsertMode->isChecked());
     QVERIFY(!Form->cbDefaultSelection->isChecked());  // only 1 checks a box
     QCOMPARE(Form->edUndo->text(), QString("-1"));
-    TOptionsDialogs::OnFont = [](const QFont&) { return std::nullopt; };
+    Dialogs.OnFont = [](const QFont&) { return std::nullopt; };
     Form->btnFont->click();  // cancelled: nothing changes
     QCOMPARE(Form->lbFont->text(), QString("Mono"));
-    TOptionsDialogs::OnFont = [](const QFont&) { return QFont("DejaVu Sans Mono", 12); };
+    Dialogs.OnFont = [](const QFont&) { return QFont("DejaVu Sans Mono", 12); };
     Form->btnFont->click();
     Form->cbVerticalSpacing->setCurrentIndex(3);
     QCOMPARE(Stored({"Font"}), QString("Font=Mono"));  // nothing is stored before OK
@@ -118,11 +133,11 @@ class OptionsFormTest : public QObject {
     Source->SetText("while (x)");
     Source->Rehighlight();
     const QColor Green(0, 128, 0);
-    TOptionsDialogs::OnColor = [](const QColor&) { return QColor(0, 128, 0); };
+    Dialogs.OnColor = [](const QColor&) { return QColor(0, 128, 0); };
     Form->cbKeywords->OnClick();
     QCOMPARE(Settings->Scheme.Keywords, BGROf(Green));
     QCOMPARE(DrawnColour(*Source, 0), Green);  // the source editor's tokens follow at once
-    TOptionsDialogs::OnColor = [](const QColor&) { return QColor(0, 0, 255); };
+    Dialogs.OnColor = [](const QColor&) { return QColor(0, 0, 255); };
     Form->cbBlockBack->OnClick();
     QCOMPARE(Form->lePreview->BackColorSelected(), QColor(0, 0, 255));
     QVERIFY(Source->BackColorSelected() != QColor(0, 0, 255));  // until the next load
@@ -154,7 +169,7 @@ class OptionsFormTest : public QObject {
       Form->edTabStopSize->setText(TabStop);
       Form->edUndo->setText(Undo);
       Form->btnOK->click();
-      QCOMPARE(Errors, QStringList{"'" + Bad + "' is not a valid integer value"});
+      QCOMPARE(Dialogs.Errors, QStringList{"'" + Bad + "' is not a valid integer value"});
       QVERIFY(Form->isVisible() && UserStore().allKeys().isEmpty());
       QCOMPARE(Form->focusWidget(), Bad == TabStop ? Form->edTabStopSize : Form->edUndo);
       Form->edTabStopSize->setText(" 7 ");  // blanks around a number are fine

@@ -49,8 +49,8 @@ class AttributePagesTest : public QObject {
   std::unique_ptr<TScript> Script;
   std::unique_ptr<TMainForm> Form;
 
-  TAttributePages& Pages() { return *Form->AttributePages; }
-  TJSBean& Bean() { return *Form->Factory->Bean(); }
+  TAttributePages& Pages() { return *Peek(*Form).AttributePages; }
+  TJSBean& Bean() { return *Peek(*Form).Factory->Bean(); }
   void Select(QTreeWidgetItem* Item) { Form->tvBeanTree->setCurrentItem(Item); }
 
  private slots:
@@ -59,6 +59,7 @@ class AttributePagesTest : public QObject {
     const QString Path = Files.path() + "/c.jsb";
     WriteBytes(Path, Component);
     Form = std::make_unique<TMainForm>();
+    Script->Serve(*Form);
     Form->show();
     Form->LoadFile(Path);
   }
@@ -105,7 +106,7 @@ class AttributePagesTest : public QObject {
   // the page's own changes and other objects' leave the fields alone.
   void pagesFollowChangesMadeElsewhere() {
     Select(Node(*Form, 0));
-    TJSBDocument& Doc = Form->Factory->Document();
+    TJSBDocument& Doc = Peek(*Form).Factory->Document();
     Doc.SetText(Bean().Properties().Items(0), "TYPE", "int");
     Doc.SetFlag(Bean().Properties().Items(0), "ISBOUND", false);
     Doc.SetText(Bean().Properties().Items(1), "TYPE", "other");

@@ -1,6 +1,5 @@
 // A file changed by another program while the window has it open: Save asks
 // before overwriting, and activation reloads it, keeping the selected node.
-#include <QAbstractButton>
 #include <QtTest>
 
 #include "app/corvane/mainform.h"
@@ -29,36 +28,34 @@ class DiskChangesTest : public QObject {
   std::unique_ptr<QTemporaryDir> Folder;
   std::unique_ptr<TScript> Script;
   std::unique_ptr<TMainForm> Form;
-  QStringList Questions;  // the Yes/No questions asked
 
   QString File() const { return Folder->path() + "/clock.jsb"; }
   void EditDisplayName(const std::string& Value) {
-    Form->Factory->Document().SetText(nullptr, "DISPLAYNAME", Value);
+    Peek(*Form).Factory->Document().SetText(nullptr, "DISPLAYNAME", Value);
   }
-  std::string DisplayName() const { return Form->Factory->Bean()->DisplayName(); }
+  std::string DisplayName() const { return Peek(*Form).Factory->Bean()->DisplayName(); }
   QTreeWidgetItem* Root() const { return Form->tvBeanTree->topLevelItem(0); }
   void Activate() {
     QEvent Event(QEvent::WindowActivate);
     QCoreApplication::sendEvent(Form.get(), &Event);
     QCoreApplication::processEvents();
   }
-  // Yes/No questions are answered with the button of this caption.
-  void Answer(const QString& Press) {
-    TMessageBoxHandler::OnShow = [this, Press](QMessageBox& Box) {
-      Questions << Box.text();
-      QTimer::singleShot(0, &Box, [&Box, Press] {
-        for (QAbstractButton* B : Box.buttons())
-          if (B->text() == Press) B->click();
-      });
-    };
+  // The next Yes/No question is answered with the button of this caption.
+  void Answer(const QString& Press) { Script->Answers = {Press == "&Yes" ? mrYes : mrNo}; }
+  // The Yes/No questions asked so far.
+  QStringList Questions() const {
+    QStringList Asked;
+    for (const QString& Line : Script->Log)
+      if (Line.startsWith("yesno:")) Asked << Line.mid(6);
+    return Asked;
   }
 
  private slots:
   void init() {
     Folder = std::make_unique<QTemporaryDir>();
     Script = std::make_unique<TScript>();
-    Questions.clear();
     Form = std::make_unique<TMainForm>();
+    Script->Serve(*Form);
     Form->show();
     WriteBytes(File(), Clock({"interval"}));
     Form->LoadFile(File());
@@ -106,7 +103,7 @@ class DiskChangesTest : public QObject {
     // The save prompt treats the refusal as a cancelled save.
     Script->Answers = {mrYes, mrNo};
     QVERIFY(!Form->CloseFile());
-    QCOMPARE(Form->CurrentFile, File());
+    QCOMPARE(Peek(*Form).CurrentFile, File());
     QCOMPARE(DisplayName(), std::string("mine"));
   }
 
@@ -125,7 +122,7 @@ class DiskChangesTest : public QObject {
     QCOMPARE(Root()->childCount(), 1);
     QCOMPARE(Form->tvBeanTree->currentItem(), Root());
     QVERIFY(Script->Log.isEmpty());
-    QVERIFY(Questions.isEmpty());
+    QVERIFY(Questions().isEmpty());
   }
 
   // With unsaved changes it asks; No keeps the user's version and stands
@@ -136,14 +133,14 @@ class DiskChangesTest : public QObject {
     Answer("&No");
     Activate();
     Activate();
-    QCOMPARE(Questions, QStringList{File() + " has been changed by another program. Reload it "
-                                             "and lose your changes?"});
+    QCOMPARE(Questions(), QStringList{File() + " has been changed by another program. Reload it "
+                                               "and lose your changes?"});
     QCOMPARE(DisplayName(), std::string("mine"));
     QVERIFY(Form->DocumentChanged());
     WriteBytes(File(), Clock({"interval"}, "theirs again"));
     Answer("&Yes");
     Activate();
-    QCOMPARE(Questions.size(), 2);
+    QCOMPARE(Questions().size(), 2);
     QCOMPARE(DisplayName(), std::string("theirs again"));
     QVERIFY(!Form->DocumentChanged());
   }

@@ -56,7 +56,7 @@ class EditCommandsTest : public QObject {
     Editor().SetText("\ta\r\n");
     Caret(2, 0);
     QApplication::clipboard()->setText("\tb");
-    Form->Action("Paste2")->trigger();
+    Peek(*Form).Action("Paste2")->trigger();
     QCOMPARE(Editor().Text(), QString("    a\r\n    b"));
   }
 
@@ -74,7 +74,7 @@ class EditCommandsTest : public QObject {
     Editor().SetBookmark();
     const long Top = S->SendScintilla(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE);
     QApplication::clipboard()->setText("\tz");
-    Form->Action("Paste2")->trigger();
+    Peek(*Form).Action("Paste2")->trigger();
     QString Pasted = Text;
     Pasted.insert(Text.indexOf("\tline150") + 3, "\tz");
     QCOMPARE(Editor().Text(), QString(Pasted).replace("\t", "  "));
@@ -109,7 +109,7 @@ class EditCommandsTest : public QObject {
     Editor().SetText("\ta\r\n");
     Caret(2, 0);
     QApplication::clipboard()->setText("\tb");
-    Form->Button("SpeedButton8")->click();
+    Peek(*Form).Button("SpeedButton8")->click();
     QCOMPARE(Editor().Text(), QString("\ta\r\n\tb"));
   }
 
@@ -146,7 +146,7 @@ class EditCommandsTest : public QObject {
     Editor().SetText("f(a[1], {b: (2)});");
     for (const auto& [From, To] : {std::pair{1, 16}, {3, 5}, {8, 15}, {12, 14}}) {
       Caret(1, From);
-      Form->Action("FindMatchingBrace1")->trigger();
+      Peek(*Form).Action("FindMatchingBrace1")->trigger();
       Editor().GetSelection();
       QCOMPARE(Editor().StartPos, To);
     }
@@ -155,12 +155,12 @@ class EditCommandsTest : public QObject {
   void oneBookmark() {
     Editor().SetText("one\r\ntwo\r\nthree");
     Caret(1, 0);
-    Form->Action("SetBookmark1")->trigger();
+    Peek(*Form).Action("SetBookmark1")->trigger();
     Caret(3, 0);
-    Form->Action("SetBookmark1")->trigger();
+    Peek(*Form).Action("SetBookmark1")->trigger();
     QCOMPARE(Editor().BookmarkLine(), 3);
     Caret(1, 0);
-    Form->Action("FindBookmark1")->trigger();
+    Peek(*Form).Action("FindBookmark1")->trigger();
     Editor().GetSelection();
     QCOMPARE(Editor().StartLine, 3);
   }
@@ -172,11 +172,11 @@ class EditCommandsTest : public QObject {
     Editor().SetText("hay needle hay needle");
     Caret(1, 0);
     Editor().SetSearchText("stale");
-    Form->Action("Find1")->trigger();
+    Peek(*Form).Action("Find1")->trigger();
     QCOMPARE(Editor().GetSelText(), QString("needle"));
     Editor().GetSelection();
     QCOMPARE(Editor().StartPos, 4);
-    Form->Action("FindNext1")->trigger();  // the text found stays the one searched for
+    Peek(*Form).Action("FindNext1")->trigger();  // the text found stays the one searched for
     Editor().GetSelection();
     QCOMPARE(Editor().StartPos, 15);
   }

@@ -56,6 +56,7 @@ class FactoryTest : public QObject {
   // A window with a new component named Name.
   std::unique_ptr<TMainForm> NewWindow(TScript& Script, const QString& Name) {
     auto Form = std::make_unique<TMainForm>();
+    Script.Serve(*Form);
     Form->show();
     Script.Names.push_back(Name);
     Form->miNewClick();
@@ -86,14 +87,14 @@ class FactoryTest : public QObject {
   void newComponentWithTheDefaultName() {
     TScript Script;
     auto Form = NewWindow(Script, "");
-    TJSBean* Bean = Form->Factory->Bean();
+    TJSBean* Bean = Peek(*Form).Factory->Bean();
     QCOMPARE(QString::fromStdString(Bean->Name()), QString("corvane.default.MyComponent"));
     QCOMPARE(Root(*Form)->text(0), QString("corvane.default.MyComponent"));
     QCOMPARE(Root(*Form)->ImageIndex, 4);
     QVERIFY(Bean->Modified());
     QCOMPARE(Form->windowTitle(), QString("Corvane - untitled"));
     QCOMPARE(Form->CurrentAttributePage(), QString("Descriptor"));
-    QCOMPARE(Form->AttributePages->Entry("fldDescriptorName")->text(),
+    QCOMPARE(Peek(*Form).AttributePages->Entry("fldDescriptorName")->text(),
              QString("corvane.default.MyComponent"));
     const QStringList Lines = Form->LEdit1->Text().split("\r\n");
     QCOMPARE(Lines.size(), 9);  // eight lines, each ended by a break
@@ -104,32 +105,33 @@ class FactoryTest : public QObject {
     QCOMPARE(Lines[5], QString("\t\t/* Define your constructor here */"));
     QCOMPARE(Lines[7], QString("\t}"));
     for (const char* Name : {"sbNewProperty", "miInterface", "pmiDelete"})
-      QVERIFY2(
-          Form->Button(Name) ? Form->Button(Name)->isEnabled() : Form->Action(Name)->isEnabled(),
-          Name);
+      QVERIFY2(Peek(*Form).Button(Name) ? Peek(*Form).Button(Name)->isEnabled()
+                                        : Peek(*Form).Action(Name)->isEnabled(),
+               Name);
   }
 
   void newComponentKeepsBlanksAndSelectsThePlaceholderOnce() {
     TScript Script;
     auto Form = NewWindow(Script, "  a.b ");
-    QCOMPARE(QString::fromStdString(Form->Factory->Bean()->Name()), QString("  a.b "));
+    QCOMPARE(QString::fromStdString(Peek(*Form).Factory->Bean()->Name()), QString("  a.b "));
     QCOMPARE(Form->LEdit1->Text().split("\r\n")[3], QString("\tfunction   a_b ( params ) {"));
-    Form->PageControl->SetActivePage(Form->tsConstructorView);
+    Peek(*Form).PageControl->SetActivePage(Peek(*Form).tsConstructorView);
     Form->LEdit1->GetSelection();
     QCOMPARE(QList<int>({Form->LEdit1->StartLine, Form->LEdit1->StartPos, Form->LEdit1->EndLine,
                          Form->LEdit1->EndPos}),
              QList<int>({6, 2, 6, 36}));  // the line ends before position 40
     QCOMPARE(Form->LEdit1->GetSelText(), QString("/* Define your constructor here */"));
-    QVERIFY(!Form->ConstructorSelectPending);
+    QVERIFY(!Peek(*Form).ConstructorSelectPending);
   }
 
   void cancelledNewCreatesNothing() {
     TScript Script;
     TMainForm Form;
+    Script.Serve(Form);
     Form.show();
     Script.Names.push_back(QString());
     Form.miNewClick();
-    QVERIFY(!Form.Factory->Bean());
+    QVERIFY(!Peek(Form).Factory->Bean());
     QCOMPARE(Form.tvBeanTree->topLevelItemCount(), 0);
     QCOMPARE(Form.windowTitle(), QString("Corvane"));
   }
@@ -137,28 +139,29 @@ class FactoryTest : public QObject {
   void addingMakesTheNewItemCurrent() {
     TScript Script;
     auto Form = NewWindow(Script, "c");
-    TJSBean* Bean = Form->Factory->Bean();
+    TJSBean* Bean = Peek(*Form).Factory->Bean();
     Form->AddDescriptorCommand(dkProperty);
     CommitRename(*Form, "p1");
     Form->AddDescriptorCommand(dkProperty);
     CommitRename(*Form, "p2");
-    Form->Button("sbNewProperty")->click();
+    Peek(*Form).Button("sbNewProperty")->click();
     QCOMPARE(Bean->Properties().Count(), 3);
     QCOMPARE(Bean->Properties().ItemIndex, 2);
     QCOMPARE(Root(*Form)->child(2)->text(0), QString("Untitled"));
     QCOMPARE(Form->tvBeanTree->currentItem(), Root(*Form)->child(2));
     QVERIFY(RenameEditor(*Form));  // the in-place rename has begun
     QCOMPARE(QString::fromStdString(Bean->Properties().Items(2)->Name()), QString("Untitled"));
-    QCOMPARE(Form->AttributePages->Entry("fldPropertyName")->text(), QString());  // filled first
+    QCOMPARE(Peek(*Form).AttributePages->Entry("fldPropertyName")->text(),
+             QString());  // filled first
     CommitRename(*Form, "Width");
     QCOMPARE(QString::fromStdString(Bean->Properties().Items(2)->Name()), QString("Width"));
-    QCOMPARE(Form->AttributePages->Entry("fldPropertyName")->text(), QString("Width"));
+    QCOMPARE(Peek(*Form).AttributePages->Entry("fldPropertyName")->text(), QString("Width"));
   }
 
   void parametersGoToTheSelectedMethod() {
     TScript Script;
     auto Form = NewWindow(Script, "c");
-    TJSBean* Bean = Form->Factory->Bean();
+    TJSBean* Bean = Peek(*Form).Factory->Bean();
     Form->AddDescriptorCommand(dkParameter);  // the component is selected
     QCOMPARE(Script.Log.last(), QString("info:Unable to insert parameter. Select method to which "
                                         "you wish to add parameter and then try again."));
@@ -183,7 +186,7 @@ class FactoryTest : public QObject {
   void deletingAsksAndSelectsTheNodeAbove() {
     TScript Script;
     auto Form = NewWindow(Script, "c");
-    TJSBean* Bean = Form->Factory->Bean();
+    TJSBean* Bean = Peek(*Form).Factory->Bean();
     for (const char* Name : {"m1", "m2"}) {
       Form->AddDescriptorCommand(dkMethod);
       CommitRename(*Form, Name);
@@ -208,7 +211,7 @@ class FactoryTest : public QObject {
     const int Asked = Script.Log.size();
     Form->pmiDeleteClick();  // the component cannot be deleted, and nothing is asked
     QCOMPARE(Script.Log.size(), Asked);
-    QVERIFY(Form->Factory->Bean());
+    QVERIFY(Peek(*Form).Factory->Bean());
   }
 
   void renamingTheRootRenamesTheComponent() {
@@ -216,8 +219,8 @@ class FactoryTest : public QObject {
     auto Form = NewWindow(Script, "old.Name");
     Form->tvBeanTree->setCurrentItem(Root(*Form));
     CommitRename(*Form, "new.Name");
-    QCOMPARE(QString::fromStdString(Form->Factory->Bean()->Name()), QString("new.Name"));
-    QCOMPARE(Form->AttributePages->Entry("fldDescriptorName")->text(), QString("new.Name"));
+    QCOMPARE(QString::fromStdString(Peek(*Form).Factory->Bean()->Name()), QString("new.Name"));
+    QCOMPARE(Peek(*Form).AttributePages->Entry("fldDescriptorName")->text(), QString("new.Name"));
     Form->tvBeanTree->setCurrentItem(nullptr);
     Form->pmiRenameClick();  // nothing selected: nothing happens
     QVERIFY(!RenameEditor(*Form));
@@ -234,6 +237,7 @@ class FactoryTest : public QObject {
         "<JSB_METHOD NAME=\"run\"><JSB_PARAMETER NAME=\"z\"><JSB_PARAMETER NAME=\"a\">"
         "</JSB_METHOD><JSB_EVENT NAME=\"abc\"><JSB_EVENT NAME=\"ABC\"><JSB_EVENT NAME=\"ab\">");
     TMainForm Form;
+    Script.Serve(Form);
     Form.show();
     Form.LoadFile(Path);
     QCOMPARE(Captions(Root(Form)),
@@ -281,13 +285,14 @@ class FactoryTest : public QObject {
                "<JSB_PARAMETER NAME=\"y\"></JSB_METHOD><JSB_METHOD NAME=\"m2\"></JSB_METHOD>"
                "<JSB_EVENT NAME=\"e1\"><JSB_INTERFACE NAME=\"i1\"><JSB_INTERFACE NAME=\"i2\">");
     TMainForm Loaded;
+    Script.Serve(Loaded);
     Loaded.show();
     Loaded.LoadFile(Path);
     QCOMPARE(Shape(Loaded),
              QString("d[4]+*\n p1[5]\n p2[5]\n m1[6]\n  x[1]\n  y[1]\n m2[6]\n e1[11]\n"
                      " i1[22]\n i2[22]\n"));  // methods collapsed, root expanded and selected
     QCOMPARE(Loaded.CurrentAttributePage(), QString("Descriptor"));
-    QVERIFY(!Loaded.Factory->Bean()->Modified());
+    QVERIFY(!Peek(Loaded).Factory->Bean()->Modified());
     QVERIFY(!Loaded.LEdit1->isHidden());
     // The same through the commands, one item at a time, leaves the same
     // current items and the same contents on the pages not shown.
@@ -298,7 +303,7 @@ class FactoryTest : public QObject {
     };
     Add(dkProperty, "p1");
     Add(dkProperty, "p2");
-    Built->AttributePages->Combo("fldPropertyType")->setEditText("x");
+    Peek(*Built).AttributePages->Combo("fldPropertyType")->setEditText("x");
     Add(dkMethod, "m1");
     Add(dkParameter, "x");
     Add(dkParameter, "y");
@@ -307,7 +312,7 @@ class FactoryTest : public QObject {
     Add(dkInterface, "i1");
     Add(dkInterface, "i2");
     const auto Current = [](TMainForm& Form) {
-      const TJSBean& B = *Form.Factory->Bean();
+      const TJSBean& B = *Peek(Form).Factory->Bean();
       return QList<int>{B.Properties().ItemIndex,
                         B.Methods().ItemIndex,
                         B.Methods().Items(0)->Parameters().ItemIndex,
@@ -319,10 +324,10 @@ class FactoryTest : public QObject {
     QCOMPARE(Current(Loaded), (QList<int>{1, 1, 1, 0, 0, 1}));
     for (const char* Field : {"fldPropertyName", "fldPropertyType", "fldMethodName",
                               "fldParameterName", "fldEventName", "fldInterfaceName"})
-      QCOMPARE(Loaded.AttributePages->Field(Field)->property("text").toString() +
-                   Loaded.AttributePages->Field(Field)->property("currentText").toString(),
-               Built->AttributePages->Field(Field)->property("text").toString() +
-                   Built->AttributePages->Field(Field)->property("currentText").toString());
+      QCOMPARE(Peek(Loaded).AttributePages->Field(Field)->property("text").toString() +
+                   Peek(Loaded).AttributePages->Field(Field)->property("currentText").toString(),
+               Peek(*Built).AttributePages->Field(Field)->property("text").toString() +
+                   Peek(*Built).AttributePages->Field(Field)->property("currentText").toString());
   }
 };
 

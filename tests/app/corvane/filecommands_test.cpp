@@ -61,9 +61,9 @@ class FileCommandsTest : public QObject {
     WriteBytes(Path("clock.jsb"), Clock);
     Form->LoadFile(Path("clock.jsb"));
   }
-  void Touch() { Form->Factory->Bean()->SetDisplayName("changed"); }
+  void Touch() { Peek(*Form).Factory->Bean()->SetDisplayName("changed"); }
   bool NoDocument() {
-    return Form->CurrentFile.isEmpty() && Form->windowTitle() == "Corvane" &&
+    return Peek(*Form).CurrentFile.isEmpty() && Form->windowTitle() == "Corvane" &&
            Form->tvBeanTree->topLevelItemCount() == 0 && Form->LEdit1->isHidden() &&
            Form->CurrentAttributePage() == "Blank";
   }
@@ -73,6 +73,7 @@ class FileCommandsTest : public QObject {
     Folder = std::make_unique<QTemporaryDir>();
     Script = std::make_unique<TScript>();
     Form = std::make_unique<TMainForm>();
+    Script->Serve(*Form);
     Form->show();
     QDir::setCurrent(Folder->path());
   }
@@ -86,7 +87,7 @@ class FileCommandsTest : public QObject {
     QCOMPARE(Form->windowTitle(), QString("Corvane - clock.jsb"));
     QVERIFY(!Form->DocumentChanged());
     QCOMPARE(Form->LEdit1->Text(), QString("function demo_Clock( params ) {\r\n}"));
-    QVERIFY(Form->Button("sbNewProperty")->isEnabled());
+    QVERIFY(Peek(*Form).Button("sbNewProperty")->isEnabled());
   }
 
   void unreadableAndInvalidFilesLeaveNoDocument() {
@@ -100,13 +101,13 @@ class FileCommandsTest : public QObject {
              "info:" + Path("plain.jsb") +
                  " is not a valid JavaScript BeanInfo file. No <JSB> tag found.");
     QVERIFY(NoDocument());
-    QCOMPARE(Form->Factory->Bean()->Name(), std::string("untitled"));
+    QCOMPARE(Peek(*Form).Factory->Bean()->Name(), std::string("untitled"));
   }
 
   void openAndSaveWritesWhatJsbtoolWrites() {
     WriteBytes(Path("slides.jsb"), ReadBytes(QString(CORVANE_EXAMPLES) + "/slideshow.jsb"));
     Form->LoadFile(Path("slides.jsb"));
-    Form->Factory->Bean()->SetModified(true);
+    Peek(*Form).Factory->Bean()->SetModified(true);
     QVERIFY(Form->FileSave());
     QProcess Dump;
     Dump.start(CORVANE_JSBTOOL, {"dump", Path("slides.jsb")});
@@ -151,7 +152,7 @@ class FileCommandsTest : public QObject {
     QVERIFY(Form->DocumentChanged());
     Script->SavePaths = {Path("b")};
     QVERIFY(Form->FileSave());
-    QCOMPARE(Form->CurrentFile, Path("b.jsb"));
+    QCOMPARE(Peek(*Form).CurrentFile, Path("b.jsb"));
     QVERIFY(!Form->DocumentChanged());
   }
 
@@ -159,11 +160,11 @@ class FileCommandsTest : public QObject {
     OpenClock();
     QVERIFY(Form->CloseFile());
     QVERIFY(NoDocument());
-    QVERIFY(!Form->Button("sbNewProperty")->isEnabled());
+    QVERIFY(!Peek(*Form).Button("sbNewProperty")->isEnabled());
     QVERIFY(!Script->Log.join("|").contains("confirm:"));
     // The closed component is still held, but without a tree nothing adds to it.
-    QVERIFY(!Form->Factory->AddDescriptor(dkProperty));
-    QCOMPARE(Form->Factory->Bean()->Properties().Count(), 1);
+    QVERIFY(!Peek(*Form).Factory->AddDescriptor(dkProperty));
+    QCOMPARE(Peek(*Form).Factory->Bean()->Properties().Count(), 1);
     OpenClock();
     Touch();
     Script->Answers = {mrCancel};
@@ -193,7 +194,7 @@ class FileCommandsTest : public QObject {
     Script->Answers = {mrCancel};
     Form->Open2Click();
     QCOMPARE(Form->windowTitle(), QString("Corvane - clock.jsb"));
-    QCOMPARE(Form->Factory->Bean()->DisplayName(), std::string("changed"));
+    QCOMPARE(Peek(*Form).Factory->Bean()->DisplayName(), std::string("changed"));
     Script->OpenPaths = {Path("other.jsb")};
     Script->Answers = {mrNo};
     Form->Open2Click();
@@ -208,7 +209,7 @@ class FileCommandsTest : public QObject {
     Script->Names = {QString()};
     Form->miNewClick();
     QVERIFY(NoDocument());
-    QVERIFY(!Form->Factory->Bean());
+    QVERIFY(!Peek(*Form).Factory->Bean());
     Form->AddDescriptorCommand(dkProperty);  // must find no component and do nothing
     QVERIFY(!Form->FileSaveAs());            // nothing open: nothing to save
   }
@@ -220,7 +221,7 @@ class FileCommandsTest : public QObject {
     Script->SavePaths = {QString()};
     QVERIFY(!Form->CloseFile());
     QCOMPARE(Form->windowTitle(), QString("Corvane - untitled"));
-    QVERIFY(Form->Factory->Bean());
+    QVERIFY(Peek(*Form).Factory->Bean());
     QVERIFY(Form->DocumentChanged());
   }
 
@@ -253,7 +254,7 @@ class FileCommandsTest : public QObject {
     QVERIFY(!Form->FileSaveAs());
     QCOMPARE(ReadBytes(Path("clock.jsb")), std::string(Clock));
     QCOMPARE(QDir(Folder->path()).entryList(QDir::Files | QDir::Hidden), {"clock.jsb"});
-    QCOMPARE(Form->CurrentFile, Path("clock.jsb"));
+    QCOMPARE(Peek(*Form).CurrentFile, Path("clock.jsb"));
     QCOMPARE(Form->windowTitle(), QString("Corvane - clock.jsb"));
     QVERIFY(Form->DocumentChanged());
   }
@@ -274,12 +275,12 @@ class FileCommandsTest : public QObject {
     QVERIFY(Editor);
     Editor->setText("pending");
     Script->Answers = {mrYes};
-    if (Command == "save") Form->Button("sbFileSave")->click();
-    if (Command == "page") Form->PageControl->SetActivePage(Form->tsConstructorView);
-    if (Command == "close") Form->Action("Close1")->trigger();
+    if (Command == "save") Peek(*Form).Button("sbFileSave")->click();
+    if (Command == "page") Peek(*Form).PageControl->SetActivePage(Peek(*Form).tsConstructorView);
+    if (Command == "close") Peek(*Form).Action("Close1")->trigger();
     QVERIFY(!Form->tvBeanTree->EndEditing());  // no edit is left open
     if (Command == "page")
-      QCOMPARE(Form->Factory->Bean()->Properties().Items(1)->Name(), std::string("pending"));
+      QCOMPARE(Peek(*Form).Factory->Bean()->Properties().Items(1)->Name(), std::string("pending"));
     else
       QVERIFY(ReadBytes(Path("clock.jsb")).find("NAME=\"pending\"") != std::string::npos);
   }
@@ -290,13 +291,14 @@ class FileCommandsTest : public QObject {
                "// \xe0 bient\xf4t\r\n\r\n   </JSB_CONSTRUCTOR>");
     Form->LoadFile(Path("latin.jsb"));
     QCOMPARE(Form->tvBeanTree->topLevelItem(0)->text(0), QString::fromUtf8("caf\xc3\xa9"));
-    Form->Factory->Bean()->SetModified(true);
+    Peek(*Form).Factory->Bean()->SetModified(true);
     QVERIFY(Form->FileSave());
     QVERIFY(ReadBytes(Path("latin.jsb")).find("NAME=\"caf\xe9\"") !=
             std::string::npos);  // still Latin-1
     // A character Latin-1 cannot hold turns the whole document into UTF-8.
     Form->tvBeanTree->setCurrentItem(Form->tvBeanTree->topLevelItem(0));
-    Form->AttributePages->Entry("fldDescriptorDisplayName")
+    Peek(*Form)
+        .AttributePages->Entry("fldDescriptorDisplayName")
         ->setText(QString::fromUtf8("\xe2\x82\xac"));
     QVERIFY(Form->FileSave());
     const std::string Saved = ReadBytes(Path("latin.jsb"));
@@ -310,7 +312,7 @@ class FileCommandsTest : public QObject {
   void fileKeysWorkFromTheEditor() {
     const auto EditorOfClock = [this] {
       OpenClock();
-      Form->PageControl->SetActivePage(Form->tsConstructorView);
+      Peek(*Form).PageControl->SetActivePage(Peek(*Form).tsConstructorView);
       Form->activateWindow();
       Form->LEdit1->Scintilla()->setFocus();
       return static_cast<QWidget*>(Form->LEdit1->Scintilla());
@@ -355,7 +357,7 @@ class FileCommandsTest : public QObject {
     Script->Answers = {mrCancel};
     Drop(Form.get(), {Path("B.JSB")});
     QCOMPARE(Form->windowTitle(), QString("Corvane - clock.jsb"));  // Cancel drops nothing
-    QCOMPARE(Form->Factory->Bean()->DisplayName(), std::string("changed"));
+    QCOMPARE(Peek(*Form).Factory->Bean()->DisplayName(), std::string("changed"));
     Script->Answers = {mrNo};
     Drop(Form.get(), {Path("B.JSB")});
     QCOMPARE(Form->windowTitle(), QString("Corvane - B.JSB"));

@@ -20,19 +20,6 @@
 
 namespace {
 
-// Records every launch; answers with Failed.
-struct TLaunches {
-  TLaunches() {
-    OnShellOpen = [this](const QUrl& Url) {
-      Urls << Url;
-      return Failed;
-    };
-  }
-  ~TLaunches() { OnShellOpen = nullptr; }
-  QList<QUrl> Urls;
-  bool Failed = false;
-};
-
 const QString HelpTail = QString("%1Docs%1Corvane.html").arg(QDir::separator());
 
 }  // namespace
@@ -48,8 +35,6 @@ class HelpWindowsTest : public QObject {
     QSettings(QSettings::NativeFormat, QSettings::SystemScope, "Brantwick Software", "Corvane")
         .clear();
     QDir::setCurrent(StartDir);
-    TfrmAbout::OnShow = nullptr;
-    TfrmWebResources::OnShow = nullptr;
   }
 
   void helpContentsJoinsTheProgramFolderAsItStands_data() {
@@ -65,16 +50,19 @@ class HelpWindowsTest : public QObject {
       WriteSetting(srLocalMachine, GeneralSettingsKey, "ProgramDir",
                    QDir::toNativeSeparators(Folder.path()) + Suffix);
     TMainForm Form;
+    TScript Script;
+    Script.Serve(Form);
     Form.show();
     QVERIFY(QTest::qWaitForWindowActive(&Form));
     const QString Expected =
         Suffix.isNull() ? HelpTail : QDir::toNativeSeparators(Folder.path()) + Suffix + HelpTail;
     QCOMPARE(HelpDocumentPath(), Expected);
-    TLaunches Launches;
-    Form.Action("HelpContents1")->trigger();
+    Script.LaunchFails = true;  // a failed launch says nothing
+    Peek(Form).Action("HelpContents1")->trigger();
     QTest::keyClick(&Form, Qt::Key_F1);  // the shortcut works anywhere in the window
-    QCOMPARE(Launches.Urls.size(), 2);
-    for (const QUrl& Url : Launches.Urls) {
+    QCOMPARE(Script.Launches.size(), 2);
+    QVERIFY(Script.Log.isEmpty());
+    for (const QUrl& Url : Script.Launches) {
       QVERIFY(Url.isLocalFile());
       QCOMPARE(QDir::toNativeSeparators(Url.toLocalFile()),
                QDir::toNativeSeparators(QDir::current().absoluteFilePath(Expected)));
@@ -86,20 +74,17 @@ class HelpWindowsTest : public QObject {
     QFile Document(CORVANE_DOCS "/Corvane.html");
     QVERIFY(Document.open(QIODevice::ReadOnly));
     const QString Html = QString::fromUtf8(Document.readAll());
-    TLaunches Launches;
     for (int Context : {170, 175, 180}) {
       const QString Anchor = HelpContextAnchor(Context);
       QCOMPARE(Anchor, QString("context-%1").arg(Context));
       QVERIFY2(Html.contains("id=\"" + Anchor + "\""), qPrintable(Anchor));
-      QVERIFY(!OpenHelpDocument(Anchor));
-      QCOMPARE(Launches.Urls.last().fragment(), Anchor);
-      QVERIFY(Launches.Urls.last().toLocalFile().endsWith("Docs/Corvane.html"));
+      const QUrl Url = HelpDocumentUrl(Anchor);
+      QCOMPARE(Url.fragment(), Anchor);
+      QVERIFY(Url.toLocalFile().endsWith("Docs/Corvane.html"));
     }
     QCOMPARE(HelpContextAnchor(0), QString());
     QCOMPARE(HelpContextAnchor(171), QString());
-    Launches.Failed = true;  // a failed launch is only reported to the caller
-    QVERIFY(OpenHelpDocument(HelpContextAnchor(171)));
-    QVERIFY(!Launches.Urls.last().hasFragment());
+    QVERIFY(!HelpDocumentUrl(HelpContextAnchor(171)).hasFragment());
   }
 
   void shellOpenTellsFilesFromAddresses_data() {
@@ -118,22 +103,22 @@ class HelpWindowsTest : public QObject {
   void shellOpenTellsFilesFromAddresses() {
     QFETCH(QString, Target);
     QFETCH(QUrl, Expected);
-    TLaunches Launches;
-    QVERIFY(!ShellOpen(Target));
-    QCOMPARE(Launches.Urls, QList<QUrl>{Expected});
-    QCOMPARE(Launches.Urls.first().isLocalFile(), Expected.isLocalFile());
+    const QUrl Url = ShellTarget(Target);
+    QCOMPARE(Url, Expected);
+    QCOMPARE(Url.isLocalFile(), Expected.isLocalFile());
   }
 
   void shellOpenOfNothingFailsWithoutLaunching() {
-    TLaunches Launches;
-    QVERIFY(ShellOpen(""));
-    QVERIFY(Launches.Urls.isEmpty());
+    QVERIFY(ShellTarget("").isEmpty());
+    QVERIFY(ShellOpenUrl(ShellTarget("")));
   }
 
   void aboutOpensFreshModalAndOnTop() {
     TMainForm Form;
+    auto Services = std::make_unique<TWatchedServices>(&Form);
     int Shown = 0, Modal = 0;
-    TfrmAbout::OnShow = [&](TfrmAbout& Window) {
+    Services->OnRun = [&](QDialog& Dialog) {
+      auto& Window = dynamic_cast<TfrmAbout&>(Dialog);
       ++Shown;
       QTimer::singleShot(0, &Window, [&Window, &Modal] {
         Modal += QApplication::activeModalWidget() == &Window;
@@ -150,8 +135,9 @@ class HelpWindowsTest : public QObject {
       QCOMPARE(Window.ProgramIcon->pixmap().size(), QSize(130, 46));
       QVERIFY(Window.OKButton->isDefault());
     };
-    Form.Action("About1")->trigger();
-    Form.Action("About1")->trigger();
+    Form.SetServices(std::move(Services));
+    Peek(Form).Action("About1")->trigger();
+    Peek(Form).Action("About1")->trigger();
     QCOMPARE(Shown, 2);
     QCOMPARE(Modal, 2);
     QVERIFY(Form.findChildren<TfrmAbout*>().isEmpty());  // destroyed on closing
@@ -161,8 +147,10 @@ class HelpWindowsTest : public QObject {
   // second finds neither.
   void webResourcesOpenFreshOnTheFirstPage() {
     TMainForm Form;
+    auto Services = std::make_unique<TWatchedServices>(&Form);
     QStringList Seen;
-    TfrmWebResources::OnShow = [&](TfrmWebResources& Window) {
+    Services->OnRun = [&](QDialog& Dialog) {
+      auto& Window = dynamic_cast<TfrmWebResources&>(Dialog);
       Seen << QString::number(Window.PageControl1->currentIndex()) + ":" + Window.Links[3]->text();
       QTimer::singleShot(0, &Window, [&Window] {
         Window.PageControl1->setCurrentIndex(2);
@@ -185,8 +173,9 @@ class HelpWindowsTest : public QObject {
                             "Visual JavaScript Developer's Guide", "LiveWire Developer's Guide ",
                             "Netscape Technical Documentation"}));
     };
-    Form.Action("WebResources1")->trigger();
-    Form.Action("WebResources1")->trigger();
+    Form.SetServices(std::move(Services));
+    Peek(Form).Action("WebResources1")->trigger();
+    Peek(Form).Action("WebResources1")->trigger();
     QCOMPARE(Seen.size(), 2);
     QCOMPARE(Seen[1], Seen[0]);
     QVERIFY(Seen[0].startsWith("0:https://"));
@@ -196,11 +185,12 @@ class HelpWindowsTest : public QObject {
   // Every link opens exactly what it shows, an edited caption included, and
   // the window stays open on the page it was on.
   void linkClickOpensItsCaption() {
-    TLaunches Launches;
+    TWatchedServices Services(nullptr);
     QStringList Captions;
     bool StayedOpen = true;
     QStringList Looks;
-    TfrmWebResources::OnShow = [&](TfrmWebResources& Window) {
+    Services.OnRun = [&](QDialog& Dialog) {
+      auto& Window = dynamic_cast<TfrmWebResources&>(Dialog);
       QTimer::singleShot(0, &Window, [&] {
         Window.Links[7]->setText("https://changed.example/path?q=1");
         for (TLinkLabel* Link : Window.Links) {
@@ -220,7 +210,7 @@ class HelpWindowsTest : public QObject {
         Window.OKButton->click();
       });
     };
-    TfrmWebResources::Execute(nullptr);
+    Services.ShowWebResources();
     QVERIFY(StayedOpen);
     QCOMPARE(Looks, QStringList(8, "MS Sans Serif 8 1 #800080"));
     QCOMPARE(Captions.size(), 8);
@@ -228,7 +218,7 @@ class HelpWindowsTest : public QObject {
     QList<QUrl> Expected;
     for (const QString& Caption : Captions)
       Expected << QUrl(Caption);
-    QCOMPARE(Launches.Urls, Expected);
+    QCOMPARE(Services.Launches, Expected);
   }
 };
 

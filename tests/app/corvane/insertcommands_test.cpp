@@ -88,7 +88,7 @@ class InsertCommandsTest : public QObject {
       return N;
     }();
     Select(At[0], At[1], At[2], At[3]);
-    if (QAction* Entry = Form->Action(Command))
+    if (QAction* Entry = Peek(*Form).Action(Command))
       Entry->trigger();
     else
       Form->InsertTag(Command);
@@ -110,13 +110,14 @@ class InsertCommandsTest : public QObject {
     };
     for (const auto& [Name, Inserted] : Entries) {
       Editor().SetText("");
-      Form->Action(Name)->trigger();
+      Peek(*Form).Action(Name)->trigger();
       QCOMPARE(Editor().Text(), QString(Inserted));
     }
   }
 
   void insertFileReadsLikeAJSBFile() {
     TScript Script;
+    Script.Serve(*Form);
     WriteBytes(Path("plain.htm"), "one\ntwo");  // no final line break
     WriteBytes(Path("latin.htm"), "caf\xe9\r");
     WriteBytes(Path("empty.htm"), "");
@@ -124,16 +125,17 @@ class InsertCommandsTest : public QObject {
     Editor().SetText("[]");
     Select(1, 1, 1, 1);
     for (int I = 0; I < 4; ++I)
-      Form->Action("miInsertFile")->trigger();
+      Peek(*Form).Action("miInsertFile")->trigger();
     QCOMPARE(Editor().Text(), QString("[one\r\ntwo\r\ncaf\u00e9\r\n]"));
     QCOMPARE(Script.Log.size(), 4);  // the four dialogs, no message
   }
 
   void unopenableFileInsertsNothingButSubstitutesTabs() {
     TScript Script;
+    Script.Serve(*Form);
     Script.InsertPaths = {Path("missing.htm")};
     Editor().SetText("\ta");
-    Form->Action("miInsertFile")->trigger();
+    Peek(*Form).Action("miInsertFile")->trigger();
     QCOMPARE(Editor().Text(), QString("  a"));
     QCOMPARE(Script.Log, QStringList{"insert:" + Path("missing.htm")});
   }
@@ -141,9 +143,10 @@ class InsertCommandsTest : public QObject {
   void readErrorIsReportedAndInsertsNothing() {
     if (!QFileInfo::exists("/proc/self/mem")) QSKIP("no file here fails while being read");
     TScript Script;
+    Script.Serve(*Form);
     Script.InsertPaths = {"/proc/self/mem"};  // opens, then every read fails
     Editor().SetText("\ta");
-    Form->Action("miInsertFile")->trigger();
+    Peek(*Form).Action("miInsertFile")->trigger();
     QCOMPARE(Editor().Text(), QString("\ta"));
     QCOMPARE(Script.Log.size(), 2);
     QVERIFY(Script.Log[1].startsWith("error:Stream read error\n/proc/self/mem"));
@@ -151,11 +154,12 @@ class InsertCommandsTest : public QObject {
 
   void textLatin1CannotHoldMakesTheDocumentUTF8() {
     TScript Script;
+    Script.Serve(*Form);
     WriteBytes(Path("latin.jsb"), "<JSB>\r\n<JSB_DESCRIPTOR NAME=\"caf\xe9\">\r\n</JSB>\r\n");
     WriteBytes(Path("euro.htm"), "\xe2\x82\xac");
     Form->LoadFile(Path("latin.jsb"));
     Script.InsertPaths = {Path("euro.htm")};
-    Form->Action("miInsertFile")->trigger();
+    Peek(*Form).Action("miInsertFile")->trigger();
     QVERIFY(Form->FileSave());
     const std::string Saved = ReadBytes(Path("latin.jsb"));
     QVERIFY(Saved.find("NAME=\"caf\xc3\xa9\"") != std::string::npos);

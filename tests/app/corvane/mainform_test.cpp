@@ -21,6 +21,7 @@
 #include "app/corvane/splashform.h"
 #include "editor/ledit.h"
 #include "editor/settingsstore.h"
+#include "mainformaccess.h"
 #include "widgets/extpagecontrol.h"
 #include "widgets/hetreeview.h"
 
@@ -63,7 +64,7 @@ class MainFormTest : public QObject {
                qPrintable(A->objectName()));
       ++Wired;
     }
-    for (QToolBar* Bar : {Form.tbStandard, Form.ToolBar1})
+    for (QToolBar* Bar : {Peek(Form).tbStandard, Peek(Form).ToolBar1})
       for (QToolButton* B : Bar->findChildren<QToolButton*>())
         if (!B->objectName().startsWith("qt_"))
           QVERIFY2(QObject::disconnect(B, Clicked, &Form, QMetaMethod()),
@@ -91,21 +92,21 @@ class MainFormTest : public QObject {
     TRecordingForm Form;
     Form.show();
     QCOMPARE(Form.windowTitle(), QString("Corvane"));
-    QCOMPARE(Form.PageControl->ActivePage(), Form.tsComponentView);
+    QCOMPARE(Peek(Form).PageControl->ActivePage(), Peek(Form).tsComponentView);
     QCOMPARE(Form.CurrentAttributePage(), QString("Blank"));
     QCOMPARE(Form.tvBeanTree->topLevelItemCount(), 0);
     QVERIFY(Form.LEdit1->isHidden());
     for (const char* Name : AddButtons)
-      QVERIFY2(!Form.Button(Name)->isEnabled(), Name);
+      QVERIFY2(!Peek(Form).Button(Name)->isEnabled(), Name);
     QVERIFY(Form.Opened.isEmpty());
-    QVERIFY(Form.CurrentFile.isEmpty());
+    QVERIFY(Peek(Form).CurrentFile.isEmpty());
     QVERIFY(Form.AttributesLive);
-    QVERIFY(!Form.ConstructorSelectPending);
-    QVERIFY(!Form.PageControl->isTabVisible(2));  // the Help View cannot be reached
-    QCOMPARE(Form.ilInfoView.Count(), 41);
-    QCOMPARE(Form.tvLiveBooksImages, &Form.ilInfoView);
-    QVERIFY(Form.tbStandard->isVisible());
-    QVERIFY(!Form.ToolBar1->isVisible());
+    QVERIFY(!Peek(Form).ConstructorSelectPending);
+    QVERIFY(!Peek(Form).PageControl->isTabVisible(2));  // the Help View cannot be reached
+    QCOMPARE(Peek(Form).ilInfoView.Count(), 41);
+    QCOMPARE(Peek(Form).tvLiveBooksImages, &Peek(Form).ilInfoView);
+    QVERIFY(Peek(Form).tbStandard->isVisible());
+    QVERIFY(!Peek(Form).ToolBar1->isVisible());
   }
 
   void joinsTheParametersIntoOneFileName() {
@@ -121,23 +122,23 @@ class MainFormTest : public QObject {
   void pageSwitchShowsEachViewsMenusAndBand() {
     TRecordingForm Form;
     Form.show();
-    const auto Visible = [&](const char* Name) { return Form.Action(Name)->isVisible(); };
-    Form.PageControl->SetActivePage(Form.tsConstructorView);
+    const auto Visible = [&](const char* Name) { return Peek(Form).Action(Name)->isVisible(); };
+    Peek(Form).PageControl->SetActivePage(Peek(Form).tsConstructorView);
     for (const char* Name :
          {"miSearch", "miInsert", "miUndo", "Cut2", "Copy2", "Paste2", "miSelectAll"})
       QVERIFY2(Visible(Name), Name);
     QVERIFY(!Visible("miDelete"));
     QVERIFY(!Visible("Rename1"));
     QVERIFY(Visible("miProperty"));  // below File > New, which is not visited
-    QVERIFY(!Form.tbStandard->isVisible());
-    QVERIFY(Form.ToolBar1->isVisible());
-    Form.PageControl->SetActivePage(Form.tsComponentView);
+    QVERIFY(!Peek(Form).tbStandard->isVisible());
+    QVERIFY(Peek(Form).ToolBar1->isVisible());
+    Peek(Form).PageControl->SetActivePage(Peek(Form).tsComponentView);
     for (const char* Name : {"miSearch", "miInsert", "miUndo", "Cut2", "miSelectAll"})
       QVERIFY2(!Visible(Name), Name);
     QVERIFY(Visible("miDelete"));
     QVERIFY(Visible("Rename1"));
     QVERIFY(Visible("miProperty"));
-    QVERIFY(Form.tbStandard->isVisible());
+    QVERIFY(Peek(Form).tbStandard->isVisible());
     QVERIFY(!Visible("Tools1"));  // not switched by either view
   }
 
@@ -148,9 +149,9 @@ class MainFormTest : public QObject {
     for (int Line = 1; Line <= 8; ++Line)
       Text += Line == 6 ? "\t\t/* Define your constructor here */\r\n" : "\tline\r\n";
     Form.LEdit1->SetText(Text);
-    Form.ConstructorSelectPending = true;
-    Form.PageControl->SetActivePage(Form.tsConstructorView);
-    QVERIFY(!Form.ConstructorSelectPending);
+    Form.SetConstructorSelectPending(true);
+    Peek(Form).PageControl->SetActivePage(Peek(Form).tsConstructorView);
+    QVERIFY(!Peek(Form).ConstructorSelectPending);
     Form.LEdit1->GetSelection();
     QCOMPARE(Form.LEdit1->StartLine, 6);
     QCOMPARE(Form.LEdit1->StartPos, 2);
@@ -159,8 +160,8 @@ class MainFormTest : public QObject {
     Form.LEdit1->StartLine = Form.LEdit1->EndLine = 1;
     Form.LEdit1->StartPos = Form.LEdit1->EndPos = 0;
     Form.LEdit1->SetSelection();
-    Form.PageControl->SetActivePage(Form.tsComponentView);
-    Form.PageControl->SetActivePage(Form.tsConstructorView);
+    Peek(Form).PageControl->SetActivePage(Peek(Form).tsComponentView);
+    Peek(Form).PageControl->SetActivePage(Peek(Form).tsConstructorView);
     Form.LEdit1->GetSelection();
     QCOMPARE(Form.LEdit1->StartLine, 1);
     QCOMPARE(Form.LEdit1->EndPos, 0);
@@ -172,7 +173,7 @@ class MainFormTest : public QObject {
     QCOMPARE(Form.windowTitle(), QString("Corvane - untitled"));
     Form.SetCurrentFile("/home/ann/components/clock.jsb");
     QCOMPARE(Form.windowTitle(), QString("Corvane - clock.jsb"));
-    QCOMPARE(Form.CurrentFile, QString("/home/ann/components/clock.jsb"));
+    QCOMPARE(Peek(Form).CurrentFile, QString("/home/ann/components/clock.jsb"));
     Form.SetCurrentFile("");
     QCOMPARE(Form.windowTitle(), QString("Corvane"));
   }
@@ -181,25 +182,25 @@ class MainFormTest : public QObject {
     TRecordingForm Form;
     Form.EnableDescriptorCommands(true);
     for (const char* Name : AddButtons)
-      QVERIFY2(Form.Button(Name)->isEnabled(), Name);
+      QVERIFY2(Peek(Form).Button(Name)->isEnabled(), Name);
     for (const char* Name : {"miProperty", "miEvent", "miMethod", "miParameter", "miInterface"})
-      QVERIFY2(Form.Action(Name)->isEnabled(), Name);
+      QVERIFY2(Peek(Form).Action(Name)->isEnabled(), Name);
     Form.EnableDescriptorCommands(false);
-    QVERIFY(!Form.Action("miInterface")->isEnabled());
-    QVERIFY(Form.Action("miDelete")->isEnabled());
-    QVERIFY(Form.Action("Rename1")->isEnabled());
+    QVERIFY(!Peek(Form).Action("miInterface")->isEnabled());
+    QVERIFY(Peek(Form).Action("miDelete")->isEnabled());
+    QVERIFY(Peek(Form).Action("Rename1")->isEnabled());
   }
 
   void statusBarAndButtonSizes() {
     TRecordingForm Form;
     Form.show();
-    QAction* Status = Form.Action("StatusBar1");
+    QAction* Status = Peek(Form).Action("StatusBar1");
     Status->trigger();
     QVERIFY(!Status->isChecked());
-    QVERIFY(!Form.sb97->isVisible());
+    QVERIFY(!Peek(Form).sb97->isVisible());
     Status->trigger();
-    QVERIFY(Form.sb97->isVisible());
-    QToolButton* New = Form.Button("SpeedButton2");
+    QVERIFY(Peek(Form).sb97->isVisible());
+    QToolButton* New = Peek(Form).Button("SpeedButton2");
     QCOMPARE(New->size(), QSize(58, 40));
     Form.miSmallButtonsClick();
     QCOMPARE(New->size(), QSize(23, 23));
@@ -207,7 +208,7 @@ class MainFormTest : public QObject {
     Form.miLargeButtonsClick();
     QCOMPARE(New->size(), QSize(50, 40));
     QCOMPARE(New->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
-    QVERIFY(Form.Action("miLargeButtons")->isChecked());  // marks are not changed
+    QVERIFY(Peek(Form).Action("miLargeButtons")->isChecked());  // marks are not changed
   }
 
   void menusAsDesigned() {
@@ -218,12 +219,13 @@ class MainFormTest : public QObject {
     QCOMPARE(Menus,
              (QStringList{"miFile:&File", "miEdit:&Edit", "MenuItem18:&View", "miSearch:&Search",
                           "miInsert:&Insert", "Tools1:&Tools", "MenuItem40:&Help"}));
-    QCOMPARE(Form.Action("miDelete")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Delete));
-    QCOMPARE(Form.Action("Rename1")->shortcut(), QKeySequence(Qt::Key_F2));
-    QCOMPARE(Form.Action("MenuItem17")->statusTip(), QString("Exit this application"));
-    QVERIFY(!Form.Action("JARPackager1")->isEnabled());
-    QVERIFY(!Form.Action("miPrint")->isVisible());
-    QCOMPARE(Form.Button("sbNewParameter")->toolTip(), QString("Add new parameter to method"));
+    QCOMPARE(Peek(Form).Action("miDelete")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    QCOMPARE(Peek(Form).Action("Rename1")->shortcut(), QKeySequence(Qt::Key_F2));
+    QCOMPARE(Peek(Form).Action("MenuItem17")->statusTip(), QString("Exit this application"));
+    QVERIFY(!Peek(Form).Action("JARPackager1")->isEnabled());
+    QVERIFY(!Peek(Form).Action("miPrint")->isVisible());
+    QCOMPARE(Peek(Form).Button("sbNewParameter")->toolTip(),
+             QString("Add new parameter to method"));
   }
 
   // The File menu keeps its designed captions and order and gains the
@@ -231,7 +233,7 @@ class MainFormTest : public QObject {
   void menusCarryTheUsualAndTheDesignedKeys() {
     TRecordingForm Form;
     QStringList File;
-    for (QAction* A : Form.Action("miFile")->menu()->actions())
+    for (QAction* A : Peek(Form).Action("miFile")->menu()->actions())
       File << A->objectName() + ":" + A->text();
     QCOMPARE(File, (QStringList{"miNew:&New", "Open2:&Open...", "miSave:&Save...",
                                 "miSaveAs:Save &As...", ":", "Close1:&Close", "miPrint:&Print...",
@@ -244,8 +246,8 @@ class MainFormTest : public QObject {
         {"FindNext1", "F3"},          {"FindMatchingBrace1", "F4"}, {"HelpContents1", "F1"},
     };
     for (const auto& [Name, Key] : Keys)
-      QVERIFY2(Form.Action(Name)->shortcut() == QKeySequence(Key), Name);
-    QCOMPARE(Form.Action("Component1")->text(), QString("&Component"));
+      QVERIFY2(Peek(Form).Action(Name)->shortcut() == QKeySequence(Key), Name);
+    QCOMPARE(Peek(Form).Action("Component1")->text(), QString("&Component"));
   }
 
   // Who the program is to the desktop, its icon, and the double-size images
@@ -258,8 +260,8 @@ class MainFormTest : public QObject {
     TRecordingForm Form;
     QCOMPARE(Form.windowIcon().pixmap(32).size(), QSize(32, 32));
     for (const char* Name : {"SpeedButton2", "sbNewInterface", "SpeedButton9"})
-      QVERIFY2(Form.Button(Name)->icon().availableSizes().contains(QSize(48, 48)), Name);
-    const QIcon Image = Form.ilInfoView.Icon(5);
+      QVERIFY2(Peek(Form).Button(Name)->icon().availableSizes().contains(QSize(48, 48)), Name);
+    const QIcon Image = Peek(Form).ilInfoView.Icon(5);
     QCOMPARE(Image.availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
     QCOMPARE(Image.pixmap(QSize(16, 16), 2.0).devicePixelRatio(), 2.0);
   }
@@ -272,8 +274,8 @@ class MainFormTest : public QObject {
       TRecordingForm Form;
       QCOMPARE(QDir::currentPath(), QDir(Folder.path()).canonicalPath());
       QCOMPARE(ProgramDir, Folder.path());
-      QCOMPARE(Form.HelpFile, QString("corvane.hlp"));
-      QCOMPARE(Form.OpenDialogInitialDir, QDir::currentPath());
+      QCOMPARE(Peek(Form).HelpFile, QString("corvane.hlp"));
+      QCOMPARE(Peek(Form).OpenDialogInitialDir, QDir::currentPath());
     }
     WriteSetting(srLocalMachine, GeneralSettingsKey, "ProgramDir", Folder.path() + "/missing");
     TRecordingForm Form;
@@ -283,10 +285,10 @@ class MainFormTest : public QObject {
   void statusBarShowsNoHints() {
     TRecordingForm Form;
     Form.show();
-    Form.Action("MenuItem17")->showStatusText(&Form);
+    Peek(Form).Action("MenuItem17")->showStatusText(&Form);
     QStatusTipEvent Tip("New file");
     QCoreApplication::sendEvent(&Form, &Tip);
-    QVERIFY(Form.sb97->currentMessage().isEmpty());
+    QVERIFY(Peek(Form).sb97->currentMessage().isEmpty());
   }
 
   // Without a window manager nothing else would place them.
@@ -307,12 +309,12 @@ class MainFormTest : public QObject {
     Form.show();
     Form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&Form));
-    Form.PageControl->SetActivePage(Form.tsConstructorView);
+    Peek(Form).PageControl->SetActivePage(Peek(Form).tsConstructorView);
     const auto* Caption = Form.LEdit1->parentWidget()->findChildren<QWidget*>().first();
     QCOMPARE(Caption->y(), 0);  // no document: the editor is hidden
-    Form.PageControl->SetActivePage(Form.tsComponentView);
+    Peek(Form).PageControl->SetActivePage(Peek(Form).tsComponentView);
     Form.LEdit1->setVisible(true);
-    Form.PageControl->SetActivePage(Form.tsConstructorView);
+    Peek(Form).PageControl->SetActivePage(Peek(Form).tsConstructorView);
     QCOMPARE(Caption->y(), 0);
     QVERIFY(Form.LEdit1->Scintilla()->hasFocus());
   }

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "app/corvane/newcomponentform.h"
+#include "windowtest.h"
 
 class NewComponentFormTest : public QObject {
   Q_OBJECT
@@ -12,15 +13,15 @@ class NewComponentFormTest : public QObject {
   // Shows the dialog, lets Act do something once it is up, and returns its answer.
   template <class TAct>
   std::optional<QString> Run(TAct Act) {
-    TfrmNewComponent::OnShow = [Act](TfrmNewComponent& Dialog) {
+    TWatchedServices Services(nullptr);
+    Services.OnRun = [Act](QDialog& Shown) {
+      auto& Dialog = static_cast<TfrmNewComponent&>(Shown);
       QTimer::singleShot(0, &Dialog, [&Dialog, Act] {
         Act(Dialog);
         if (Dialog.isVisible()) QTimer::singleShot(0, &Dialog, [&Dialog] { Dialog.reject(); });
       });
     };
-    const std::optional<QString> Answer = TfrmNewComponent::Execute();
-    TfrmNewComponent::OnShow = nullptr;
-    return Answer;
+    return Services.AskComponentName();
   }
 
  private slots:

@@ -3,13 +3,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
 #include "app/corvane/mainform.h"
-#include "app/corvane/shellopen.h"
 #include "editor/ledit.h"
-#include "editor/optionsdialogs.h"
 #include "editor/optionsform.h"
 #include "windowtest.h"
 
@@ -30,37 +29,46 @@ class PreferencesTest : public QObject {
       if (Owned) Act(*Shown);
       if (Shown && Shown->isVisible()) Shown->reject();
     });
-    Form.Action("Options1")->trigger();
+    Peek(Form).Action("Options1")->trigger();
     return Owned && Shown.isNull();
   }
 
  private slots:
   void aFreshDialogEachTime() {
     TMainForm Form;
+    TScript Script;
+    Script.Serve(Form);
     Form.show();
-    QList<QUrl> Help;
-    OnShellOpen = [&Help](const QUrl& Url) {
-      Help << Url;
-      return false;
-    };
-    TOptionsDialogs::OnFont = [](const QFont&) { return QFont("DejaVu Sans Mono", 13); };
+    Script.Fonts = {QFont("DejaVu Sans Mono", 13)};
     QVERIFY(Run(Form, [](TOptionsForm& Dialog) {
       Dialog.btnFont->setFocus();
       QTest::keyClick(Dialog.btnFont, Qt::Key_F1);
       Dialog.cbAutoIndent->setChecked(true);
       Dialog.btnCancel->click();
     }));
+    const QList<QUrl> Help = Script.Launches;
     QCOMPARE(Help.size(), 1);  // the help document at the font's section
     QCOMPARE(Help[0].fragment(), QString("context-%1").arg(hcDefaultFont));
     QVERIFY(Help[0].path().endsWith("/Docs/Corvane.html"));
-    OnShellOpen = nullptr;
     QVERIFY(Run(Form, [](TOptionsForm& Dialog) {
       Dialog.btnFont->click();
       Dialog.btnOK->click();
     }));
     QCOMPARE(Form.LEdit1->Font().pointSize(), 13);  // reconfigured
     QVERIFY(!Form.LEdit1->AutoIndent());            // a fresh dialog: the cancelled check is gone
-    TOptionsDialogs::OnFont = nullptr;
+    QVERIFY(Script.Fonts.empty());
+  }
+
+  // A value that is not a number is reported in the window's one error box.
+  void badValuesReachTheWindowsErrorBox() {
+    TMainForm Form;
+    TScript Script;
+    Script.Serve(Form);
+    QVERIFY(Run(Form, [](TOptionsForm& Dialog) {
+      Dialog.edUndo->setText("many");
+      Dialog.btnOK->click();
+    }));
+    QCOMPARE(Script.Log, QStringList{"error:'many' is not a valid integer value"});
   }
 };
 

@@ -10,7 +10,6 @@
 #include <QtTest>
 
 #include "app/corvane/mainform.h"
-#include "app/corvane/messageboxes.h"
 #include "app/corvane/recoverystore.h"
 #include "beans/beanfactory.h"
 #include "editor/ledit.h"
@@ -30,7 +29,7 @@ const char* const EditedConstructor = "function demo_Clock( params ) {\r\n  this
 // The edits a session makes before it is killed: a new property, a display
 // name and a changed constructor.
 void Edit(TMainForm& Form) {
-  TJSBDocument& Document = Form.Factory->Document();
+  TJSBDocument& Document = Peek(Form).Factory->Document();
   Document.Rename(Document.AddItem(dkProperty), "alarm");
   Document.SetText(nullptr, "DISPLAYNAME", "Alarm clock");
   Form.LEdit1->SetText(EditedConstructor);
@@ -40,20 +39,12 @@ QStringList CopiesIn(const QString& Folder) {
   return QDir(Folder).entryList({"*.recovery"}, QDir::Files);
 }
 
-// Answers the recovery offer with the button of this caption ("" = Escape)
-// and records each offer's text and the buttons it shows.
-void AnswerOffers(const QString& Press, QStringList& Offers) {
-  TMessageBoxHandler::OnShow = [Press, &Offers](QMessageBox& Box) {
-    QTimer::singleShot(0, &Box, [&Box, &Offers, Press] {
-      QStringList Shown;  // Escape's button is not among them
-      for (QAbstractButton* B : Box.buttons())
-        if (B->isVisible()) Shown << B->text();
-      Offers << Box.text() + " | " + Shown.join(",");
-      if (Press.isEmpty()) QTest::keyClick(&Box, Qt::Key_Escape);
-      for (QAbstractButton* B : Box.buttons())
-        if (B->text() == Press) B->click();
-    });
-  };
+// The recovery offers the script was asked, in order.
+QStringList Offers(const TScript& Script) {
+  QStringList Asked;
+  for (const QString& Line : Script.Log)
+    if (Line.startsWith("recovery:")) Asked << Line.mid(9);
+  return Asked;
 }
 
 // The child session: opens the file, edits it and waits to be killed.
@@ -166,7 +157,7 @@ class RecoveryTest : public QObject {
           TRecoveryStore::Decode(ReadBytes(Form.Recovery().CopyPath()));
       QVERIFY(Copy);
       QCOMPARE(Copy->FileName, Path("clock.jsb"));
-      QCOMPARE(Copy->Text, Form.Factory->FileText());
+      QCOMPARE(Copy->Text, Peek(Form).Factory->FileText());
       QVERIFY(QString::fromStdString(Copy->Text).contains("Alarm clock"));
       if (End == "save") {
         QVERIFY(Form.FileSave());
@@ -189,23 +180,24 @@ class RecoveryTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(CopiesIn(RecoveryFolder()).size() == 1, 30000);
     Child.kill();
     QVERIFY(Child.waitForFinished());
-    QStringList Offers;
-    AnswerOffers("", Offers);
     {
-      TMainForm Form;
+      TMainForm Form;  // closing the offer keeps the copy
+      Script->Serve(Form);
       Form.show();
-      QCOMPARE(Offers, QStringList{"Corvane found unsaved changes to " + Path("clock.jsb") +
-                                   " from a session that ended unexpectedly. | Recover,Discard"});
-      QCOMPARE(Form.CurrentFile, QString());
+      QCOMPARE(Offers(*Script),
+               QStringList{"Corvane found unsaved changes to " + Path("clock.jsb") +
+                           " from a session that ended unexpectedly."});
+      QCOMPARE(Peek(Form).CurrentFile, QString());
     }
     QCOMPARE(CopiesIn(RecoveryFolder()).size(), 1);
-    AnswerOffers("Recover", Offers);
+    Script->Recoveries = {TRecoveryAnswer::Recover};
     Script->Answers = {mrCancel};  // the save prompt before the command-line file
     TMainForm Form({Path("other.jsb")});
+    Script->Serve(Form);
     Form.show();
-    QCOMPARE(Offers.size(), 2);
+    QCOMPARE(Offers(*Script).size(), 2);
     QCOMPARE(Script->Log.last(), QString("confirm:Save changes to Corvane - clock.jsb?"));
-    QCOMPARE(Form.CurrentFile, Path("clock.jsb"));
+    QCOMPARE(Peek(Form).CurrentFile, Path("clock.jsb"));
     QVERIFY(Form.OpenedFile == TFileStamp::Of(Path("clock.jsb")));
     QVERIFY(Form.DocumentChanged());
     QCOMPARE(Form.LEdit1->Text(), QString(EditedConstructor));
@@ -213,7 +205,7 @@ class RecoveryTest : public QObject {
     QCOMPARE(Root->text(0), QString("demo.Clock"));
     QCOMPARE(Root->childCount(), 2);
     QCOMPARE(Root->child(1)->text(0), QString("alarm"));
-    QCOMPARE(Form.Factory->Bean()->DisplayName(), std::string("Alarm clock"));
+    QCOMPARE(Peek(Form).Factory->Bean()->DisplayName(), std::string("Alarm clock"));
     // The recovered work has this session's copy; the killed one's is gone.
     QCOMPARE(CopiesIn(RecoveryFolder()),
              QStringList{QFileInfo(Form.Recovery().CopyPath()).fileName()});
@@ -240,12 +232,12 @@ class RecoveryTest : public QObject {
         RecoveryFolder() + "/" + QUuid::createUuid().toString(QUuid::WithoutBraces);
     QDir().mkpath(RecoveryFolder());
     WriteBytes(Left + ".recovery", TRecoveryStore::Encode({"", Clock, {}}));
-    QStringList Offers;
-    AnswerOffers(Press, Offers);
+    Script->Recoveries = {Press == "Recover" ? TRecoveryAnswer::Recover : TRecoveryAnswer::Discard};
     TMainForm Form;
+    Script->Serve(Form);
     Form.show();
-    QCOMPARE(Offers, QStringList{"Corvane found unsaved changes to an untitled component from a "
-                                 "session that ended unexpectedly. | Recover,Discard"});
+    QCOMPARE(Offers(*Script), QStringList{"Corvane found unsaved changes to an untitled component "
+                                          "from a session that ended unexpectedly."});
     QCOMPARE(Form.windowTitle(), Title);
     QVERIFY(!QFile::exists(Left + ".recovery"));
     if (Press == "Discard") return;

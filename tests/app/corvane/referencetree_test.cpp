@@ -48,7 +48,7 @@ class ReferenceTreeTest : public QObject {
 
   void theWindowsOutline() {
     TMainForm Form;
-    QTreeWidget& Tree = *Form.tvLiveBooks;
+    QTreeWidget& Tree = *Peek(Form).tvLiveBooks;
     int Count = 0;
     for (QTreeWidgetItemIterator It(&Tree); *It; ++It) {
       ++Count;

@@ -41,7 +41,7 @@ const char* const Component = R"(<JSB>
 // The model as written, every node (caption, image, expanded, selected) and
 // every field of the page shown.
 QString State(TMainForm& Form) {
-  QString Out = QString::fromStdString(WriteJSBText(*Form.Factory->Bean(), ""));
+  QString Out = QString::fromStdString(WriteJSBText(*Peek(Form).Factory->Bean(), ""));
   for (QTreeWidgetItemIterator It(Form.tvBeanTree); *It; ++It) {
     TTreeNode* Node = AsNode(*It);
     const int Depth = Node->parent() ? (Node->parent()->parent() ? 2 : 1) : 0;
@@ -51,7 +51,7 @@ QString State(TMainForm& Form) {
   }
   Out += "page " + Form.CurrentAttributePage() + "\n";
   for (QWidget* Field : Form.nbAttributes->currentWidget()->findChildren<QWidget*>()) {
-    if (!Form.AttributePages->Field(Field->objectName())) continue;
+    if (!Peek(Form).AttributePages->Field(Field->objectName())) continue;
     QString Value;
     if (auto* Line = qobject_cast<QLineEdit*>(Field))
       Value = Line->text();
@@ -94,7 +94,7 @@ void Settle() {
 }
 
 void Type(TMainForm& Form, const char* Field, const QString& Text) {
-  QLineEdit* Line = Form.AttributePages->Entry(Field);
+  QLineEdit* Line = Peek(Form).AttributePages->Entry(Field);
   Line->setFocus();
   Line->end(false);
   QTest::keyClicks(Line, Text);
@@ -124,9 +124,9 @@ struct TEdit {
       case Typing:
         return Type(Form, Field, Text);
       case Pick:
-        return Form.AttributePages->Combo(Field)->setCurrentIndex(2);
+        return Peek(Form).AttributePages->Combo(Field)->setCurrentIndex(2);
       case Tick:
-        return Form.AttributePages->Check(Field)->click();
+        return Peek(Form).AttributePages->Check(Field)->click();
       case RenameInTree:
         Form.pmiRenameClick();
         RenameEditor(Form)->setText(Text);
@@ -162,10 +162,11 @@ class UndoTest : public QObject {
   TTestStore Store;
   QTemporaryDir Files;
 
-  std::unique_ptr<TMainForm> LoadedWindow() {
+  std::unique_ptr<TMainForm> LoadedWindow(TScript& Script) {
     const QString Path = Files.path() + "/w.jsb";
     WriteBytes(Path, Component);
     auto Form = std::make_unique<TMainForm>();
+    Script.Serve(*Form);
     Form->show();
     Form->activateWindow();
     Form->LoadFile(Path);
@@ -174,7 +175,7 @@ class UndoTest : public QObject {
   }
 
   static void Press(TMainForm& Form, const char* Field, QKeyCombination Keys) {
-    QWidget* Target = Field ? Form.AttributePages->Field(Field) : Form.tvBeanTree;
+    QWidget* Target = Field ? Peek(Form).AttributePages->Field(Field) : Form.tvBeanTree;
     if (!Target->hasFocus()) Target->setFocus();
     QTest::keyClick(Target, Keys.key(), Keys.keyboardModifiers());
   }
@@ -190,7 +191,7 @@ class UndoTest : public QObject {
     int Row = 0;
     for (const TEdit& Edit : Edits) {
       TScript Script;
-      auto Form = LoadedWindow();
+      auto Form = LoadedWindow(Script);
       QVERIFY(QTest::qWaitForWindowActive(Form.get()));
       Form->tvBeanTree->setCurrentItem(NodeAt(*Form, Edit.Node));
       const QString Before = State(*Form);
@@ -199,12 +200,12 @@ class UndoTest : public QObject {
       const QString After = State(*Form);
       QVERIFY2(After != Before, Edit.Name);
       QVERIFY2(Stack.count() == 1, Edit.Name);  // one step, however many keys
-      Form->Factory->Document().SetModified(false);
+      Peek(*Form).Factory->Document().SetModified(false);
 
       Press(*Form, Edit.Field, Qt::CTRL | Qt::Key_Z);
       QCOMPARE(Difference(Edit.Name, State(*Form), Before), QString());
-      QVERIFY2(Stack.canRedo(), Edit.Name);                    // the history undid it, not a field
-      QVERIFY2(Form->Factory->Bean()->Modified(), Edit.Name);  // an undo is a change
+      QVERIFY2(Stack.canRedo(), Edit.Name);  // the history undid it, not a field
+      QVERIFY2(Peek(*Form).Factory->Bean()->Modified(), Edit.Name);  // an undo is a change
       Press(*Form, Edit.Field, RedoWithY ? Qt::CTRL | Qt::Key_Y : Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
       QCOMPARE(Difference(Edit.Name, State(*Form), After), QString());
       Press(*Form, Edit.Field, Qt::CTRL | Qt::Key_Z);
@@ -222,7 +223,7 @@ class UndoTest : public QObject {
   // the field's own menu undoes in the history too.
   void typingStepsAndTheFieldMenu() {
     TScript Script;
-    auto Form = LoadedWindow();
+    auto Form = LoadedWindow(Script);
     QUndoStack& Stack = Form->History->Stack();
     Form->tvBeanTree->setCurrentItem(NodeAt(*Form, {0}));
     Type(*Form, "fldPropertyDisplayName", "ab");
@@ -233,9 +234,10 @@ class UndoTest : public QObject {
     Press(*Form, "fldPropertyShortDescription", Qt::CTRL | Qt::Key_Z);
     Type(*Form, "fldPropertyShortDescription", "e");  // after an undo
     QCOMPARE(Stack.count(), 3);
-    QCOMPARE(Form->Factory->Bean()->Properties().Items(0)->ShortDescription(), std::string("ce"));
+    QCOMPARE(Peek(*Form).Factory->Bean()->Properties().Items(0)->ShortDescription(),
+             std::string("ce"));
     // Typing back what was there leaves no step.
-    QLineEdit* Field = Form->AttributePages->Entry("fldPropertyShortDescription");
+    QLineEdit* Field = Peek(*Form).AttributePages->Entry("fldPropertyShortDescription");
     QTest::keyClick(Field, Qt::Key_Backspace);
     QCOMPARE(Stack.count(), 2);
     QTimer::singleShot(0, [] {
@@ -247,7 +249,7 @@ class UndoTest : public QObject {
     QContextMenuEvent Click(QContextMenuEvent::Mouse, {2, 2}, Field->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(Field, &Click);
     QVERIFY(Stack.canRedo());
-    QCOMPARE(Form->Factory->Bean()->Properties().Items(0)->ShortDescription(), std::string());
+    QCOMPARE(Peek(*Form).Factory->Bean()->Properties().Items(0)->ShortDescription(), std::string());
   }
 };
 

@@ -6,21 +6,21 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLineEdit>
-#include <QMessageBox>
+#include <QPointer>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <QTimer>
+#include <QUrl>
 #include <deque>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 
-#include "app/corvane/filedialogs.h"
 #include "app/corvane/mainform.h"
-#include "app/corvane/messageboxes.h"
-#include "app/corvane/newcomponentform.h"
+#include "app/corvane/qtwindowservices.h"
 #include "editor/ledit.h"
+#include "mainformaccess.h"
 #include "widgets/extpagecontrol.h"
 #include "widgets/messages.h"
 
@@ -56,7 +56,7 @@ inline std::unique_ptr<TMainForm> SourceViewForm() {
   auto Form = std::make_unique<TMainForm>();
   Form->show();
   Form->LEdit1->setVisible(true);
-  Form->PageControl->SetActivePage(Form->tsConstructorView);
+  Peek(*Form).PageControl->SetActivePage(Peek(*Form).tsConstructorView);
   return Form;
 }
 
@@ -66,31 +66,22 @@ inline void ClearUserSettings() {
 }
 
 // Answers questions from a queue (Cancel when it runs dry) and records every
-// notice, question and error box in order.
+// notice, question and error box in order. It answers the model's messages
+// once it exists, and a window's once Serve gives it to the window.
 class TScript : public TMessageHandler {
  public:
-  TScript() : FScope(this) {
-    TMessageBoxHandler::OnShow = [this](QMessageBox& Box) {
-      Log << "error:" + Box.text();
-      QTimer::singleShot(0, &Box, [&Box] { Box.buttons().first()->click(); });
-    };
-    TfrmNewComponent::OnShow = [this](TfrmNewComponent& Dialog) {
-      const std::optional<QString> Name = Take(Names);
-      Log << "new:" + Name.value_or("<cancel>");
-      QTimer::singleShot(0, &Dialog, [&Dialog, Name] {
-        if (!Name) return Dialog.reject();
-        Dialog.fldName->setText(*Name);
-        Dialog.accept();
-      });
-    };
-    TFileDialogs::OnOpen = [this](const QString&) { return Chosen("open", OpenPaths); };
-    TFileDialogs::OnSave = [this](const QString&) { return Chosen("save", SavePaths); };
-    TFileDialogs::OnInsert = [this](const QString&) { return Chosen("insert", InsertPaths); };
-  }
+  TScript() : FScope(this) {}
   ~TScript() override {
-    TMessageBoxHandler::OnShow = nullptr;
-    TfrmNewComponent::OnShow = nullptr;
-    TFileDialogs::OnOpen = TFileDialogs::OnSave = TFileDialogs::OnInsert = nullptr;
+    for (const QPointer<TMainForm>& Form : FServed)
+      if (Form) Form->SetServices(nullptr);
+  }
+  TScript(const TScript&) = delete;
+  TScript& operator=(const TScript&) = delete;
+
+  // Form's dialogs, boxes and launches come here from now on.
+  void Serve(TMainForm& Form) {
+    Form.SetServices(std::make_unique<TServices>(*this));
+    FServed << &Form;
   }
 
   void Info(const std::string& Msg) override { Log << "info:" + QString::fromStdString(Msg); }
@@ -103,12 +94,69 @@ class TScript : public TMessageHandler {
   // Answers in the order they are asked for. For the dialogs a null QString
   // (QString()) stands for Cancel; an empty one ("") is an empty answer.
   std::deque<short> Answers;
-  std::deque<QString> Names;        // the New Component dialog
-  std::deque<QString> OpenPaths;    // the open dialog
-  std::deque<QString> SavePaths;    // the save dialog
-  std::deque<QString> InsertPaths;  // the Insert File dialog
+  std::deque<QString> Names;               // the New Component dialog
+  std::deque<QString> OpenPaths;           // the open dialog
+  std::deque<QString> SavePaths;           // the save dialog
+  std::deque<QString> InsertPaths;         // the Insert File dialog
+  std::deque<QFont> Fonts;                 // the font dialog; Cancel when empty
+  std::deque<TRecoveryAnswer> Recoveries;  // the recovery offer; Keep when empty
+  // Every address launched, answered with LaunchFails; the About and Web
+  // Resources windows are logged, not shown.
+  QList<QUrl> Launches;
+  bool LaunchFails = false;
 
  private:
+  // What a window asks, answered by the script.
+  class TServices : public TWindowServices {
+   public:
+    explicit TServices(TScript& Script) : S(Script) {}
+    void Error(const QString& Msg) override { S.Log << "error:" + Msg; }
+    void Info(const QString& Msg) override { S.Info(Msg.toStdString()); }
+    short Confirm(const QString& Msg) override { return S.Confirm(Msg.toStdString()); }
+    TRecoveryAnswer AskRecovery(const QString& Msg) override {
+      S.Log << "recovery:" + Msg;
+      if (S.Recoveries.empty()) return TRecoveryAnswer::Keep;
+      const TRecoveryAnswer Answer = S.Recoveries.front();
+      S.Recoveries.pop_front();
+      return Answer;
+    }
+    // Answered from Answers: mrYes is Yes, anything else (or none) No.
+    bool AskYesNo(const QString& Msg) override {
+      S.Log << "yesno:" + Msg;
+      return Take(S.Answers).value_or(mrNo) == mrYes;
+    }
+    std::optional<QString> AskOpenFile(const QString&) override {
+      return S.Chosen("open", S.OpenPaths);
+    }
+    std::optional<QString> AskSaveFile(const QString&) override {
+      return S.Chosen("save", S.SavePaths);
+    }
+    std::optional<QString> AskInsertFile(const QString&) override {
+      return S.Chosen("insert", S.InsertPaths);
+    }
+    std::optional<QString> AskComponentName() override {
+      const std::optional<QString> Name = Take(S.Names);
+      S.Log << "new:" + Name.value_or("<cancel>");
+      return Name;
+    }
+    bool OpenUrl(const QUrl& Url) override {
+      S.Launches << Url;
+      return S.LaunchFails;
+    }
+    void ShowAbout() override { S.Log << "about"; }
+    void ShowWebResources() override { S.Log << "web resources"; }
+    std::optional<QFont> AskFont(QWidget*, const QFont&) override {
+      if (S.Fonts.empty()) return std::nullopt;
+      const QFont Font = S.Fonts.front();
+      S.Fonts.pop_front();
+      return Font;
+    }
+    std::optional<QColor> AskColor(QWidget*, const QColor&) override { return std::nullopt; }
+
+   private:
+    TScript& S;
+  };
+
   static std::optional<short> Take(std::deque<short>& Queue) {
     if (Queue.empty()) return std::nullopt;
     const short Front = Queue.front();
@@ -129,4 +177,25 @@ class TScript : public TMessageHandler {
   }
 
   TScopedMessageHandler FScope;
+  QList<QPointer<TMainForm>> FServed;
+};
+
+// The desktop's own services, with each box or dialog they show handed to
+// OnRun first (which answers it, typically from the event loop), and
+// launches recorded instead of carried out.
+class TWatchedServices : public TQtWindowServices {
+ public:
+  using TQtWindowServices::TQtWindowServices;
+  std::function<void(QDialog&)> OnRun;
+  QList<QUrl> Launches;
+  bool OpenUrl(const QUrl& Url) override {
+    Launches << Url;
+    return false;
+  }
+
+ protected:
+  int Run(QDialog& Dialog) override {
+    if (OnRun) OnRun(Dialog);
+    return TQtWindowServices::Run(Dialog);
+  }
 };
