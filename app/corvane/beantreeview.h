@@ -9,6 +9,7 @@
 class THETreeView;
 class TImageList;
 class QTreeWidgetItem;
+class TJSBDocument;
 
 class TBeanTreeView : public TComponentTreeView {
  public:
@@ -34,6 +35,13 @@ class TBeanTreeView : public TComponentTreeView {
   QString Caption(TTreeNode* Node) const override;
   TNodeData Data(TTreeNode* Node) const override;
   bool IsShown() const override;
+
+  // Keeps the warning mark of each node in step with the values of the object
+  // it shows: a node whose object holds a value that a save would change
+  // carries the warning in the corner of its image and the causes as its
+  // tool tip.
+  void FollowValues(TJSBDocument& Document);
+  void ShowWarning(TTreeNode* Node);
 
  private:
   THETreeView& FTree;

@@ -7,6 +7,7 @@
 #include "app/corvane/filedialogs.h"
 #include "app/corvane/mainform.h"
 #include "app/corvane/messageboxes.h"
+#include "app/corvane/valuewarnings.h"
 #include "beans/beanfactory.h"
 #include "beans/uitext.h"
 #include "editor/ledit.h"
@@ -106,8 +107,11 @@ bool TMainForm::FileSaveAs() {
   return WriteDocument(Path);
 }
 
-// Writes the document; a failure is shown and changes nothing else.
+// Writes the document; a failure is shown and changes nothing else. Values
+// that would change on the next read are listed first, and Cancel there
+// abandons the save as a cancelled Save As does.
 bool TMainForm::WriteDocument(const QString& Path) {
+  if (Factory->Bean() && !ConfirmLostValues(*Factory->Bean(), this)) return false;
   try {
     Factory->SaveToFile(Path);
   } catch (const EFileError& Error) {

@@ -104,6 +104,7 @@ void TMainForm::CreateWindow() {
   AttributePages = std::make_unique<TAttributePages>(*this);
   Factory->View = AttributePages.get();
   WireRecovery();
+  BeanTreeView->FollowValues(Factory->Document());
   BuildTreeCommands();
   BuildEditCommands();
   WireCommands();

@@ -44,6 +44,16 @@ bool AskYesNo(const QString& Msg, QWidget* Owner) {
   return Box.clickedButton() == Yes;
 }
 
+bool SaveAnywayMessage(const QString& Msg, QWidget* Owner) {
+  QMessageBox Box(QMessageBox::Warning, "Confirm", Msg, QMessageBox::NoButton, Owner);
+  QPushButton* Save = Box.addButton("Save Anyway", QMessageBox::AcceptRole);
+  QPushButton* Cancel = Box.addButton("Cancel", QMessageBox::RejectRole);
+  Box.setDefaultButton(Cancel);
+  Box.setEscapeButton(Cancel);
+  Run(Box);
+  return Box.clickedButton() == Save;
+}
+
 void TMessageBoxHandler::Info(const std::string& Msg) {
   QMessageBox Box(QMessageBox::Information, "Information", ToQString(Msg), QMessageBox::NoButton,
                   FOwner);

@@ -21,6 +21,10 @@ TRecoveryAnswer AskRecovery(const QString& Msg, QWidget* Owner = nullptr);
 // A question with "Yes" and "No"; closing the box answers No.
 bool AskYesNo(const QString& Msg, QWidget* Owner = nullptr);
 
+// A question before a save that would change values: "Save Anyway" and
+// "Cancel", a warning icon. True for Save Anyway; the close box is Cancel.
+bool SaveAnywayMessage(const QString& Msg, QWidget* Owner = nullptr);
+
 class TMessageBoxHandler : public TMessageHandler {
  public:
   explicit TMessageBoxHandler(QWidget* Owner = nullptr) : FOwner(Owner) {}
