@@ -1,11 +1,13 @@
 #include "jsbreader.h"
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 #include <vector>
 
 #include "../widgets/textfile.h"
 #include "beanfields.h"
+#include "linecounter.h"
 #include "tagscan.h"
 
 namespace {
@@ -91,6 +93,10 @@ class TReader {
   void ReadConstructor();
 
   bool WithinBudget(std::string_view TagText);
+  // Places, for the result only: nothing read depends on them.
+  TTagPlace PlaceOf(std::string_view TagText);
+  int LineOf(size_t Pos);
+  void KeepRemovedBlocks(const std::vector<TRemovedBlock>& Blocks, size_t Shift);
   void Notice(std::string Text) { R.Notices.push_back(std::move(Text)); }
 
   std::string FText;
@@ -106,6 +112,11 @@ class TReader {
   // the reader stops reading tags and says so.
   size_t FBudget = 0;
   bool FBudgetSpent = false;
+  // The listener blocks removed, at their offsets in FText, with the line
+  // breaks each held and all before it held.
+  std::vector<size_t> FRemovedAt;
+  std::vector<int> FBreaksUpTo;
+  TLineCounter FLines;
 };
 
 TJSBReadResult TReader::Run() {
@@ -188,14 +199,15 @@ size_t TReader::FindOutside(std::string_view Pattern, size_t From, bool Folded) 
 void TReader::RemoveListeners() {
   constexpr std::string_view Open = "<JSB_LISTENER ", Close = "</JSB_LISTENER>";
   bool Removed = false;
+  std::vector<TRemovedBlock> Blocks, AfterBlocks;
   if (FindOutside(Open, 0, true) == npos) {
     // Nothing to remove: the text is not copied.
   } else if (FBlockStart == npos) {
-    Removed = RemoveTagBlocks(FText, Open, Close);
+    Removed = RemoveTagBlocks(FText, Open, Close, &Blocks);
   } else {
     std::string Before = FText.substr(0, FBlockStart), After = FText.substr(FBlockEnd);
-    Removed = RemoveTagBlocks(Before, Open, Close);
-    Removed = RemoveTagBlocks(After, Open, Close) || Removed;
+    Removed = RemoveTagBlocks(Before, Open, Close, &Blocks);
+    Removed = RemoveTagBlocks(After, Open, Close, &AfterBlocks) || Removed;
     if (Removed) {
       const size_t Length = FBlockEnd - FBlockStart;
       FText = Before + FText.substr(FBlockStart, Length) + After;
@@ -203,6 +215,8 @@ void TReader::RemoveListeners() {
       FBlockEnd = FBlockStart + Length;
     }
   }
+  KeepRemovedBlocks(Blocks, 0);
+  KeepRemovedBlocks(AfterBlocks, FBlockEnd);
   if (Removed)
     Notice("<JSB_LISTENER> tags were found in " + FFileName +
            ". These tags are not supported in Corvane PR1 and will be ignored.");
@@ -213,6 +227,7 @@ void TReader::ReadDescriptor() {
   const TFoundTag Tag = NextOutside(0, FText.size(), "<JSB_DESCRIPTOR");
   if (!Tag) return;
   const bool NameRead = ReadItemTag(*R.Bean, Tag.Text);
+  R.Places.Descriptor = PlaceOf(Tag.Text);
   R.RootCaption = NameRead ? R.Bean->Name() : std::string();
 }
 
@@ -221,7 +236,7 @@ auto* TReader::AddItem(TColl& Collection, TDescriptorKind Kind, std::string_view
   auto* Item = Collection.Add();
   Item->SetName("Untitled");
   const bool NameRead = ReadItemTag(*Item, TagText);
-  R.Items.push_back({Kind, Item, NameRead});
+  R.Items.push_back({Kind, Item, NameRead, PlaceOf(TagText)});
   return Item;
 }
 
@@ -299,6 +314,31 @@ void TReader::ReadConstructor() {
   if (Body.starts_with(Lead)) Body.remove_prefix(Lead.size());
   if (Body.ends_with(Trailer)) Body.remove_suffix(Trailer.size());
   R.Constructor.assign(Body);
+  R.Places.Constructor = LineOf(static_cast<size_t>(Body.data() - FText.data()));
+}
+
+void TReader::KeepRemovedBlocks(const std::vector<TRemovedBlock>& Blocks, size_t Shift) {
+  for (const TRemovedBlock& Block : Blocks) {
+    const int Before = FBreaksUpTo.empty() ? 0 : FBreaksUpTo.back();
+    FRemovedAt.push_back(Block.At + Shift);
+    FBreaksUpTo.push_back(Before + static_cast<int>(Block.Breaks));
+    R.Places.Listeners.push_back(FLines.LineAt(FText, Block.At + Shift) + Before);
+  }
+}
+
+// The line in the text given: lines in FText, and those of the listener
+// blocks removed before Pos.
+int TReader::LineOf(size_t Pos) {
+  const auto Blocks = std::upper_bound(FRemovedAt.begin(), FRemovedAt.end(), Pos);
+  const int Removed = Blocks == FRemovedAt.begin()
+                          ? 0
+                          : FBreaksUpTo[static_cast<size_t>(Blocks - FRemovedAt.begin() - 1)];
+  return FLines.LineAt(FText, Pos) + Removed;
+}
+
+TTagPlace TReader::PlaceOf(std::string_view TagText) {
+  const auto Start = static_cast<size_t>(TagText.data() - FText.data());
+  return {Start, Start + TagText.size(), LineOf(Start)};
 }
 
 }  // namespace

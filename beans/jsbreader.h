@@ -19,6 +19,14 @@ enum TDescriptorKind {
   dkInterface = 4
 };
 
+// Where the reader found a tag, for tools that report on a file: its span in
+// the text as the reader read it (listener blocks removed), from '<' to just
+// after '>', and the 1-based line of its '<' in the text it was given.
+struct TTagPlace {
+  size_t Start = 0, End = 0;
+  int Line = 0;  // 0: no such tag
+};
+
 // One descriptor item in the order the reader added it: the order of the
 // component tree's nodes below the root (properties, then each method followed
 // by its parameters, then event sets, then interfaces).
@@ -26,6 +34,7 @@ struct TReadItem {
   TDescriptorKind Kind;
   TJSB_CustomCollectionItem* Item;
   bool NameRead;  // the tag carried a NAME value
+  TTagPlace Place;
 
   // The node caption the reader sets: the name read, or empty without one,
   // although the item itself is then named "Untitled".
@@ -44,6 +53,12 @@ struct TJSBReadResult {
   // What the user is to be told about the text, in the order it was found;
   // each notice names the file as the reader was given it.
   std::vector<std::string> Notices;
+  // Where things were found, as lines of the text given.
+  struct TPlaces {
+    TTagPlace Descriptor;
+    int Constructor = 0;         // the line the constructor text begins on
+    std::vector<int> Listeners;  // the line of each listener block removed
+  } Places;
 };
 
 // Reads Text, whose line breaks are already normalised (LoadTextFile). The

@@ -197,6 +197,11 @@ std::string EncodeJSBText(std::string Text, TTextEncoding Encoding) {
   return Encoded ? std::move(*Encoded) : Text;
 }
 
+std::string ReopenedJSBText(const TJSBean& Bean, std::string_view Constructor,
+                            TTextEncoding Encoding) {
+  return NormaliseLineBreaks(EncodeJSBText(WriteJSBText(Bean, Constructor), Encoding));
+}
+
 // A UTF-8 text goes to the file in blocks as it is made, through one buffer
 // sized once. Another encoding is applied to the whole text, since whether
 // Latin-1 can hold it is known only at its end.

@@ -16,6 +16,11 @@ std::string WriteJSBText(const TJSBean& Bean, std::string_view Constructor);
 // cannot hold stays UTF-8, so that nothing is lost.
 std::string EncodeJSBText(std::string Text, TTextEncoding Encoding);
 
+// The text a save writes, as a reader gets it when the file is opened again:
+// encoded, then with its line breaks normalised (a NUL ends it there).
+std::string ReopenedJSBText(const TJSBean& Bean, std::string_view Constructor,
+                            TTextEncoding Encoding);
+
 // Writes that text in Encoding to FileName in one piece (SaveTextFile's
 // errors pass through).
 void WriteJSBFile(const std::string& FileName, const TJSBean& Bean, std::string_view Constructor,

@@ -58,7 +58,8 @@ bool FindTag(std::string_view Text, std::string_view TagStart, std::string_view 
 
 // Builds the result in one pass. After a removal, a new opening tag can only
 // start where the joined text meets, so the search resumes just before it.
-bool RemoveTagBlocks(std::string& Text, std::string_view OpenTag, std::string_view CloseTag) {
+bool RemoveTagBlocks(std::string& Text, std::string_view OpenTag, std::string_view CloseTag,
+                     std::vector<TRemovedBlock>* Blocks) {
   const std::string Open = UpperCaseAscii(OpenTag), Close = UpperCaseAscii(CloseTag);
   if (Open.empty() || FindFolded(Text, Open) == npos) return false;
   std::string Out;
@@ -81,11 +82,17 @@ bool RemoveTagBlocks(std::string& Text, std::string_view OpenTag, std::string_vi
         Found != npos ? In + (Open.size() - (Out.size() - Found)) : OpenAt + Open.size();
     const size_t CloseAt = FindFolded(Text, Close, SearchClose);
     if (CloseAt == npos) break;  // unclosed: it stays, and nothing after it can close
+    // An opening tag that ran on from the text kept holds no line break.
+    const size_t From = Found != npos ? In : OpenAt;
     if (Found != npos)
       Out.resize(Found);
     else
       Out.append(Text, In, OpenAt - In);
     In = CloseAt + Close.size();
+    if (Blocks)
+      Blocks->push_back({Out.size(), static_cast<size_t>(std::count(
+                                         Text.begin() + static_cast<std::ptrdiff_t>(From),
+                                         Text.begin() + static_cast<std::ptrdiff_t>(In), '\n'))});
     Removed = true;
   }
   if (!Removed) return false;

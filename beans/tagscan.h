@@ -18,10 +18,20 @@
 bool FindTag(std::string_view Text, std::string_view TagStart, std::string_view Terminator,
              std::string& TagText);
 
+// One block that RemoveTagBlocks took out: the offset in the remaining text
+// where it stood (the text after it now starts there) and the line feeds it
+// held, so that places in the remaining text can be traced back.
+struct TRemovedBlock {
+  size_t At;
+  size_t Breaks;
+};
+
 // Removes every block from OpenTag up to and including the next CloseTag.
 // Removal stops at an opening tag that has no closing tag after it; that
 // unclosed block stays in the text, since nothing later can be closed either.
-bool RemoveTagBlocks(std::string& Text, std::string_view OpenTag, std::string_view CloseTag);
+// Blocks, when given, receives each removed block in text order.
+bool RemoveTagBlocks(std::string& Text, std::string_view OpenTag, std::string_view CloseTag,
+                     std::vector<TRemovedBlock>* Blocks = nullptr);
 
 // The text with every double-quoted run that a CR LF follows overwritten by
 // spaces (a run broken by a line end is blanked up to that line end). The

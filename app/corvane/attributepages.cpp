@@ -8,9 +8,11 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/corvane/mainform.h"
 #include "app/corvane/treenode.h"
+#include "app/corvane/valuewarnings.h"
 #include "beans/beanfactory.h"
 #include "beans/beanfields.h"
 #include "beans/jsbdocument.h"
@@ -249,6 +251,18 @@ void TAttributePages::Fill(const char* Page, const T& Obj) {
   FForm.ShowAttributePage(Page);
   for (const TBinding& Binding : FBindings[Page])
     ShowField(Obj, Binding);
+  ShowWarnings(Page, CheckFields(Obj));
+}
+
+void TAttributePages::ShowWarnings(const QString& Page, const std::vector<TFieldLoss>& Losses) {
+  for (const TBinding& Binding : FBindings[Page]) {
+    if (Binding.Kind == B::fkCheck) continue;
+    const auto Loss = std::find_if(Losses.begin(), Losses.end(), [&](const TFieldLoss& L) {
+      return std::string_view(L.Attribute) == Binding.Attribute;
+    });
+    MarkField(FFields[Binding.Widget],
+              Loss == Losses.end() ? QString() : QString::fromStdString(Loss->Loss.Text()));
+  }
 }
 
 template <class T>
@@ -321,6 +335,9 @@ void TAttributePages::FieldChanged(const TBinding& Binding, QWidget* Widget) {
 
 void TAttributePages::ModelChanged(TJSB_CustomCollectionItem* Item, const QString& Attribute) {
   const void* Changed = Item ? static_cast<const void*>(Item) : BeanFactory->Bean();
+  // A value can break the fields around it, so every field's mark is renewed.
+  if (FShown && Changed == FShown)
+    ShowWarnings(FShownPage, Item ? CheckFields(*Item) : CheckFields(*BeanFactory->Bean()));
   // Names reach the page through ShowName only: a new item's page keeps its
   // empty name field until the in-place rename that names the item ends.
   if (FWriting || !FShown || Changed != FShown || Attribute == QLatin1String("NAME")) return;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "beans/attributeview.h"
+#include "beans/valuecheck.h"
 
 class QCheckBox;
 class QComboBox;
@@ -75,6 +76,9 @@ class TAttributePages : public QObject, public TAttributeView {
   void ShowField(const T& Obj, const TBinding& Binding);
   template <class T>
   void RefreshField(const T& Obj, const QString& Attribute);
+  // The warning icon of each text field of the page shown, from the values
+  // of the object it shows.
+  void ShowWarnings(const QString& Page, const std::vector<TFieldLoss>& Losses);
 
   TMainForm& FForm;
   // The object whose page was filled last: the component, or an item.

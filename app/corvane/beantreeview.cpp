@@ -4,6 +4,8 @@
 
 #include "app/corvane/imagelist.h"
 #include "app/corvane/treenode.h"
+#include "app/corvane/valuewarnings.h"
+#include "beans/jsbdocument.h"
 #include "widgets/hetreeview.h"
 
 // Nodes still held back belong to no view yet.
@@ -21,6 +23,7 @@ TTreeNode* TBeanTreeView::AddNode(TTreeNode* Parent, const QString& Caption, int
   Node->Bean = Data.Bean;
   Node->Item = Data.Item;
   Node->setFlags(Node->flags() | Qt::ItemIsEditable);
+  ShowWarning(Node);
   if (Parent)
     Parent->addChild(Node);
   else if (FUpdating)
@@ -172,4 +175,22 @@ void TBeanTreeView::SetChildOrder(TTreeNode* Node, const std::vector<TTreeNode*>
   Node->addChildren(QList<QTreeWidgetItem*>(Order.begin(), Order.end()));
   ExpandAgain(Expanded);
   if (Current) FTree.setCurrentItem(Current);
+}
+
+void TBeanTreeView::FollowValues(TJSBDocument& Document) {
+  QObject::connect(&Document, &TJSBDocument::FieldChanged, &FTree,
+                   [this, &Document](TJSB_CustomCollectionItem* Item) {
+                     TJSBean* Bean = Document.Bean();
+                     ShowWarning(Item ? Item->Node : Bean ? Bean->Node : nullptr);
+                   });
+}
+
+void TBeanTreeView::ShowWarning(TTreeNode* Node) {
+  if (!Node || !Node->HasData()) return;
+  const std::vector<TFieldLoss> Losses =
+      Node->Item ? CheckFields(*Node->Item) : CheckFields(*Node->Bean);
+  const QIcon Image = FImages.Icon(Node->ImageIndex);
+  Node->setIcon(
+      0, Losses.empty() ? Image : WithWarningMark(Image, QSize(FImages.Width(), FImages.Height())));
+  Node->setToolTip(0, LossLines(Losses));
 }

@@ -10,6 +10,7 @@
 class THETreeView;
 class TImageList;
 class QTreeWidgetItem;
+class TJSBDocument;
 
 class TBeanTreeView : public TComponentTreeView {
  public:
@@ -42,6 +43,13 @@ class TBeanTreeView : public TComponentTreeView {
   std::vector<TTreeNode*> Children(TTreeNode* Node) const override;
   bool IsExpanded(TTreeNode* Node) const override;
   void SetChildOrder(TTreeNode* Node, const std::vector<TTreeNode*>& Order) override;
+
+  // Keeps the warning mark of each node in step with the values of the object
+  // it shows: a node whose object holds a value that a save would change
+  // carries the warning in the corner of its image and the causes as its
+  // tool tip.
+  void FollowValues(TJSBDocument& Document);
+  void ShowWarning(TTreeNode* Node);
 
  private:
   THETreeView& FTree;

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "app/corvane/mainform.h"
+#include "app/corvane/valuewarnings.h"
 #include "app/corvane/windowservices.h"
 #include "beans/beanfactory.h"
 #include "beans/uitext.h"
@@ -107,8 +108,11 @@ bool TMainForm::FileSaveAs() {
   return WriteDocument(Path);
 }
 
-// Writes the document; a failure is shown and changes nothing else.
+// Writes the document; a failure is shown and changes nothing else. Values
+// that would change on the next read are listed first, and Cancel there
+// abandons the save as a cancelled Save As does.
 bool TMainForm::WriteDocument(const QString& Path) {
+  if (Factory->Bean() && !ConfirmLostValues(*Factory->Bean(), *FServices)) return false;
   try {
     Factory->SaveToFile(Path);
   } catch (const EFileError& Error) {

@@ -124,6 +124,7 @@ void TMainForm::CreateWindow() {
   Factory->View = AttributePages.get();
   WireRecovery();
   new THistoryKeys(*tsComponentView, *History);
+  BeanTreeView->FollowValues(Factory->Document());
   BuildTreeCommands();
   BuildEditCommands();
   WireCommands();

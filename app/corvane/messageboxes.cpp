@@ -57,3 +57,15 @@ bool TQtWindowServices::AskYesNo(const QString& Msg) {
   Run(Box);
   return Box.clickedButton() == Yes;
 }
+
+// Before a save that would change values: "Save Anyway" and "Cancel", with
+// Cancel the default and the close box.
+bool TQtWindowServices::AskSaveAnyway(const QString& Msg) {
+  QMessageBox Box(QMessageBox::Warning, "Confirm", Msg, QMessageBox::NoButton);
+  QPushButton* Save = Box.addButton("Save Anyway", QMessageBox::AcceptRole);
+  QPushButton* Cancel = Box.addButton("Cancel", QMessageBox::RejectRole);
+  Box.setDefaultButton(Cancel);
+  Box.setEscapeButton(Cancel);
+  Run(Box);
+  return Box.clickedButton() == Save;
+}

@@ -18,6 +18,7 @@ class TQtWindowServices : public TWindowServices {
   short Confirm(const QString& Msg) override;
   TRecoveryAnswer AskRecovery(const QString& Msg) override;
   bool AskYesNo(const QString& Msg) override;
+  bool AskSaveAnyway(const QString& Msg) override;
   std::optional<QString> AskOpenFile(const QString& Folder) override;
   std::optional<QString> AskSaveFile(const QString& Folder) override;
   std::optional<QString> AskInsertFile(const QString& Folder) override;

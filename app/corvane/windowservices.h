@@ -26,6 +26,9 @@ class TWindowServices : public TOptionsDialogs {
   virtual TRecoveryAnswer AskRecovery(const QString& Msg) = 0;
   // A question with "Yes" and "No"; closing the box answers No.
   virtual bool AskYesNo(const QString& Msg) = 0;
+  // Before a save that would change values: true for "Save Anyway", false
+  // for "Cancel" (also the close box).
+  virtual bool AskSaveAnyway(const QString& Msg) = 0;
 
   // The chosen path, or none when cancelled; each dialog starts in Folder.
   virtual std::optional<QString> AskOpenFile(const QString& Folder) = 0;

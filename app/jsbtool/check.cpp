@@ -2,11 +2,10 @@
 
 #include <algorithm>
 
-#include "beans/beanfields.h"
+#include "beans/fieldcompare.h"
 #include "beans/jsbwriter.h"
 #include "jsonwriter.h"
 #include "readfile.h"
-#include "widgets/textfile.h"
 
 namespace {
 
@@ -57,13 +56,11 @@ void TComparer::Count(const std::string& Item, int X, int Y) {
 
 template <class T>
 void TComparer::Fields(const std::string& Item, const T& X, const T& Y) {
-  for (const TField<T>& F : FieldsOf<T>()) {
-    if (!F.IsFlag()) {
-      Text(Item, F.Name, (X.*F.GetText)(), (Y.*F.GetText)());
-    } else if ((X.*F.GetFlag)() != (Y.*F.GetFlag)()) {
-      const auto Literal = [](bool V) { return std::string(V ? "true" : "false"); };
-      FOut.push_back({Item, F.Name, Literal((X.*F.GetFlag)()), Literal((Y.*F.GetFlag)())});
-    }
+  for (const TFieldDifference& D : CompareFields(X, Y)) {
+    if (D.IsFlag)
+      FOut.push_back({Item, D.Field, D.Before, D.After});
+    else
+      Text(Item, D.Field, D.Before, D.After);
   }
 }
 
@@ -95,6 +92,5 @@ std::vector<TDifference> CompareReads(const TJSBReadResult& First, const TJSBRea
 }
 
 std::string SavedText(const TJSBReadResult& Read) {
-  return NormaliseLineBreaks(
-      EncodeJSBText(WriteJSBText(*Read.Bean, Read.Constructor), Read.Encoding));
+  return ReopenedJSBText(*Read.Bean, Read.Constructor, Read.Encoding);
 }

@@ -6,6 +6,7 @@
 #include "beans/jsbwriter.h"
 #include "check.h"
 #include "dump.h"
+#include "findings.h"
 #include "modelinput.h"
 #include "readfile.h"
 #include "widgets/fileerror.h"
@@ -50,19 +51,35 @@ std::string OneLine(const std::string& Text) {
   return Out;
 }
 
+void ReportFindings(const std::string& FileName, const std::vector<TFinding>& Findings,
+                    std::ostream& Out) {
+  for (const TFinding& F : Findings)
+    Out << FileName << ':' << F.Line << ": " << F.Kind << ": " << F.Text << '\n';
+}
+
+std::string Plural(size_t N, const char* One, const char* Many) {
+  return std::to_string(N) + " " + (N == 1 ? One : Many);
+}
+
+// The differences, then a line for the file ("ok" only when nothing at all
+// would change) and the count of findings when there are any.
 void ReportDifferences(const std::string& FileName, const std::vector<TDifference>& Lost,
-                       std::ostream& Out) {
+                       size_t Findings, std::ostream& Out) {
   for (const TDifference& D : Lost)
     Out << FileName << ": " << D.Item << ": " << D.Field << ": " << D.Before << " -> " << D.After
         << '\n';
-  if (Lost.empty())
-    Out << FileName << ": ok\n";
+  Out << FileName << ": ";
+  if (Lost.empty() && Findings == 0)
+    Out << "ok";
+  else if (Lost.empty())
+    Out << "every value survives a save and reopen";
   else
-    Out << FileName << ": " << Lost.size() << (Lost.size() == 1 ? " value" : " values")
-        << " would not survive a save and reopen\n";
+    Out << Plural(Lost.size(), "value", "values") << " would not survive a save and reopen";
+  Out << '\n';
+  if (Findings) Out << FileName << ": " << Plural(Findings, "finding", "findings") << '\n';
 }
 
-int CheckFile(const std::string& FileName, std::ostream& Out, std::ostream& Err) {
+int CheckFile(const std::string& FileName, bool Strict, std::ostream& Out, std::ostream& Err) {
   TReadFile First;
   try {
     First = ReadFile(FileName);
@@ -76,10 +93,13 @@ int CheckFile(const std::string& FileName, std::ostream& Out, std::ostream& Err)
     Out << FileName << ": not a JSB file: nothing in it would be kept\n";
     return ExitLost;
   }
+  const std::vector<TFinding> Findings = FindingsOf(First.Result);
+  ReportFindings(FileName, Findings, Out);
   const TReadFile Second = ReadText(SavedText(First.Result), FileName);
   const std::vector<TDifference> Lost = CompareReads(First.Result, Second.Result);
-  ReportDifferences(FileName, Lost, Out);
-  return Lost.empty() ? ExitOk : ExitLost;
+  const size_t Found = Findings.size() + First.Notices.size();
+  ReportDifferences(FileName, Lost, Found, Out);
+  return Lost.empty() && !(Strict && Found) ? ExitOk : ExitLost;
 }
 
 }  // namespace
@@ -108,9 +128,10 @@ int WriteCommand(const std::string& ModelFile, const std::string& OutFile, std::
   return ExitError;
 }
 
-int CheckCommand(const std::vector<std::string>& FileNames, std::ostream& Out, std::ostream& Err) {
+int CheckCommand(const std::vector<std::string>& FileNames, bool Strict, std::ostream& Out,
+                 std::ostream& Err) {
   int Worst = ExitOk;
   for (const std::string& FileName : FileNames)
-    Worst = std::max(Worst, CheckFile(FileName, Out, Err));
+    Worst = std::max(Worst, CheckFile(FileName, Strict, Out, Err));
   return Worst;
 }

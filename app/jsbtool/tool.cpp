@@ -8,15 +8,22 @@ const char* const JsbToolUsage =
     "Usage: jsbtool dump FILE\n"
     "       jsbtool write MODEL.json OUT.jsb\n"
     "       jsbtool check FILE...\n"
+    "       jsbtool check --strict FILE...\n"
     "       jsbtool --help\n"
     "       jsbtool --version\n"
     "\n"
     "  dump   print what the editor reads from a JSB file as one JSON object\n"
     "  write  write a JSB file from such JSON, exactly as the editor saves it\n"
-    "  check  list every value that would not survive a save and reopen\n"
+    "  check  list every value that would not survive a save and reopen, and\n"
+    "         every finding: what a save drops or adds besides values (listener\n"
+    "         blocks, tags inside values or the constructor, tags without NAME)\n"
+    "         as FILE:LINE: KIND: TEXT, and the reader's notices\n"
+    "\n"
+    "  --strict  check: a finding or a notice fails the check as well\n"
     "\n"
     "Exit status: 0 done (check: everything survives), 1 check found values\n"
-    "that would be lost, 2 usage error, unreadable file or invalid input.\n";
+    "that would be lost (with --strict: or any finding), 2 usage error,\n"
+    "unreadable file or invalid input.\n";
 
 namespace {
 
@@ -50,11 +57,20 @@ int RunJsbTool(const std::vector<std::string>& Args, std::ostream& Out, std::ost
     Out << "jsbtool " << CORVANE_VERSION << '\n';
     return ExitOk;
   }
-  if (Args.empty()) return UsageError("no command given", Err);
-  const auto Option = std::find_if(Args.begin(), Args.end(), IsOption);
-  if (Option != Args.end()) return UsageError("unknown option \"" + *Option + "\"", Err);
-  const std::string& Command = Args[0];
-  const std::vector<std::string> Rest(Args.begin() + 1, Args.end());
+  std::vector<std::string> Plain;
+  bool Strict = false;
+  for (const std::string& Arg : Args) {
+    if (Arg == "--strict")
+      Strict = true;
+    else if (IsOption(Arg))
+      return UsageError("unknown option \"" + Arg + "\"", Err);
+    else
+      Plain.push_back(Arg);
+  }
+  if (Plain.empty()) return UsageError("no command given", Err);
+  const std::string& Command = Plain[0];
+  const std::vector<std::string> Rest(Plain.begin() + 1, Plain.end());
+  if (Strict && Command != "check") return UsageError("--strict goes with check only", Err);
   if (Command == "dump") {
     if (Rest.size() != 1) return UsageError("dump takes exactly one FILE", Err);
     return DumpCommand(Rest[0], Out, Err);
@@ -65,7 +81,7 @@ int RunJsbTool(const std::vector<std::string>& Args, std::ostream& Out, std::ost
   }
   if (Command == "check") {
     if (Rest.empty()) return UsageError("check takes at least one FILE", Err);
-    return CheckCommand(Rest, Out, Err);
+    return CheckCommand(Rest, Strict, Out, Err);
   }
   return UsageError("unknown command \"" + Command + "\"", Err);
 }

@@ -23,6 +23,7 @@ TEST(JsbtoolUsage, BadCommandLinesFailWithAMessage) {
       {{"write", "m.json"}, "write takes MODEL.json and OUT.jsb"},
       {{"check"}, "check takes at least one FILE"},
       {{"check", "--quiet", "a.jsb"}, "unknown option \"--quiet\""},
+      {{"dump", "--strict", "a.jsb"}, "--strict goes with check only"},
   };
   for (const auto& [Args, Problem] : Cases) {
     const TRun R = RunTool(Args);

@@ -203,3 +203,25 @@ TEST(Reader, LineBreaksBecomeCrLf) {
   const TRead R = Read("<JSB>\r<JSB_CONSTRUCTOR>\ra\rb\r</JSB_CONSTRUCTOR>\r");
   EXPECT_EQ(R.Result.Constructor, "a\r\nb\r\n");
 }
+
+// Places are lines of the text given, whatever its line breaks and encoding,
+// and count the lines of the listener blocks taken out before them.
+TEST(Reader, PlacesAreLinesOfTheTextGiven) {
+  const std::string Text =
+      "<JSB>\r<JSB_DESCRIPTOR NAME=\"caf\xE9\">\r<jsb_listener a>\r\r</JSB_LISTENER>\r"
+      "<JSB_PROPERTY NAME=p\rTYPE=t>\r<JSB_METHOD NAME=m><JSB_PARAMETER NAME=x>\r</JSB_METHOD>\r"
+      "<JSB_CONSTRUCTOR>\rf();\r</JSB_CONSTRUCTOR>\r<JSB_LISTENER b>\r</JSB_LISTENER>"
+      "<JSB_LISTENER c></JSB_LISTENER>\r<JSB_EVENT NAME=e>\r";
+  const TRead R = Read(Text);
+  EXPECT_EQ(R.Result.Encoding, TTextEncoding::Latin1);
+  EXPECT_EQ(R.Result.Places.Descriptor.Line, 2);
+  EXPECT_EQ(R.Result.Places.Listeners, (std::vector<int>{3, 13, 14}));
+  EXPECT_EQ(R.Result.Places.Constructor, 11);
+  std::string Lines;
+  for (const TReadItem& I : R.Result.Items)
+    Lines += I.Item->Name() + ":" + std::to_string(I.Place.Line) + " ";
+  EXPECT_EQ(Lines, "p:6 m:8 x:8 e:15 ");
+  // The span runs from '<' to just after '>' in the text the reader read.
+  const TTagPlace& P = R.Result.Items[0].Place;
+  EXPECT_EQ(P.End - P.Start, std::string("<JSB_PROPERTY NAME=p\r\nTYPE=t>").size());
+}

@@ -100,6 +100,7 @@ class TScript : public TMessageHandler {
   std::deque<QString> InsertPaths;         // the Insert File dialog
   std::deque<QFont> Fonts;                 // the font dialog; Cancel when empty
   std::deque<TRecoveryAnswer> Recoveries;  // the recovery offer; Keep when empty
+  std::deque<bool> SaveAnyway;             // the question before a lossy save; Cancel when empty
   // Every address launched, answered with LaunchFails; the About and Web
   // Resources windows are logged, not shown.
   QList<QUrl> Launches;
@@ -118,6 +119,13 @@ class TScript : public TMessageHandler {
       if (S.Recoveries.empty()) return TRecoveryAnswer::Keep;
       const TRecoveryAnswer Answer = S.Recoveries.front();
       S.Recoveries.pop_front();
+      return Answer;
+    }
+    bool AskSaveAnyway(const QString& Msg) override {
+      S.Log << "saveanyway:" + Msg;
+      if (S.SaveAnyway.empty()) return false;
+      const bool Answer = S.SaveAnyway.front();
+      S.SaveAnyway.pop_front();
       return Answer;
     }
     // Answered from Answers: mrYes is Yes, anything else (or none) No.

@@ -1,0 +1,311 @@
+#include "valuecheck.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <memory>
+#include <type_traits>
+
+#include "beanfields.h"
+#include "fieldcompare.h"
+#include "jsbreader.h"
+#include "jsbwriter.h"
+#include "tagscan.h"
+
+namespace {
+
+constexpr auto npos = std::string_view::npos;
+
+// What each kind of object is called in messages.
+template <class T>
+constexpr const char* KindName = nullptr;
+template <>
+constexpr const char* KindName<TJSBean> = "component";
+template <>
+constexpr const char* KindName<TPropertyDescriptor> = "property";
+template <>
+constexpr const char* KindName<TMethodDescriptor> = "method";
+template <>
+constexpr const char* KindName<TParameterDescriptor> = "parameter";
+template <>
+constexpr const char* KindName<TEventSetDescriptor> = "event";
+template <>
+constexpr const char* KindName<TJSInterface> = "interface";
+
+// The items of a read, kind by kind, and the constructor: what a value can
+// add to or take from a file besides its own item.
+struct TShape {
+  std::array<int, 5> Counts{};  // properties, methods, parameters of the first method, events,
+                                // interfaces
+  std::string Constructor;
+  bool operator==(const TShape&) const = default;
+};
+constexpr std::array<const char*, 5> ShapeKinds = {"property", "method", "parameter", "event",
+                                                   "interface"};
+
+TShape ShapeOf(const TJSBean& Bean, const std::string& Constructor) {
+  const auto& Methods = Bean.Methods();
+  return {{Bean.Properties().Count(), Methods.Count(),
+           Methods.Count() ? Methods.Items(0)->Parameters().Count() : 0, Bean.EventSets().Count(),
+           Bean.Interfaces().Count()},
+          Constructor};
+}
+
+template <class T>
+auto& CollectionOf(const TJSBean& Bean) {
+  if constexpr (std::is_same_v<T, TPropertyDescriptor>) return Bean.Properties();
+  if constexpr (std::is_same_v<T, TMethodDescriptor>) return Bean.Methods();
+  if constexpr (std::is_same_v<T, TEventSetDescriptor>) return Bean.EventSets();
+  if constexpr (std::is_same_v<T, TJSInterface>) return Bean.Interfaces();
+}
+
+// The first object of T's kind in Bean: where a probe keeps its copy, and
+// where the read of a probe has it.
+template <class T>
+const T* FirstOf(const TJSBean& Bean) {
+  if constexpr (std::is_same_v<T, TJSBean>) {
+    return &Bean;
+  } else if constexpr (std::is_same_v<T, TParameterDescriptor>) {
+    if (!Bean.Methods().Count()) return nullptr;
+    const auto& Parameters = Bean.Methods().Items(0)->Parameters();
+    return Parameters.Count() ? Parameters.Items(0) : nullptr;
+  } else {
+    const auto& Items = CollectionOf<T>(Bean);
+    return Items.Count() ? Items.Items(0) : nullptr;
+  }
+}
+
+// A place for an object of T's kind in an otherwise empty component: the
+// component itself, or one item (a parameter under a method of its own).
+template <class T>
+T& Holder(TJSBean& Bean) {
+  if constexpr (std::is_same_v<T, TJSBean>) {
+    return Bean;
+  } else if constexpr (std::is_same_v<T, TParameterDescriptor>) {
+    TMethodDescriptor* Method = Bean.Methods().Add();
+    Method->SetName("m");
+    return *Method->Parameters().Add();
+  } else {
+    return *CollectionOf<T>(Bean).Add();
+  }
+}
+
+// A component holding a copy of Obj, with one text field replaced when an
+// attribute is given, and what the reader makes of its saved text.
+template <class T>
+class TProbe {
+ public:
+  TProbe(const T& Obj, std::string_view Attribute, const std::string& Value) {
+    T& Copy = Holder<T>(*FBean);
+    for (const TField<T>& F : FieldsOf<T>()) {
+      if (F.IsFlag())
+        (Copy.*F.SetFlag)((Obj.*F.GetFlag)());
+      else
+        (Copy.*F.SetText)(F.Attribute == Attribute ? Value : (Obj.*F.GetText)());
+    }
+    FWritten = &Copy;
+    FRead = ReadJSBText(ReopenedJSBText(*FBean, {}, TTextEncoding::Utf8), std::string());
+  }
+
+  const T& Written() const { return *FWritten; }
+  const T* Read() const { return FirstOf<T>(*FRead.Bean); }
+  TShape WrittenShape() const { return ShapeOf(*FBean, {}); }
+  TShape ReadShape() const { return ShapeOf(*FRead.Bean, FRead.Constructor); }
+  bool Intact() const {
+    return Read() && CompareFields(Written(), *Read()).empty() && ReadShape() == WrittenShape();
+  }
+
+ private:
+  std::unique_ptr<TJSBean> FBean = std::make_unique<TJSBean>();
+  const T* FWritten = nullptr;
+  TJSBReadResult FRead;
+};
+
+std::string Quoted(std::string_view Text) {
+  std::string Out(1, '\'');
+  Out.append(Text);
+  Out += '\'';
+  return Out;
+}
+
+std::string Joined(const std::vector<std::string>& Parts, const char* Separator) {
+  std::string Out;
+  for (size_t I = 0; I < Parts.size(); ++I) {
+    if (I)
+      Out += I + 1 == Parts.size() && std::string_view(Separator) == ", " ? " and " : Separator;
+    Out += Parts[I];
+  }
+  return Out;
+}
+
+std::string OwnOutcome(const std::string& Value, const std::string& Got) {
+  if (Got.empty()) return "the file will keep nothing of it";
+  if (Value.starts_with(Got)) return "the file will keep only " + Quoted(Got);
+  return "it will read back as " + Quoted(Got);
+}
+
+// The markup in Value that the reader trips over first, in plain words.
+std::string CauseIn(std::string_view Value, std::string_view Attribute,
+                    const std::vector<TFieldDifference>& Others) {
+  const size_t Break = Value.find_first_of(std::string_view("\r\n\0", 3));
+  const size_t Quote = Value.find('"'), Close = Value.find('>');
+  const size_t First = std::min({Break, Quote, Close});
+  if (First == Quote && Quote != npos) return "A double quote ends the value early";
+  if (First == Close && Close != npos) return "A '>' ends the tag early";
+  if (First != npos && Value[First] == '\0') return "A NUL character ends the file's text";
+  if (First != npos) return "A line break cannot be kept in a value";
+  if (const size_t Tag = FindFolded(Value, "<JSB"); Tag != npos) {
+    size_t End = Tag + 1;
+    while (End < Value.size() &&
+           (std::isalnum(static_cast<unsigned char>(Value[End])) || Value[End] == '_'))
+      ++End;
+    return Quoted(Value.substr(Tag, End - Tag)) + " begins a tag of its own";
+  }
+  for (const TFieldDifference& D : Others)
+    if (const size_t At = FindFolded(Value, D.Attribute); At != npos)
+      return Quoted(Value.substr(At, std::string_view(D.Attribute).size())) +
+             " in the value reads as an attribute of its own";
+  for (const TFieldDifference& D : Others)
+    if (Attribute.ends_with(D.Attribute))
+      return std::string("With ") + D.Field + " empty, the file reads this value as " + D.Field +
+             " too";
+  return "Reading the file again changes this item";
+}
+
+// What the other fields of the object come back as.
+void OtherOutcomes(const std::vector<TFieldDifference>& Others, std::vector<std::string>& Parts) {
+  std::vector<std::string> Lost;
+  for (const TFieldDifference& D : Others) {
+    if (D.IsFlag ? D.After == "false" : D.After.empty())
+      Lost.push_back(D.Field);
+    else
+      Parts.push_back(std::string(D.Field) +
+                      (D.IsFlag ? " will be set" : " will read back as " + Quoted(D.After)));
+  }
+  if (!Lost.empty()) Parts.push_back(Joined(Lost, ", ") + " will be lost");
+}
+
+// Items gained or lost, and a changed constructor, that the value causes.
+void ShapeOutcomes(const TShape& Written, const TShape& With, const TShape& Without,
+                   std::vector<std::string>& Parts) {
+  for (size_t K = 0; K < ShapeKinds.size(); ++K) {
+    if (With.Counts[K] == Written.Counts[K] || With.Counts[K] == Without.Counts[K]) continue;
+    const int Delta = With.Counts[K] - Written.Counts[K];
+    const std::string Kind = ShapeKinds[K];
+    const std::string Article = Kind[0] == 'e' || Kind[0] == 'i' ? "an " : "a ";
+    if (Delta > 0)
+      Parts.push_back("the file will gain " +
+                      (Delta == 1 ? "an extra " + Kind : std::to_string(Delta) + " extra items"));
+    else
+      Parts.push_back("the file will lose " +
+                      (Delta == -1 ? Article + Kind : std::to_string(-Delta) + " items"));
+  }
+  if (With.Constructor != Written.Constructor && With.Constructor != Without.Constructor)
+    Parts.push_back("the constructor will change");
+}
+
+template <class T>
+std::vector<TFieldLoss> FieldsOfObject(const T& Obj) {
+  if (TProbe<T>(Obj, {}, {}).Intact()) return {};
+  std::vector<TFieldLoss> Out;
+  for (const TField<T>& F : FieldsOf<T>()) {
+    if (F.IsFlag()) continue;
+    if (std::optional<TValueLoss> Loss = CheckValue(Obj, F.Attribute, (Obj.*F.GetText)()))
+      Out.push_back({F.Attribute, F.Name, std::move(*Loss)});
+  }
+  return Out;
+}
+
+template <class T>
+void Collect(const T& Obj, const TJSB_CustomCollectionItem* Item, const std::string& Where,
+             std::vector<TItemLoss>& Out) {
+  for (TFieldLoss& Loss : FieldsOfObject(Obj))
+    Out.push_back({Item, Where, std::move(Loss)});
+}
+
+template <class T>
+std::string Where(const T& Obj) {
+  return std::string(KindName<T>) + " " + Quoted(Obj.Name());
+}
+
+template <class TColl>
+void CollectAll(const TColl& Items, std::vector<TItemLoss>& Out) {
+  for (int I = 0; I < Items.Count(); ++I)
+    Collect(*Items.Items(I), Items.Items(I), Where(*Items.Items(I)), Out);
+}
+
+}  // namespace
+
+template <class T>
+std::optional<TValueLoss> CheckValue(const T& Obj, std::string_view Attribute,
+                                     const std::string& Value) {
+  const TField<T>* F = FieldByAttribute<T>(Attribute);
+  if (!F || F->IsFlag() || Value.empty()) return std::nullopt;
+  const TProbe<T> With(Obj, Attribute, Value);
+  if (With.Intact()) return std::nullopt;
+  const TProbe<T> Without(Obj, Attribute, std::string());
+  std::vector<std::string> Parts;
+  std::vector<TFieldDifference> Others;
+  if (const T* Back = With.Read()) {
+    const std::string& Got = (Back->*F->GetText)();
+    // A field that the other values break whatever it holds is theirs to report.
+    const TProbe<T> Plain(Obj, Attribute, "x");
+    if (Got != Value && Plain.Read() && (Plain.Read()->*F->GetText)() == "x")
+      Parts.push_back(OwnOutcome(Value, Got));
+    const std::vector<TFieldDifference> Base =
+        Without.Read() ? CompareFields(*Without.Read(), *Back) : std::vector<TFieldDifference>();
+    for (const TFieldDifference& D : CompareFields(With.Written(), *Back)) {
+      const bool FromValue =
+          !Without.Read() || std::any_of(Base.begin(), Base.end(), [&](const auto& B) {
+            return std::string_view(B.Attribute) == D.Attribute;
+          });
+      if (std::string_view(D.Attribute) != F->Attribute && FromValue) Others.push_back(D);
+    }
+    OtherOutcomes(Others, Parts);
+  }
+  ShapeOutcomes(With.WrittenShape(), With.ReadShape(), Without.ReadShape(), Parts);
+  if (Parts.empty()) return std::nullopt;
+  return TValueLoss{CauseIn(Value, Attribute, Others), Joined(Parts, "; ")};
+}
+
+template std::optional<TValueLoss> CheckValue(const TJSBean&, std::string_view, const std::string&);
+template std::optional<TValueLoss> CheckValue(const TPropertyDescriptor&, std::string_view,
+                                              const std::string&);
+template std::optional<TValueLoss> CheckValue(const TMethodDescriptor&, std::string_view,
+                                              const std::string&);
+template std::optional<TValueLoss> CheckValue(const TParameterDescriptor&, std::string_view,
+                                              const std::string&);
+template std::optional<TValueLoss> CheckValue(const TEventSetDescriptor&, std::string_view,
+                                              const std::string&);
+template std::optional<TValueLoss> CheckValue(const TJSInterface&, std::string_view,
+                                              const std::string&);
+
+std::vector<TFieldLoss> CheckFields(const TJSBean& Bean) {
+  return FieldsOfObject(Bean);
+}
+
+std::vector<TFieldLoss> CheckFields(const TJSB_CustomCollectionItem& Item) {
+  if (auto* P = dynamic_cast<const TPropertyDescriptor*>(&Item)) return FieldsOfObject(*P);
+  if (auto* M = dynamic_cast<const TMethodDescriptor*>(&Item)) return FieldsOfObject(*M);
+  if (auto* A = dynamic_cast<const TParameterDescriptor*>(&Item)) return FieldsOfObject(*A);
+  if (auto* E = dynamic_cast<const TEventSetDescriptor*>(&Item)) return FieldsOfObject(*E);
+  if (auto* I = dynamic_cast<const TJSInterface*>(&Item)) return FieldsOfObject(*I);
+  return {};
+}
+
+std::vector<TItemLoss> CheckBean(const TJSBean& Bean) {
+  std::vector<TItemLoss> Out;
+  Collect(Bean, nullptr, Where(Bean), Out);
+  CollectAll(Bean.Properties(), Out);
+  for (int I = 0; I < Bean.Methods().Count(); ++I) {
+    const TMethodDescriptor& Method = *Bean.Methods().Items(I);
+    Collect(Method, &Method, Where(Method), Out);
+    for (int J = 0; J < Method.Parameters().Count(); ++J) {
+      const TParameterDescriptor& Parameter = *Method.Parameters().Items(J);
+      Collect(Parameter, &Parameter, Where(Parameter) + " of " + Where(Method), Out);
+    }
+  }
+  CollectAll(Bean.EventSets(), Out);
+  CollectAll(Bean.Interfaces(), Out);
+  return Out;
+}

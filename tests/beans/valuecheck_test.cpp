@@ -1,0 +1,148 @@
+// The value checker against the reader: what it says of a value must be what
+// a save and reopen of a whole file does to it.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "beans/beanfields.h"
+#include "beans/jsbwriter.h"
+#include "beans/valuecheck.h"
+#include "testsupport.h"
+
+namespace {
+
+// Whether the whole component, written and read back, comes out the same.
+bool SurvivesWhole(const TJSBean& Bean) {
+  const TRead R = Read(WriteJSBText(Bean, "f();"));
+  return Describe(*R.Result.Bean) == Describe(Bean) && R.Result.Constructor == "f();";
+}
+
+struct TCase {
+  const char* Label;
+  const char* Attribute;  // of a property named "p"
+  std::string Value;
+  std::string Message;                                 // empty: the value survives
+  const char *Other = nullptr, *OtherValue = nullptr;  // another field of the same property
+};
+
+TEST(ValueCheck, PropertyValuesAgainstTheReader) {
+  const std::vector<TCase> Cases = {
+      {"plain", "DISPLAYNAME", "hello world", ""},
+      {"accents and symbols", "SHORTDESCRIPTION", "caf\xC3\xA9 = 5% & 'x' <b", ""},
+      {"blanks kept", "DISPLAYNAME", "  padded  ", ""},
+      {"quote", "DISPLAYNAME", "say \"hi\" now",
+       "A double quote ends the value early: the file will keep only 'say '"},
+      {"quote in name", "NAME", "a\"b",
+       "A double quote ends the value early: the file will keep only 'a'"},
+      {"greater-than", "DISPLAYNAME", "a > b",
+       "A '>' ends the tag early: the file will keep nothing of it"},
+      {"greater-than empties later attributes", "DISPLAYNAME", "a>b",
+       "A '>' ends the tag early: the file will keep nothing of it; ShortDescription will be lost",
+       "SHORTDESCRIPTION", "kept?"},
+      {"greater-than in name", "NAME", "x>y",
+       "A '>' ends the tag early: it will read back as 'Untitled'"},
+      {"line break", "SHORTDESCRIPTION", "one\r\ntwo",
+       "A line break cannot be kept in a value: the file will keep nothing of it"},
+      {"lone line feed", "SHORTDESCRIPTION", "one\ntwo",
+       "A line break cannot be kept in a value: the file will keep nothing of it"},
+      {"tag start", "DISPLAYNAME", "see <JSB_EVENT here",
+       "'<JSB_EVENT' begins a tag of its own: the file will gain an extra event"},
+      {"tag start in lower case", "VALUESET", "<jsb_method",
+       "'<jsb_method' begins a tag of its own: the file will gain an extra method"},
+      {"parameter tag outside any method", "DISPLAYNAME", "<JSB_PARAMETER x", ""},
+      {"attribute name on the last line", "SHORTDESCRIPTION", "is ISBOUND",
+       "'ISBOUND' in the value reads as an attribute of its own: IsBound will be set"},
+      {"attribute name after a tab", "SHORTDESCRIPTION", "is\tisRuntime",
+       "'isRuntime' in the value reads as an attribute of its own: IsRuntime will be set"},
+      {"attribute name not on the last line", "SHORTDESCRIPTION", "is ISBOUND", "", "WRITEMETHOD",
+       "setX"},
+      {"attribute with a value", "WRITEMETHOD", "w TYPE=int",
+       "'TYPE' in the value reads as an attribute of its own: Type will read back as 'int\"'"},
+      {"prop type without type", "PROPTYPE", "JS",
+       "With Type empty, the file reads this value as Type too: Type will read back as 'JS'"},
+      {"prop type with type", "PROPTYPE", "JS", "", "TYPE", "number"},
+      {"not this value's fault", "READMETHOD", "getX", "", "DISPLAYNAME", "a>b"},
+  };
+  for (const TCase& C : Cases) {
+    TJSBean Bean;
+    TPropertyDescriptor& P = *Bean.Properties().Add();
+    P.SetName("p");
+    if (C.Other) (P.*FieldByAttribute<TPropertyDescriptor>(C.Other)->SetText)(C.OtherValue);
+    const std::optional<TValueLoss> Loss = CheckValue(P, C.Attribute, C.Value);
+    EXPECT_EQ(Loss ? Loss->Text() : "", C.Message) << C.Label;
+    // What the checker says of the value, the reader does to a whole file.
+    const bool OthersSurvive = SurvivesWhole(Bean);
+    (P.*FieldByAttribute<TPropertyDescriptor>(C.Attribute)->SetText)(C.Value);
+    if (OthersSurvive) {
+      EXPECT_EQ(SurvivesWhole(Bean), !Loss) << C.Label;
+    }
+  }
+}
+
+TEST(ValueCheck, OtherKindsAndWhatTheyAddOrLose) {
+  TJSBean Bean;
+  Bean.SetName("c");
+  TMethodDescriptor& M = *Bean.Methods().Add();
+  M.SetName("m");
+  TParameterDescriptor& A = *M.Parameters().Add();
+  A.SetName("a");
+  TJSInterface& I = *Bean.Interfaces().Add();
+  I.SetName("i");
+  EXPECT_EQ(CheckValue(Bean, "DISPLAYNAME", "x <JSB_PROPERTY y")->Text(),
+            "'<JSB_PROPERTY' begins a tag of its own: the file will gain an extra property");
+  EXPECT_EQ(CheckValue(A, "DISPLAYNAME", "</JSB_METHOD>")->Outcome,
+            "the file will lose a parameter");
+  EXPECT_EQ(CheckValue(M, "SHORTDESCRIPTION", "<JSB_PARAMETER q")->Outcome,
+            "the file will gain an extra parameter");
+  EXPECT_EQ(CheckValue(I, "NAME", std::string("a\0b", 3))->Cause,
+            "A NUL character ends the file's text");
+  EXPECT_FALSE(CheckValue(I, "NAME", "interface one"));
+  EXPECT_FALSE(CheckValue(Bean, "ISJAVA", "x\"y")) << "flags hold no text";
+  EXPECT_FALSE(CheckValue(I, "TYPE", "x\"y")) << "interfaces have no type";
+
+  // The component's list names each object and field, in the tree's order.
+  Bean.SetDisplayName("say \"hi\"");
+  A.SetShortDescription("1 > 0");
+  const std::vector<TItemLoss> All = CheckBean(Bean);
+  ASSERT_EQ(All.size(), 2u);
+  EXPECT_EQ(All[0].Item, nullptr);
+  EXPECT_EQ(All[0].Where + "/" + All[0].Field.Field, "component 'c'/DisplayName");
+  EXPECT_EQ(All[1].Item, &A);
+  EXPECT_EQ(All[1].Where + "/" + All[1].Field.Field,
+            "parameter 'a' of method 'm'/ShortDescription");
+  EXPECT_EQ(CheckFields(A).size(), 1u);
+  EXPECT_TRUE(CheckFields(I).empty());
+}
+
+// Random components of risky values: a component the checker passes reads
+// back unchanged as a whole, and one it faults does not.
+TEST(ValueCheck, RandomComponentsAgreeWithTheReader) {
+  const std::vector<std::string> Pieces = {
+      "a", "b c", "\"", ">", "\r\n", " ISBOUND", "\t", "=", "<JSB_EVENT", "TYPE=", "\xC3\xA9", ""};
+  std::mt19937 Rng(13);
+  std::uniform_int_distribution<size_t> Pick(0, Pieces.size() - 1), Length(0, 3);
+  const auto Value = [&] {
+    std::string S;
+    for (size_t N = Length(Rng); N > 0; --N)
+      S += Pieces[Pick(Rng)];
+    return S;
+  };
+  int Faulted = 0;
+  for (int Round = 0; Round < 300; ++Round) {
+    TJSBean Bean;
+    Bean.SetName("c");
+    TPropertyDescriptor& P = *Bean.Properties().Add();
+    P.SetType("t");  // so that an empty Type never reads back as the PropType
+    TEventSetDescriptor& E = *Bean.EventSets().Add();
+    for (const auto& F : FieldsOf<TPropertyDescriptor>())
+      if (!F.IsFlag() && std::string_view(F.Attribute) != "TYPE") (P.*F.SetText)(Value());
+    for (const auto& F : FieldsOf<TEventSetDescriptor>())
+      if (!F.IsFlag()) (E.*F.SetText)(Value());
+    const bool Clean = CheckBean(Bean).empty();
+    Faulted += !Clean;
+    ASSERT_EQ(SurvivesWhole(Bean), Clean) << "round " << Round << "\n" << Describe(Bean);
+  }
+  EXPECT_GT(Faulted, 100);
+}
+
+}  // namespace
