@@ -2,8 +2,8 @@
 
 #include <QJsonArray>
 
-#include "tests/support/specialfiles.h"
 #include "jsbtoolrun.h"
+#include "tests/support/specialfiles.h"
 
 namespace {
 
