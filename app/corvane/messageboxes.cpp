@@ -6,66 +6,66 @@
 #include "app/corvane/qtwindowservices.h"
 #include "widgets/messages.h"
 
+// Shows a box with these buttons in this order and returns the index of the
+// one pressed; Escape (or the close box) presses the one at EscapeIndex. A
+// button with an empty role is there only for Escape, and is not shown.
+int TQtWindowServices::Choose(int Icon, const QString& Title, const QString& Msg,
+                              std::initializer_list<TButton> Buttons, int DefaultIndex,
+                              int EscapeIndex) {
+  QMessageBox Box(static_cast<QMessageBox::Icon>(Icon), Title, Msg, QMessageBox::NoButton);
+  QList<QPushButton*> Pushed;
+  for (const TButton& B : Buttons) {
+    const bool Hidden = B.Role < 0;
+    Pushed << Box.addButton(
+        B.Text, static_cast<QMessageBox::ButtonRole>(Hidden ? QMessageBox::RejectRole : B.Role));
+    if (Hidden) Pushed.back()->hide();
+  }
+  if (DefaultIndex >= 0) Box.setDefaultButton(Pushed[DefaultIndex]);
+  if (EscapeIndex >= 0) Box.setEscapeButton(Pushed[EscapeIndex]);
+  Run(Box);
+  const auto Pressed = static_cast<int>(Pushed.indexOf(Box.clickedButton()));
+  return Pressed >= 0 ? Pressed : EscapeIndex;
+}
+
 // The application's error box: the program's title, an error icon and one OK button.
 void TQtWindowServices::Error(const QString& Msg) {
-  QMessageBox Box(QMessageBox::Critical, "Corvane", Msg, QMessageBox::NoButton);
-  Box.addButton("OK", QMessageBox::AcceptRole);
-  Run(Box);
+  Choose(QMessageBox::Critical, "Corvane", Msg, {{"OK", QMessageBox::AcceptRole}}, -1, -1);
 }
 
 void TQtWindowServices::Info(const QString& Msg) {
-  QMessageBox Box(QMessageBox::Information, "Information", Msg, QMessageBox::NoButton);
-  Box.addButton("OK", QMessageBox::AcceptRole);
-  Run(Box);
+  Choose(QMessageBox::Information, "Information", Msg, {{"OK", QMessageBox::AcceptRole}}, -1, -1);
 }
 
 // Yes, No and Cancel; the close box answers Cancel.
 short TQtWindowServices::Confirm(const QString& Msg) {
-  QMessageBox Box(QMessageBox::Question, "Confirm", Msg, QMessageBox::NoButton);
-  QPushButton* Yes = Box.addButton("&Yes", QMessageBox::YesRole);
-  QPushButton* No = Box.addButton("&No", QMessageBox::NoRole);
-  QPushButton* Cancel = Box.addButton("Cancel", QMessageBox::RejectRole);
-  Box.setDefaultButton(Yes);
-  Box.setEscapeButton(Cancel);
-  Run(Box);
-  if (Box.clickedButton() == Yes) return mrYes;
-  if (Box.clickedButton() == No) return mrNo;
-  return mrCancel;
+  const short Answers[] = {mrYes, mrNo, mrCancel};
+  return Answers[Choose(QMessageBox::Question, "Confirm", Msg,
+                        {{"&Yes", QMessageBox::YesRole},
+                         {"&No", QMessageBox::NoRole},
+                         {"Cancel", QMessageBox::RejectRole}},
+                        0, 2)];
 }
 
+// Escape and the close box keep the copy: they press a button nobody sees.
 TRecoveryAnswer TQtWindowServices::AskRecovery(const QString& Msg) {
-  QMessageBox Box(QMessageBox::Warning, "Corvane", Msg, QMessageBox::NoButton);
-  QPushButton* Recover = Box.addButton("Recover", QMessageBox::AcceptRole);
-  QPushButton* Discard = Box.addButton("Discard", QMessageBox::DestructiveRole);
-  // Escape and the close box need a button to press: one nobody sees.
-  QPushButton* Keep = Box.addButton("Keep", QMessageBox::RejectRole);
-  Keep->hide();
-  Box.setDefaultButton(Recover);
-  Box.setEscapeButton(Keep);
-  Run(Box);
-  if (Box.clickedButton() == Recover) return TRecoveryAnswer::Recover;
-  if (Box.clickedButton() == Discard) return TRecoveryAnswer::Discard;
-  return TRecoveryAnswer::Keep;
+  const TRecoveryAnswer Answers[] = {TRecoveryAnswer::Recover, TRecoveryAnswer::Discard,
+                                     TRecoveryAnswer::Keep};
+  return Answers[Choose(QMessageBox::Warning, "Corvane", Msg,
+                        {{"Recover", QMessageBox::AcceptRole},
+                         {"Discard", QMessageBox::DestructiveRole},
+                         {"Keep", -1}},
+                        0, 2)];
 }
 
 bool TQtWindowServices::AskYesNo(const QString& Msg) {
-  QMessageBox Box(QMessageBox::Question, "Corvane", Msg, QMessageBox::NoButton);
-  QPushButton* Yes = Box.addButton("&Yes", QMessageBox::YesRole);
-  QPushButton* No = Box.addButton("&No", QMessageBox::NoRole);
-  Box.setDefaultButton(Yes);
-  Box.setEscapeButton(No);
-  Run(Box);
-  return Box.clickedButton() == Yes;
+  return Choose(QMessageBox::Question, "Corvane", Msg,
+                {{"&Yes", QMessageBox::YesRole}, {"&No", QMessageBox::NoRole}}, 0, 1) == 0;
 }
 
-// Before a save that would change values: "Save Anyway" and "Cancel", with
-// Cancel the default and the close box.
+// Before a save that would change values: Cancel is the default and the
+// close box.
 bool TQtWindowServices::AskSaveAnyway(const QString& Msg) {
-  QMessageBox Box(QMessageBox::Warning, "Confirm", Msg, QMessageBox::NoButton);
-  QPushButton* Save = Box.addButton("Save Anyway", QMessageBox::AcceptRole);
-  QPushButton* Cancel = Box.addButton("Cancel", QMessageBox::RejectRole);
-  Box.setDefaultButton(Cancel);
-  Box.setEscapeButton(Cancel);
-  Run(Box);
-  return Box.clickedButton() == Save;
+  return Choose(QMessageBox::Warning, "Confirm", Msg,
+                {{"Save Anyway", QMessageBox::AcceptRole}, {"Cancel", QMessageBox::RejectRole}}, 1,
+                1) == 0;
 }

@@ -2,6 +2,9 @@
 // boxes and dialogs, shown modally, and the desktop's launcher.
 #pragma once
 
+#include <QString>
+#include <initializer_list>
+
 #include "app/corvane/windowservices.h"
 
 class QDialog;
@@ -35,5 +38,12 @@ class TQtWindowServices : public TWindowServices {
   virtual int Run(QDialog& Dialog);
 
  private:
+  struct TButton {
+    QString Text;
+    int Role;  // a QMessageBox::ButtonRole; -1: for Escape only, not shown
+  };
+  int Choose(int Icon, const QString& Title, const QString& Msg,
+             std::initializer_list<TButton> Buttons, int DefaultIndex, int EscapeIndex);
+
   QWidget* FWindow;
 };
