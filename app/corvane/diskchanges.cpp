@@ -48,9 +48,10 @@ bool TMainForm::ConfirmOverwriteChanged() {
 }
 
 // Unsaved changes are never dropped without a Yes; a No stands until the file
-// changes again.
+// changes again. A save that is asking is left to finish: it either writes the
+// file or leaves the change for the next activation.
 void TMainForm::CheckFileChangedOnDisk() {
-  if (FCheckingDisk || CurrentFile.isEmpty() || !OpenedFile.Exists) return;
+  if (FCheckingDisk || FSaving || CurrentFile.isEmpty() || !OpenedFile.Exists) return;
   const TFileStamp Now = TFileStamp::Of(CurrentFile);
   if (!Now.ChangedSince(OpenedFile) || !Now.ChangedSince(FDeclinedReload)) return;
   FCheckingDisk = true;

@@ -2,6 +2,7 @@
 // opening dropped files and the file named on the command line.
 #include <QDir>
 #include <QFileInfo>
+#include <QScopedValueRollback>
 #include <QString>
 
 #include "app/corvane/mainform.h"
@@ -89,6 +90,7 @@ void TMainForm::Open2Click() {
 }
 
 bool TMainForm::FileSave() {
+  const QScopedValueRollback Saving(FSaving, true);
   EndPendingRename();
   if (CurrentFile.isEmpty()) return true;
   if (CurrentFile == "untitled") return FileSaveAs();
@@ -97,6 +99,7 @@ bool TMainForm::FileSave() {
 
 // With no document open there is nothing to save: the editor's text is gone.
 bool TMainForm::FileSaveAs() {
+  const QScopedValueRollback Saving(FSaving, true);
   EndPendingRename();
   if (CurrentFile.isEmpty()) return false;
   SaveDialogInitialDir = QDir::currentPath();
@@ -127,6 +130,7 @@ bool TMainForm::WriteDocument(const QString& Path) {
 // Yes whose save was cancelled or failed, since going on would lose the
 // changes the user asked to keep.
 bool TMainForm::CheckFileSave() {
+  const QScopedValueRollback Saving(FSaving, true);
   EndPendingRename();
   if (CurrentFile.isEmpty() || !DocumentChanged()) return true;
   switch (ConfirmMessage(("Save changes to " + windowTitle() + "?").toStdString())) {

@@ -262,6 +262,9 @@ class TMainForm : public QMainWindow,
   // The change on disk the user chose not to reload; not asked about again.
   TFileStamp FDeclinedReload;
   bool FCheckingDisk = false;
+  // A save or its prompt is asking: the window's activation as a box closes
+  // offers no reload in the middle of it.
+  bool FSaving = false;
   std::unique_ptr<TWindowServices> FServices;
 };
 

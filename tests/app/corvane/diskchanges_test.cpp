@@ -1,10 +1,13 @@
 // A file changed by another program while the window has it open: Save asks
 // before overwriting, and activation reloads it, keeping the selected node.
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <QtTest>
 
 #include "app/corvane/mainform.h"
 #include "beans/beanfactory.h"
 #include "widgets/hetreeview.h"
+#include "widgets/messages.h"
 #include "windowtest.h"
 
 namespace {
@@ -105,6 +108,34 @@ class DiskChangesTest : public QObject {
     QVERIFY(!Form->CloseFile());
     QCOMPARE(Peek(*Form).CurrentFile, File());
     QCOMPARE(DisplayName(), std::string("mine"));
+  }
+
+  // The window becomes active again when Save's boxes close: that is no
+  // occasion to offer a reload in the middle of the save, with real boxes
+  // each answered by the button a person would press.
+  void saveIsNotInterruptedByAReloadQuestion() {
+    auto Watched = std::make_unique<TWatchedServices>(Form.get());
+    QStringList Shown;
+    Watched->OnRun = [&Shown](QDialog& Dialog) {
+      auto* Box = qobject_cast<QMessageBox*>(&Dialog);
+      QVERIFY(Box);
+      Shown << Box->text().section(' ', 1, 7);
+      QTimer::singleShot(100, Box, [Box] {
+        for (QAbstractButton* Button : Box->buttons())
+          if (Button->text() == "&Yes" || Button->text() == "Save Anyway") return Button->click();
+      });
+    };
+    Form->SetServices(std::move(Watched));
+    const TScopedMessageHandler Messages(Form.get());
+    Form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Form.get()));
+    EditDisplayName("say \"hi\"");
+    WriteBytes(File(), Clock({"interval", "theirs"}));
+    QVERIFY(Form->FileSave());
+    QCOMPARE(Shown, QStringList({"has been changed by another program since",
+                                 "values cannot be stored in a JSB"}));
+    QVERIFY(ReadBytes(File()).find("say ") != std::string::npos);
+    QVERIFY(!Form->DocumentChanged());
   }
 
   // Without unsaved changes the file is reloaded without a word; the selected
