@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "beanmodel.h"
@@ -64,6 +65,9 @@ struct TJSBReadResult {
 // Reads Text, whose line breaks are already normalised (LoadTextFile). The
 // reader shows nothing itself: its notices come back in the result.
 TJSBReadResult ReadJSBText(std::string Text, const std::string& FileName);
+// The same for a text the caller keeps: it is copied only where the reader
+// changes it (a Latin-1 text, listener blocks).
+TJSBReadResult ReadJSBTextView(std::string_view Text, const std::string& FileName);
 
 // LoadTextFile, then ReadJSBText. A file that cannot be read raises EFileError.
 TJSBReadResult ReadJSBFile(const std::string& FileName);

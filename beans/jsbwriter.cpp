@@ -186,6 +186,34 @@ class TTextOut {
   TTextFileWriter* FFile;
 };
 
+// Compares the text with a given one as it is made, part by part; a tag is
+// made in a buffer that grows to the largest tag.
+class TTextMatch {
+ public:
+  explicit TTextMatch(std::string_view Expected) : FRest(Expected) {}
+
+  template <class T>
+  void Tag(const TTagText<T>& Tag) {
+    if (!FSame || Tag.Size() > FRest.size()) return Differ();
+    if (FBuffer.size() < Tag.Size()) FBuffer.resize(Tag.Size());
+    Tag.Put(FBuffer.data());
+    Fixed(std::string_view(FBuffer.data(), Tag.Size()));
+  }
+  void Fixed(std::string_view Part) {
+    if (!FSame || !FRest.starts_with(Part)) return Differ();
+    FRest.remove_prefix(Part.size());
+  }
+  void Large(std::string_view Part) { Fixed(Part); }
+  bool Same() const { return FSame && FRest.empty(); }
+
+ private:
+  void Differ() { FSame = false; }
+
+  std::string_view FRest;  // what is still to come
+  std::string FBuffer;
+  bool FSame = true;
+};
+
 template <class TOut, class TCollectionType, class TItem>
 void PutAll(TOut& Out, const TCollectionType& Items, const TLayout<TItem>& L) {
   for (int I = 0; I < Items.Count(); ++I)
@@ -220,6 +248,12 @@ std::string WriteJSBText(const TJSBean& Bean, std::string_view Constructor) {
   TTextOut Out(Size.Size, nullptr);
   WriteText(Out, Bean, Constructor);
   return std::move(Out).Text();
+}
+
+bool JSBTextMatches(const TJSBean& Bean, std::string_view Constructor, std::string_view Text) {
+  TTextMatch Match(Text);
+  WriteText(Match, Bean, Constructor);
+  return Match.Same();
 }
 
 std::string EncodeJSBText(std::string Text, TTextEncoding Encoding) {

@@ -11,6 +11,7 @@
 #include "readfile.h"
 #include "widgets/fileerror.h"
 #include "widgets/regularfile.h"
+#include "widgets/textfile.h"
 
 namespace {
 
@@ -80,13 +81,14 @@ void ReportDifferences(const std::string& FileName, const std::vector<TDifferenc
 }
 
 int CheckFile(const std::string& FileName, bool Strict, std::ostream& Out, std::ostream& Err) {
-  TReadFile First;
+  std::string Text;
   try {
-    First = ReadFile(FileName);
+    Text = LoadTextFile(FileName);
   } catch (const EFileError& E) {
     Err << "jsbtool: " << E.what() << '\n';
     return ExitError;
   }
+  const TReadFile First = ReadTextView(Text, FileName);
   for (const std::string& Notice : First.Notices)
     Out << FileName << ": notice: " << OneLine(Notice) << '\n';
   if (!First.Result.Valid) {
@@ -95,8 +97,7 @@ int CheckFile(const std::string& FileName, bool Strict, std::ostream& Out, std::
   }
   const std::vector<TFinding> Findings = FindingsOf(First.Result);
   ReportFindings(FileName, Findings, Out);
-  const TReadFile Second = ReadText(SavedText(First.Result), FileName);
-  const std::vector<TDifference> Lost = CompareReads(First.Result, Second.Result);
+  const std::vector<TDifference> Lost = LostInSave(First.Result, Text, FileName);
   const size_t Found = Findings.size() + First.Notices.size();
   ReportDifferences(FileName, Lost, Found, Out);
   return Lost.empty() && !(Strict && Found) ? ExitOk : ExitLost;

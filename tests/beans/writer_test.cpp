@@ -180,3 +180,26 @@ TEST(Writer, EveryAttributeInItsPlace) {
                                "</JSB>";
   EXPECT_EQ(WriteJSBText(Bean, "a\rb\nc"), Expected);
 }
+
+// A check compares a file with the writer's text part by part; only the
+// whole text exactly counts as a match.
+TEST(Writer, TextMatchesOnlyItsOwnBytes) {
+  TJSBean Bean;
+  BuildClock(Bean);
+  const std::string Constructor = "code();";
+  const std::string Text = WriteJSBText(Bean, Constructor);
+  std::string Changed = Text;
+  Changed[Text.find("Interval")] = 'i';
+  const struct {
+    std::string Given;
+    bool Matches;
+  } Cases[] = {
+      {Text, true},
+      {Text.substr(0, Text.size() - 1), false},
+      {Text + "\r\n", false},
+      {Changed, false},
+      {Text.substr(0, Text.find("code")) + "code(1);" + Text.substr(Text.find("();") + 3), false},
+      {"", false}};
+  for (const auto& C : Cases)
+    EXPECT_EQ(JSBTextMatches(Bean, Constructor, C.Given), C.Matches) << C.Given;
+}
