@@ -127,6 +127,8 @@ class TReader {
   TLineCounter FLines;
 };
 
+static_assert(sizeof(TReadItem) == 32);
+
 TJSBReadResult TReader::Run() {
   R.Bean = std::make_unique<TJSBean>();
   R.Bean->SetName("untitled");
@@ -246,7 +248,7 @@ auto* TReader::AddItem(TColl& Collection, TDescriptorKind Kind, std::string_view
   auto* Item = Collection.Add();
   Item->SetName("Untitled");
   const bool NameRead = ReadItemTag(*Item, TagText);
-  R.Items.push_back({Kind, Item, NameRead, PlaceOf(TagText)});
+  R.Items.push_back({Item, PlaceOf(TagText), Kind, NameRead});
   return Item;
 }
 

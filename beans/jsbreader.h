@@ -12,7 +12,7 @@
 #include "beanmodel.h"
 #include "encoding.h"
 
-enum TDescriptorKind {
+enum TDescriptorKind : unsigned char {
   dkProperty = 0,
   dkEvent = 1,
   dkMethod = 2,
@@ -31,11 +31,13 @@ struct TTagPlace {
 // One descriptor item in the order the reader added it: the order of the
 // component tree's nodes below the root (properties, then each method followed
 // by its parameters, then event sets, then interfaces).
+// A large file has hundreds of thousands of items, so the kind and the flag
+// share the place's padding.
 struct TReadItem {
-  TDescriptorKind Kind;
   TJSB_CustomCollectionItem* Item;
+  [[no_unique_address]] TTagPlace Place;
+  TDescriptorKind Kind;
   bool NameRead;  // the tag carried a NAME value
-  TTagPlace Place;
 
   // The node caption the reader sets: the name read, or empty without one,
   // although the item itself is then named "Untitled".
