@@ -141,6 +141,7 @@ struct TTextSize {
   }
   void Fixed(std::string_view Part) { Size += Part.size(); }
   void Large(std::string_view Part) { Size += Part.size(); }
+  bool Going() const { return true; }
 };
 
 // Where the text goes: all of it into one buffer, or, with a File, into the
@@ -163,6 +164,7 @@ class TTextOut {
     Hand();
     FFile->Write(Part);
   }
+  bool Going() const { return true; }
   void Hand() {
     FFile->Write(std::string_view(FBuffer.data(), FUsed));
     FUsed = 0;
@@ -205,6 +207,7 @@ class TTextMatch {
   }
   void Large(std::string_view Part) { Fixed(Part); }
   bool Same() const { return FSame && FRest.empty(); }
+  bool Going() const { return FSame; }  // the rest of the text no longer matters
 
  private:
   void Differ() { FSame = false; }
@@ -216,7 +219,7 @@ class TTextMatch {
 
 template <class TOut, class TCollectionType, class TItem>
 void PutAll(TOut& Out, const TCollectionType& Items, const TLayout<TItem>& L) {
-  for (int I = 0; I < Items.Count(); ++I)
+  for (int I = 0; I < Items.Count() && Out.Going(); ++I)
     Out.Tag(TTagText<TItem>(*Items.Items(I), L));
 }
 
@@ -227,7 +230,7 @@ void WriteText(TOut& Out, const TJSBean& Bean, std::string_view Constructor) {
   Out.Fixed("<JSB>\r\n");
   Out.Tag(TTagText<TJSBean>(Bean, L.Descriptor));
   PutAll(Out, Bean.Properties(), L.Property);
-  for (int I = 0; I < Bean.Methods().Count(); ++I) {
+  for (int I = 0; I < Bean.Methods().Count() && Out.Going(); ++I) {
     const TMethodDescriptor& Method = *Bean.Methods().Items(I);
     Out.Tag(TTagText<TMethodDescriptor>(Method, L.Method));
     PutAll(Out, Method.Parameters(), L.Parameter);
@@ -240,14 +243,19 @@ void WriteText(TOut& Out, const TJSBean& Bean, std::string_view Constructor) {
   Out.Fixed("\r\n\r\n   </JSB_CONSTRUCTOR>\r\n\r\n</JSB>");
 }
 
+// The text in a buffer with room for Spare more bytes, sized once.
+std::string TextWithRoom(const TJSBean& Bean, std::string_view Constructor, size_t Spare) {
+  TTextSize Size;
+  WriteText(Size, Bean, Constructor);
+  TTextOut Out(Size.Size + Spare, nullptr);
+  WriteText(Out, Bean, Constructor);
+  return std::move(Out).Text();
+}
+
 }  // namespace
 
 std::string WriteJSBText(const TJSBean& Bean, std::string_view Constructor) {
-  TTextSize Size;
-  WriteText(Size, Bean, Constructor);
-  TTextOut Out(Size.Size, nullptr);
-  WriteText(Out, Bean, Constructor);
-  return std::move(Out).Text();
+  return TextWithRoom(Bean, Constructor, 0);
 }
 
 bool JSBTextMatches(const TJSBean& Bean, std::string_view Constructor, std::string_view Text) {
@@ -264,7 +272,8 @@ std::string EncodeJSBText(std::string Text, TTextEncoding Encoding) {
 
 std::string ReopenedJSBText(const TJSBean& Bean, std::string_view Constructor,
                             TTextEncoding Encoding) {
-  return NormaliseLineBreaks(EncodeJSBText(WriteJSBText(Bean, Constructor), Encoding));
+  // Room for the final line break, which normalising adds.
+  return NormaliseLineBreaks(EncodeJSBText(TextWithRoom(Bean, Constructor, 2), Encoding));
 }
 
 // A UTF-8 text goes to the file in blocks as it is made, through one buffer

@@ -109,8 +109,9 @@ bool SavesAsRead(const TJSBReadResult& Read, std::string_view Text) {
 
 }  // namespace
 
-std::vector<TDifference> LostInSave(const TJSBReadResult& Read, std::string_view Text,
+std::vector<TDifference> LostInSave(const TJSBReadResult& Read, std::string Text,
                                     const std::string& FileName) {
   if (SavesAsRead(Read, Text)) return {};
+  std::string().swap(Text);
   return CompareReads(Read, ReadText(SavedText(Read), FileName).Result);
 }

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "beans/jsbreader.h"
@@ -28,6 +27,7 @@ std::string SavedText(const TJSBReadResult& Read);
 // What a save and reopen of the file would change: CompareReads of Read, the
 // read of Text, and the read of SavedText(Read) as if from FileName. When a
 // save writes back exactly Text, the second read would be the first one
-// again, and nothing is read twice.
-std::vector<TDifference> LostInSave(const TJSBReadResult& Read, std::string_view Text,
+// again, and nothing is read twice; otherwise Text is let go before the
+// saved text is made.
+std::vector<TDifference> LostInSave(const TJSBReadResult& Read, std::string Text,
                                     const std::string& FileName);

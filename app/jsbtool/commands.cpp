@@ -95,9 +95,10 @@ int CheckFile(const std::string& FileName, bool Strict, std::ostream& Out, std::
     Out << FileName << ": not a JSB file: nothing in it would be kept\n";
     return ExitLost;
   }
+  // The text goes first, so that what follows reuses its memory.
+  const std::vector<TDifference> Lost = LostInSave(First.Result, std::move(Text), FileName);
   const std::vector<TFinding> Findings = FindingsOf(First.Result);
   ReportFindings(FileName, Findings, Out);
-  const std::vector<TDifference> Lost = LostInSave(First.Result, Text, FileName);
   const size_t Found = Findings.size() + First.Notices.size();
   ReportDifferences(FileName, Lost, Found, Out);
   return Lost.empty() && !(Strict && Found) ? ExitOk : ExitLost;
