@@ -71,7 +71,8 @@ bool ReadItemTag(T& Obj, std::string_view TagText) {
 class TReader {
  public:
   TReader(std::string Text, const std::string& FileName)
-      : FText(std::move(Text)), FFileName(FileName) {}
+      : FOwned(std::move(Text)), FText(FOwned), FFileName(FileName) {}
+  TReader(std::string_view Text, const std::string& FileName) : FText(Text), FFileName(FileName) {}
 
   TJSBReadResult Run();
 
@@ -98,8 +99,15 @@ class TReader {
   int LineOf(size_t Pos);
   void KeepRemovedBlocks(const std::vector<TRemovedBlock>& Blocks, size_t Shift);
   void Notice(std::string Text) { R.Notices.push_back(std::move(Text)); }
+  // The text from now on: the reader's own, changed.
+  void Replace(std::string Text) {
+    FOwned = std::move(Text);
+    FText = FOwned;
+  }
 
-  std::string FText;
+  // The text read: FOwned, or the caller's text until the reader changes it.
+  std::string FOwned;
+  std::string_view FText;
   const std::string& FFileName;
   TJSBReadResult R;
   // The constructor block, from its opening tag to the end of its closing
@@ -119,13 +127,15 @@ class TReader {
   TLineCounter FLines;
 };
 
+static_assert(sizeof(TReadItem) == 32);
+
 TJSBReadResult TReader::Run() {
   R.Bean = std::make_unique<TJSBean>();
   R.Bean->SetName("untitled");
   R.Encoding = DetectEncoding(FText);
   // The model holds UTF-8 whatever the file's encoding; the writer applies the
   // encoding again. Tags are ASCII, so every offset below reads the same.
-  if (R.Encoding == TTextEncoding::Latin1) FText = ToUtf8(FText, R.Encoding);
+  if (R.Encoding == TTextEncoding::Latin1) Replace(ToUtf8(FText, R.Encoding));
   if (!CheckJSBTag()) return std::move(R);
   R.Valid = true;
   R.RootCaption = "untitled";
@@ -203,14 +213,16 @@ void TReader::RemoveListeners() {
   if (FindOutside(Open, 0, true) == npos) {
     // Nothing to remove: the text is not copied.
   } else if (FBlockStart == npos) {
-    Removed = RemoveTagBlocks(FText, Open, Close, &Blocks);
+    std::string Text = FText.data() == FOwned.data() ? std::move(FOwned) : std::string(FText);
+    Removed = RemoveTagBlocks(Text, Open, Close, &Blocks);
+    Replace(std::move(Text));
   } else {
-    std::string Before = FText.substr(0, FBlockStart), After = FText.substr(FBlockEnd);
+    std::string Before(FText.substr(0, FBlockStart)), After(FText.substr(FBlockEnd));
     Removed = RemoveTagBlocks(Before, Open, Close, &Blocks);
     Removed = RemoveTagBlocks(After, Open, Close, &AfterBlocks) || Removed;
     if (Removed) {
       const size_t Length = FBlockEnd - FBlockStart;
-      FText = Before + FText.substr(FBlockStart, Length) + After;
+      Replace(Before + std::string(FText.substr(FBlockStart, Length)) + After);
       FBlockStart = Before.size();
       FBlockEnd = FBlockStart + Length;
     }
@@ -236,7 +248,7 @@ auto* TReader::AddItem(TColl& Collection, TDescriptorKind Kind, std::string_view
   auto* Item = Collection.Add();
   Item->SetName("Untitled");
   const bool NameRead = ReadItemTag(*Item, TagText);
-  R.Items.push_back({Kind, Item, NameRead, PlaceOf(TagText)});
+  R.Items.push_back({Item, PlaceOf(TagText), Kind, NameRead});
   return Item;
 }
 
@@ -345,6 +357,10 @@ TTagPlace TReader::PlaceOf(std::string_view TagText) {
 
 TJSBReadResult ReadJSBText(std::string Text, const std::string& FileName) {
   return TReader(std::move(Text), FileName).Run();
+}
+
+TJSBReadResult ReadJSBTextView(std::string_view Text, const std::string& FileName) {
+  return TReader(Text, FileName).Run();
 }
 
 TJSBReadResult ReadJSBFile(const std::string& FileName) {

@@ -6,12 +6,13 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "beanmodel.h"
 #include "encoding.h"
 
-enum TDescriptorKind {
+enum TDescriptorKind : unsigned char {
   dkProperty = 0,
   dkEvent = 1,
   dkMethod = 2,
@@ -30,11 +31,13 @@ struct TTagPlace {
 // One descriptor item in the order the reader added it: the order of the
 // component tree's nodes below the root (properties, then each method followed
 // by its parameters, then event sets, then interfaces).
+// A large file has hundreds of thousands of items, so the kind and the flag
+// share the place's padding.
 struct TReadItem {
-  TDescriptorKind Kind;
   TJSB_CustomCollectionItem* Item;
+  [[no_unique_address]] TTagPlace Place;
+  TDescriptorKind Kind;
   bool NameRead;  // the tag carried a NAME value
-  TTagPlace Place;
 
   // The node caption the reader sets: the name read, or empty without one,
   // although the item itself is then named "Untitled".
@@ -64,6 +67,9 @@ struct TJSBReadResult {
 // Reads Text, whose line breaks are already normalised (LoadTextFile). The
 // reader shows nothing itself: its notices come back in the result.
 TJSBReadResult ReadJSBText(std::string Text, const std::string& FileName);
+// The same for a text the caller keeps: it is copied only where the reader
+// changes it (a Latin-1 text, listener blocks).
+TJSBReadResult ReadJSBTextView(std::string_view Text, const std::string& FileName);
 
 // LoadTextFile, then ReadJSBText. A file that cannot be read raises EFileError.
 TJSBReadResult ReadJSBFile(const std::string& FileName);

@@ -1,6 +1,9 @@
 #include "jsbwriter.h"
 
+#include <algorithm>
+#include <cstring>
 #include <optional>
+#include <stdexcept>
 #include <vector>
 
 #include "../widgets/textfile.h"
@@ -9,69 +12,98 @@
 
 namespace {
 
-constexpr std::string_view CRLF = "\r\n";
+// One attribute after NAME with the bytes written before its value, so that
+// writing a tag is a short run of copies: " TYPE=\"" on the tag line, or
+// CR LF, the indent and "DISPLAYNAME=\"" on a line of its own; a flag has
+// its name only.
+template <class T>
+struct TPiece {
+  const TField<T>* Field;
+  std::string Lead;
+};
 
 // How one kind of tag is laid out: NAME and at most one more attribute on the
 // tag line, every other attribute on a line of its own, lined up under NAME.
 template <class T>
 struct TLayout {
-  std::string TagLine;       // indent, tag name and one blank
-  std::string Continuation;  // indent of the continuation lines
-  std::vector<const TField<T>*> FirstLine;
-  std::vector<const TField<T>*> Lines;
-  bool BlankLineAfter;
+  static constexpr size_t MaxPieces = 16;
+  std::string Head;  // indent, tag name and " NAME=\""
+  std::vector<TPiece<T>> Pieces;
+  std::string_view Tail;  // the tag's end, and a blank line after it where one follows
 };
 
 template <class T>
 TLayout<T> MakeLayout(std::string_view Tag, int Indent, std::initializer_list<const char*> First,
                       std::initializer_list<const char*> Lines, bool BlankLineAfter = true) {
-  TLayout<T> L{Spaces(Indent) + std::string(Tag) + " ",
-               Spaces(Indent + static_cast<int>(Tag.size()) + 1),
-               {},
-               {},
-               BlankLineAfter};
+  TLayout<T> L{
+      Spaces(Indent) + std::string(Tag) + " NAME=\"", {}, BlankLineAfter ? ">\r\n\r\n" : ">\r\n"};
+  const std::string Continuation = "\r\n" + Spaces(Indent + static_cast<int>(Tag.size()) + 1);
+  const auto Add = [&L](const std::string& Before, const char* Attribute) {
+    const TField<T>* F = FieldByAttribute<T>(Attribute);
+    L.Pieces.push_back({F, Before + Attribute + (F->IsFlag() ? "" : "=\"")});
+  };
   for (const char* A : First)
-    L.FirstLine.push_back(FieldByAttribute<T>(A));
+    Add(" ", A);
   for (const char* A : Lines)
-    L.Lines.push_back(FieldByAttribute<T>(A));
+    Add(Continuation, A);
+  if (L.Pieces.size() > TLayout<T>::MaxPieces) throw std::logic_error("too many attributes");
   return L;
 }
 
-void AppendQuoted(std::string& Out, const char* Attribute, const std::string& Value) {
-  Out += Attribute;
-  Out += "=\"";
-  Out += Value;
-  Out += '"';
-}
-
+// A tag's text in two steps: the constructor takes the values the object
+// writes and the exact size of its text, Put copies it out.
 template <class T>
-void AppendTag(std::string& Out, const T& Obj, const TLayout<T>& L) {
-  Out += L.TagLine;
-  AppendQuoted(Out, "NAME", Obj.Name());
-  for (const TField<T>* F : L.FirstLine) {
-    const std::string& Value = (Obj.*F->GetText)();
-    if (Value.empty()) continue;
-    Out += ' ';
-    AppendQuoted(Out, F->Attribute, Value);
-  }
-  Out += CRLF;
-  for (const TField<T>* F : L.Lines) {
-    if (F->IsFlag()) {
-      if (!(Obj.*F->GetFlag)()) continue;
-      Out += L.Continuation;
-      Out += F->Attribute;
-    } else {
-      const std::string& Value = (Obj.*F->GetText)();
-      if (Value.empty()) continue;
-      Out += L.Continuation;
-      AppendQuoted(Out, F->Attribute, Value);
+class TTagText {
+ public:
+  TTagText(const T& Obj, const TLayout<T>& L) : FLayout(L), FName(Obj.Name()) {
+    FSize = L.Head.size() + FName.size() + 1 + L.Tail.size();
+    for (size_t I = 0; I < L.Pieces.size(); ++I) {
+      const TField<T>& F = *L.Pieces[I].Field;
+      const std::string* Value = nullptr;
+      if (F.IsFlag()) {
+        if ((Obj.*F.GetFlag)()) Value = &NoValue();
+      } else {
+        const std::string& Text = (Obj.*F.GetText)();
+        if (!Text.empty()) Value = &Text;
+      }
+      FValues[I] = Value;
+      if (Value) FSize += L.Pieces[I].Lead.size() + Value->size() + (F.IsFlag() ? 0 : 1);
     }
-    Out += CRLF;
   }
-  Out.resize(Out.size() - CRLF.size());
-  Out += ">\r\n";
-  if (L.BlankLineAfter) Out += CRLF;
-}
+
+  size_t Size() const { return FSize; }
+
+  // Writes Size() bytes at Out and returns the end.
+  char* Put(char* Out) const {
+    Out = Copy(Out, FLayout.Head);
+    Out = Copy(Out, FName);
+    *Out++ = '"';
+    for (size_t I = 0; I < FLayout.Pieces.size(); ++I) {
+      const std::string* Value = FValues[I];
+      if (!Value) continue;
+      Out = Copy(Out, FLayout.Pieces[I].Lead);
+      if (FLayout.Pieces[I].Field->IsFlag()) continue;
+      Out = Copy(Out, *Value);
+      *Out++ = '"';
+    }
+    return Copy(Out, FLayout.Tail);
+  }
+
+ private:
+  static const std::string& NoValue() {
+    static const std::string Empty;
+    return Empty;
+  }
+  static char* Copy(char* Out, std::string_view Part) {
+    std::memcpy(Out, Part.data(), Part.size());
+    return Out + Part.size();
+  }
+
+  const TLayout<T>& FLayout;
+  const std::string& FName;
+  const std::string* FValues[TLayout<T>::MaxPieces];  // null: not written
+  size_t FSize;
+};
 
 struct TLayouts {
   TLayout<TJSBean> Descriptor =
@@ -98,97 +130,138 @@ const TLayouts& Layouts() {
   return Instance;
 }
 
-// Where the text goes: all of it into Text, or, with a File, into the file
-// in blocks, so that a large bean never needs its whole text in memory.
-struct TTextOut {
-  std::string Text;
-  TTextFileWriter* File = nullptr;
+// Counts the bytes of the text, so that the buffer of a whole text is sized
+// once and exactly.
+struct TTextSize {
+  size_t Size = 0;
 
-  static constexpr std::size_t kBlock = 256 * 1024;
-
-  void Pass() {
-    if (File && Text.size() >= kBlock) Hand();
+  template <class T>
+  void Tag(const TTagText<T>& Tag) {
+    Size += Tag.Size();
   }
-  void Large(std::string_view Part) {
-    if (!File) {
-      Text += Part;
-      return;
-    }
-    Hand();
-    File->Write(Part);
-  }
-  void Hand() {
-    File->Write(Text);
-    Text.clear();
-  }
+  void Fixed(std::string_view Part) { Size += Part.size(); }
+  void Large(std::string_view Part) { Size += Part.size(); }
+  bool Going() const { return true; }
 };
 
-template <class TCollectionType, class TItem>
-void AppendAll(TTextOut& Out, const TCollectionType& Items, const TLayout<TItem>& L) {
-  for (int I = 0; I < Items.Count(); ++I) {
-    AppendTag(Out.Text, *Items.Items(I), L);
-    Out.Pass();
+// Where the text goes: all of it into one buffer, or, with a File, into the
+// file in blocks, so that a large bean never needs its whole text in memory.
+class TTextOut {
+ public:
+  TTextOut(size_t Capacity, TTextFileWriter* File) : FFile(File) { FBuffer.resize(Capacity); }
+
+  template <class T>
+  void Tag(const TTagText<T>& Tag) {
+    FUsed = static_cast<size_t>(Tag.Put(Room(Tag.Size())) - FBuffer.data());
   }
-}
-
-// An upper bound of the text one object takes: its values, and for every
-// field its name, quotes and the deepest indent with a line break.
-template <class T>
-size_t SizeOf(const T& Obj) {
-  size_t Size = 48;
-  for (const TField<T>& F : FieldsOf<T>())
-    Size += 48 + (F.IsFlag() ? 0 : (Obj.*F.GetText)().size());
-  return Size;
-}
-
-template <class TCollectionType>
-size_t SizeOfAll(const TCollectionType& Items) {
-  size_t Size = 0;
-  for (int I = 0; I < Items.Count(); ++I)
-    Size += SizeOf(*Items.Items(I));
-  return Size;
-}
-
-size_t SizeOfText(const TJSBean& Bean, std::string_view Constructor) {
-  size_t Size = 256 + Constructor.size() + SizeOf(Bean) + SizeOfAll(Bean.Properties()) +
-                SizeOfAll(Bean.EventSets()) + SizeOfAll(Bean.Interfaces());
-  for (int I = 0; I < Bean.Methods().Count(); ++I) {
-    const TMethodDescriptor& Method = *Bean.Methods().Items(I);
-    Size += 24 + SizeOf(Method) + SizeOfAll(Method.Parameters());
+  void Fixed(std::string_view Part) {
+    std::memcpy(Room(Part.size()), Part.data(), Part.size());
+    FUsed += Part.size();
   }
-  return Size;
+  // A part that goes to the file as it is, without a copy.
+  void Large(std::string_view Part) {
+    if (!FFile) return Fixed(Part);
+    Hand();
+    FFile->Write(Part);
+  }
+  bool Going() const { return true; }
+  void Hand() {
+    FFile->Write(std::string_view(FBuffer.data(), FUsed));
+    FUsed = 0;
+  }
+  std::string Text() && {
+    FBuffer.resize(FUsed);
+    return std::move(FBuffer);
+  }
+
+ private:
+  // Where N more bytes go: the block is handed on first when it is full, and
+  // grows only for a part larger than itself.
+  char* Room(size_t N) {
+    if (FBuffer.size() - FUsed < N && FFile) Hand();
+    if (FBuffer.size() - FUsed < N) FBuffer.resize(std::max(FUsed + N, 2 * FBuffer.size()));
+    return FBuffer.data() + FUsed;
+  }
+
+  std::string FBuffer;
+  size_t FUsed = 0;
+  TTextFileWriter* FFile;
+};
+
+// Compares the text with a given one as it is made, part by part; a tag is
+// made in a buffer that grows to the largest tag.
+class TTextMatch {
+ public:
+  explicit TTextMatch(std::string_view Expected) : FRest(Expected) {}
+
+  template <class T>
+  void Tag(const TTagText<T>& Tag) {
+    if (!FSame || Tag.Size() > FRest.size()) return Differ();
+    if (FBuffer.size() < Tag.Size()) FBuffer.resize(Tag.Size());
+    Tag.Put(FBuffer.data());
+    Fixed(std::string_view(FBuffer.data(), Tag.Size()));
+  }
+  void Fixed(std::string_view Part) {
+    if (!FSame || !FRest.starts_with(Part)) return Differ();
+    FRest.remove_prefix(Part.size());
+  }
+  void Large(std::string_view Part) { Fixed(Part); }
+  bool Same() const { return FSame && FRest.empty(); }
+  bool Going() const { return FSame; }  // the rest of the text no longer matters
+
+ private:
+  void Differ() { FSame = false; }
+
+  std::string_view FRest;  // what is still to come
+  std::string FBuffer;
+  bool FSame = true;
+};
+
+template <class TOut, class TCollectionType, class TItem>
+void PutAll(TOut& Out, const TCollectionType& Items, const TLayout<TItem>& L) {
+  for (int I = 0; I < Items.Count() && Out.Going(); ++I)
+    Out.Tag(TTagText<TItem>(*Items.Items(I), L));
 }
 
-}  // namespace
-
-namespace {
-
-void WriteText(TTextOut& Out, const TJSBean& Bean, std::string_view Constructor) {
+// Every part of the text in order.
+template <class TOut>
+void WriteText(TOut& Out, const TJSBean& Bean, std::string_view Constructor) {
   const TLayouts& L = Layouts();
-  Out.Text += "<JSB>\r\n";
-  AppendTag(Out.Text, Bean, L.Descriptor);
-  AppendAll(Out, Bean.Properties(), L.Property);
-  for (int I = 0; I < Bean.Methods().Count(); ++I) {
+  Out.Fixed("<JSB>\r\n");
+  Out.Tag(TTagText<TJSBean>(Bean, L.Descriptor));
+  PutAll(Out, Bean.Properties(), L.Property);
+  for (int I = 0; I < Bean.Methods().Count() && Out.Going(); ++I) {
     const TMethodDescriptor& Method = *Bean.Methods().Items(I);
-    AppendTag(Out.Text, Method, L.Method);
-    AppendAll(Out, Method.Parameters(), L.Parameter);
-    Out.Text += "   </JSB_METHOD>\r\n\r\n";
-    Out.Pass();
+    Out.Tag(TTagText<TMethodDescriptor>(Method, L.Method));
+    PutAll(Out, Method.Parameters(), L.Parameter);
+    Out.Fixed("   </JSB_METHOD>\r\n\r\n");
   }
-  AppendAll(Out, Bean.EventSets(), L.Event);
-  AppendAll(Out, Bean.Interfaces(), L.Interface);
-  Out.Text += "   <JSB_CONSTRUCTOR>\r\n";
+  PutAll(Out, Bean.EventSets(), L.Event);
+  PutAll(Out, Bean.Interfaces(), L.Interface);
+  Out.Fixed("   <JSB_CONSTRUCTOR>\r\n");
   Out.Large(Constructor);
-  Out.Text += "\r\n\r\n   </JSB_CONSTRUCTOR>\r\n\r\n</JSB>";
+  Out.Fixed("\r\n\r\n   </JSB_CONSTRUCTOR>\r\n\r\n</JSB>");
+}
+
+// The text in a buffer with room for Spare more bytes, sized once.
+std::string TextWithRoom(const TJSBean& Bean, std::string_view Constructor, size_t Spare) {
+  TTextSize Size;
+  WriteText(Size, Bean, Constructor);
+  TTextOut Out(Size.Size + Spare, nullptr);
+  WriteText(Out, Bean, Constructor);
+  return std::move(Out).Text();
 }
 
 }  // namespace
 
 std::string WriteJSBText(const TJSBean& Bean, std::string_view Constructor) {
-  TTextOut Out;
-  Out.Text.reserve(SizeOfText(Bean, Constructor));
-  WriteText(Out, Bean, Constructor);
-  return std::move(Out.Text);
+  return TextWithRoom(Bean, Constructor, 0);
+}
+
+bool JSBTextMatches(const TJSBean& Bean, std::string_view Constructor, std::string_view Text) {
+  TTextMatch Match(Text);
+  WriteText(Match, Bean, Constructor);
+  return Match.Same();
 }
 
 std::string EncodeJSBText(std::string Text, TTextEncoding Encoding) {
@@ -199,7 +272,8 @@ std::string EncodeJSBText(std::string Text, TTextEncoding Encoding) {
 
 std::string ReopenedJSBText(const TJSBean& Bean, std::string_view Constructor,
                             TTextEncoding Encoding) {
-  return NormaliseLineBreaks(EncodeJSBText(WriteJSBText(Bean, Constructor), Encoding));
+  // Room for the final line break, which normalising adds.
+  return NormaliseLineBreaks(EncodeJSBText(TextWithRoom(Bean, Constructor, 2), Encoding));
 }
 
 // A UTF-8 text goes to the file in blocks as it is made, through one buffer
@@ -212,9 +286,7 @@ void WriteJSBFile(const std::string& FileName, const TJSBean& Bean, std::string_
     return;
   }
   TTextFileWriter File(FileName);
-  TTextOut Out;
-  Out.File = &File;
-  Out.Text.reserve(2 * TTextOut::kBlock);
+  TTextOut Out(256 * 1024, &File);
   WriteText(Out, Bean, Constructor);
   Out.Hand();
   File.Commit();

@@ -12,6 +12,10 @@ class TJSBean;
 // constructor block. Lines end with CR LF; the closing tag has no line break.
 std::string WriteJSBText(const TJSBean& Bean, std::string_view Constructor);
 
+// Whether WriteJSBText(Bean, Constructor) is exactly Text, found without
+// building that text.
+bool JSBTextMatches(const TJSBean& Bean, std::string_view Constructor, std::string_view Text);
+
 // The file's bytes for that (UTF-8) text in Encoding. Text that Latin-1
 // cannot hold stays UTF-8, so that nothing is lost.
 std::string EncodeJSBText(std::string Text, TTextEncoding Encoding);

@@ -149,10 +149,12 @@ void TTextFileWriter::Commit() {
   QSaveFile& File = *File_;
   // The device's own buffer is emptied and synced here, where a failure can
   // still be told: a full disk often refuses only these last bytes, and
-  // commit() alone would rename the short file over the old one.
+  // commit() alone would rename the short file over the old one. The old
+  // file's attributes go on first, so that this sync covers them and the one
+  // commit() makes finds nothing left to do.
   if (!File.flush() || File.error() != QFileDevice::NoError) throw WriteError(File, FileName_);
-  if (!SyncToDisk(File.handle())) throw WriteError(File, FileName_, std::strerror(errno));
   KeepFileAttributes(File.fileName(), File);
+  if (!SyncToDisk(File.handle())) throw WriteError(File, FileName_, std::strerror(errno));
   if (!File.commit()) throw EFileError(EFileError::TKind::Write, FileName_, Reason(File));
 }
 

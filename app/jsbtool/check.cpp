@@ -94,3 +94,24 @@ std::vector<TDifference> CompareReads(const TJSBReadResult& First, const TJSBRea
 std::string SavedText(const TJSBReadResult& Read) {
   return ReopenedJSBText(*Read.Bean, Read.Constructor, Read.Encoding);
 }
+
+namespace {
+
+// Text is normalised as a file is when it is opened (only CR LF breaks, no
+// NUL, a final break), and the writer's text ends with its closing tag. So
+// when the writer's text is Text without its final break, normalising it
+// adds just that break back: the saved text is Text itself.
+bool SavesAsRead(const TJSBReadResult& Read, std::string_view Text) {
+  if (Read.Encoding != TTextEncoding::Utf8 || !Text.ends_with("\r\n")) return false;
+  Text.remove_suffix(2);
+  return JSBTextMatches(*Read.Bean, Read.Constructor, Text);
+}
+
+}  // namespace
+
+std::vector<TDifference> LostInSave(const TJSBReadResult& Read, std::string Text,
+                                    const std::string& FileName) {
+  if (SavesAsRead(Read, Text)) return {};
+  std::string().swap(Text);
+  return CompareReads(Read, ReadText(SavedText(Read), FileName).Result);
+}

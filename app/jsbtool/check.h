@@ -23,3 +23,11 @@ std::vector<TDifference> CompareReads(const TJSBReadResult& First, const TJSBRea
 // The text the program would save for Read, run through the same line-break
 // normalisation as a file that is opened again.
 std::string SavedText(const TJSBReadResult& Read);
+
+// What a save and reopen of the file would change: CompareReads of Read, the
+// read of Text, and the read of SavedText(Read) as if from FileName. When a
+// save writes back exactly Text, the second read would be the first one
+// again, and nothing is read twice; otherwise Text is let go before the
+// saved text is made.
+std::vector<TDifference> LostInSave(const TJSBReadResult& Read, std::string Text,
+                                    const std::string& FileName);

@@ -11,6 +11,7 @@
 #include "readfile.h"
 #include "widgets/fileerror.h"
 #include "widgets/regularfile.h"
+#include "widgets/textfile.h"
 
 namespace {
 
@@ -80,23 +81,24 @@ void ReportDifferences(const std::string& FileName, const std::vector<TDifferenc
 }
 
 int CheckFile(const std::string& FileName, bool Strict, std::ostream& Out, std::ostream& Err) {
-  TReadFile First;
+  std::string Text;
   try {
-    First = ReadFile(FileName);
+    Text = LoadTextFile(FileName);
   } catch (const EFileError& E) {
     Err << "jsbtool: " << E.what() << '\n';
     return ExitError;
   }
+  const TReadFile First = ReadTextView(Text, FileName);
   for (const std::string& Notice : First.Notices)
     Out << FileName << ": notice: " << OneLine(Notice) << '\n';
   if (!First.Result.Valid) {
     Out << FileName << ": not a JSB file: nothing in it would be kept\n";
     return ExitLost;
   }
+  // The text goes first, so that what follows reuses its memory.
+  const std::vector<TDifference> Lost = LostInSave(First.Result, std::move(Text), FileName);
   const std::vector<TFinding> Findings = FindingsOf(First.Result);
   ReportFindings(FileName, Findings, Out);
-  const TReadFile Second = ReadText(SavedText(First.Result), FileName);
-  const std::vector<TDifference> Lost = CompareReads(First.Result, Second.Result);
   const size_t Found = Findings.size() + First.Notices.size();
   ReportDifferences(FileName, Lost, Found, Out);
   return Lost.empty() && !(Strict && Found) ? ExitOk : ExitLost;

@@ -20,6 +20,10 @@ TReadFile ReadText(std::string Text, const std::string& FileName) {
   return WithNotices(ReadJSBText(std::move(Text), FileName));
 }
 
+TReadFile ReadTextView(std::string_view Text, const std::string& FileName) {
+  return WithNotices(ReadJSBTextView(Text, FileName));
+}
+
 TCaptions::TCaptions(const TJSBReadResult& Read) {
   FNameRead.reserve(Read.Items.size());
   for (const TReadItem& Item : Read.Items)

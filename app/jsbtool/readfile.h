@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -17,6 +18,8 @@ struct TReadFile {
 TReadFile ReadFile(const std::string& FileName);
 // Reads text whose line breaks are already normalised, as if from FileName.
 TReadFile ReadText(std::string Text, const std::string& FileName);
+// The same for a text the caller keeps.
+TReadFile ReadTextView(std::string_view Text, const std::string& FileName);
 
 // The node caption the reader gave each item.
 class TCaptions {

@@ -20,6 +20,23 @@ TEST(JsbtoolCheck, FileThatSurvivesPasses) {
   EXPECT_EQ(R.Out, File + ": ok\n");
 }
 
+// A file as the program saves it is read once; with or without a final line
+// break it passes like any other file that survives.
+TEST(JsbtoolCheck, SavedFilePasses) {
+  TToolFolder Dir;
+  const std::string Saved =
+      CrLf({"<JSB>", "   <JSB_DESCRIPTOR NAME=\"a\"", "                   ISJAVA>", "",
+            "   <JSB_PROPERTY NAME=\"p\" TYPE=\"t\">", "", "   <JSB_CONSTRUCTOR>", "code();", "",
+            "   </JSB_CONSTRUCTOR>", ""}) +
+      "</JSB>";
+  for (const std::string& Text : {Saved, Saved + "\r\n"}) {
+    const std::string File = Dir.Write("saved.jsb", Text);
+    const TRun R = RunTool({"check", File});
+    EXPECT_EQ(R.Status, 0);
+    EXPECT_EQ(R.Out, File + ": ok\n");
+  }
+}
+
 TEST(JsbtoolCheck, ListsEveryValueThatWouldBeLost) {
   TToolFolder Dir;
   const std::string File = Dir.Write(

@@ -79,7 +79,8 @@ TEST(Writer, ReproducesTheClockExample) {
 }
 
 // A file is written in blocks as the text is made; the bytes are the same
-// as the text's, across many block boundaries and a large constructor.
+// as the text's, across many block boundaries, a tag larger than a block and
+// a large constructor.
 TEST(Writer, FileInBlocksEqualsTheText) {
   TJSBean Bean;
   for (int I = 0; I < 20000; ++I) {
@@ -87,13 +88,15 @@ TEST(Writer, FileInBlocksEqualsTheText) {
     P->SetName("property" + std::to_string(I));
     P->SetShortDescription(std::string(static_cast<std::size_t>(I % 97), 'd'));
   }
+  // A tag larger than a block, between two blocks.
+  Bean.Properties().Items(9000)->SetDisplayName(std::string(300000, 'v'));
   Bean.Methods().Add()->SetName("run");
   const std::string Constructor(700000, 'c');
   const QTemporaryDir Dir;
   const std::string File = Dir.filePath("big.jsb").toStdString();
   WriteJSBFile(File, Bean, Constructor);
   const std::string Text = WriteJSBText(Bean, Constructor);
-  ASSERT_GT(Text.size(), 1'500'000u);
+  ASSERT_GT(Text.size(), 1'800'000u);
   std::ifstream In(File, std::ios::binary);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(In), {}), Text);
 }
@@ -176,4 +179,27 @@ TEST(Writer, EveryAttributeInItsPlace) {
                                      ""}) +
                                "</JSB>";
   EXPECT_EQ(WriteJSBText(Bean, "a\rb\nc"), Expected);
+}
+
+// A check compares a file with the writer's text part by part; only the
+// whole text exactly counts as a match.
+TEST(Writer, TextMatchesOnlyItsOwnBytes) {
+  TJSBean Bean;
+  BuildClock(Bean);
+  const std::string Constructor = "code();";
+  const std::string Text = WriteJSBText(Bean, Constructor);
+  std::string Changed = Text;
+  Changed[Text.find("Interval")] = 'i';
+  const struct {
+    std::string Given;
+    bool Matches;
+  } Cases[] = {
+      {Text, true},
+      {Text.substr(0, Text.size() - 1), false},
+      {Text + "\r\n", false},
+      {Changed, false},
+      {Text.substr(0, Text.find("code")) + "code(1);" + Text.substr(Text.find("();") + 3), false},
+      {"", false}};
+  for (const auto& C : Cases)
+    EXPECT_EQ(JSBTextMatches(Bean, Constructor, C.Given), C.Matches) << C.Given;
 }
