@@ -11,7 +11,7 @@
 #include "beans/undo/documenthistory.h"
 
 THistoryKeys::THistoryKeys(QWidget& View, TDocumentHistory& History)
-    : QObject(&View), FHistory(History) {
+    : QObject(&View), FHistory(&History) {
   for (QWidget* Control : View.findChildren<QWidget*>())
     if (Control->focusPolicy() != Qt::NoFocus) Control->installEventFilter(this);
 }
@@ -30,6 +30,7 @@ int THistoryKeys::Direction(const QKeyEvent& Key) {
 }
 
 bool THistoryKeys::eventFilter(QObject* Watched, QEvent* Event) {
+  if (!FHistory) return QObject::eventFilter(Watched, Event);
   switch (Event->type()) {
     case QEvent::ShortcutOverride:
       // Claimed before any menu shortcut or the field's own undo sees it.
@@ -39,12 +40,12 @@ bool THistoryKeys::eventFilter(QObject* Watched, QEvent* Event) {
     case QEvent::KeyPress: {
       const int Way = Direction(*static_cast<QKeyEvent*>(Event));
       if (Way == 0) break;
-      Way < 0 ? FHistory.Undo() : FHistory.Redo();
+      Way < 0 ? FHistory->Undo() : FHistory->Redo();
       return true;
     }
     case QEvent::FocusOut:
       // Typing in another field, or after a pick from a list, is another step.
-      FHistory.Seal();
+      FHistory->Seal();
       break;
     case QEvent::ContextMenu:
       if (auto* Field = qobject_cast<QLineEdit*>(Watched)) {
@@ -64,13 +65,17 @@ void THistoryKeys::ShowFieldMenu(QLineEdit& Field, QEvent& Event) {
   const std::unique_ptr<QMenu> Menu(Field.createStandardContextMenu());
   const QList<QAction*> Entries = Menu->actions();
   if (!Field.isReadOnly() && Entries.size() >= 2) {
-    const QUndoStack& Stack = FHistory.Stack();
+    const QUndoStack& Stack = FHistory->Stack();
     for (QAction* Entry : {Entries[0], Entries[1]})
       disconnect(Entry, &QAction::triggered, &Field, nullptr);
     Entries[0]->setEnabled(Stack.canUndo());
     Entries[1]->setEnabled(Stack.canRedo());
-    connect(Entries[0], &QAction::triggered, this, [this] { FHistory.Undo(); });
-    connect(Entries[1], &QAction::triggered, this, [this] { FHistory.Redo(); });
+    connect(Entries[0], &QAction::triggered, this, [this] {
+      if (FHistory) FHistory->Undo();
+    });
+    connect(Entries[1], &QAction::triggered, this, [this] {
+      if (FHistory) FHistory->Redo();
+    });
   }
   Menu->exec(static_cast<QContextMenuEvent&>(Event).globalPos());
 }

@@ -4,12 +4,14 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
+
+#include "beans/undo/documenthistory.h"
 
 class QEvent;
 class QKeyEvent;
 class QLineEdit;
 class QWidget;
-class TDocumentHistory;
 
 class THistoryKeys : public QObject {
   Q_OBJECT
@@ -28,5 +30,7 @@ class THistoryKeys : public QObject {
  private:
   void ShowFieldMenu(QLineEdit& Field, QEvent& Event);
 
-  TDocumentHistory& FHistory;
+  // The window frees the history before its widgets, whose closing still
+  // moves the focus; from then on the keys do nothing.
+  QPointer<TDocumentHistory> FHistory;
 };
