@@ -94,7 +94,9 @@ class TTagText {
     static const std::string Empty;
     return Empty;
   }
+  // An empty part may have no storage at all, which memcpy must not see.
   static char* Copy(char* Out, std::string_view Part) {
+    if (Part.empty()) return Out;
     std::memcpy(Out, Part.data(), Part.size());
     return Out + Part.size();
   }
@@ -155,6 +157,7 @@ class TTextOut {
     FUsed = static_cast<size_t>(Tag.Put(Room(Tag.Size())) - FBuffer.data());
   }
   void Fixed(std::string_view Part) {
+    if (Part.empty()) return;  // an empty view may have no storage at all
     std::memcpy(Room(Part.size()), Part.data(), Part.size());
     FUsed += Part.size();
   }
