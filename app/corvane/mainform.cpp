@@ -68,6 +68,7 @@ TMainForm::TMainForm(const QStringList& Arguments, QWidget* Parent)
 // The editor outlives the settings its handlers use; it must not call them.
 // The factory goes before the views it was given.
 TMainForm::~TMainForm() {
+  DetachTreeDelegate();
   LEdit1->Scintilla()->disconnect(this);
   History.reset();
   Factory.reset();

@@ -236,6 +236,7 @@ class TMainForm : public QMainWindow,
   QWidget* BuildAttributeNotebook();
   void ApplyViewMarks(bool ComponentView);
   void BuildTreeCommands();
+  void DetachTreeDelegate();
   void BuildTreeMenu();
   // Connects every command to its menu entries and tool buttons.
   void WireCommands();

@@ -24,10 +24,13 @@ class TRenameDelegate : public QStyledItemDelegate {
   void setModelData(QWidget* Editor, QAbstractItemModel* Model,
                     const QModelIndex& Index) const override {
     auto* Line = qobject_cast<QLineEdit*>(Editor);
-    QTreeWidgetItem* Item = FForm->tvBeanTree->itemFromIndex(Index);
+    QTreeWidgetItem* Item = FForm ? FForm->tvBeanTree->itemFromIndex(Index) : nullptr;
     if (Line && Item) FForm->tvBeanTreeEdited(AsNode(Item), Line->text());
     QStyledItemDelegate::setModelData(Editor, Model, Index);
   }
+  // A window being destroyed still closes an open editor, which commits it:
+  // from then on the edit reaches the tree only.
+  void Detach() { FForm = nullptr; }
 
  private:
   TMainForm* FForm;
@@ -55,6 +58,11 @@ int KindRank(const TJSB_CustomCollectionItem* Item) {
 }
 
 }  // namespace
+
+void TMainForm::DetachTreeDelegate() {
+  if (auto* Delegate = dynamic_cast<TRenameDelegate*>(tvBeanTree->itemDelegate()))
+    Delegate->Detach();
+}
 
 void TMainForm::BuildTreeCommands() {
   tvBeanTree->setItemDelegate(new TRenameDelegate(this));
