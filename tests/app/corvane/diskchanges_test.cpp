@@ -46,12 +46,7 @@ class DiskChangesTest : public QObject {
   // The next Yes/No question is answered with the button of this caption.
   void Answer(const QString& Press) { Script->Answers = {Press == "&Yes" ? mrYes : mrNo}; }
   // The Yes/No questions asked so far.
-  QStringList Questions() const {
-    QStringList Asked;
-    for (const QString& Line : Script->Log)
-      if (Line.startsWith("yesno:")) Asked << Line.mid(6);
-    return Asked;
-  }
+  QStringList Questions() const { return Script->Logged("yesno"); }
 
  private slots:
   void init() {

@@ -23,12 +23,6 @@
 
 namespace {
 
-const char* const Clock =
-    "<JSB>\r\n   <JSB_DESCRIPTOR NAME=\"demo.Clock\" ENV=\"client\">\r\n\r\n"
-    "   <JSB_PROPERTY NAME=\"interval\" TYPE=\"number\">\r\n\r\n"
-    "   <JSB_CONSTRUCTOR>\r\nfunction demo_Clock( params ) {\r\n}\r\n\r\n"
-    "   </JSB_CONSTRUCTOR>\r\n\r\n</JSB>";
-
 // Drops files on the window as the desktop would: enter, then drop.
 void Drop(QWidget* Window, const QStringList& Paths) {
   QMimeData Data;
@@ -58,7 +52,7 @@ class FileCommandsTest : public QObject {
 
   // A window with the clock file open, as a named, unchanged document.
   void OpenClock() {
-    WriteBytes(Path("clock.jsb"), Clock);
+    WriteBytes(Path("clock.jsb"), ClockComponent);
     Form->LoadFile(Path("clock.jsb"));
   }
   void Touch() { Peek(*Form).Factory->Bean()->SetDisplayName("changed"); }
@@ -174,7 +168,7 @@ class FileCommandsTest : public QObject {
     Script->Answers = {mrNo};
     QVERIFY(Form->CloseFile());
     QVERIFY(NoDocument());
-    QCOMPARE(ReadBytes(Path("clock.jsb")), std::string(Clock));  // nothing was saved
+    QCOMPARE(ReadBytes(Path("clock.jsb")), std::string(ClockComponent));  // nothing was saved
   }
 
   void editorChangesCountToo() {
@@ -252,7 +246,7 @@ class FileCommandsTest : public QObject {
              "error:Stream write error\n" + Path("clock.jsb") + ": File too large");
     Script->SavePaths = {Path("other.jsb")};
     QVERIFY(!Form->FileSaveAs());
-    QCOMPARE(ReadBytes(Path("clock.jsb")), std::string(Clock));
+    QCOMPARE(ReadBytes(Path("clock.jsb")), std::string(ClockComponent));
     QCOMPARE(QDir(Folder->path()).entryList(QDir::Files | QDir::Hidden), {"clock.jsb"});
     QCOMPARE(Peek(*Form).CurrentFile, Path("clock.jsb"));
     QCOMPARE(Form->windowTitle(), QString("Corvane - clock.jsb"));

@@ -18,11 +18,6 @@
 
 namespace {
 
-const char* const Clock =
-    "<JSB>\r\n   <JSB_DESCRIPTOR NAME=\"demo.Clock\" ENV=\"client\">\r\n\r\n"
-    "   <JSB_PROPERTY NAME=\"interval\" TYPE=\"number\">\r\n\r\n"
-    "   <JSB_CONSTRUCTOR>\r\nfunction demo_Clock( params ) {\r\n}\r\n\r\n"
-    "   </JSB_CONSTRUCTOR>\r\n\r\n</JSB>";
 const char* const ChildSwitch = "--edit-and-wait";
 const char* const EditedConstructor = "function demo_Clock( params ) {\r\n  this.tick = 1;\r\n}";
 
@@ -41,10 +36,7 @@ QStringList CopiesIn(const QString& Folder) {
 
 // The recovery offers the script was asked, in order.
 QStringList Offers(const TScript& Script) {
-  QStringList Asked;
-  for (const QString& Line : Script.Log)
-    if (Line.startsWith("recovery:")) Asked << Line.mid(9);
-  return Asked;
+  return Script.Logged("recovery");
 }
 
 // The child session: opens the file, edits it and waits to be killed.
@@ -75,7 +67,7 @@ class RecoveryTest : public QObject {
   void init() {
     Folder = std::make_unique<QTemporaryDir>();
     Script = std::make_unique<TScript>();
-    WriteBytes(Path("clock.jsb"), Clock);
+    WriteBytes(Path("clock.jsb"), ClockComponent);
   }
   void cleanup() {
     Script.reset();
@@ -231,7 +223,7 @@ class RecoveryTest : public QObject {
     const QString Left =
         RecoveryFolder() + "/" + QUuid::createUuid().toString(QUuid::WithoutBraces);
     QDir().mkpath(RecoveryFolder());
-    WriteBytes(Left + ".recovery", TRecoveryStore::Encode({"", Clock, {}}));
+    WriteBytes(Left + ".recovery", TRecoveryStore::Encode({"", ClockComponent, {}}));
     Script->Recoveries = {Press == "Recover" ? TRecoveryAnswer::Recover : TRecoveryAnswer::Discard};
     TMainForm Form;
     Script->Serve(Form);
@@ -244,7 +236,7 @@ class RecoveryTest : public QObject {
     QVERIFY(Form.DocumentChanged());
     Script->SavePaths = {Path("saved.jsb")};
     QVERIFY(Form.FileSave());
-    QCOMPARE(ReadBytes(Path("saved.jsb")), std::string(Clock));
+    QCOMPARE(ReadBytes(Path("saved.jsb")), std::string(ClockComponent));
     QVERIFY(CopiesIn(RecoveryFolder()).isEmpty());
   }
 };

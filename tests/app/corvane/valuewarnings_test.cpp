@@ -38,12 +38,7 @@ class ValueWarningsTest : public QObject {
   std::unique_ptr<TScript> Script;
   std::unique_ptr<TMainForm> Form;
   // The questions asked before a save.
-  QStringList Asked() const {
-    QStringList Questions;
-    for (const QString& Line : Script->Log)
-      if (Line.startsWith("saveanyway:")) Questions << Line.mid(11);
-    return Questions;
-  }
+  QStringList Asked() const { return Script->Logged("saveanyway"); }
 
   QString Path() const { return Folder->path() + "/c.jsb"; }
   TAttributePages& Pages() { return *Peek(*Form).AttributePages; }

@@ -33,6 +33,14 @@ inline void WriteBytes(const QString& Path, const std::string& Bytes) {
   std::ofstream(Path.toStdString(), std::ios::binary) << Bytes;
 }
 
+// A small component as the program saves it: a descriptor, one property and
+// a constructor.
+inline const char* const ClockComponent =
+    "<JSB>\r\n   <JSB_DESCRIPTOR NAME=\"demo.Clock\" ENV=\"client\">\r\n\r\n"
+    "   <JSB_PROPERTY NAME=\"interval\" TYPE=\"number\">\r\n\r\n"
+    "   <JSB_CONSTRUCTOR>\r\nfunction demo_Clock( params ) {\r\n}\r\n\r\n"
+    "   </JSB_CONSTRUCTOR>\r\n\r\n</JSB>";
+
 // Redirects both settings scopes, and the application data folder where
 // recovery copies go, into a folder that lives as long as it does.
 class TTestStore {
@@ -91,6 +99,14 @@ class TScript : public TMessageHandler {
   }
 
   QStringList Log;
+  // What was logged of one kind ("yesno", "recovery", ...), without its prefix.
+  QStringList Logged(const QString& Kind) const {
+    const QString Prefix = Kind + ":";
+    QStringList Found;
+    for (const QString& Line : Log)
+      if (Line.startsWith(Prefix)) Found << Line.mid(Prefix.size());
+    return Found;
+  }
   // Answers in the order they are asked for. For the dialogs a null QString
   // (QString()) stands for Cancel; an empty one ("") is an empty answer.
   std::deque<short> Answers;
