@@ -1,6 +1,7 @@
 #include "jsbreader.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -8,6 +9,8 @@
 #include "../widgets/textfile.h"
 #include "beanfields.h"
 #include "linecounter.h"
+#include "pagerelease.h"
+#include "tagindex.h"
 #include "tagscan.h"
 
 namespace {
@@ -15,13 +18,6 @@ namespace {
 constexpr auto npos = std::string_view::npos;
 constexpr std::string_view ConstructorOpen = "<JSB_CONSTRUCTOR>";
 constexpr std::string_view ConstructorClose = "</JSB_CONSTRUCTOR>";
-
-// One tag found in the text: its absolute start and its text up to the '>'.
-struct TFoundTag {
-  size_t Start = npos;
-  std::string_view Text;
-  explicit operator bool() const { return Start != npos; }
-};
 
 // The names of T's attributes, NAME first, in a scanner built once.
 template <class T>
@@ -68,6 +64,22 @@ bool ReadItemTag(T& Obj, std::string_view TagText) {
   return Attributes.Read(Obj, TagText);
 }
 
+// What the reader makes of one indexed tag: the end of its text (its '>')
+// and the item it becomes, numbered in the order of TJSBReadResult::Items.
+struct TTagPlan {
+  static constexpr uint32_t Unread = UINT32_MAX, DescriptorSlot = UINT32_MAX - 1;
+  size_t End = npos;
+  uint32_t Slot = Unread;
+  uint32_t Parent = Unread;  // a parameter's method, by its slot
+};
+
+// The reader works in two steps over one index of the text's tags. Planning
+// walks the index kind by kind, in the order the items are numbered, and
+// settles which tags are read, where each ends and which method owns each
+// parameter. Reading then walks the index once in text order, so line numbers
+// cost one count over the text, and a text the reader owns is handed back to
+// the system behind the walk: the whole text and the whole model never live
+// side by side.
 class TReader {
  public:
   TReader(std::string Text, const std::string& FileName)
@@ -77,23 +89,27 @@ class TReader {
   TJSBReadResult Run();
 
  private:
-  template <class TColl>
-  auto* AddItem(TColl& Collection, TDescriptorKind Kind, std::string_view TagText);
   void FindConstructorBlock();
-  bool InBlock(size_t Pos) const { return Pos >= FBlockStart && Pos < FBlockEnd; }
-  TFoundTag NextTag(size_t From, size_t Limit, std::string_view TagStart) const;
-  TFoundTag NextOutside(size_t From, size_t Limit, std::string_view TagStart) const;
-  size_t FindOutside(std::string_view Pattern, size_t From, bool Folded) const;
   bool CheckJSBTag();
   void RemoveListeners();
-  void ReadDescriptor();
-  template <class TColl>
-  void ReadPass(TColl& Collection, TDescriptorKind Kind, std::string_view TagStart);
-  void ReadMethods();
-  size_t SectionEnd(size_t TagStart, size_t& Resume);
-  void ReadConstructor();
+  size_t FindOutside(std::string_view Pattern, size_t From, bool Folded) const;
 
-  bool WithinBudget(std::string_view TagText);
+  size_t TagEnd(size_t Start, size_t Limit) const;
+  bool Plan(size_t Index, size_t Limit, uint32_t Slot, uint32_t Parent = TTagPlan::Unread);
+  void PlanDescriptor();
+  bool PlanPass(TIndexedKind Kind);
+  bool PlanMethods();
+  bool PlanParameters(size_t MethodIndex, size_t SectionEnd);
+  size_t SectionEnd(size_t Index, size_t& Resume);
+
+  void ReadAll();
+  void ReadTag(size_t Index);
+  template <class TColl>
+  void AddItem(TColl& Collection, TDescriptorKind Kind, std::string_view TagText, uint32_t Slot);
+  void ReadConstructor();
+  void ReleaseBefore(size_t Pos);
+
+  bool WithinBudget(size_t TagSize);
   // Places, for the result only: nothing read depends on them.
   TTagPlace PlaceOf(std::string_view TagText);
   int LineOf(size_t Pos);
@@ -113,13 +129,17 @@ class TReader {
   // The constructor block, from its opening tag to the end of its closing
   // tag; empty (npos) when the file has none.
   size_t FBlockStart = npos, FBlockEnd = npos;
-  size_t FNextClose = 0;  // first </JSB_METHOD> at or after the last section start
-  bool FNextCloseKnown = false;
+  bool FConstructorRead = false;
+  std::vector<TIndexedTag> FTags;
+  std::vector<TTagPlan> FPlans;  // one for each of FTags
+  uint32_t FSlots = 0;
+  size_t FCloseCursor = 0;  // no </JSB_METHOD> before this index starts a later section
   // Tags without a '>' run on into the tags after them, so their texts overlap
   // and reading them all could take hours. Past this many bytes of tag text
   // the reader stops reading tags and says so.
   size_t FBudget = 0;
   bool FBudgetSpent = false;
+  size_t FReleased = 0;  // the owned text before this offset went back to the system
   // The listener blocks removed, at their offsets in FText, with the line
   // breaks each held and all before it held.
   std::vector<size_t> FRemovedAt;
@@ -142,13 +162,13 @@ TJSBReadResult TReader::Run() {
   FBudget = 32 * FText.size() + (1u << 20);
   FindConstructorBlock();
   RemoveListeners();
-  ReadDescriptor();
-  TJSBean& Bean = *R.Bean;
-  ReadPass(Bean.Properties(), dkProperty, "<JSB_PROPERTY");
-  ReadMethods();
-  ReadPass(Bean.EventSets(), dkEvent, "<JSB_EVENT");
-  ReadPass(Bean.Interfaces(), dkInterface, "<JSB_INTERFACE");
-  ReadConstructor();
+  FTags = IndexTags(FText, FBlockStart, FBlockEnd);
+  FPlans.resize(FTags.size());
+  PlanDescriptor();
+  PlanPass(TIndexedKind::Property) && PlanMethods() && PlanPass(TIndexedKind::Event) &&
+      PlanPass(TIndexedKind::Interface);
+  R.Items.resize(FSlots);
+  ReadAll();
   return std::move(R);
 }
 
@@ -176,31 +196,12 @@ void TReader::FindConstructorBlock() {
   FBlockEnd = End + ConstructorClose.size();
 }
 
-// The first tag at or after From that starts with TagStart and whose '>' lies
-// before Limit. A tag without a '>' before Limit ends the pass, unread.
-TFoundTag TReader::NextTag(size_t From, size_t Limit, std::string_view TagStart) const {
-  const size_t Start = FindFolded(std::string_view(FText).substr(0, Limit), TagStart, From);
-  if (Start == npos) return {};
-  const std::string_view Scope = std::string_view(FText).substr(0, Limit);
-  const size_t End = Scope.find('>', Start);
-  if (End == npos) return {};
-  return {Start, Scope.substr(Start, End - Start + 1)};
-}
-
-// A tag of TagStart at or after From that does not start in the constructor
-// block.
-TFoundTag TReader::NextOutside(size_t From, size_t Limit, std::string_view TagStart) const {
-  const TFoundTag Tag = NextTag(From, Limit, TagStart);
-  if (!Tag || !InBlock(Tag.Start)) return Tag;
-  return NextTag(FBlockEnd, Limit, TagStart);
-}
-
 size_t TReader::FindOutside(std::string_view Pattern, size_t From, bool Folded) const {
   const auto Find = [&](size_t At) {
     return Folded ? FindFolded(FText, Pattern, At) : FText.find(Pattern, At);
   };
   const size_t Found = Find(From);
-  return Found != npos && InBlock(Found) ? Find(FBlockEnd) : Found;
+  return Found != npos && Found >= FBlockStart && Found < FBlockEnd ? Find(FBlockEnd) : Found;
 }
 
 // Listener blocks are dropped before any tag is read, so nothing inside them
@@ -234,27 +235,9 @@ void TReader::RemoveListeners() {
            ". These tags are not supported in Corvane PR1 and will be ignored.");
 }
 
-// Only the first descriptor tag counts.
-void TReader::ReadDescriptor() {
-  const TFoundTag Tag = NextOutside(0, FText.size(), "<JSB_DESCRIPTOR");
-  if (!Tag) return;
-  const bool NameRead = ReadItemTag(*R.Bean, Tag.Text);
-  R.Places.Descriptor = PlaceOf(Tag.Text);
-  R.RootCaption = NameRead ? R.Bean->Name() : std::string();
-}
-
-template <class TColl>
-auto* TReader::AddItem(TColl& Collection, TDescriptorKind Kind, std::string_view TagText) {
-  auto* Item = Collection.Add();
-  Item->SetName("Untitled");
-  const bool NameRead = ReadItemTag(*Item, TagText);
-  R.Items.push_back({Item, PlaceOf(TagText), Kind, NameRead});
-  return Item;
-}
-
-bool TReader::WithinBudget(std::string_view TagText) {
-  if (!FBudgetSpent && TagText.size() <= FBudget) {
-    FBudget -= TagText.size();
+bool TReader::WithinBudget(size_t TagSize) {
+  if (!FBudgetSpent && TagSize <= FBudget) {
+    FBudget -= TagSize;
     return true;
   }
   if (!FBudgetSpent)
@@ -265,53 +248,149 @@ bool TReader::WithinBudget(std::string_view TagText) {
   return false;
 }
 
-template <class TColl>
-void TReader::ReadPass(TColl& Collection, TDescriptorKind Kind, std::string_view TagStart) {
-  size_t From = 0;
-  while (const TFoundTag Tag = NextOutside(From, FText.size(), TagStart)) {
-    if (!WithinBudget(Tag.Text)) return;
-    AddItem(Collection, Kind, Tag.Text);
-    From = Tag.Start + TagStart.size();
+// The tag's '>', which must lie before Limit; npos when there is none.
+size_t TReader::TagEnd(size_t Start, size_t Limit) const {
+  const size_t End = FText.substr(0, Limit).find('>', Start);
+  return End;
+}
+
+// Plans the tag at Index, when it has a '>' before Limit. A tag without one
+// ends its pass unread.
+bool TReader::Plan(size_t Index, size_t Limit, uint32_t Slot, uint32_t Parent) {
+  const size_t End = TagEnd(FTags[Index].Start, Limit);
+  if (End == npos) return false;
+  FPlans[Index] = {End, Slot, Parent};
+  return true;
+}
+
+// Only the first descriptor tag counts, and only when it is closed.
+void TReader::PlanDescriptor() {
+  for (size_t I = 0; I < FTags.size(); ++I)
+    if (FTags[I].Kind == TIndexedKind::Descriptor) {
+      Plan(I, FText.size(), TTagPlan::DescriptorSlot);
+      return;
+    }
+}
+
+// Every tag of Kind in turn, up to the first without a '>'. False when the
+// budget ran out, which ends every pass after this one too.
+bool TReader::PlanPass(TIndexedKind Kind) {
+  for (size_t I = 0; I < FTags.size(); ++I) {
+    if (FTags[I].Kind != Kind) continue;
+    if (!Plan(I, FText.size(), FSlots)) return true;
+    if (!WithinBudget(FPlans[I].End - FTags[I].Start + 1)) {
+      FPlans[I] = {};
+      return false;
+    }
+    ++FSlots;
   }
+  return true;
 }
 
 // A method's section runs from its tag to the first exact </JSB_METHOD> after
 // it. A method that has none ends where the next method tag begins, or with
-// the text, and the pass resumes there, so every method tag is read once.
-size_t TReader::SectionEnd(size_t TagStart, size_t& Resume) {
-  constexpr std::string_view Close = "</JSB_METHOD>", Open = "<JSB_METHOD";
-  // Sections start in ascending order, so a close found earlier is still the
-  // first one after this start unless this start lies beyond it.
-  if (!FNextCloseKnown || (FNextClose != npos && FNextClose < TagStart)) {
-    FNextClose = FindOutside(Close, TagStart, false);
-    FNextCloseKnown = true;
+// the text, and the pass resumes there, so every method tag is read once and
+// a method tag inside another method's section is not read.
+size_t TReader::SectionEnd(size_t Index, size_t& Resume) {
+  constexpr size_t CloseSize = std::string_view("</JSB_METHOD>").size();
+  // Sections start in ascending order, so the cursor only moves on.
+  while (FCloseCursor < FTags.size() && (FTags[FCloseCursor].Kind != TIndexedKind::MethodClose ||
+                                         FTags[FCloseCursor].Start < FTags[Index].Start))
+    ++FCloseCursor;
+  if (FCloseCursor < FTags.size()) {
+    Resume = FTags[FCloseCursor].Start + CloseSize;
+    return FTags[FCloseCursor].Start;
   }
-  const size_t End = FNextClose;
-  if (End != npos) {
-    Resume = End + Close.size();
-    return End;
-  }
-  const size_t Next = FindOutside(Open, TagStart + Open.size(), true);
-  Resume = Next == npos ? FText.size() : Next;
+  Resume = FText.size();
+  for (size_t J = Index + 1; J < FTags.size(); ++J)
+    if (FTags[J].Kind == TIndexedKind::Method) {
+      Resume = FTags[J].Start;
+      break;
+    }
   return Resume;
 }
 
-void TReader::ReadMethods() {
-  constexpr std::string_view MethodTag = "<JSB_METHOD", ParameterTag = "<JSB_PARAMETER";
+bool TReader::PlanMethods() {
   size_t From = 0;
-  while (const TFoundTag Tag = NextOutside(From, FText.size(), MethodTag)) {
-    if (!WithinBudget(Tag.Text)) return;
-    size_t Resume = 0;
-    const size_t End = SectionEnd(Tag.Start, Resume);
-    TMethodDescriptor* Method = AddItem(R.Bean->Methods(), dkMethod, Tag.Text);
-    size_t ParamFrom = Tag.Start;
-    while (const TFoundTag Param = NextOutside(ParamFrom, End, ParameterTag)) {
-      if (!WithinBudget(Param.Text)) return;
-      AddItem(Method->Parameters(), dkParameter, Param.Text);
-      ParamFrom = Param.Start + ParameterTag.size();
+  for (size_t I = 0; I < FTags.size(); ++I) {
+    if (FTags[I].Kind != TIndexedKind::Method || FTags[I].Start < From) continue;
+    const uint32_t Slot = FSlots;
+    if (!Plan(I, FText.size(), Slot)) return true;
+    if (!WithinBudget(FPlans[I].End - FTags[I].Start + 1)) {
+      FPlans[I] = {};
+      return false;
     }
+    ++FSlots;
+    size_t Resume = 0;
+    if (!PlanParameters(I, SectionEnd(I, Resume))) return false;
     From = Resume;
   }
+  return true;
+}
+
+// The parameters that start in the method's section, up to the first whose
+// '>' is not in it.
+bool TReader::PlanParameters(size_t MethodIndex, size_t SectionEnd) {
+  const uint32_t Method = FPlans[MethodIndex].Slot;
+  for (size_t J = MethodIndex + 1; J < FTags.size() && FTags[J].Start < SectionEnd; ++J) {
+    if (FTags[J].Kind != TIndexedKind::Parameter) continue;
+    if (!Plan(J, SectionEnd, FSlots, Method)) return true;
+    if (!WithinBudget(FPlans[J].End - FTags[J].Start + 1)) {
+      FPlans[J] = {};
+      return false;
+    }
+    ++FSlots;
+  }
+  return true;
+}
+
+void TReader::ReadAll() {
+  for (size_t I = 0; I < FTags.size(); ++I) {
+    if (FPlans[I].Slot == TTagPlan::Unread) continue;
+    const size_t Start = FTags[I].Start;
+    if (!FConstructorRead && FBlockStart != npos && Start > FBlockStart) ReadConstructor();
+    ReadTag(I);
+    ReleaseBefore(Start);
+  }
+  if (!FConstructorRead && FBlockStart != npos) ReadConstructor();
+}
+
+void TReader::ReadTag(size_t Index) {
+  const TTagPlan& P = FPlans[Index];
+  const size_t Start = FTags[Index].Start;
+  const std::string_view TagText = FText.substr(Start, P.End - Start + 1);
+  TJSBean& Bean = *R.Bean;
+  switch (FTags[Index].Kind) {
+    case TIndexedKind::Descriptor: {
+      const bool NameRead = ReadItemTag(Bean, TagText);
+      R.Places.Descriptor = PlaceOf(TagText);
+      R.RootCaption = NameRead ? Bean.Name() : std::string();
+      break;
+    }
+    case TIndexedKind::Property:
+      return AddItem(Bean.Properties(), dkProperty, TagText, P.Slot);
+    case TIndexedKind::Method:
+      return AddItem(Bean.Methods(), dkMethod, TagText, P.Slot);
+    case TIndexedKind::Parameter: {
+      auto* Method = static_cast<TMethodDescriptor*>(R.Items[P.Parent].Item);
+      return AddItem(Method->Parameters(), dkParameter, TagText, P.Slot);
+    }
+    case TIndexedKind::Event:
+      return AddItem(Bean.EventSets(), dkEvent, TagText, P.Slot);
+    case TIndexedKind::Interface:
+      return AddItem(Bean.Interfaces(), dkInterface, TagText, P.Slot);
+    case TIndexedKind::MethodClose:
+      break;
+  }
+}
+
+template <class TColl>
+void TReader::AddItem(TColl& Collection, TDescriptorKind Kind, std::string_view TagText,
+                      uint32_t Slot) {
+  auto* Item = Collection.Add();
+  Item->SetName("Untitled");
+  const bool NameRead = ReadItemTag(*Item, TagText);
+  R.Items[Slot] = {Item, PlaceOf(TagText), Kind, NameRead};
 }
 
 // The writer closes the block with a blank line and the closing tag's indent;
@@ -319,14 +398,23 @@ void TReader::ReadMethods() {
 // keeps its constructor byte for byte however often it is opened and saved.
 void TReader::ReadConstructor() {
   constexpr std::string_view Lead = "\r\n", Trailer = "\r\n\r\n   ";
-  if (FBlockStart == npos) return;
+  FConstructorRead = true;
   const size_t Start = FBlockStart + ConstructorOpen.size();
-  std::string_view Body =
-      std::string_view(FText).substr(Start, FBlockEnd - ConstructorClose.size() - Start);
+  std::string_view Body = FText.substr(Start, FBlockEnd - ConstructorClose.size() - Start);
   if (Body.starts_with(Lead)) Body.remove_prefix(Lead.size());
   if (Body.ends_with(Trailer)) Body.remove_suffix(Trailer.size());
   R.Constructor.assign(Body);
   R.Places.Constructor = LineOf(static_cast<size_t>(Body.data() - FText.data()));
+}
+
+// The text before Pos is read, its lines counted, and no tag still to be read
+// starts in it: when it is the reader's own, its memory goes back now, in
+// steps large enough to be worth a call.
+void TReader::ReleaseBefore(size_t Pos) {
+  constexpr size_t Step = size_t(1) << 20;
+  if (Pos < FReleased + Step || FOwned.empty() || FText.data() != FOwned.data()) return;
+  ReleasePages(FOwned.data() + FReleased, FOwned.data() + Pos);
+  FReleased = Pos;
 }
 
 void TReader::KeepRemovedBlocks(const std::vector<TRemovedBlock>& Blocks, size_t Shift) {

@@ -1,5 +1,5 @@
 // Reads JSB text into a new component. The reader does not parse elements: it
-// searches the text once per kind of tag, cuts out each tag's text and reads
+// finds the tags of each kind it reads, cuts out each tag's text and reads
 // attributes from it, so tags may stand anywhere, in any letter case, with
 // attributes in any order and on any number of lines.
 #pragma once

@@ -1,0 +1,68 @@
+#include "tagindex.h"
+
+#include <cstring>
+
+#include "../widgets/textutils.h"
+
+namespace {
+
+// Whether Text holds Pattern at At, letters folded to upper case; Pattern is
+// upper case.
+bool FoldedAt(std::string_view Text, size_t At, std::string_view Pattern) {
+  if (Text.size() - At < Pattern.size()) return false;
+  for (size_t I = 0; I < Pattern.size(); ++I)
+    if (UpCaseAscii(Text[At + I]) != Pattern[I]) return false;
+  return true;
+}
+
+struct TTagName {
+  std::string_view Rest;  // after "<JSB_"
+  TIndexedKind Kind;
+};
+
+// The kinds that follow "<JSB_", by the upper-cased letter after it.
+constexpr TTagName Names[] = {
+    {"DESCRIPTOR", TIndexedKind::Descriptor}, {"PROPERTY", TIndexedKind::Property},
+    {"METHOD", TIndexedKind::Method},         {"PARAMETER", TIndexedKind::Parameter},
+    {"EVENT", TIndexedKind::Event},           {"INTERFACE", TIndexedKind::Interface},
+};
+
+// The kind of the tag whose '<' is at At, when it is one the reader reads.
+bool KindAt(std::string_view Text, size_t At, TIndexedKind& Kind) {
+  constexpr std::string_view Lead = "<JSB_", Close = "</JSB_METHOD>";
+  if (Text.compare(At, Close.size(), Close) == 0) {
+    Kind = TIndexedKind::MethodClose;
+    return true;
+  }
+  if (!FoldedAt(Text, At, Lead)) return false;
+  const size_t After = At + Lead.size();
+  if (After >= Text.size()) return false;
+  const char First = UpCaseAscii(Text[After]);
+  for (const TTagName& Name : Names)
+    if (Name.Rest[0] == First && FoldedAt(Text, After, Name.Rest)) {
+      Kind = Name.Kind;
+      return true;
+    }
+  return false;
+}
+
+}  // namespace
+
+std::vector<TIndexedTag> IndexTags(std::string_view Text, size_t SkipFrom, size_t SkipTo) {
+  std::vector<TIndexedTag> Tags;
+  const char* const Begin = Text.data();
+  size_t At = 0;
+  while (At < Text.size()) {
+    const void* Found = std::memchr(Begin + At, '<', Text.size() - At);
+    if (!Found) break;
+    At = static_cast<size_t>(static_cast<const char*>(Found) - Begin);
+    if (At >= SkipFrom && At < SkipTo) {
+      At = SkipTo;
+      continue;
+    }
+    TIndexedKind Kind{};
+    if (KindAt(Text, At, Kind)) Tags.push_back({At, Kind});
+    ++At;
+  }
+  return Tags;
+}

@@ -1,0 +1,87 @@
+// The one walk that finds the tags the reader reads, and the release of text
+// the reader has read.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "beans/pagerelease.h"
+#include "beans/tagindex.h"
+#include "testsupport.h"
+
+namespace {
+
+constexpr auto npos = std::string::npos;
+
+// Each tag found as "start:kind", kinds by their number.
+std::string Found(std::string_view Text, size_t SkipFrom = npos, size_t SkipTo = npos) {
+  std::string Out;
+  for (const TIndexedTag& T : IndexTags(Text, SkipFrom, SkipTo))
+    Out += std::to_string(T.Start) + ":" + std::to_string(static_cast<int>(T.Kind)) + " ";
+  return Out;
+}
+
+}  // namespace
+
+TEST(TagIndex, KindsCaseAndPrefixes) {
+  struct TCase {
+    std::string Text;
+    size_t SkipFrom, SkipTo;
+    std::string Expected;
+  };
+  const TCase Cases[] = {
+      {"<JSB_DESCRIPTOR><jsb_property><Jsb_Method><JSB_PARAMETER>", npos, npos,
+       "0:0 16:1 30:2 42:3 "},
+      {"<JSB_EVENTSET x><jsb_interfaceX>", npos, npos, "0:4 16:5 "},
+      // The method's closing tag counts in exactly one letter case.
+      {"</JSB_METHOD></jsb_method></JSB_METHOD", npos, npos, "0:6 "},
+      // Neither other tags nor names cut short at the end of the text.
+      {"<JSB><JSB_LISTENER ><JSB_PROP<JSB_", npos, npos, ""},
+      {"<<JSB_EVENT", npos, npos, "1:4 "},
+      // Tags starting in the skipped span are left out, one starting before
+      // it and running into it is not.
+      {"<JSB_EVENT><JSB_EVENT><JSB_EVENT>", 11, 22, "0:4 22:4 "},
+      {"<JSB_EVENT", 1, 5, "0:4 "},
+  };
+  for (const TCase& C : Cases)
+    EXPECT_EQ(Found(C.Text, C.SkipFrom, C.SkipTo), C.Expected) << C.Text;
+}
+
+#if defined(__linux__)
+TEST(TagIndex, ReleasedPagesReadAsZeroAndNothingAroundThemChanges) {
+  constexpr size_t Size = 64 * 4096;
+  std::string Buffer(Size, 'x');
+  ReleasePages(Buffer.data() + 100, Buffer.data() + Size - 100);
+  const size_t Zeros = static_cast<size_t>(std::count(Buffer.begin(), Buffer.end(), '\0'));
+  EXPECT_GT(Zeros, Size - 2 * 4096 - 200);  // the whole pages in the range
+  EXPECT_EQ(Buffer.find('\0'), Buffer.find('\0', 100));
+  EXPECT_EQ(Buffer.substr(0, 100), std::string(100, 'x'));
+  EXPECT_EQ(Buffer.substr(Size - 100), std::string(100, 'x'));
+}
+#endif
+
+// A text the reader owns goes back to the system behind the walk: what is
+// read from a large one must equal what is read from the same text kept by
+// the caller, items, places and constructor alike.
+TEST(TagIndex, AnOwnedTextReadsAsAKeptOne) {
+  std::string Text = "<JSB>\r\n<JSB_DESCRIPTOR NAME=\"d\">\r\n";
+  for (int I = 0; I < 50000; ++I) {
+    Text += "<JSB_PROPERTY NAME=\"p" + std::to_string(I) + "\"\r\n  TYPE=\"number\">\r\n";
+    if (I % 5 == 0) Text += "<JSB_METHOD NAME=m><JSB_PARAMETER NAME=x>\r\n</JSB_METHOD>\r\n";
+    if (I == 25000) Text += "<JSB_CONSTRUCTOR>\r\nf();\r\n</JSB_CONSTRUCTOR>\r\n";
+  }
+  Text += "<JSB_EVENT NAME=e>\r\n";
+  ASSERT_GT(Text.size(), size_t(2) << 20);  // more than one step of release
+  const TJSBReadResult Kept = ReadJSBTextView(Text, "f.jsb");
+  const TJSBReadResult Owned = ReadJSBText(Text, "f.jsb");
+  EXPECT_EQ(Describe(*Owned.Bean), Describe(*Kept.Bean));
+  EXPECT_EQ(Owned.Constructor, "f();\r\n");
+  EXPECT_EQ(Owned.Places.Constructor, Kept.Places.Constructor);
+  ASSERT_EQ(Owned.Items.size(), Kept.Items.size());
+  for (size_t I = 0; I < Kept.Items.size(); I += 997) {
+    EXPECT_EQ(Owned.Items[I].Place.Line, Kept.Items[I].Place.Line) << I;
+    EXPECT_EQ(Owned.Items[I].Caption(), Kept.Items[I].Caption()) << I;
+  }
+  const auto LastTag = static_cast<std::ptrdiff_t>(Text.rfind('<'));
+  EXPECT_EQ(Owned.Items.back().Place.Line,
+            std::count(Text.begin(), Text.begin() + LastTag, '\n') + 1);
+}
