@@ -29,6 +29,22 @@ const char* FindFirstChar(const char* From, const char* End, char Wanted) {
   return static_cast<const char*>(std::memchr(From, Wanted, static_cast<size_t>(End - From)));
 }
 
+uint64_t LoadWord(const char* At) {
+  uint64_t Word;
+  std::memcpy(&Word, At, sizeof Word);
+  return Word;
+}
+
+// Eight bytes with the ASCII letters a to z folded to upper case: the high
+// bit of a byte's sum says whether it is at least 'a', or above 'z'.
+uint64_t UpCaseWord(uint64_t Word) {
+  constexpr uint64_t Ones = 0x0101010101010101u, High = 0x8080808080808080u;
+  const uint64_t Low = Word & ~High;
+  const uint64_t FromA = Low + Ones * (0x80 - 'a'), AfterZ = Low + Ones * (0x80 - 'z' - 1);
+  const uint64_t Lower = FromA & ~AfterZ & ~Word & High;
+  return Word - (Lower >> 2);
+}
+
 }  // namespace
 
 size_t FindFolded(std::string_view Text, std::string_view Pattern, size_t From) {
@@ -208,20 +224,46 @@ std::string BlankQuotedText(std::string_view Text) {
 }
 
 TAttributeScanner::TAttributeScanner(std::span<const std::string_view> Names) {
-  FStops[static_cast<unsigned char>('"')] = true;
+  FClasses[static_cast<unsigned char>('"')] = TByteClass::Stop;
+  FClasses[static_cast<unsigned char>(' ')] = TByteClass::Blank;
   FNames.reserve(Names.size());
   for (size_t I = 0; I < Names.size() && I < MaxNames; ++I) {
     const std::string N = UpperCaseAscii(Names[I]);
     FNames.push_back(N);
     if (N.find_first_of(" \"") != npos) FPlain = false;
     if (N.empty()) continue;
-    const auto First = static_cast<unsigned char>(N[0]);
-    FFirst[First] |= 1u << I;
-    FStops[First] = true;
-    if (First >= 'A' && First <= 'Z') {
-      FFirst[First - 'A' + 'a'] |= 1u << I;
-      FStops[First - 'A' + 'a'] = true;
+    const uint32_t Bit = 1u << I;
+    for (size_t At = 0; At < 2; ++At) {
+      uint32_t* Table = At == 0 ? FFirst : FSecond;
+      if (At >= N.size()) {  // a name of one letter follows its letter with anything
+        for (uint32_t& Entry : FSecond)
+          Entry |= Bit;
+        continue;
+      }
+      const auto C = static_cast<unsigned char>(N[At]);
+      Table[C] |= Bit;
+      if (C >= 'A' && C <= 'Z') Table[C - 'A' + 'a'] |= Bit;
     }
+    const auto First = static_cast<unsigned char>(N[0]);
+    FClasses[First] = TByteClass::Stop;
+    if (First >= 'A' && First <= 'Z') FClasses[First - 'A' + 'a'] = TByteClass::Stop;
+  }
+  for (const std::string& N : FNames) {
+    TNameWords& W = FWords.emplace_back();
+    W.Fits = N.size() <= sizeof W.Word;
+    for (size_t I = 0; W.Fits && I < N.size(); ++I) {
+      reinterpret_cast<char*>(W.Word)[I] = N[I];
+      reinterpret_cast<unsigned char*>(W.Mask)[I] = 0xFF;
+    }
+  }
+  for (const std::string& N : FNames) {
+    size_t Skip = std::max<size_t>(N.size(), 1);
+    for (size_t K = 1; K < N.size() && Skip == N.size(); ++K)
+      for (const std::string& M : FNames) {
+        const size_t Common = std::min(M.size(), N.size() - K);
+        if (!M.empty() && N.compare(K, Common, M, 0, Common) == 0) Skip = K;
+      }
+    FSkip.push_back(Skip);
   }
 }
 
@@ -230,6 +272,26 @@ void TAttributeScanner::ScanSearchForm(std::string_view TagText,
   const std::string T = SearchForm(TagText);
   for (size_t I = 0; I < FNames.size(); ++I)
     Positions[I] = FindInSearchForm(T, FNames[I]);
+}
+
+// Whether name number Name stands at At, letters folded; Left bytes follow.
+bool TAttributeScanner::MatchesAt(const char* At, size_t Left, size_t Name) const {
+  const std::string& N = FNames[Name];
+  if (Left < N.size()) return false;
+  const TNameWords& W = FWords[Name];
+  const size_t Words = N.size() > 8 ? 2 : 1;
+  if (!W.Fits || Left < 8 * Words) return MatchesFolded(At, N);  // near the end of the text
+  if ((UpCaseWord(LoadWord(At)) & W.Mask[0]) != W.Word[0]) return false;
+  return Words == 1 || (UpCaseWord(LoadWord(At + 8)) & W.Mask[1]) == W.Word[1];
+}
+
+// The bytes of a name found are known, so the walk steps past those in which
+// no name can start; one step when nothing was found.
+size_t TAttributeScanner::SkipAfterMatch(uint32_t Matched) const {
+  size_t Skip = 1;
+  for (; Matched; Matched &= Matched - 1)
+    Skip = std::max(Skip, FSkip[static_cast<size_t>(std::countr_zero(Matched))]);
+  return Skip;
 }
 
 // Every pattern contains N, so one walk over the places where N occurs finds
@@ -249,12 +311,11 @@ void TAttributeScanner::Scan(std::string_view T, std::span<size_t> Positions) co
   bool AfterRun = false;  // the position before I was blanked
   for (size_t I = 0; Open;) {
     // Most of a tag is blanks, line ends and the letters inside names.
-    while (I < Size && !FStops[static_cast<unsigned char>(Text[I])]) {
-      ++I;
-      AfterRun = false;
-      while (I + 8 <= Size && EightBlanks(Text + I))
-        I += 8;
-    }
+    const size_t From = I;
+    for (TByteClass Class;
+         I < Size && (Class = FClasses[static_cast<unsigned char>(Text[I])]) != TByteClass::Stop;)
+      I += Class == TByteClass::Blank && I + 8 <= Size && EightBlanks(Text + I) ? 8 : 1;
+    if (I != From) AfterRun = false;
     if (I >= Size) break;
     if (Text[I] == '"') {
       const size_t End = Runs.RunEnd(I);
@@ -264,11 +325,15 @@ void TAttributeScanner::Scan(std::string_view T, std::span<size_t> Positions) co
         continue;
       }
     }
-    for (uint32_t Can = FFirst[static_cast<unsigned char>(Text[I])] & Open; Can; Can &= Can - 1) {
+    uint32_t Matched = 0;
+    uint32_t Can = FFirst[static_cast<unsigned char>(Text[I])] & Open;
+    if (I + 1 < Size) Can &= FSecond[static_cast<unsigned char>(Text[I + 1])];
+    for (; Can; Can &= Can - 1) {
       const int K = std::countr_zero(Can);
       const uint32_t Bit = 1u << K;
       const std::string& N = FNames[static_cast<size_t>(K)];
-      if (Size - I < N.size() || !MatchesFolded(Text + I, N)) continue;
+      if (!MatchesAt(Text + I, Size - I, static_cast<size_t>(K))) continue;
+      Matched |= Bit;
       const size_t After = I + N.size();
       const char Before = I == 0 ? '\0' : AfterRun ? ' ' : UpCaseAscii(Text[I - 1]);
       if (Before == ' ') {
@@ -290,7 +355,7 @@ void TAttributeScanner::Scan(std::string_view T, std::span<size_t> Positions) co
       }
     }
     AfterRun = false;
-    ++I;
+    I += Matched ? SkipAfterMatch(Matched) : 1;
   }
   for (size_t K = 0; K < FNames.size(); ++K) {
     const uint32_t Bit = 1u << K;
@@ -313,8 +378,9 @@ bool AttributeValueAt(std::string_view TagText, size_t Position, std::string& Va
   S.remove_prefix(Skip);
   if (!S.empty() && S[0] == '"') {
     S.remove_prefix(1);
-    const size_t Q = S.find('"'), L = S.find("\r\n");
-    if (Q == npos || (L != npos && L < Q)) return false;  // must close on its own line
+    const size_t Q = S.find('"');
+    // It must close on its own line.
+    if (Q == npos || S.substr(0, Q).find("\r\n") != npos) return false;
     Value.assign(S.substr(0, Q));
     return true;
   }

@@ -65,10 +65,28 @@ class TAttributeScanner {
  private:
   void ScanSearchForm(std::string_view TagText, std::span<size_t> Positions) const;
 
+  size_t SkipAfterMatch(uint32_t Matched) const;
+
+  // A name of up to 16 bytes as two words and the masks of its bytes in
+  // them, to be compared with the text eight bytes at a time.
+  struct TNameWords {
+    uint64_t Word[2] = {}, Mask[2] = {};
+    bool Fits = false;
+  };
+  bool MatchesAt(const char* At, size_t Left, size_t Name) const;
+
   std::vector<std::string> FNames;  // upper-cased
+  std::vector<TNameWords> FWords;   // one for each of FNames
   uint32_t FFirst[256] = {};        // the names each byte can start, either letter case
-  bool FStops[256] = {};            // a double quote, or a byte some name starts with
-  bool FPlain = true;               // no name holds a blank or a double quote
+  uint32_t FSecond[256] = {};       // the names each byte can follow the first letter of
+  // What the walk does at a byte: a double quote, or a byte some name starts
+  // with, stops it; a blank may start a run of blanks it steps over whole.
+  enum class TByteClass : unsigned char { Pass, Blank, Stop };
+  TByteClass FClasses[256] = {};
+  bool FPlain = true;  // no name holds a blank or a double quote
+  // How far past the start of a name found in the text the next name can
+  // start at the earliest: inside the name found, or running on out of it.
+  std::vector<size_t> FSkip;
 };
 
 // The value of the attribute that FindAttribute found at Position (not 0),

@@ -104,27 +104,40 @@ TEST(Attributes, PatternOrderDecides) {
 }
 
 TEST(Attributes, AgreeWithTheStraightforwardRules) {
+  struct TSet {
+    std::vector<std::string> Pieces;
+    std::vector<std::string_view> Names;  // scanned for all at once, as the reader does
+  };
+  const TSet Sets[] = {
+      {{" ", "\t", "=", "\"", "\r\n", "NAME", "name", "TYPE", "PROPTYPE", "ISBOUND", "a", "\xe9",
+        " =", ">", "\r", "\n"},
+       {"NAME", "TYPE", "ISBOUND", "PROPTYPE", "name", "A"}},
+      // Long names, names inside names and names running on out of others,
+      // in either letter case.
+      {{" ", "=", "\"", "\r\n", "DISPLAYNAME", "displayName", "SHORTDESCRIPTION", "NAME", "ENV",
+        "EVENTMODEL", "shortdescriptio", "NAM", "E", "N", "V"},
+       {"NAME", "DISPLAYNAME", "SHORTDESCRIPTION", "ENV", "EVENTMODEL", "NV"}},
+  };
   std::mt19937 Rng(1234);
-  const std::vector<std::string> Pieces = {" ",    "\t",   "=",        "\"",      "\r\n", "NAME",
-                                           "name", "TYPE", "PROPTYPE", "ISBOUND", "a",    "\xe9",
-                                           " =",   ">",    "\r",       "\n"};
-  const std::string Names[] = {"NAME", "TYPE", "ISBOUND", "PROPTYPE"};
-  // The reader scans for all of a kind's names at once.
-  const std::string_view AllNames[] = {"NAME", "TYPE", "ISBOUND", "PROPTYPE", "name", "A"};
-  const TAttributeScanner Scanner(AllNames);
-  for (int Round = 0; Round < 20000; ++Round) {
-    const std::string Tag = "<X " + Join(Rng, Pieces, Round % 24);
-    EXPECT_EQ(BlankQuotedText(Tag), RefBlank(Tag)) << Tag;
-    size_t Positions[std::size(AllNames)];
-    Scanner.Scan(Tag, Positions);
-    for (size_t I = 0; I < std::size(AllNames); ++I)
-      ASSERT_EQ(Positions[I], RefFindAttribute(Tag, std::string(AllNames[I])))
-          << AllNames[I] << " among all in " << Tag;
-    for (const std::string& N : Names) {
-      ASSERT_EQ(FindAttribute(Tag, N), RefFindAttribute(Tag, N)) << N << " in " << Tag;
-      std::string Value = "x", RefValue = "y";
-      ASSERT_EQ(GetAttributeValue(Tag, N, Value), RefGetAttributeValue(Tag, N, RefValue)) << Tag;
-      ASSERT_EQ(Value, RefValue) << N << " in " << Tag;
+  for (const TSet& Set : Sets) {
+    const TAttributeScanner Scanner(Set.Names);
+    for (int Round = 0; Round < 20000; ++Round) {
+      const std::string Tag = "<X " + Join(Rng, Set.Pieces, Round % 24);
+      EXPECT_EQ(BlankQuotedText(Tag), RefBlank(Tag)) << Tag;
+      size_t Positions[TAttributeScanner::MaxNames];
+      Scanner.Scan(Tag, Positions);
+      for (size_t I = 0; I < Set.Names.size(); ++I)
+        ASSERT_EQ(Positions[I], RefFindAttribute(Tag, std::string(Set.Names[I])))
+            << Set.Names[I] << " among all in " << Tag;
+      for (const std::string_view N : Set.Names) {
+        ASSERT_EQ(FindAttribute(Tag, N), RefFindAttribute(Tag, std::string(N)))
+            << N << " in " << Tag;
+        std::string Value = "x", RefValue = "y";
+        ASSERT_EQ(GetAttributeValue(Tag, N, Value),
+                  RefGetAttributeValue(Tag, std::string(N), RefValue))
+            << Tag;
+        ASSERT_EQ(Value, RefValue) << N << " in " << Tag;
+      }
     }
   }
 }
