@@ -2,19 +2,12 @@
 
 #include "attributeview.h"
 
-namespace {
-
-TJSBean* OwningBean(TCollection* Collection) {
-  if (auto* Own = dynamic_cast<TJSB_CustomCollection*>(Collection)) return Own->Bean();
-  if (auto* Params = dynamic_cast<TParameterCollection*>(Collection))
-    return Params->Method() ? Params->Method()->Bean() : nullptr;
-  return nullptr;
+TJSBean* TParameterCollection::OwnerBean() const {
+  return FMethod ? FMethod->Bean() : nullptr;
 }
 
-}  // namespace
-
 TJSB_CustomCollectionItem::TJSB_CustomCollectionItem(TCollection* Collection)
-    : TCollectionItem(Collection), FBean(OwningBean(Collection)) {}
+    : TCollectionItem(Collection), FBean(Collection ? Collection->OwnerBean() : nullptr) {}
 
 void TJSB_CustomCollectionItem::MakeCurrent() {
   if (auto* Own = dynamic_cast<TJSB_CustomCollection*>(Collection()))

@@ -27,6 +27,7 @@ class TJSB_CustomCollection : public TCollection {
  public:
   explicit TJSB_CustomCollection(TJSBean* Bean) : FBean(Bean) {}
   TJSBean* Bean() const { return FBean; }
+  TJSBean* OwnerBean() const override { return FBean; }
   // The item whose attributes were shown last; only ShowAttributes moves it.
   int ItemIndex = 0;
 
@@ -125,6 +126,7 @@ class TParameterCollection : public TCollection {
  public:
   explicit TParameterCollection(TMethodDescriptor* Method) : FMethod(Method) {}
   TMethodDescriptor* Method() const { return FMethod; }
+  TJSBean* OwnerBean() const override;
   int ItemIndex = 0;
 
  private:

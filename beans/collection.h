@@ -7,6 +7,7 @@
 #include <vector>
 
 class TCollection;
+class TJSBean;
 
 class TCollectionItem {
  public:
@@ -46,6 +47,9 @@ class TCollection {
   // Puts an item of this collection in at Index (clamped to 0..Count),
   // shifting the later items up.
   void Insert(int Index, std::unique_ptr<TCollectionItem> Item);
+  // The component whose descriptors this collection holds, if any; items
+  // ask it once, when they are made.
+  virtual TJSBean* OwnerBean() const { return nullptr; }
 
  protected:
   template <class TItem>

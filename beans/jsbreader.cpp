@@ -92,7 +92,8 @@ class TReader {
   void FindConstructorBlock();
   bool CheckJSBTag();
   void RemoveListeners();
-  size_t FindOutside(std::string_view Pattern, size_t From, bool Folded) const;
+  size_t FirstTag(TIndexedKind Kind) const;
+  bool InBlock(size_t Pos) const { return Pos >= FBlockStart && Pos < FBlockEnd; }
 
   size_t TagEnd(size_t Start, size_t Limit) const;
   bool Plan(size_t Index, size_t Limit, uint32_t Slot, uint32_t Parent = TTagPlan::Unread);
@@ -160,9 +161,10 @@ TJSBReadResult TReader::Run() {
   R.Valid = true;
   R.RootCaption = "untitled";
   FBudget = 32 * FText.size() + (1u << 20);
+  FTags = IndexTags(FText);
   FindConstructorBlock();
   RemoveListeners();
-  FTags = IndexTags(FText, FBlockStart, FBlockEnd);
+  std::erase_if(FTags, [&](const TIndexedTag& T) { return InBlock(T.Start); });
   FPlans.resize(FTags.size());
   PlanDescriptor();
   PlanPass(TIndexedKind::Property) && PlanMethods() && PlanPass(TIndexedKind::Event) &&
@@ -189,19 +191,17 @@ bool TReader::CheckJSBTag() {
 // the editor's text, not the file's: a tag written in it (in a string or a
 // comment) is never read as an item, or every save would add that item again.
 void TReader::FindConstructorBlock() {
-  const size_t Start = FText.find(ConstructorOpen);
-  const size_t End = FText.find(ConstructorClose);
+  const size_t Start = FirstTag(TIndexedKind::ConstructorOpen);
+  const size_t End = FirstTag(TIndexedKind::ConstructorClose);
   if (Start == npos || End == npos || End < Start + ConstructorOpen.size()) return;
   FBlockStart = Start;
   FBlockEnd = End + ConstructorClose.size();
 }
 
-size_t TReader::FindOutside(std::string_view Pattern, size_t From, bool Folded) const {
-  const auto Find = [&](size_t At) {
-    return Folded ? FindFolded(FText, Pattern, At) : FText.find(Pattern, At);
-  };
-  const size_t Found = Find(From);
-  return Found != npos && Found >= FBlockStart && Found < FBlockEnd ? Find(FBlockEnd) : Found;
+size_t TReader::FirstTag(TIndexedKind Kind) const {
+  for (const TIndexedTag& T : FTags)
+    if (T.Kind == Kind) return T.Start;
+  return npos;
 }
 
 // Listener blocks are dropped before any tag is read, so nothing inside them
@@ -211,7 +211,10 @@ void TReader::RemoveListeners() {
   constexpr std::string_view Open = "<JSB_LISTENER ", Close = "</JSB_LISTENER>";
   bool Removed = false;
   std::vector<TRemovedBlock> Blocks, AfterBlocks;
-  if (FindOutside(Open, 0, true) == npos) {
+  const auto Outside = [&](const TIndexedTag& T) {
+    return T.Kind == TIndexedKind::Listener && !InBlock(T.Start);
+  };
+  if (std::none_of(FTags.begin(), FTags.end(), Outside)) {
     // Nothing to remove: the text is not copied.
   } else if (FBlockStart == npos) {
     std::string Text = FText.data() == FOwned.data() ? std::move(FOwned) : std::string(FText);
@@ -230,6 +233,7 @@ void TReader::RemoveListeners() {
   }
   KeepRemovedBlocks(Blocks, 0);
   KeepRemovedBlocks(AfterBlocks, FBlockEnd);
+  if (Removed) FTags = IndexTags(FText);
   if (Removed)
     Notice("<JSB_LISTENER> tags were found in " + FFileName +
            ". These tags are not supported in Corvane PR1 and will be ignored.");
@@ -380,7 +384,10 @@ void TReader::ReadTag(size_t Index) {
     case TIndexedKind::Interface:
       return AddItem(Bean.Interfaces(), dkInterface, TagText, P.Slot);
     case TIndexedKind::MethodClose:
-      break;
+    case TIndexedKind::ConstructorOpen:
+    case TIndexedKind::ConstructorClose:
+    case TIndexedKind::Listener:
+      break;  // never planned
   }
 }
 

@@ -16,7 +16,7 @@ bool FoldedAt(std::string_view Text, size_t At, std::string_view Pattern) {
 }
 
 struct TTagName {
-  std::string_view Rest;  // after "<JSB_"
+  std::string_view Rest;  // after "<JSB_", or the whole tag
   TIndexedKind Kind;
 };
 
@@ -25,15 +25,24 @@ constexpr TTagName Names[] = {
     {"DESCRIPTOR", TIndexedKind::Descriptor}, {"PROPERTY", TIndexedKind::Property},
     {"METHOD", TIndexedKind::Method},         {"PARAMETER", TIndexedKind::Parameter},
     {"EVENT", TIndexedKind::Event},           {"INTERFACE", TIndexedKind::Interface},
+    {"LISTENER ", TIndexedKind::Listener},
+};
+
+// The tags that count in exactly one letter case.
+constexpr TTagName ExactTags[] = {
+    {"</JSB_METHOD>", TIndexedKind::MethodClose},
+    {"<JSB_CONSTRUCTOR>", TIndexedKind::ConstructorOpen},
+    {"</JSB_CONSTRUCTOR>", TIndexedKind::ConstructorClose},
 };
 
 // The kind of the tag whose '<' is at At, when it is one the reader reads.
 bool KindAt(std::string_view Text, size_t At, TIndexedKind& Kind) {
-  constexpr std::string_view Lead = "<JSB_", Close = "</JSB_METHOD>";
-  if (Text.compare(At, Close.size(), Close) == 0) {
-    Kind = TIndexedKind::MethodClose;
-    return true;
-  }
+  constexpr std::string_view Lead = "<JSB_";
+  for (const TTagName& Exact : ExactTags)
+    if (Text.compare(At, Exact.Rest.size(), Exact.Rest) == 0) {
+      Kind = Exact.Kind;
+      return true;
+    }
   if (!FoldedAt(Text, At, Lead)) return false;
   const size_t After = At + Lead.size();
   if (After >= Text.size()) return false;
@@ -48,21 +57,15 @@ bool KindAt(std::string_view Text, size_t At, TIndexedKind& Kind) {
 
 }  // namespace
 
-std::vector<TIndexedTag> IndexTags(std::string_view Text, size_t SkipFrom, size_t SkipTo) {
+std::vector<TIndexedTag> IndexTags(std::string_view Text) {
   std::vector<TIndexedTag> Tags;
   const char* const Begin = Text.data();
-  size_t At = 0;
-  while (At < Text.size()) {
+  for (size_t At = 0; At < Text.size(); ++At) {
     const void* Found = std::memchr(Begin + At, '<', Text.size() - At);
     if (!Found) break;
     At = static_cast<size_t>(static_cast<const char*>(Found) - Begin);
-    if (At >= SkipFrom && At < SkipTo) {
-      At = SkipTo;
-      continue;
-    }
     TIndexedKind Kind{};
     if (KindAt(Text, At, Kind)) Tags.push_back({At, Kind});
-    ++At;
   }
   return Tags;
 }

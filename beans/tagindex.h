@@ -1,6 +1,6 @@
-// Every place in a JSB text where a tag the reader reads may start, found in
-// one walk over the text. The reader used to search the whole text once per
-// kind of tag; it now walks this index instead.
+// Every place in a JSB text where a tag the reader looks for starts, found in
+// one walk over the text, so that the reader never searches the whole text
+// once per kind of tag.
 #pragma once
 
 #include <cstdint>
@@ -8,13 +8,16 @@
 #include <vector>
 
 enum class TIndexedKind : unsigned char {
-  Descriptor,   // <JSB_DESCRIPTOR, any letter case, and every other kind alike
-  Property,     // <JSB_PROPERTY
-  Method,       // <JSB_METHOD
-  Parameter,    // <JSB_PARAMETER
-  Event,        // <JSB_EVENT
-  Interface,    // <JSB_INTERFACE
-  MethodClose,  // </JSB_METHOD>, in exactly this letter case
+  Descriptor,        // <JSB_DESCRIPTOR, any letter case, and every other kind alike
+  Property,          // <JSB_PROPERTY
+  Method,            // <JSB_METHOD
+  Parameter,         // <JSB_PARAMETER
+  Event,             // <JSB_EVENT
+  Interface,         // <JSB_INTERFACE
+  MethodClose,       // </JSB_METHOD>, in exactly this letter case
+  ConstructorOpen,   // <JSB_CONSTRUCTOR>, exactly
+  ConstructorClose,  // </JSB_CONSTRUCTOR>, exactly
+  Listener,          // <JSB_LISTENER followed by a blank, any letter case
 };
 
 struct TIndexedTag {
@@ -22,7 +25,6 @@ struct TIndexedTag {
   TIndexedKind Kind;
 };
 
-// The tags of Text in text order, leaving out those that start at or after
-// SkipFrom and before SkipTo (the constructor block, whose JavaScript is not
-// read for tags). A tag name matches as a prefix: <JSB_EVENTSET is an event.
-std::vector<TIndexedTag> IndexTags(std::string_view Text, size_t SkipFrom, size_t SkipTo);
+// The tags of Text in text order. A tag name matches as a prefix:
+// <JSB_EVENTSET is an event.
+std::vector<TIndexedTag> IndexTags(std::string_view Text);
