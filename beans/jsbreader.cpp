@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include "../widgets/memorypages.h"
 #include "../widgets/textfile.h"
 #include "beanfields.h"
 #include "linecounter.h"
-#include "pagerelease.h"
 #include "tagindex.h"
 #include "tagscan.h"
 

@@ -13,6 +13,7 @@
 
 #include "fileattributes.h"
 #include "fileerror.h"
+#include "memorypages.h"
 #include "regularfile.h"
 
 namespace {
@@ -104,8 +105,11 @@ std::string LoadTextFile(const std::string& FileName) {
   const qint64 Size = File.size();
   // Room for the final line break that NormaliseLineBreaks may add, so that
   // a large file is never copied into a second buffer.
-  if (Size > 0) Raw.reserve(static_cast<size_t>(Size) + 2);
-  if (Size > 0) Raw.resize(static_cast<size_t>(Size));
+  if (Size > 0) {
+    Raw.reserve(static_cast<size_t>(Size) + 2);
+    PreferLargePages(Raw.data(), Raw.data() + Raw.capacity());
+    Raw.resize(static_cast<size_t>(Size));
+  }
   qint64 Got = 0;
   while (Got < Size) {
     const qint64 N = File.read(Raw.data() + Got, Size - Got);

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "beans/pagerelease.h"
 #include "beans/tagindex.h"
 #include "testsupport.h"
+#include "widgets/memorypages.h"
 
 namespace {
 
