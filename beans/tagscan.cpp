@@ -310,24 +310,31 @@ void TAttributeScanner::Scan(std::string_view T, std::span<size_t> Positions) co
   const size_t Size = T.size();
   bool AfterRun = false;  // the position before I was blanked
   for (size_t I = 0; Open;) {
-    // Most of a tag is blanks, line ends and the letters inside names.
+    // Most of a tag is blanks, line ends and the letters inside names; the
+    // walk goes on past a letter no open name can start at.
     const size_t From = I;
-    for (TByteClass Class;
-         I < Size && (Class = FClasses[static_cast<unsigned char>(Text[I])]) != TByteClass::Stop;)
+    uint32_t Can = 0;
+    while (I < Size) {
+      const auto C = static_cast<unsigned char>(Text[I]);
+      const TByteClass Class = FClasses[C];
+      if (Class == TByteClass::Stop) {
+        if (C == '"') break;
+        Can = FFirst[C] & Open;
+        if (I + 1 < Size) Can &= FSecond[static_cast<unsigned char>(Text[I + 1])];
+        if (Can) break;
+      }
       I += Class == TByteClass::Blank && I + 8 <= Size && EightBlanks(Text + I) ? 8 : 1;
+    }
     if (I != From) AfterRun = false;
     if (I >= Size) break;
     if (Text[I] == '"') {
       const size_t End = Runs.RunEnd(I);
-      if (End != npos) {
-        I = End + 1;
-        AfterRun = true;
-        continue;
-      }
+      // A quote that is not blanked starts no name.
+      I = End != npos ? End + 1 : I + 1;
+      AfterRun = End != npos;
+      continue;
     }
     uint32_t Matched = 0;
-    uint32_t Can = FFirst[static_cast<unsigned char>(Text[I])] & Open;
-    if (I + 1 < Size) Can &= FSecond[static_cast<unsigned char>(Text[I + 1])];
     for (; Can; Can &= Can - 1) {
       const int K = std::countr_zero(Can);
       const uint32_t Bit = 1u << K;
