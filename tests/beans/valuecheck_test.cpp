@@ -145,4 +145,36 @@ TEST(ValueCheck, RandomComponentsAgreeWithTheReader) {
   EXPECT_GT(Faulted, 100);
 }
 
+// Plain values in a few sets of fields, each set met many times: the answer
+// the checker keeps for one set of fields must hold for every object with
+// the same set, whatever its values.
+TEST(ValueCheck, PlainValuesAgreeWithTheReaderWhateverTheyHold) {
+  const std::vector<std::string> Pieces = {"a",        "b c",      "Type",      "x env",
+                                           "\xC3\xA9", "nameless", "y isbound", "Name me"};
+  std::mt19937 Rng(29);
+  std::uniform_int_distribution<size_t> Pick(0, Pieces.size() - 1), Choose(0, 5);
+  std::bernoulli_distribution Flag(0.2), Text(0.6);
+  std::vector<std::vector<bool>> Sets(6);  // which fields are set, in the field table's order
+  for (std::vector<bool>& Set : Sets)
+    for (const auto& F : FieldsOf<TPropertyDescriptor>())
+      Set.push_back(F.IsFlag() ? Flag(Rng) : Text(Rng));
+  int Faulted = 0, Clean = 0;
+  for (int Round = 0; Round < 800; ++Round) {
+    TJSBean Bean;
+    Bean.SetName("c");
+    TPropertyDescriptor& P = *Bean.Properties().Add();
+    const std::vector<bool>& Set = Sets[Choose(Rng)];
+    size_t I = 0;
+    for (const auto& F : FieldsOf<TPropertyDescriptor>()) {
+      const bool On = Set[I++];
+      F.IsFlag() ? (P.*F.SetFlag)(On) : (P.*F.SetText)(On ? Pieces[Pick(Rng)] : "");
+    }
+    const bool Passed = CheckBean(Bean).empty();
+    (Passed ? Clean : Faulted) += 1;
+    ASSERT_EQ(SurvivesWhole(Bean), Passed) << "round " << Round << "\n" << Describe(Bean);
+  }
+  EXPECT_GT(Faulted, 50);
+  EXPECT_GT(Clean, 50);
+}
+
 }  // namespace
