@@ -27,6 +27,7 @@ QString DoubleSizePath(const QString& Path) {
 bool TImageList::LoadFromStrip(const QString& Path, const QColor& Transparent) {
   FImages.clear();
   FDoubles.clear();
+  FIcons.clear();
   const QImage Strip(Path);
   if (Strip.isNull() || Strip.height() < FHeight) return false;
   FImages = CutStrip(Strip, FWidth, FHeight, Transparent);
@@ -45,8 +46,10 @@ QPixmap TImageList::Pixmap(int Index) const {
 }
 
 QIcon TImageList::Icon(int Index) const {
-  QIcon Result;
-  AddTo(Result, Index, QIcon::Normal);
+  if (Index < 0 || Index >= Count()) return QIcon();
+  if (FIcons.size() != FImages.size()) FIcons = QList<QIcon>(FImages.size());
+  QIcon& Result = FIcons[Index];
+  if (Result.isNull()) AddTo(Result, Index, QIcon::Normal);
   return Result;
 }
 

@@ -31,5 +31,7 @@ class TImageList {
  private:
   int FWidth, FHeight;
   QList<QPixmap> FImages;
+  // The icon of each image, made once: a large tree shares them.
+  mutable QList<QIcon> FIcons;
   QList<QPixmap> FDoubles;  // empty, or one for each image
 };
