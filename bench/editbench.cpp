@@ -3,6 +3,7 @@
 // unless QT_QPA_PLATFORM says otherwise). Runs alternate A B B A.
 //
 //   jsbeditbench [--runs N]   the measurement on 200,000 lines
+//   jsbeditbench --only tabs  only the tab substitution after a paste
 //   jsbeditbench --smoke      a small run that checks the colours, never times
 #include <Qsci/qscilexerjavascript.h>
 #include <Qsci/qsciscintilla.h>
@@ -211,8 +212,8 @@ int Smoke(TLEdit& Edit) {
 
 int main(int Argc, char** Argv) {
   TBenchOptions O;
-  if (!ParseBenchOptions(Argc, Argv, O)) {
-    std::fprintf(stderr, "usage: jsbeditbench [--smoke] [--runs N]\n");
+  if (!ParseBenchOptions(Argc, Argv, O, "--only") || (!O.Extra.empty() && O.Extra != "tabs")) {
+    std::fprintf(stderr, "usage: jsbeditbench [--smoke] [--runs N] [--only tabs]\n");
     return 2;
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -225,6 +226,10 @@ int main(int Argc, char** Argv) {
   Edit.SetText(Text);
   ShowAtTop(Edit);
   if (O.Smoke) return Smoke(Edit);
+  if (O.Extra == "tabs") {
+    MeasureTabs(Edit, Text, O.Runs);
+    return 0;
+  }
   QsciScintilla Peer;
   Peer.setUtf8(true);
   QsciLexerJavaScript PeerLexer;
