@@ -1,5 +1,6 @@
 #include <Qsci/qsciscintilla.h>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include "editor/ledit.h"
@@ -175,6 +176,49 @@ class TLEditTest : public QObject {
     QCOMPARE(ForeAt(Edit, LineStart(2000)), Edit.FontColor());
     S->SendScintilla(QsciScintillaBase::SCI_DELETERANGE, 0UL, 2L);
     QCOMPARE(ForeAt(Edit, LineStart(2000)), QColor(Qt::blue));
+  }
+
+  // Tabs become the given text in place: every byte is then coloured as in
+  // that text set afresh, the selection stays with its text, listeners hear
+  // of the change once, and one undo step brings back the exact text.
+  void ReplacesACharacterInPlace_data() {
+    QTest::addColumn<QString>("With");
+    QTest::newRow("blanks") << QStringLiteral("   ");
+    QTest::newRow("nothing") << QString();
+    QTest::newRow("two tabs") << QStringLiteral("\t\t");
+  }
+  void ReplacesACharacterInPlace() {
+    QFETCH(QString, With);
+    const QString Text = QStringLiteral("var a;\r\n\tb = \"\t\";\r\n/*\tc\r\n\t*/ d\t\r\n\te\r\n");
+    const QString Replaced = QString(Text).replace('\t', With);
+    TLEdit Edit, Fresh;
+    for (TLEdit* E : {&Edit, &Fresh}) {
+      E->SetSyntax(kJavaScript);
+      E->OnControlHighlight = [](TLEdit*, int Type, int, const QString&, QColor& Fore, QColor&) {
+        Fore = Type == kWordTypeWord ? Qt::blue : Qt::green;
+      };
+    }
+    Edit.SetText(Text);
+    Fresh.SetText(Replaced);
+    QsciScintilla* S = Edit.Scintilla();
+    auto Pos = [](const QString& In, const char* Fragment) {
+      return static_cast<long>(In.toUtf8().indexOf(Fragment));
+    };
+    ForeAt(Edit, 0);  // all styled before the change
+    S->SendScintilla(QsciScintillaBase::SCI_SETSEL, static_cast<unsigned long>(Pos(Text, "e")),
+                     Pos(Text, "b ="));
+    const long Mask = S->SendScintilla(QsciScintillaBase::SCI_GETMODEVENTMASK);
+    QSignalSpy Changed(S, &QsciScintilla::textChanged);
+    Edit.ReplaceChar('\t', With);
+    QCOMPARE(Edit.Text(), Replaced);
+    QCOMPARE(Changed.count(), 1);
+    QCOMPARE(S->SendScintilla(QsciScintillaBase::SCI_GETMODEVENTMASK), Mask);
+    QCOMPARE(S->SendScintilla(QsciScintillaBase::SCI_GETANCHOR), Pos(Replaced, "e"));
+    QCOMPARE(S->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS), Pos(Replaced, "b ="));
+    for (long At = 0; At < Replaced.size(); ++At)
+      QVERIFY2(ForeAt(Edit, At) == ForeAt(Fresh, At), qPrintable(QString::number(At)));
+    Edit.Undo();
+    QCOMPARE(Edit.Text(), Text);
   }
 
   void MatchesBracesThroughTheHandler() {
