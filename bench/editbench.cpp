@@ -153,15 +153,20 @@ int Measure(const TSubject& A, const TSubject& B, int Runs, int Lines, double Lo
 
 // Tab substitution after a paste, in place, beside taking and setting the
 // whole text as it used to be done; each on a fresh copy of the text. The
-// paste together with its substitution, as Edit > Paste does them, too.
+// undo of the substitution, and the paste together with its substitution as
+// Edit > Paste does them, too.
 void MeasureTabs(TLEdit& Edit, const QString& Text, int Runs) {
-  std::vector<double> InPlace, Pasted, Whole;
+  std::vector<double> InPlace, Undone, Pasted, Whole;
   QApplication::clipboard()->setText(QStringLiteral("\tz"));
   for (int I = 0; I < Runs; ++I) {
     Edit.SetText(Text);
     ShowScreen(*Edit.Scintilla());
     InPlace.push_back(Seconds([&] {
       Edit.ReplaceChar('\t', QStringLiteral("   "));
+      ShowScreen(*Edit.Scintilla());
+    }));
+    Undone.push_back(Seconds([&] {
+      Edit.Undo();
       ShowScreen(*Edit.Scintilla());
     }));
     Edit.SetText(Text);
@@ -181,6 +186,7 @@ void MeasureTabs(TLEdit& Edit, const QString& Text, int Runs) {
   std::printf("%-24s %9.1f ms (whole text taken and set: %.1f ms)\n", "tabs replaced in place",
               Summarise(InPlace).Median * 1e3, Summarise(Whole).Median * 1e3);
   std::printf("%-24s %9.1f ms\n", "paste, then tabs", Summarise(Pasted).Median * 1e3);
+  std::printf("%-24s %9.1f ms\n", "undo of the tabs", Summarise(Undone).Median * 1e3);
 }
 
 double LoadAverage() {
