@@ -66,7 +66,7 @@ std::string_view Range(QsciScintilla& Editor, std::size_t Pos, std::size_t Lengt
 }
 
 // Replaces every What from From to To (To just past the last What) by Into,
-// as one undo step. The span goes in up to eight pieces, each from its first
+// as one undo step. The span goes in up to four pieces, each from its first
 // to its last What, so that neither a copy of the whole span nor an undo
 // record of it is made at once: taking that much new memory costs more than
 // the rest. Not more pieces, since undoing and redoing the step tell the
@@ -75,7 +75,7 @@ std::string_view Range(QsciScintilla& Editor, std::size_t Pos, std::size_t Lengt
 void ReplaceAsOneStep(QsciScintilla& Editor, std::size_t From, std::size_t To, char What,
                       std::string_view Into) {
   const TQuietChanges Quiet(Editor);
-  constexpr std::size_t kPieces = 8, kLeast = 64 * 1024;
+  constexpr std::size_t kPieces = 4, kLeast = 64 * 1024;
   const std::size_t Most = Quiet.Held() ? std::max((To - From) / kPieces + 1, kLeast) : To - From;
   Editor.SendScintilla(QsciScintillaBase::SCI_BEGINUNDOACTION);
   for (std::size_t Pos = From; Pos < To;) {
