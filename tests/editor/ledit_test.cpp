@@ -1,5 +1,6 @@
 #include <Qsci/qsciscintilla.h>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include "editor/ledit.h"
@@ -15,15 +16,24 @@ struct TCall {
   QString Word;
 };
 
-// Foreground colour drawn at a byte position, fully styled first.
+// Foreground colour drawn at a byte position, the text styled first as far
+// as it is not.
 QColor ForeAt(TLEdit& Edit, long Pos) {
   QsciScintilla* S = Edit.Scintilla();
-  S->SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0UL, -1L);
+  S->SendScintilla(QsciScintillaBase::SCI_COLOURISE,
+                   S->SendScintilla(QsciScintillaBase::SCI_GETENDSTYLED), -1L);
   const long Style =
       S->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(Pos));
   const long Bgr =
       S->SendScintilla(QsciScintillaBase::SCI_STYLEGETFORE, static_cast<unsigned long>(Style));
   return QColor(Bgr & 0xFF, (Bgr >> 8) & 0xFF, (Bgr >> 16) & 0xFF);
+}
+
+QList<QColor> Colours(TLEdit& Edit) {
+  QList<QColor> Result;
+  for (long Pos = 0; Pos < Edit.Scintilla()->SendScintilla(QsciScintillaBase::SCI_GETLENGTH); ++Pos)
+    Result.append(ForeAt(Edit, Pos));
+  return Result;
 }
 
 long BytePos(const TLEdit& Edit, const char* Fragment) {
@@ -175,6 +185,50 @@ class TLEditTest : public QObject {
     QCOMPARE(ForeAt(Edit, LineStart(2000)), Edit.FontColor());
     S->SendScintilla(QsciScintillaBase::SCI_DELETERANGE, 0UL, 2L);
     QCOMPARE(ForeAt(Edit, LineStart(2000)), QColor(Qt::blue));
+  }
+
+  // Tabs become the given text in place: every byte is then coloured as in
+  // that text set afresh, listeners hear of the change once, and one undo
+  // step brings back the exact text. The long text, with characters of two
+  // bytes throughout, is replaced in several pieces, one without a tab.
+  void ReplacesACharacterInPlace_data() {
+    QTest::addColumn<QString>("Text");
+    QTest::addColumn<QString>("With");
+    const QString Short = QStringLiteral("var a;\r\n\tb = \"\t\";\r\n/*\tc\r\n\t*/ d\t\r\n\te\r\n");
+    const QString Long = Short + QStringLiteral("\t\u00e4 = '\t\u00f6';\r\n").repeated(9000) +
+                         QStringLiteral("\u00fc").repeated(70000) + QStringLiteral("\r\n\tz\t");
+    QTest::newRow("blanks") << Short << QStringLiteral("   ");
+    QTest::newRow("nothing") << Short << QString();
+    QTest::newRow("line breaks") << Short << QStringLiteral("\r\n");
+    QTest::newRow("long, blanks") << Long << QStringLiteral("  ");
+    QTest::newRow("long, nothing") << Long << QString();
+  }
+  void ReplacesACharacterInPlace() {
+    QFETCH(QString, Text);
+    QFETCH(QString, With);
+    const QString Replaced = QString(Text).replace('\t', With);
+    TLEdit Edit, Fresh;
+    for (TLEdit* E : {&Edit, &Fresh}) {
+      E->SetSyntax(kJavaScript);
+      E->OnControlHighlight = [](TLEdit*, int Type, int, const QString&, QColor& Fore, QColor&) {
+        Fore = Type == kWordTypeWord ? Qt::blue : Qt::green;
+      };
+    }
+    Edit.SetText(Text);
+    Fresh.SetText(Replaced);
+    QsciScintilla* S = Edit.Scintilla();
+    ForeAt(Edit, 0);  // all styled before the change
+    const long Mask = S->SendScintilla(QsciScintillaBase::SCI_GETMODEVENTMASK);
+    QSignalSpy Changed(S, &QsciScintilla::textChanged);
+    QSignalSpy LinesChanged(S, &QsciScintilla::linesChanged);
+    Edit.ReplaceChar('\t', With);
+    QCOMPARE(Edit.Text(), Replaced);
+    QCOMPARE(Changed.count(), 1);
+    QCOMPARE(LinesChanged.count(), With.contains('\n') ? 1 : 0);
+    QCOMPARE(S->SendScintilla(QsciScintillaBase::SCI_GETMODEVENTMASK), Mask);
+    QCOMPARE(Colours(Edit), Colours(Fresh));
+    Edit.Undo();
+    QCOMPARE(Edit.Text(), Text);
   }
 
   void MatchesBracesThroughTheHandler() {

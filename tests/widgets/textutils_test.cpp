@@ -18,6 +18,9 @@ TEST(TextUtils, ReplaceChar) {
   EXPECT_EQ(ReplaceChar("\tx\t", '\t', "    "), "    x    ");
   // The replacement is not scanned again, so one that holds the character ends.
   EXPECT_EQ(ReplaceChar("a.b", '.', ".."), "a..b");
+  EXPECT_EQ(ReplaceChar("..a..", '.', "-="), "-=-=a-=-=");
+  EXPECT_EQ(ReplaceChar("abc", '.', "_"), "abc");
+  EXPECT_EQ(ReplaceChar("", '.', "_"), "");
 }
 
 TEST(TextUtils, UpperCaseFoldsAsciiOnly) {
