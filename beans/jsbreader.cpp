@@ -9,6 +9,7 @@
 #include "../widgets/memorypages.h"
 #include "../widgets/textfile.h"
 #include "beanfields.h"
+#include "laidouttag.h"
 #include "linecounter.h"
 #include "tagindex.h"
 #include "tagscan.h"
@@ -31,11 +32,15 @@ class TItemAttributes {
         FFields.push_back(&F);
       }
     FScanner.emplace(Names);
+    FLaidOut.emplace(*FScanner, Names, FFields);
   }
 
   // Name first (when read), then the item's other attributes: values through
   // their setters when read, flags set when present.
   bool Read(T& Obj, std::string_view TagText) const {
+    typename TLaidOutTags<T>::TTag Tag;
+    if (FLaidOut->Cut(TagText, Tag))
+      if (const int8_t* Sources = FLaidOut->Sources(Tag.Set)) return ReadCut(Obj, Tag, Sources);
     size_t Positions[TAttributeScanner::MaxNames];
     FScanner->Scan(TagText, Positions);
     std::string Value;
@@ -54,8 +59,27 @@ class TItemAttributes {
   }
 
  private:
+  // The same for a tag cut by the layout, each name reading the value its
+  // source says.
+  bool ReadCut(T& Obj, const typename TLaidOutTags<T>::TTag& Tag, const int8_t* Sources) const {
+    std::string Value;
+    const bool NameRead = Sources[0] >= 0;
+    if (NameRead) Obj.SetName(Value.assign(Tag.Values[Sources[0]]));
+    for (size_t I = 0; I < FFields.size(); ++I) {
+      const TField<T>& F = *FFields[I];
+      const int8_t Source = Sources[I + 1];
+      if (Source < 0) continue;
+      if (F.IsFlag())
+        (Obj.*F.SetFlag)(true);
+      else
+        (Obj.*F.SetText)(Value.assign(Tag.Values[Source]));
+    }
+    return NameRead;
+  }
+
   std::vector<const TField<T>*> FFields;  // every field but NAME
   std::optional<TAttributeScanner> FScanner;
+  std::optional<TLaidOutTags<T>> FLaidOut;
 };
 
 template <class T>

@@ -9,46 +9,9 @@
 #include "../widgets/textfile.h"
 #include "../widgets/textutils.h"
 #include "beanfields.h"
+#include "taglayout.h"
 
 namespace {
-
-// One attribute after NAME with the bytes written before its value, so that
-// writing a tag is a short run of copies: " TYPE=\"" on the tag line, or
-// CR LF, the indent and "DISPLAYNAME=\"" on a line of its own; a flag has
-// its name only.
-template <class T>
-struct TPiece {
-  const TField<T>* Field;
-  std::string Lead;
-};
-
-// How one kind of tag is laid out: NAME and at most one more attribute on the
-// tag line, every other attribute on a line of its own, lined up under NAME.
-template <class T>
-struct TLayout {
-  static constexpr size_t MaxPieces = 16;
-  std::string Head;  // indent, tag name and " NAME=\""
-  std::vector<TPiece<T>> Pieces;
-  std::string_view Tail;  // the tag's end, and a blank line after it where one follows
-};
-
-template <class T>
-TLayout<T> MakeLayout(std::string_view Tag, int Indent, std::initializer_list<const char*> First,
-                      std::initializer_list<const char*> Lines, bool BlankLineAfter = true) {
-  TLayout<T> L{
-      Spaces(Indent) + std::string(Tag) + " NAME=\"", {}, BlankLineAfter ? ">\r\n\r\n" : ">\r\n"};
-  const std::string Continuation = "\r\n" + Spaces(Indent + static_cast<int>(Tag.size()) + 1);
-  const auto Add = [&L](const std::string& Before, const char* Attribute) {
-    const TField<T>* F = FieldByAttribute<T>(Attribute);
-    L.Pieces.push_back({F, Before + Attribute + (F->IsFlag() ? "" : "=\"")});
-  };
-  for (const char* A : First)
-    Add(" ", A);
-  for (const char* A : Lines)
-    Add(Continuation, A);
-  if (L.Pieces.size() > TLayout<T>::MaxPieces) throw std::logic_error("too many attributes");
-  return L;
-}
 
 // A tag's text in two steps: the constructor takes the values the object
 // writes and the exact size of its text, Put copies it out.
@@ -106,31 +69,6 @@ class TTagText {
   const std::string* FValues[TLayout<T>::MaxPieces];  // null: not written
   size_t FSize;
 };
-
-struct TLayouts {
-  TLayout<TJSBean> Descriptor =
-      MakeLayout<TJSBean>("<JSB_DESCRIPTOR", 3, {"ENV"},
-                          {"DISPLAYNAME", "SHORTDESCRIPTION", "CUSTOMIZER", "ISJAVA", "ISHIDDEN"});
-  TLayout<TPropertyDescriptor> Property = MakeLayout<TPropertyDescriptor>(
-      "<JSB_PROPERTY", 3, {"TYPE"},
-      {"PROPTYPE", "DISPLAYNAME", "SHORTDESCRIPTION", "EVENTMODEL", "ENV", "VALUESET",
-       "PROPERTYEDITOR", "READMETHOD", "WRITEMETHOD", "ISDEFAULT", "ISBOUND", "ISRUNTIME"});
-  TLayout<TMethodDescriptor> Method = MakeLayout<TMethodDescriptor>(
-      "<JSB_METHOD", 3, {"TYPE"}, {"ENV", "DISPLAYNAME", "SHORTDESCRIPTION"}, false);
-  TLayout<TParameterDescriptor> Parameter = MakeLayout<TParameterDescriptor>(
-      "<JSB_PARAMETER", 6, {"TYPE"}, {"VALUESET", "DISPLAYNAME", "SHORTDESCRIPTION"}, false);
-  TLayout<TEventSetDescriptor> Event = MakeLayout<TEventSetDescriptor>(
-      "<JSB_EVENT", 3, {"EVENTMODEL"},
-      {"DISPLAYNAME", "SHORTDESCRIPTION", "LISTENERTYPE", "LISTENERMETHODS", "ADDLISTENERMETHOD",
-       "REMOVELISTENERMETHOD", "ISDEFAULT"});
-  TLayout<TJSInterface> Interface =
-      MakeLayout<TJSInterface>("<JSB_INTERFACE", 3, {}, {"DISPLAYNAME", "SHORTDESCRIPTION"});
-};
-
-const TLayouts& Layouts() {
-  static const TLayouts Instance;
-  return Instance;
-}
 
 // Counts the bytes of the text, so that the buffer of a whole text is sized
 // once and exactly.

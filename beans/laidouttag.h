@@ -1,0 +1,186 @@
+// Reading a tag that stands exactly as the writer lays it out without
+// searching it. Such a tag is cut into its values by the layout alone. Which
+// value each attribute name reads depends only on which of the layout's
+// pieces the tag holds: the values that a line break follows are blanked
+// runs, invisible to the search, and those on the tag's last line are
+// accepted only when plain. So the general search is asked once for each
+// set of pieces, on a stand-in tag whose values say where they stand, and
+// its answer holds for every tag with that set.
+#pragma once
+
+#include <bit>
+#include <cctype>
+#include <cstdint>
+#include <cstring>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "taglayout.h"
+#include "tagscan.h"
+
+template <class T>
+class TLaidOutTags {
+ public:
+  static constexpr size_t MaxValues = 1 + TLayout<T>::MaxPieces;
+
+  // One tag cut by the layout: bit 0 of Set for a NAME that holds a value,
+  // bit 1 + I for the layout's piece I; Values[0] is NAME's, Values[1 + I]
+  // the piece's (empty for a flag).
+  struct TTag {
+    uint32_t Set = 0;
+    std::string_view Values[MaxValues];
+  };
+
+  // Names as the scanner has them, NAME first; Fields holds each name's field
+  // after NAME, in the same order.
+  TLaidOutTags(const TAttributeScanner& Scanner, std::vector<std::string_view> Names,
+               std::vector<const TField<T>*> Fields)
+      : FScanner(Scanner), FNames(std::move(Names)), FFields(std::move(Fields)) {
+    for (const TPiece<T>& Piece : LayoutOf<T>().Pieces)
+      FNameAt.push_back(Piece.Lead.find_first_not_of(" \r\n"));
+    for (size_t K = 0; K < FNames.size() && K < 32; ++K)
+      if (!FNames[K].empty()) {
+        const auto First = static_cast<unsigned char>(FNames[K][0]);
+        FFirst[First] |= 1u << K;
+        if (First >= 'A' && First <= 'Z') FFirst[First - 'A' + 'a'] |= 1u << K;
+      }
+  }
+
+  // The tag cut into its values, when it stands exactly as the writer lays it
+  // out and every value on its last line is plain.
+  bool Cut(std::string_view Tag, TTag& Out) const {
+    const TLayout<T>& L = LayoutOf<T>();
+    const std::string_view Head = std::string_view(L.Head).substr(L.Indent);
+    if (!Tag.starts_with(Head)) return false;
+    size_t At = Head.size();
+    if (!CutValue(Tag, At, Out.Values[0])) return false;
+    Out.Set = Out.Values[0].empty() ? 0 : 1;
+    for (size_t I = 0; I < L.Pieces.size(); ++I) {
+      Out.Values[1 + I] = {};
+      const std::string& Lead = L.Pieces[I].Lead;
+      // Leads differ first in their attribute's name: one byte of it rules
+      // out most pieces the tag does not hold.
+      const size_t Name = FNameAt[I];
+      if (At + Name >= Tag.size() || Tag[At + Name] != Lead[Name] ||
+          Tag.compare(At, Lead.size(), Lead) != 0)
+        continue;
+      At += Lead.size();
+      Out.Set |= 2u << I;
+      if (!L.Pieces[I].Field->IsFlag() &&
+          (!CutValue(Tag, At, Out.Values[1 + I]) || Out.Values[1 + I].empty()))
+        return false;  // the writer leaves empty values out
+    }
+    return At + 1 == Tag.size() && Tag[At] == '>' && LastLinePlain(Tag, Out);
+  }
+
+  // For each name, the value it reads (an index into TTag::Values; for a flag,
+  // any index means it is set), or -1; none when tags with this set of
+  // pieces are not read this way.
+  const int8_t* Sources(uint32_t Set) const {
+    thread_local std::unordered_map<uint32_t, std::optional<std::vector<int8_t>>> Known;
+    // Tags of one kind come in few sets, mostly one after another.
+    thread_local uint32_t LastSet = 0;
+    thread_local const int8_t* Last = nullptr;
+    thread_local const TLaidOutTags* LastOwner = nullptr;
+    if (LastOwner == this && LastSet == Set) return Last;
+    auto [At, New] = Known.try_emplace(Set);
+    if (New) At->second = Ask(Set);
+    LastOwner = this;
+    LastSet = Set;
+    Last = At->second ? At->second->data() : nullptr;
+    return Last;
+  }
+
+ private:
+  // The quoted value at At, up to its closing quote, with At moved past it.
+  // A value holding a line break is blanked differently: not cut.
+  static bool CutValue(std::string_view Tag, size_t& At, std::string_view& Value) {
+    const size_t Close = NextStop(Tag, At);
+    if (Close == Tag.size() || Tag[Close] != '"') return false;
+    Value = Tag.substr(At, Close - At);
+    At = Close + 1;
+    return true;
+  }
+
+  // The first quote, CR or LF at or after At, or the end: eight bytes at a
+  // time, each byte that equals one of them flagged by its high bit (the
+  // lowest flag is exact; bytes in memory order need a little-endian word).
+  static size_t NextStop(std::string_view Text, size_t At) {
+    constexpr uint64_t Ones = 0x0101010101010101u, High = 0x8080808080808080u;
+    const auto Zeros = [](uint64_t X) { return (X - Ones) & ~X & High; };
+    if constexpr (std::endian::native == std::endian::little)
+      for (uint64_t W; At + sizeof W <= Text.size(); At += sizeof W) {
+        std::memcpy(&W, Text.data() + At, sizeof W);
+        const uint64_t Found =
+            Zeros(W ^ (Ones * '"')) | Zeros(W ^ (Ones * '\r')) | Zeros(W ^ (Ones * '\n'));
+        if (Found) return At + static_cast<size_t>(std::countr_zero(Found)) / 8;
+      }
+    while (At < Text.size() && Text[At] != '"' && Text[At] != '\r' && Text[At] != '\n')
+      ++At;
+    return At;
+  }
+
+  // The values after the tag's last line break are searched: they must hold
+  // no '=', no tab and no blank-led name, the only ways a name is found in
+  // them.
+  bool LastLinePlain(std::string_view Tag, const TTag& Cut) const {
+    const size_t Break = Tag.rfind("\r\n");
+    for (const std::string_view Value : Cut.Values) {
+      if (Value.empty() || (Break != std::string_view::npos &&
+                            static_cast<size_t>(Value.data() - Tag.data()) < Break))
+        continue;
+      for (size_t I = 0; I < Value.size(); ++I) {
+        if (Value[I] == '=' || Value[I] == '\t') return false;
+        if (Value[I] != ' ' || I + 1 == Value.size()) continue;
+        for (uint32_t Can = FFirst[static_cast<unsigned char>(Value[I + 1])]; Can; Can &= Can - 1) {
+          const std::string_view Name = FNames[static_cast<size_t>(std::countr_zero(Can))];
+          if (FindFolded(Value.substr(I + 1, Name.size()), Name) == 0) return false;
+        }
+      }
+    }
+    return true;
+  }
+
+  // The general search on a stand-in tag with this set of pieces, whose
+  // values are numbers that say where they stand.
+  std::optional<std::vector<int8_t>> Ask(uint32_t Set) const {
+    const TLayout<T>& L = LayoutOf<T>();
+    const auto Stand = [](size_t Index) { return std::to_string(10 + Index); };
+    std::string Tag = L.Head.substr(L.Indent) + ((Set & 1) ? Stand(0) : std::string()) + '"';
+    for (size_t I = 0; I < L.Pieces.size(); ++I) {
+      if (!(Set & (2u << I))) continue;
+      Tag += L.Pieces[I].Lead;
+      if (!L.Pieces[I].Field->IsFlag()) Tag += Stand(1 + I) + '"';
+    }
+    Tag += '>';
+    size_t Positions[TAttributeScanner::MaxNames];
+    FScanner.Scan(Tag, Positions);
+    std::vector<int8_t> Sources(FNames.size(), -1);
+    for (size_t K = 0; K < FNames.size(); ++K) {
+      if (K > 0 && FFields[K - 1]->IsFlag()) {
+        if (Positions[K] != 0) Sources[K] = 0;
+        continue;
+      }
+      std::string Value;
+      if (!AttributeValueAt(Tag, Positions[K], Value)) continue;
+      const bool Number = Value.size() == 2 && std::isdigit(static_cast<unsigned char>(Value[0])) &&
+                          std::isdigit(static_cast<unsigned char>(Value[1]));
+      if (Value.empty() ? (Set & 1) != 0 : !Number)
+        return std::nullopt;  // read in a way the cut cannot give back
+      const int Index = Value.empty() ? 0 : (Value[0] - '0') * 10 + (Value[1] - '0') - 10;
+      if (Index < 0 || Index >= static_cast<int>(MaxValues)) return std::nullopt;
+      Sources[K] = static_cast<int8_t>(Index);
+    }
+    return Sources;
+  }
+
+  const TAttributeScanner& FScanner;
+  std::vector<std::string_view> FNames;
+  uint32_t FFirst[256] = {};    // the names each byte can start, either letter case
+  std::vector<size_t> FNameAt;  // where each piece's lead has its attribute's name
+  std::vector<const TField<T>*> FFields;
+};
