@@ -32,7 +32,7 @@ class TItemAttributes {
         FFields.push_back(&F);
       }
     FScanner.emplace(Names);
-    FLaidOut.emplace(*FScanner, Names, FFields);
+    FLaidOut.emplace(*FScanner, FFields);
   }
 
   // Name first (when read), then the item's other attributes: values through

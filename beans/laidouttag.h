@@ -35,19 +35,12 @@ class TLaidOutTags {
     std::string_view Values[MaxValues];
   };
 
-  // Names as the scanner has them, NAME first; Fields holds each name's field
+  // Scanner holds NAME first, then a name for each of Fields, in order.
   // after NAME, in the same order.
-  TLaidOutTags(const TAttributeScanner& Scanner, std::vector<std::string_view> Names,
-               std::vector<const TField<T>*> Fields)
-      : FScanner(Scanner), FNames(std::move(Names)), FFields(std::move(Fields)) {
+  TLaidOutTags(const TAttributeScanner& Scanner, std::vector<const TField<T>*> Fields)
+      : FScanner(Scanner), FFields(std::move(Fields)) {
     for (const TPiece<T>& Piece : LayoutOf<T>().Pieces)
       FNameAt.push_back(Piece.Lead.find_first_not_of(" \r\n"));
-    for (size_t K = 0; K < FNames.size() && K < 32; ++K)
-      if (!FNames[K].empty()) {
-        const auto First = static_cast<unsigned char>(FNames[K][0]);
-        FFirst[First] |= 1u << K;
-        if (First >= 'A' && First <= 'Z') FFirst[First - 'A' + 'a'] |= 1u << K;
-      }
   }
 
   // The tag cut into its values, when it stands exactly as the writer lays it
@@ -133,14 +126,9 @@ class TLaidOutTags {
       if (Value.empty() || (Break != std::string_view::npos &&
                             static_cast<size_t>(Value.data() - Tag.data()) < Break))
         continue;
-      for (size_t I = 0; I < Value.size(); ++I) {
-        if (Value[I] == '=' || Value[I] == '\t') return false;
-        if (Value[I] != ' ' || I + 1 == Value.size()) continue;
-        for (uint32_t Can = FFirst[static_cast<unsigned char>(Value[I + 1])]; Can; Can &= Can - 1) {
-          const std::string_view Name = FNames[static_cast<size_t>(std::countr_zero(Can))];
-          if (FindFolded(Value.substr(I + 1, Name.size()), Name) == 0) return false;
-        }
-      }
+      for (const char C : Value)
+        if (C == '=' || C == '\t') return false;
+      if (FScanner.HoldsBlankLedName(Value)) return false;
     }
     return true;
   }
@@ -159,8 +147,8 @@ class TLaidOutTags {
     Tag += '>';
     size_t Positions[TAttributeScanner::MaxNames];
     FScanner.Scan(Tag, Positions);
-    std::vector<int8_t> Sources(FNames.size(), -1);
-    for (size_t K = 0; K < FNames.size(); ++K) {
+    std::vector<int8_t> Sources(FScanner.Count(), -1);
+    for (size_t K = 0; K < FScanner.Count(); ++K) {
       if (K > 0 && FFields[K - 1]->IsFlag()) {
         if (Positions[K] != 0) Sources[K] = 0;
         continue;
@@ -179,8 +167,6 @@ class TLaidOutTags {
   }
 
   const TAttributeScanner& FScanner;
-  std::vector<std::string_view> FNames;
-  uint32_t FFirst[256] = {};    // the names each byte can start, either letter case
   std::vector<size_t> FNameAt;  // where each piece's lead has its attribute's name
   std::vector<const TField<T>*> FFields;
 };

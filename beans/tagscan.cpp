@@ -285,6 +285,19 @@ bool TAttributeScanner::MatchesAt(const char* At, size_t Left, size_t Name) cons
   return Words == 1 || (UpCaseWord(LoadWord(At + 8)) & W.Mask[1]) == W.Word[1];
 }
 
+bool TAttributeScanner::HoldsBlankLedName(std::string_view Text) const {
+  for (size_t Blank = Text.find(' '); Blank != npos; Blank = Text.find(' ', Blank + 1)) {
+    const size_t At = Blank + 1;
+    if (At == Text.size()) break;
+    uint32_t Can = FFirst[static_cast<unsigned char>(Text[At])];
+    if (At + 1 < Text.size()) Can &= FSecond[static_cast<unsigned char>(Text[At + 1])];
+    for (; Can; Can &= Can - 1)
+      if (MatchesAt(Text.data() + At, Text.size() - At, static_cast<size_t>(std::countr_zero(Can))))
+        return true;
+  }
+  return false;
+}
+
 // The bytes of a name found are known, so the walk steps past those in which
 // no name can start; one step when nothing was found.
 size_t TAttributeScanner::SkipAfterMatch(uint32_t Matched) const {

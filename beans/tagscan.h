@@ -61,6 +61,10 @@ class TAttributeScanner {
   size_t Count() const { return FNames.size(); }
   // Positions[I] becomes FindAttribute(TagText, Names[I]) for every name.
   void Scan(std::string_view TagText, std::span<size_t> Positions) const;
+  // Whether one of the names, letters folded, stands right after a blank in
+  // Text: the one way a name inside a quoted value that is searched is found
+  // there, when the value holds no '=' and no tab.
+  bool HoldsBlankLedName(std::string_view Text) const;
 
  private:
   void ScanSearchForm(std::string_view TagText, std::span<size_t> Positions) const;

@@ -4,7 +4,6 @@
 #include <array>
 #include <cctype>
 #include <cstdint>
-#include <cstring>
 #include <memory>
 #include <type_traits>
 #include <unordered_map>
@@ -222,12 +221,14 @@ void ShapeOutcomes(const TShape& Written, const TShape& With, const TShape& With
 // would change.
 template <class T>
 bool IsPlain(std::string_view Value) {
-  if (Value.find_first_of(std::string_view("\"<>=\t\r\n\0", 8)) != npos) return false;
-  for (size_t Blank = Value.find(' '); Blank != npos; Blank = Value.find(' ', Blank + 1))
+  static const TAttributeScanner Names = [] {
+    std::vector<std::string_view> Attributes;
     for (const TField<T>& F : FieldsOf<T>())
-      if (FindFolded(Value.substr(Blank + 1, std::strlen(F.Attribute)), F.Attribute) == 0)
-        return false;
-  return IsValidUtf8(Value);
+      Attributes.emplace_back(F.Attribute);
+    return TAttributeScanner(Attributes);
+  }();
+  if (Value.find_first_of(std::string_view("\"<>=\t\r\n\0", 8)) != npos) return false;
+  return !Names.HoldsBlankLedName(Value) && IsValidUtf8(Value);
 }
 
 // Which of Obj's fields are set, with Attribute taken to hold Value when one
