@@ -121,6 +121,8 @@ class TReader {
 
   size_t TagEnd(size_t Start, size_t Limit) const;
   bool Plan(size_t Index, size_t Limit, uint32_t Slot, uint32_t Parent = TTagPlan::Unread);
+  enum class TPlanned { Item, Unclosed, OverBudget };
+  TPlanned PlanItem(size_t Index, size_t Limit, uint32_t Parent = TTagPlan::Unread);
   void PlanDescriptor();
   bool PlanPass(TIndexedKind Kind);
   bool PlanMethods();
@@ -257,10 +259,10 @@ void TReader::RemoveListeners() {
   }
   KeepRemovedBlocks(Blocks, 0);
   KeepRemovedBlocks(AfterBlocks, FBlockEnd);
-  if (Removed) FTags = IndexTags(FText);
-  if (Removed)
-    Notice("<JSB_LISTENER> tags were found in " + FFileName +
-           ". These tags are not supported in Corvane PR1 and will be ignored.");
+  if (!Removed) return;
+  FTags = IndexTags(FText);
+  Notice("<JSB_LISTENER> tags were found in " + FFileName +
+         ". These tags are not supported in Corvane PR1 and will be ignored.");
 }
 
 bool TReader::WithinBudget(size_t TagSize) {
@@ -278,8 +280,7 @@ bool TReader::WithinBudget(size_t TagSize) {
 
 // The tag's '>', which must lie before Limit; npos when there is none.
 size_t TReader::TagEnd(size_t Start, size_t Limit) const {
-  const size_t End = FText.substr(0, Limit).find('>', Start);
-  return End;
+  return FText.substr(0, Limit).find('>', Start);
 }
 
 // Plans the tag at Index, when it has a '>' before Limit. A tag without one
@@ -289,6 +290,18 @@ bool TReader::Plan(size_t Index, size_t Limit, uint32_t Slot, uint32_t Parent) {
   if (End == npos) return false;
   FPlans[Index] = {End, Slot, Parent};
   return true;
+}
+
+// Plans the tag at Index as the next item, when it is closed before Limit
+// and the budget still holds its text.
+TReader::TPlanned TReader::PlanItem(size_t Index, size_t Limit, uint32_t Parent) {
+  if (!Plan(Index, Limit, FSlots, Parent)) return TPlanned::Unclosed;
+  if (!WithinBudget(FPlans[Index].End - FTags[Index].Start + 1)) {
+    FPlans[Index] = {};
+    return TPlanned::OverBudget;
+  }
+  ++FSlots;
+  return TPlanned::Item;
 }
 
 // Only the first descriptor tag counts, and only when it is closed.
@@ -305,12 +318,8 @@ void TReader::PlanDescriptor() {
 bool TReader::PlanPass(TIndexedKind Kind) {
   for (size_t I = 0; I < FTags.size(); ++I) {
     if (FTags[I].Kind != Kind) continue;
-    if (!Plan(I, FText.size(), FSlots)) return true;
-    if (!WithinBudget(FPlans[I].End - FTags[I].Start + 1)) {
-      FPlans[I] = {};
-      return false;
-    }
-    ++FSlots;
+    if (const TPlanned P = PlanItem(I, FText.size()); P != TPlanned::Item)
+      return P == TPlanned::Unclosed;
   }
   return true;
 }
@@ -342,13 +351,8 @@ bool TReader::PlanMethods() {
   size_t From = 0;
   for (size_t I = 0; I < FTags.size(); ++I) {
     if (FTags[I].Kind != TIndexedKind::Method || FTags[I].Start < From) continue;
-    const uint32_t Slot = FSlots;
-    if (!Plan(I, FText.size(), Slot)) return true;
-    if (!WithinBudget(FPlans[I].End - FTags[I].Start + 1)) {
-      FPlans[I] = {};
-      return false;
-    }
-    ++FSlots;
+    if (const TPlanned P = PlanItem(I, FText.size()); P != TPlanned::Item)
+      return P == TPlanned::Unclosed;
     size_t Resume = 0;
     if (!PlanParameters(I, SectionEnd(I, Resume))) return false;
     From = Resume;
@@ -362,12 +366,8 @@ bool TReader::PlanParameters(size_t MethodIndex, size_t SectionEnd) {
   const uint32_t Method = FPlans[MethodIndex].Slot;
   for (size_t J = MethodIndex + 1; J < FTags.size() && FTags[J].Start < SectionEnd; ++J) {
     if (FTags[J].Kind != TIndexedKind::Parameter) continue;
-    if (!Plan(J, SectionEnd, FSlots, Method)) return true;
-    if (!WithinBudget(FPlans[J].End - FTags[J].Start + 1)) {
-      FPlans[J] = {};
-      return false;
-    }
-    ++FSlots;
+    if (const TPlanned P = PlanItem(J, SectionEnd, Method); P != TPlanned::Item)
+      return P == TPlanned::Unclosed;
   }
   return true;
 }
@@ -376,7 +376,7 @@ void TReader::ReadAll() {
   for (size_t I = 0; I < FTags.size(); ++I) {
     if (FPlans[I].Slot == TTagPlan::Unread) continue;
     const size_t Start = FTags[I].Start;
-    if (!FConstructorRead && FBlockStart != npos && Start > FBlockStart) ReadConstructor();
+    if (!FConstructorRead && Start > FBlockStart) ReadConstructor();  // npos: no block
     ReadTag(I);
     ReleaseBefore(Start);
   }
