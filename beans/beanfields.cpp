@@ -4,7 +4,7 @@ namespace {
 
 template <class T>
 constexpr TField<T> Text(const char* Name, const char* Attribute,
-                         const std::string& (T::*Get)() const, void (T::*Set)(const std::string&)) {
+                         const std::string& (T::*Get)() const, void (T::*Set)(std::string_view)) {
   return {Name, Attribute, Get, Set, nullptr, nullptr};
 }
 

@@ -14,7 +14,7 @@ struct TField {
   const char* Name;       // as in the model: "DisplayName"
   const char* Attribute;  // as in the file: "DISPLAYNAME"
   const std::string& (T::*GetText)() const = nullptr;
-  void (T::*SetText)(const std::string&) = nullptr;
+  void (T::*SetText)(std::string_view) = nullptr;
   bool (T::*GetFlag)() const = nullptr;
   void (T::*SetFlag)(bool) = nullptr;
 

@@ -2,6 +2,14 @@
 
 #include "attributeview.h"
 
+// Out of line: inlined into a caller with a literal, GCC 12 warns of an
+// overlap that cannot happen.
+bool beanmodel_detail::Assign(std::string& Field, std::string_view Value) {
+  if (Field == Value) return false;
+  Field.assign(Value);
+  return true;
+}
+
 TJSBean* TParameterCollection::OwnerBean() const {
   return FMethod ? FMethod->Bean() : nullptr;
 }

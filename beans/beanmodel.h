@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "collection.h"
 
@@ -14,8 +15,10 @@ class TJSBean;
 class TMethodDescriptor;
 
 namespace beanmodel_detail {
-template <class T>
-bool Assign(T& Field, const T& Value) {
+// Text comes in as a view, so that a caller holding the bytes elsewhere (the
+// reader, in the file's text) hands them over without a string of its own.
+bool Assign(std::string& Field, std::string_view Value);
+inline bool Assign(bool& Field, bool Value) {
   if (Field == Value) return false;
   Field = Value;
   return true;
@@ -43,9 +46,9 @@ class TJSB_CustomCollectionItem : public TCollectionItem {
   const std::string& Name() const { return FName; }
   const std::string& DisplayName() const { return FDisplayName; }
   const std::string& ShortDescription() const { return FShortDescription; }
-  void SetName(const std::string& Value) { Change(FName, Value); }
-  void SetDisplayName(const std::string& Value) { Change(FDisplayName, Value); }
-  void SetShortDescription(const std::string& Value) { Change(FShortDescription, Value); }
+  void SetName(std::string_view Value) { Change(FName, Value); }
+  void SetDisplayName(std::string_view Value) { Change(FDisplayName, Value); }
+  void SetShortDescription(std::string_view Value) { Change(FShortDescription, Value); }
 
   TJSBean* Bean() const { return FBean; }
   TTreeNode* Node = nullptr;  // not owned
@@ -56,8 +59,8 @@ class TJSB_CustomCollectionItem : public TCollectionItem {
   virtual void ShowName(TAttributeView& View) = 0;
 
  protected:
-  template <class T>
-  void Change(T& Field, const T& Value);
+  template <class T, class V>
+  void Change(T& Field, V Value);
   // Sets the ItemIndex of the collection that holds this item to its index.
   void MakeCurrent();
 
@@ -82,14 +85,14 @@ class TPropertyDescriptor : public TJSB_CustomCollectionItem {
   bool IsBound() const { return FIsBound; }
   bool IsRuntime() const { return FIsRuntime; }
 
-  void SetType(const std::string& Value) { Change(FType, Value); }
-  void SetPropType(const std::string& Value) { Change(FPropType, Value); }
-  void SetEventModel(const std::string& Value) { Change(FEventModel, Value); }
-  void SetEnv(const std::string& Value) { Change(FEnv, Value); }
-  void SetValueSet(const std::string& Value) { Change(FValueSet, Value); }
-  void SetPropertyEditor(const std::string& Value) { Change(FPropertyEditor, Value); }
-  void SetReadMethod(const std::string& Value) { Change(FReadMethod, Value); }
-  void SetWriteMethod(const std::string& Value) { Change(FWriteMethod, Value); }
+  void SetType(std::string_view Value) { Change(FType, Value); }
+  void SetPropType(std::string_view Value) { Change(FPropType, Value); }
+  void SetEventModel(std::string_view Value) { Change(FEventModel, Value); }
+  void SetEnv(std::string_view Value) { Change(FEnv, Value); }
+  void SetValueSet(std::string_view Value) { Change(FValueSet, Value); }
+  void SetPropertyEditor(std::string_view Value) { Change(FPropertyEditor, Value); }
+  void SetReadMethod(std::string_view Value) { Change(FReadMethod, Value); }
+  void SetWriteMethod(std::string_view Value) { Change(FWriteMethod, Value); }
   void SetIsDefault(bool Value) { Change(FIsDefault, Value); }
   void SetIsBound(bool Value) { Change(FIsBound, Value); }
   void SetIsRuntime(bool Value) { Change(FIsRuntime, Value); }
@@ -109,8 +112,8 @@ class TParameterDescriptor : public TJSB_CustomCollectionItem {
 
   const std::string& Type() const { return FType; }
   const std::string& ValueSet() const { return FValueSet; }
-  void SetType(const std::string& Value) { Change(FType, Value); }
-  void SetValueSet(const std::string& Value) { Change(FValueSet, Value); }
+  void SetType(std::string_view Value) { Change(FType, Value); }
+  void SetValueSet(std::string_view Value) { Change(FValueSet, Value); }
   // The method that owns this parameter.
   TMethodDescriptor* Method() const;
 
@@ -141,8 +144,8 @@ class TMethodDescriptor : public TJSB_CustomCollectionItem {
 
   const std::string& Type() const { return FType; }
   const std::string& Env() const { return FEnv; }
-  void SetType(const std::string& Value) { Change(FType, Value); }
-  void SetEnv(const std::string& Value) { Change(FEnv, Value); }
+  void SetType(std::string_view Value) { Change(FType, Value); }
+  void SetEnv(std::string_view Value) { Change(FEnv, Value); }
   TParameterDescriptors& Parameters() const { return *FParameters; }
 
   void ShowAttributes(TAttributeView& View) override;
@@ -164,11 +167,11 @@ class TEventSetDescriptor : public TJSB_CustomCollectionItem {
   const std::string& RemoveListenerMethod() const { return FRemoveListenerMethod; }
   bool IsDefault() const { return FIsDefault; }
 
-  void SetEventModel(const std::string& Value) { Change(FEventModel, Value); }
-  void SetListenerType(const std::string& Value) { Change(FListenerType, Value); }
-  void SetListenerMethods(const std::string& Value) { Change(FListenerMethods, Value); }
-  void SetAddListenerMethod(const std::string& Value) { Change(FAddListenerMethod, Value); }
-  void SetRemoveListenerMethod(const std::string& Value) { Change(FRemoveListenerMethod, Value); }
+  void SetEventModel(std::string_view Value) { Change(FEventModel, Value); }
+  void SetListenerType(std::string_view Value) { Change(FListenerType, Value); }
+  void SetListenerMethods(std::string_view Value) { Change(FListenerMethods, Value); }
+  void SetAddListenerMethod(std::string_view Value) { Change(FAddListenerMethod, Value); }
+  void SetRemoveListenerMethod(std::string_view Value) { Change(FRemoveListenerMethod, Value); }
   void SetIsDefault(bool Value) { Change(FIsDefault, Value); }
 
   void ShowAttributes(TAttributeView& View) override;
@@ -209,11 +212,11 @@ class TJSBean {
   bool IsJava() const { return FIsJava; }
   bool Modified() const { return FModified; }
 
-  void SetName(const std::string& Value) { Change(FName, Value); }
-  void SetDisplayName(const std::string& Value) { Change(FDisplayName, Value); }
-  void SetShortDescription(const std::string& Value) { Change(FShortDescription, Value); }
-  void SetCustomizer(const std::string& Value) { Change(FCustomizer, Value); }
-  void SetEnv(const std::string& Value) { Change(FEnv, Value); }
+  void SetName(std::string_view Value) { Change(FName, Value); }
+  void SetDisplayName(std::string_view Value) { Change(FDisplayName, Value); }
+  void SetShortDescription(std::string_view Value) { Change(FShortDescription, Value); }
+  void SetCustomizer(std::string_view Value) { Change(FCustomizer, Value); }
+  void SetEnv(std::string_view Value) { Change(FEnv, Value); }
   void SetIsHidden(bool Value) { Change(FIsHidden, Value); }
   void SetIsJava(bool Value) { Change(FIsJava, Value); }
   void SetModified(bool Value) { FModified = Value; }
@@ -229,8 +232,8 @@ class TJSBean {
   void ShowName(TAttributeView& View);
 
  private:
-  template <class T>
-  void Change(T& Field, const T& Value) {
+  template <class T, class V>
+  void Change(T& Field, V Value) {
     if (beanmodel_detail::Assign(Field, Value)) FModified = true;
   }
 
@@ -242,7 +245,7 @@ class TJSBean {
   std::unique_ptr<TJSInterfaces> FInterfaces;
 };
 
-template <class T>
-void TJSB_CustomCollectionItem::Change(T& Field, const T& Value) {
+template <class T, class V>
+void TJSB_CustomCollectionItem::Change(T& Field, V Value) {
   if (beanmodel_detail::Assign(Field, Value) && FBean) FBean->SetModified(true);
 }

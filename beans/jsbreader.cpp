@@ -62,9 +62,8 @@ class TItemAttributes {
   // The same for a tag cut by the layout, each name reading the value its
   // source says.
   bool ReadCut(T& Obj, const typename TLaidOutTags<T>::TTag& Tag, const int8_t* Sources) const {
-    std::string Value;
     const bool NameRead = Sources[0] >= 0;
-    if (NameRead) Obj.SetName(Value.assign(Tag.Values[Sources[0]]));
+    if (NameRead) Obj.SetName(Tag.Values[Sources[0]]);
     for (size_t I = 0; I < FFields.size(); ++I) {
       const TField<T>& F = *FFields[I];
       const int8_t Source = Sources[I + 1];
@@ -72,7 +71,7 @@ class TItemAttributes {
       if (F.IsFlag())
         (Obj.*F.SetFlag)(true);
       else
-        (Obj.*F.SetText)(Value.assign(Tag.Values[Source]));
+        (Obj.*F.SetText)(Tag.Values[Source]);
     }
     return NameRead;
   }
@@ -88,11 +87,10 @@ bool ReadItemTag(T& Obj, std::string_view TagText) {
   return Attributes.Read(Obj, TagText);
 }
 
-// What the reader makes of one indexed tag: the end of its text (its '>')
-// and the item it becomes, numbered in the order of TJSBReadResult::Items.
+// What the reader makes of one indexed tag: the item it becomes, numbered in
+// the order of TJSBReadResult::Items.
 struct TTagPlan {
   static constexpr uint32_t Unread = UINT32_MAX, DescriptorSlot = UINT32_MAX - 1;
-  size_t End = npos;
   uint32_t Slot = Unread;
   uint32_t Parent = Unread;  // a parameter's method, by its slot
 };
@@ -119,7 +117,7 @@ class TReader {
   size_t FirstTag(TIndexedKind Kind) const;
   bool InBlock(size_t Pos) const { return Pos >= FBlockStart && Pos < FBlockEnd; }
 
-  size_t TagEnd(size_t Start, size_t Limit) const;
+  size_t TagEnd(size_t Index, size_t Limit) const;
   bool Plan(size_t Index, size_t Limit, uint32_t Slot, uint32_t Parent = TTagPlan::Unread);
   enum class TPlanned { Item, Unclosed, OverBudget };
   TPlanned PlanItem(size_t Index, size_t Limit, uint32_t Parent = TTagPlan::Unread);
@@ -278,17 +276,18 @@ bool TReader::WithinBudget(size_t TagSize) {
   return false;
 }
 
-// The tag's '>', which must lie before Limit; npos when there is none.
-size_t TReader::TagEnd(size_t Start, size_t Limit) const {
-  return FText.substr(0, Limit).find('>', Start);
+// The '>' of the tag at Index, which must lie before Limit; npos when there
+// is none.
+size_t TReader::TagEnd(size_t Index, size_t Limit) const {
+  const size_t End = FTags[Index].End;
+  return End < Limit ? End : npos;
 }
 
 // Plans the tag at Index, when it has a '>' before Limit. A tag without one
 // ends its pass unread.
 bool TReader::Plan(size_t Index, size_t Limit, uint32_t Slot, uint32_t Parent) {
-  const size_t End = TagEnd(FTags[Index].Start, Limit);
-  if (End == npos) return false;
-  FPlans[Index] = {End, Slot, Parent};
+  if (TagEnd(Index, Limit) == npos) return false;
+  FPlans[Index] = {Slot, Parent};
   return true;
 }
 
@@ -296,7 +295,7 @@ bool TReader::Plan(size_t Index, size_t Limit, uint32_t Slot, uint32_t Parent) {
 // and the budget still holds its text.
 TReader::TPlanned TReader::PlanItem(size_t Index, size_t Limit, uint32_t Parent) {
   if (!Plan(Index, Limit, FSlots, Parent)) return TPlanned::Unclosed;
-  if (!WithinBudget(FPlans[Index].End - FTags[Index].Start + 1)) {
+  if (!WithinBudget(FTags[Index].End - FTags[Index].Start + 1)) {
     FPlans[Index] = {};
     return TPlanned::OverBudget;
   }
@@ -386,7 +385,7 @@ void TReader::ReadAll() {
 void TReader::ReadTag(size_t Index) {
   const TTagPlan& P = FPlans[Index];
   const size_t Start = FTags[Index].Start;
-  const std::string_view TagText = FText.substr(Start, P.End - Start + 1);
+  const std::string_view TagText = FText.substr(Start, FTags[Index].End - Start + 1);
   TJSBean& Bean = *R.Bean;
   switch (FTags[Index].Kind) {
     case TIndexedKind::Descriptor: {
@@ -419,8 +418,8 @@ template <class TColl>
 void TReader::AddItem(TColl& Collection, TDescriptorKind Kind, std::string_view TagText,
                       uint32_t Slot) {
   auto* Item = Collection.Add();
-  Item->SetName("Untitled");
   const bool NameRead = ReadItemTag(*Item, TagText);
+  if (!NameRead) Item->SetName("Untitled");
   R.Items[Slot] = {Item, PlaceOf(TagText), Kind, NameRead};
 }
 

@@ -32,6 +32,7 @@ class TLaidOutTags {
   // the piece's (empty for a flag).
   struct TTag {
     uint32_t Set = 0;
+    size_t LastBreak = 0;  // where the tag's last line starts
     std::string_view Values[MaxValues];
   };
 
@@ -39,8 +40,10 @@ class TLaidOutTags {
   // after NAME, in the same order.
   TLaidOutTags(const TAttributeScanner& Scanner, std::vector<const TField<T>*> Fields)
       : FScanner(Scanner), FFields(std::move(Fields)) {
-    for (const TPiece<T>& Piece : LayoutOf<T>().Pieces)
+    for (const TPiece<T>& Piece : LayoutOf<T>().Pieces) {
       FNameAt.push_back(Piece.Lead.find_first_not_of(" \r\n"));
+      FBreaks.push_back(Piece.Lead.starts_with("\r\n"));
+    }
   }
 
   // The tag cut into its values, when it stands exactly as the writer lays it
@@ -52,6 +55,7 @@ class TLaidOutTags {
     size_t At = Head.size();
     if (!CutValue(Tag, At, Out.Values[0])) return false;
     Out.Set = Out.Values[0].empty() ? 0 : 1;
+    Out.LastBreak = 0;
     for (size_t I = 0; I < L.Pieces.size(); ++I) {
       Out.Values[1 + I] = {};
       const std::string& Lead = L.Pieces[I].Lead;
@@ -61,6 +65,7 @@ class TLaidOutTags {
       if (At + Name >= Tag.size() || Tag[At + Name] != Lead[Name] ||
           Tag.compare(At, Lead.size(), Lead) != 0)
         continue;
+      if (FBreaks[I]) Out.LastBreak = At + 2;
       At += Lead.size();
       Out.Set |= 2u << I;
       if (!L.Pieces[I].Field->IsFlag() &&
@@ -75,17 +80,20 @@ class TLaidOutTags {
   // pieces are not read this way.
   const int8_t* Sources(uint32_t Set) const {
     thread_local std::unordered_map<uint32_t, std::optional<std::vector<int8_t>>> Known;
-    // Tags of one kind come in few sets, mostly one after another.
-    thread_local uint32_t LastSet = 0;
-    thread_local const int8_t* Last = nullptr;
-    thread_local const TLaidOutTags* LastOwner = nullptr;
-    if (LastOwner == this && LastSet == Set) return Last;
+    // Tags of one kind come in a few dozen sets: the answers met lately are
+    // kept where a multiply and a shift find them.
+    struct TRecent {
+      const TLaidOutTags* Owner = nullptr;
+      uint32_t Set = 0;
+      const int8_t* Sources = nullptr;
+    };
+    thread_local TRecent Recent[64];
+    TRecent& Slot = Recent[(Set * 0x9E3779B1u) >> 26];
+    if (Slot.Owner == this && Slot.Set == Set) return Slot.Sources;
     auto [At, New] = Known.try_emplace(Set);
     if (New) At->second = Ask(Set);
-    LastOwner = this;
-    LastSet = Set;
-    Last = At->second ? At->second->data() : nullptr;
-    return Last;
+    Slot = {this, Set, At->second ? At->second->data() : nullptr};
+    return Slot.Sources;
   }
 
  private:
@@ -119,13 +127,11 @@ class TLaidOutTags {
 
   // The values after the tag's last line break are searched: they must hold
   // no '=', no tab and no blank-led name, the only ways a name is found in
-  // them.
+  // them. Values hold no line break, so the last one is a lead's.
   bool LastLinePlain(std::string_view Tag, const TTag& Cut) const {
-    const size_t Break = Tag.rfind("\r\n");
+    const char* const LastLine = Tag.data() + Cut.LastBreak;
     for (const std::string_view Value : Cut.Values) {
-      if (Value.empty() || (Break != std::string_view::npos &&
-                            static_cast<size_t>(Value.data() - Tag.data()) < Break))
-        continue;
+      if (Value.empty() || Value.data() < LastLine) continue;
       for (const char C : Value)
         if (C == '=' || C == '\t') return false;
       if (FScanner.HoldsBlankLedName(Value)) return false;
@@ -168,5 +174,6 @@ class TLaidOutTags {
 
   const TAttributeScanner& FScanner;
   std::vector<size_t> FNameAt;  // where each piece's lead has its attribute's name
+  std::vector<bool> FBreaks;    // whether each piece's lead starts a line
   std::vector<const TField<T>*> FFields;
 };

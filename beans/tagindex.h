@@ -21,10 +21,13 @@ enum class TIndexedKind : unsigned char {
 };
 
 struct TIndexedTag {
+  static constexpr size_t Unclosed = SIZE_MAX;
   size_t Start;  // the tag's '<'
+  size_t End;    // the first '>' after it, or Unclosed
   TIndexedKind Kind;
 };
 
 // The tags of Text in text order. A tag name matches as a prefix:
-// <JSB_EVENTSET is an event.
+// <JSB_EVENTSET is an event. Tags that have no '>' of their own share the
+// next one, as a search from each would find it.
 std::vector<TIndexedTag> IndexTags(std::string_view Text);

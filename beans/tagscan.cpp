@@ -286,9 +286,8 @@ bool TAttributeScanner::MatchesAt(const char* At, size_t Left, size_t Name) cons
 }
 
 bool TAttributeScanner::HoldsBlankLedName(std::string_view Text) const {
-  for (size_t Blank = Text.find(' '); Blank != npos; Blank = Text.find(' ', Blank + 1)) {
-    const size_t At = Blank + 1;
-    if (At == Text.size()) break;
+  for (size_t At = 1; At < Text.size(); ++At) {
+    if (Text[At - 1] != ' ') continue;
     uint32_t Can = FFirst[static_cast<unsigned char>(Text[At])];
     if (At + 1 < Text.size()) Can &= FSecond[static_cast<unsigned char>(Text[At + 1])];
     for (; Can; Can &= Can - 1)
