@@ -438,13 +438,18 @@ void TReader::ReadConstructor() {
 }
 
 // The text before Pos is read, its lines counted, and no tag still to be read
-// starts in it: when it is the reader's own, its memory goes back now, in
-// steps large enough to be worth a call.
+// starts in it: when it is the reader's own, its memory goes back now, up to
+// a boundary of large pages. A file's text is loaded into large pages where
+// the system offers them; giving back part of one would split it into small
+// ones, each far dearer to give back.
 void TReader::ReleaseBefore(size_t Pos) {
-  constexpr size_t Step = size_t(1) << 20;
-  if (Pos < FReleased + Step || FOwned.empty() || FText.data() != FOwned.data()) return;
-  ReleasePages(FOwned.data() + FReleased, FOwned.data() + Pos);
-  FReleased = Pos;
+  constexpr uintptr_t Large = uintptr_t(2) << 20;
+  if (FOwned.empty() || FText.data() != FOwned.data()) return;
+  const auto Base = reinterpret_cast<uintptr_t>(FOwned.data());
+  const uintptr_t Upto = ((Base + Pos) & ~(Large - 1)) - Base;
+  if (Upto <= FReleased || Upto > Pos) return;  // no boundary passed since, or none yet
+  ReleasePages(FOwned.data() + FReleased, FOwned.data() + Upto);
+  FReleased = Upto;
 }
 
 void TReader::KeepRemovedBlocks(const std::vector<TRemovedBlock>& Blocks, size_t Shift) {
