@@ -20,6 +20,13 @@ constexpr auto npos = std::string_view::npos;
 constexpr std::string_view ConstructorOpen = "<JSB_CONSTRUCTOR>";
 constexpr std::string_view ConstructorClose = "</JSB_CONSTRUCTOR>";
 
+// What reading a tag gave: whether it named its item, and the line feeds in
+// it when they are known without counting.
+struct TTagRead {
+  bool NameRead;
+  int Breaks = -1;
+};
+
 // The names of T's attributes, NAME first, in a scanner built once.
 template <class T>
 class TItemAttributes {
@@ -37,10 +44,11 @@ class TItemAttributes {
 
   // Name first (when read), then the item's other attributes: values through
   // their setters when read, flags set when present.
-  bool Read(T& Obj, std::string_view TagText) const {
+  TTagRead Read(T& Obj, std::string_view TagText) const {
     typename TLaidOutTags<T>::TTag Tag;
     if (FLaidOut->Cut(TagText, Tag))
-      if (const int8_t* Sources = FLaidOut->Sources(Tag.Set)) return ReadCut(Obj, Tag, Sources);
+      if (const int8_t* Sources = FLaidOut->Sources(Tag.Set))
+        return {ReadCut(Obj, Tag, Sources), Tag.Breaks};
     size_t Positions[TAttributeScanner::MaxNames];
     FScanner->Scan(TagText, Positions);
     std::string Value;
@@ -55,7 +63,7 @@ class TItemAttributes {
         (Obj.*F.SetText)(Value);
       }
     }
-    return NameRead;
+    return {NameRead};
   }
 
  private:
@@ -82,7 +90,7 @@ class TItemAttributes {
 };
 
 template <class T>
-bool ReadItemTag(T& Obj, std::string_view TagText) {
+TTagRead ReadItemTag(T& Obj, std::string_view TagText) {
   static const TItemAttributes<T> Attributes;
   return Attributes.Read(Obj, TagText);
 }
@@ -389,7 +397,7 @@ void TReader::ReadTag(size_t Index) {
   TJSBean& Bean = *R.Bean;
   switch (FTags[Index].Kind) {
     case TIndexedKind::Descriptor: {
-      const bool NameRead = ReadItemTag(Bean, TagText);
+      const bool NameRead = ReadItemTag(Bean, TagText).NameRead;
       R.Places.Descriptor = PlaceOf(TagText);
       R.RootCaption = NameRead ? Bean.Name() : std::string();
       break;
@@ -418,9 +426,11 @@ template <class TColl>
 void TReader::AddItem(TColl& Collection, TDescriptorKind Kind, std::string_view TagText,
                       uint32_t Slot) {
   auto* Item = Collection.Add();
-  const bool NameRead = ReadItemTag(*Item, TagText);
-  if (!NameRead) Item->SetName("Untitled");
-  R.Items[Slot] = {Item, PlaceOf(TagText), Kind, NameRead};
+  const TTagRead Read = ReadItemTag(*Item, TagText);
+  if (!Read.NameRead) Item->SetName("Untitled");
+  R.Items[Slot] = {Item, PlaceOf(TagText), Kind, Read.NameRead};
+  if (Read.Breaks >= 0)
+    FLines.Skip(R.Items[Slot].Place.Start, R.Items[Slot].Place.End, Read.Breaks);
 }
 
 // The writer closes the block with a blank line and the closing tag's indent;

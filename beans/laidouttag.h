@@ -8,17 +8,19 @@
 // its answer holds for every tag with that set.
 #pragma once
 
+#include <algorithm>
 #include <bit>
 #include <cctype>
 #include <cstdint>
 #include <cstring>
+#include <deque>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
+#include "bytewords.h"
 #include "taglayout.h"
 #include "tagscan.h"
 
@@ -33,6 +35,7 @@ class TLaidOutTags {
   struct TTag {
     uint32_t Set = 0;
     size_t LastBreak = 0;  // where the tag's last line starts
+    int Breaks = 0;        // the line feeds in the tag, all in its leads
     std::string_view Values[MaxValues];
   };
 
@@ -42,7 +45,9 @@ class TLaidOutTags {
       : FScanner(Scanner), FFields(std::move(Fields)) {
     for (const TPiece<T>& Piece : LayoutOf<T>().Pieces) {
       FNameAt.push_back(Piece.Lead.find_first_not_of(" \r\n"));
-      FBreaks.push_back(Piece.Lead.starts_with("\r\n"));
+      FBreaks.push_back(Piece.Lead.rfind('\n'));
+      FLeadBreaks.push_back(
+          static_cast<int>(std::count(Piece.Lead.begin(), Piece.Lead.end(), '\n')));
     }
   }
 
@@ -56,6 +61,7 @@ class TLaidOutTags {
     if (!CutValue(Tag, At, Out.Values[0])) return false;
     Out.Set = Out.Values[0].empty() ? 0 : 1;
     Out.LastBreak = 0;
+    Out.Breaks = 0;
     for (size_t I = 0; I < L.Pieces.size(); ++I) {
       Out.Values[1 + I] = {};
       const std::string& Lead = L.Pieces[I].Lead;
@@ -65,7 +71,10 @@ class TLaidOutTags {
       if (At + Name >= Tag.size() || Tag[At + Name] != Lead[Name] ||
           Tag.compare(At, Lead.size(), Lead) != 0)
         continue;
-      if (FBreaks[I]) Out.LastBreak = At + 2;
+      if (FLeadBreaks[I] > 0) {
+        Out.LastBreak = At + FBreaks[I] + 1;
+        Out.Breaks += FLeadBreaks[I];
+      }
       At += Lead.size();
       Out.Set |= 2u << I;
       if (!L.Pieces[I].Field->IsFlag() &&
@@ -79,21 +88,23 @@ class TLaidOutTags {
   // any index means it is set), or -1; none when tags with this set of
   // pieces are not read this way.
   const int8_t* Sources(uint32_t Set) const {
-    thread_local std::unordered_map<uint32_t, std::optional<std::vector<int8_t>>> Known;
-    // Tags of one kind come in a few dozen sets: the answers met lately are
-    // kept where a multiply and a shift find them.
-    struct TRecent {
+    // Each thread keeps the answers it was given, in a table with a place
+    // for every set (a few thousand), so that a set met before costs one load.
+    struct TKnown {
       const TLaidOutTags* Owner = nullptr;
-      uint32_t Set = 0;
-      const int8_t* Sources = nullptr;
+      std::vector<int32_t> Answer;  // 0: not asked yet, -1: none, else 1 + an index
+      std::deque<std::vector<int8_t>> Answers;
     };
-    thread_local TRecent Recent[64];
-    TRecent& Slot = Recent[(Set * 0x9E3779B1u) >> 26];
-    if (Slot.Owner == this && Slot.Set == Set) return Slot.Sources;
-    auto [At, New] = Known.try_emplace(Set);
-    if (New) At->second = Ask(Set);
-    Slot = {this, Set, At->second ? At->second->data() : nullptr};
-    return Slot.Sources;
+    thread_local TKnown Known;
+    if (Known.Owner != this)
+      Known = {this, std::vector<int32_t>(size_t(2) << LayoutOf<T>().Pieces.size()), {}};
+    int32_t& Answer = Known.Answer[Set];
+    if (Answer == 0) {
+      std::optional<std::vector<int8_t>> Asked = Ask(Set);
+      Answer = Asked ? static_cast<int32_t>(Known.Answers.size()) + 1 : -1;
+      if (Asked) Known.Answers.push_back(std::move(*Asked));
+    }
+    return Answer < 0 ? nullptr : Known.Answers[static_cast<size_t>(Answer) - 1].data();
   }
 
  private:
@@ -111,14 +122,11 @@ class TLaidOutTags {
   // time, each byte that equals one of them flagged by its high bit (the
   // lowest flag is exact; bytes in memory order need a little-endian word).
   static size_t NextStop(std::string_view Text, size_t At) {
-    constexpr uint64_t Ones = 0x0101010101010101u, High = 0x8080808080808080u;
-    const auto Zeros = [](uint64_t X) { return (X - Ones) & ~X & High; };
-    if constexpr (std::endian::native == std::endian::little)
-      for (uint64_t W; At + sizeof W <= Text.size(); At += sizeof W) {
-        std::memcpy(&W, Text.data() + At, sizeof W);
-        const uint64_t Found =
-            Zeros(W ^ (Ones * '"')) | Zeros(W ^ (Ones * '\r')) | Zeros(W ^ (Ones * '\n'));
-        if (Found) return At + static_cast<size_t>(std::countr_zero(Found)) / 8;
+    if constexpr (WordsInTextOrder)
+      for (; At + 8 <= Text.size(); At += 8) {
+        const uint64_t W = LoadWord(Text.data() + At);
+        const uint64_t Found = BytesEqual(W, '"') | BytesEqual(W, '\r') | BytesEqual(W, '\n');
+        if (Found) return At + FirstFlagged(Found);
       }
     while (At < Text.size() && Text[At] != '"' && Text[At] != '\r' && Text[At] != '\n')
       ++At;
@@ -132,11 +140,18 @@ class TLaidOutTags {
     const char* const LastLine = Tag.data() + Cut.LastBreak;
     for (const std::string_view Value : Cut.Values) {
       if (Value.empty() || Value.data() < LastLine) continue;
-      for (const char C : Value)
-        if (C == '=' || C == '\t') return false;
-      if (FScanner.HoldsBlankLedName(Value)) return false;
+      if (HoldsEqualsOrTab(Value) || FScanner.HoldsBlankLedName(Value)) return false;
     }
     return true;
+  }
+
+  static bool HoldsEqualsOrTab(std::string_view Value) {
+    size_t At = 0;
+    for (; At + 8 <= Value.size(); At += 8) {
+      const uint64_t W = LoadWord(Value.data() + At);
+      if (BytesEqual(W, '=') | BytesEqual(W, '\t')) return true;
+    }
+    return Value.substr(At).find_first_of("=\t") != std::string_view::npos;
   }
 
   // The general search on a stand-in tag with this set of pieces, whose
@@ -173,7 +188,8 @@ class TLaidOutTags {
   }
 
   const TAttributeScanner& FScanner;
-  std::vector<size_t> FNameAt;  // where each piece's lead has its attribute's name
-  std::vector<bool> FBreaks;    // whether each piece's lead starts a line
+  std::vector<size_t> FNameAt;   // where each piece's lead has its attribute's name
+  std::vector<size_t> FBreaks;   // where each piece's lead has its last line feed
+  std::vector<int> FLeadBreaks;  // and how many it has
   std::vector<const TField<T>*> FFields;
 };

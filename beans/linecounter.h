@@ -43,6 +43,15 @@ class TLineCounter {
     return FLine;
   }
 
+  // The bytes from From, where the count stands, up to To hold Breaks line
+  // feeds, known without counting them. Nothing changes when the count
+  // stands elsewhere.
+  void Skip(size_t From, size_t To, int Breaks) {
+    if (FAt != From || To < From) return;
+    FAt = To;
+    FLine += Breaks;
+  }
+
  private:
   size_t FAt = 0;
   int FLine = 1;

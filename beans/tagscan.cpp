@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "../widgets/textutils.h"
+#include "bytewords.h"
 
 namespace {
 
@@ -27,12 +28,6 @@ const char* FindFirstChar(const char* From, const char* End, char Wanted) {
   }
   if (Wanted >= 'a' && Wanted <= 'z') return nullptr;  // never in upper-cased text
   return static_cast<const char*>(std::memchr(From, Wanted, static_cast<size_t>(End - From)));
-}
-
-uint64_t LoadWord(const char* At) {
-  uint64_t Word;
-  std::memcpy(&Word, At, sizeof Word);
-  return Word;
 }
 
 // Eight bytes with the ASCII letters a to z folded to upper case: the high
@@ -285,15 +280,27 @@ bool TAttributeScanner::MatchesAt(const char* At, size_t Left, size_t Name) cons
   return Words == 1 || (UpCaseWord(LoadWord(At + 8)) & W.Mask[1]) == W.Word[1];
 }
 
+// Blanks are found eight bytes at a time.
 bool TAttributeScanner::HoldsBlankLedName(std::string_view Text) const {
-  for (size_t At = 1; At < Text.size(); ++At) {
-    if (Text[At - 1] != ' ') continue;
-    uint32_t Can = FFirst[static_cast<unsigned char>(Text[At])];
-    if (At + 1 < Text.size()) Can &= FSecond[static_cast<unsigned char>(Text[At + 1])];
-    for (; Can; Can &= Can - 1)
-      if (MatchesAt(Text.data() + At, Text.size() - At, static_cast<size_t>(std::countr_zero(Can))))
-        return true;
-  }
+  size_t Blank = 0;
+  if constexpr (WordsInTextOrder)
+    for (; Blank + 8 <= Text.size(); Blank += 8)
+      for (uint64_t Found = BytesEqual(LoadWord(Text.data() + Blank), ' '); Found;
+           Found &= Found - 1)
+        if (NameAfter(Text, Blank + FirstFlagged(Found))) return true;
+  for (; Blank < Text.size(); ++Blank)
+    if (Text[Blank] == ' ' && NameAfter(Text, Blank)) return true;
+  return false;
+}
+
+bool TAttributeScanner::NameAfter(std::string_view Text, size_t Blank) const {
+  const size_t At = Blank + 1;
+  if (At >= Text.size()) return false;
+  uint32_t Can = FFirst[static_cast<unsigned char>(Text[At])];
+  if (At + 1 < Text.size()) Can &= FSecond[static_cast<unsigned char>(Text[At + 1])];
+  for (; Can; Can &= Can - 1)
+    if (MatchesAt(Text.data() + At, Text.size() - At, static_cast<size_t>(std::countr_zero(Can))))
+      return true;
   return false;
 }
 
