@@ -34,8 +34,8 @@ class TLaidOutTags {
   // the piece's (empty for a flag).
   struct TTag {
     uint32_t Set = 0;
-    size_t LastBreak = 0;  // where the tag's last line starts
-    int Breaks = 0;        // the line feeds in the tag, all in its leads
+    size_t LastLine = 0;  // the first value on the tag's last line
+    int Breaks = 0;       // the line feeds in the tag, all in its leads
     std::string_view Values[MaxValues];
   };
 
@@ -43,12 +43,10 @@ class TLaidOutTags {
   // after NAME, in the same order.
   TLaidOutTags(const TAttributeScanner& Scanner, std::vector<const TField<T>*> Fields)
       : FScanner(Scanner), FFields(std::move(Fields)) {
-    for (const TPiece<T>& Piece : LayoutOf<T>().Pieces) {
-      FNameAt.push_back(Piece.Lead.find_first_not_of(" \r\n"));
-      FBreaks.push_back(Piece.Lead.rfind('\n'));
-      FLeadBreaks.push_back(
-          static_cast<int>(std::count(Piece.Lead.begin(), Piece.Lead.end(), '\n')));
-    }
+    for (const TPiece<T>& Piece : LayoutOf<T>().Pieces)
+      FLeads.push_back({Piece.Lead, Piece.Lead.find_first_not_of(" \r\n"),
+                        static_cast<int>(std::count(Piece.Lead.begin(), Piece.Lead.end(), '\n')),
+                        Piece.Field->IsFlag()});
   }
 
   // The tag cut into its values, when it stands exactly as the writer lays it
@@ -60,28 +58,26 @@ class TLaidOutTags {
     size_t At = Head.size();
     if (!CutValue(Tag, At, Out.Values[0])) return false;
     Out.Set = Out.Values[0].empty() ? 0 : 1;
-    Out.LastBreak = 0;
+    Out.LastLine = 0;
     Out.Breaks = 0;
-    for (size_t I = 0; I < L.Pieces.size(); ++I) {
+    for (size_t I = 0; I < FLeads.size(); ++I) {
+      const TLead& Lead = FLeads[I];
       Out.Values[1 + I] = {};
-      const std::string& Lead = L.Pieces[I].Lead;
       // Leads differ first in their attribute's name: one byte of it rules
       // out most pieces the tag does not hold.
-      const size_t Name = FNameAt[I];
-      if (At + Name >= Tag.size() || Tag[At + Name] != Lead[Name] ||
-          Tag.compare(At, Lead.size(), Lead) != 0)
+      if (At + Lead.NameAt >= Tag.size() || Tag[At + Lead.NameAt] != Lead.Text[Lead.NameAt] ||
+          !HoldsAt(Tag, At, Lead.Text))
         continue;
-      if (FLeadBreaks[I] > 0) {
-        Out.LastBreak = At + FBreaks[I] + 1;
-        Out.Breaks += FLeadBreaks[I];
+      if (Lead.Breaks > 0) {
+        Out.LastLine = 1 + I;
+        Out.Breaks += Lead.Breaks;
       }
-      At += Lead.size();
+      At += Lead.Text.size();
       Out.Set |= 2u << I;
-      if (!L.Pieces[I].Field->IsFlag() &&
-          (!CutValue(Tag, At, Out.Values[1 + I]) || Out.Values[1 + I].empty()))
+      if (!Lead.Flag && (!CutValue(Tag, At, Out.Values[1 + I]) || Out.Values[1 + I].empty()))
         return false;  // the writer leaves empty values out
     }
-    return At + 1 == Tag.size() && Tag[At] == '>' && LastLinePlain(Tag, Out);
+    return At + 1 == Tag.size() && Tag[At] == '>' && LastLinePlain(Out);
   }
 
   // For each name, the value it reads (an index into TTag::Values; for a flag,
@@ -113,7 +109,7 @@ class TLaidOutTags {
   static bool CutValue(std::string_view Tag, size_t& At, std::string_view& Value) {
     const size_t Close = NextStop(Tag, At);
     if (Close == Tag.size() || Tag[Close] != '"') return false;
-    Value = Tag.substr(At, Close - At);
+    Value = std::string_view(Tag.data() + At, Close - At);
     At = Close + 1;
     return true;
   }
@@ -136,13 +132,25 @@ class TLaidOutTags {
   // The values after the tag's last line break are searched: they must hold
   // no '=', no tab and no blank-led name, the only ways a name is found in
   // them. Values hold no line break, so the last one is a lead's.
-  bool LastLinePlain(std::string_view Tag, const TTag& Cut) const {
-    const char* const LastLine = Tag.data() + Cut.LastBreak;
-    for (const std::string_view Value : Cut.Values) {
-      if (Value.empty() || Value.data() < LastLine) continue;
-      if (HoldsEqualsOrTab(Value) || FScanner.HoldsBlankLedName(Value)) return false;
+  bool LastLinePlain(const TTag& Cut) const {
+    for (size_t I = Cut.LastLine; I <= FLeads.size(); ++I) {
+      const std::string_view Value = Cut.Values[I];
+      if (!Value.empty() && (HoldsEqualsOrTab(Value) || FScanner.HoldsBlankLedName(Value)))
+        return false;
     }
     return true;
+  }
+
+  // Whether Text holds Lead at At (at most its end), compared eight bytes at
+  // a time; the last word overlaps the one before it.
+  static bool HoldsAt(std::string_view Text, size_t At, std::string_view Lead) {
+    if (Text.size() - At < Lead.size()) return false;
+    const char* const P = Text.data() + At;
+    if (Lead.size() < 8) return Lead == std::string_view(P, Lead.size());
+    for (size_t I = 0; I + 8 < Lead.size(); I += 8)
+      if (LoadWord(P + I) != LoadWord(Lead.data() + I)) return false;
+    const size_t Last = Lead.size() - 8;
+    return LoadWord(P + Last) == LoadWord(Lead.data() + Last);
   }
 
   static bool HoldsEqualsOrTab(std::string_view Value) {
@@ -188,8 +196,14 @@ class TLaidOutTags {
   }
 
   const TAttributeScanner& FScanner;
-  std::vector<size_t> FNameAt;   // where each piece's lead has its attribute's name
-  std::vector<size_t> FBreaks;   // where each piece's lead has its last line feed
-  std::vector<int> FLeadBreaks;  // and how many it has
+  // Each piece's lead: its bytes, where its attribute's name starts in them,
+  // the line feeds it holds, and whether the piece is a flag.
+  struct TLead {
+    std::string Text;
+    size_t NameAt;
+    int Breaks;
+    bool Flag;
+  };
+  std::vector<TLead> FLeads;
   std::vector<const TField<T>*> FFields;
 };

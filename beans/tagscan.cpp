@@ -280,27 +280,27 @@ bool TAttributeScanner::MatchesAt(const char* At, size_t Left, size_t Name) cons
   return Words == 1 || (UpCaseWord(LoadWord(At + 8)) & W.Mask[1]) == W.Word[1];
 }
 
-// Blanks are found eight bytes at a time.
+// Blanks are found eight bytes at a time, and the two bytes after each rule
+// out most names before any is compared.
 bool TAttributeScanner::HoldsBlankLedName(std::string_view Text) const {
+  const auto NameAfter = [&](size_t Blank) {
+    const size_t At = Blank + 1;
+    if (At >= Text.size()) return false;
+    uint32_t Can = FFirst[static_cast<unsigned char>(Text[At])];
+    if (At + 1 < Text.size()) Can &= FSecond[static_cast<unsigned char>(Text[At + 1])];
+    for (; Can; Can &= Can - 1)
+      if (MatchesAt(Text.data() + At, Text.size() - At, static_cast<size_t>(std::countr_zero(Can))))
+        return true;
+    return false;
+  };
   size_t Blank = 0;
   if constexpr (WordsInTextOrder)
     for (; Blank + 8 <= Text.size(); Blank += 8)
       for (uint64_t Found = BytesEqual(LoadWord(Text.data() + Blank), ' '); Found;
            Found &= Found - 1)
-        if (NameAfter(Text, Blank + FirstFlagged(Found))) return true;
+        if (NameAfter(Blank + FirstFlagged(Found))) return true;
   for (; Blank < Text.size(); ++Blank)
-    if (Text[Blank] == ' ' && NameAfter(Text, Blank)) return true;
-  return false;
-}
-
-bool TAttributeScanner::NameAfter(std::string_view Text, size_t Blank) const {
-  const size_t At = Blank + 1;
-  if (At >= Text.size()) return false;
-  uint32_t Can = FFirst[static_cast<unsigned char>(Text[At])];
-  if (At + 1 < Text.size()) Can &= FSecond[static_cast<unsigned char>(Text[At + 1])];
-  for (; Can; Can &= Can - 1)
-    if (MatchesAt(Text.data() + At, Text.size() - At, static_cast<size_t>(std::countr_zero(Can))))
-      return true;
+    if (Text[Blank] == ' ' && NameAfter(Blank)) return true;
   return false;
 }
 

@@ -70,8 +70,6 @@ class TAttributeScanner {
   void ScanSearchForm(std::string_view TagText, std::span<size_t> Positions) const;
 
   size_t SkipAfterMatch(uint32_t Matched) const;
-  // Whether a name stands right after the blank at Blank.
-  bool NameAfter(std::string_view Text, size_t Blank) const;
 
   // A name of up to 16 bytes as two words and the masks of its bytes in
   // them, to be compared with the text eight bytes at a time.
