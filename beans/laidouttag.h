@@ -114,19 +114,9 @@ class TLaidOutTags {
     return true;
   }
 
-  // The first quote, CR or LF at or after At, or the end: eight bytes at a
-  // time, each byte that equals one of them flagged by its high bit (the
-  // lowest flag is exact; bytes in memory order need a little-endian word).
+  // The first quote, CR or LF at or after At, or the end.
   static size_t NextStop(std::string_view Text, size_t At) {
-    if constexpr (WordsInTextOrder)
-      for (; At + 8 <= Text.size(); At += 8) {
-        const uint64_t W = LoadWord(Text.data() + At);
-        const uint64_t Found = BytesEqual(W, '"') | BytesEqual(W, '\r') | BytesEqual(W, '\n');
-        if (Found) return At + FirstFlagged(Found);
-      }
-    while (At < Text.size() && Text[At] != '"' && Text[At] != '\r' && Text[At] != '\n')
-      ++At;
-    return At;
+    return At + FindAnyOf(Text.data() + At, Text.size() - At, '"', '\r', '\n');
   }
 
   // The values after the tag's last line break are searched: they must hold
