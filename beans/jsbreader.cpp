@@ -185,15 +185,24 @@ static_assert(sizeof(TReadItem) == 32);
 TJSBReadResult TReader::Run() {
   R.Bean = std::make_unique<TJSBean>();
   R.Bean->SetName("untitled");
-  R.Encoding = DetectEncoding(FText);
-  // The model holds UTF-8 whatever the file's encoding; the writer applies the
-  // encoding again. Tags are ASCII, so every offset below reads the same.
-  if (R.Encoding == TTextEncoding::Latin1) Replace(ToUtf8(FText, R.Encoding));
-  if (!CheckJSBTag()) return std::move(R);
+  if (!CheckJSBTag()) {
+    R.Encoding = DetectEncoding(FText);
+    return std::move(R);
+  }
+  // The walk that finds the tags also tells whether the text is all ASCII;
+  // only a text that is not is checked for UTF-8 on its own. The model holds
+  // UTF-8 whatever the file's encoding, and the writer applies the encoding
+  // again: a Latin-1 text is converted, and its tags found again.
+  bool Ascii = false;
+  FTags = IndexTags(FText, &Ascii);
+  R.Encoding = Ascii ? TTextEncoding::Utf8 : DetectEncoding(FText);
+  if (R.Encoding == TTextEncoding::Latin1) {
+    Replace(ToUtf8(FText, R.Encoding));
+    FTags = IndexTags(FText);
+  }
   R.Valid = true;
   R.RootCaption = "untitled";
   FBudget = 32 * FText.size() + (1u << 20);
-  FTags = IndexTags(FText);
   FindConstructorBlock();
   RemoveListeners();
   std::erase_if(FTags, [&](const TIndexedTag& T) { return InBlock(T.Start); });

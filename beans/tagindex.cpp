@@ -1,6 +1,11 @@
 #include "tagindex.h"
 
+#include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
+
+#include "bytewords.h"
 
 #include "../widgets/textutils.h"
 
@@ -59,28 +64,57 @@ bool KindAt(std::string_view Text, size_t At, TIndexedKind& Kind) {
   return false;
 }
 
+// The '<' and '>' of sixteen bytes as bit masks, bit I for byte I, and
+// whether any of them is not ASCII.
+struct TBlockMasks {
+  uint32_t Open = 0, Close = 0;
+  bool High = false;
+};
+
+TBlockMasks MasksOf(const char* P, size_t Size) {
+  TBlockMasks M;
+#if defined(CORVANE_SSE2)
+  if (Size == 16) {
+    const __m128i V = _mm_loadu_si128(reinterpret_cast<const __m128i*>(P));
+    M.Open = static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(V, _mm_set1_epi8('<'))));
+    M.Close = static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(V, _mm_set1_epi8('>'))));
+    M.High = _mm_movemask_epi8(V) != 0;
+    return M;
+  }
+#endif
+  for (size_t I = 0; I < Size; ++I) {
+    M.Open |= uint32_t(P[I] == '<') << I;
+    M.Close |= uint32_t(P[I] == '>') << I;
+    M.High = M.High || static_cast<unsigned char>(P[I]) >= 0x80;
+  }
+  return M;
+}
+
 }  // namespace
 
-std::vector<TIndexedTag> IndexTags(std::string_view Text) {
+// One walk over the text in blocks of sixteen bytes: each '<' may start a
+// tag, and the next '>' ends every tag started since the last one.
+std::vector<TIndexedTag> IndexTags(std::string_view Text, bool* Ascii) {
   std::vector<TIndexedTag> Tags;
   // Room for a tag every 64 bytes; pages never written are never used.
   Tags.reserve(Text.size() / 64 + 16);
-  const char* const Begin = Text.data();
-  // The '>' found last: a tag that starts before it ends there too, so a
-  // text of tags without '>' is still searched once.
-  size_t Close = 0;
-  for (size_t At = 0; At < Text.size(); ++At) {
-    const void* Found = std::memchr(Begin + At, '<', Text.size() - At);
-    if (!Found) break;
-    At = static_cast<size_t>(static_cast<const char*>(Found) - Begin);
-    TIndexedKind Kind{};
-    if (!KindAt(Text, At, Kind)) continue;
-    if (Close != TIndexedTag::Unclosed && Close <= At) {
-      const void* Gt = std::memchr(Begin + At, '>', Text.size() - At);
-      Close =
-          Gt ? static_cast<size_t>(static_cast<const char*>(Gt) - Begin) : TIndexedTag::Unclosed;
+  size_t Open = 0;  // the first tag still waiting for its '>'
+  bool High = false;
+  for (size_t Block = 0; Block < Text.size(); Block += 16) {
+    const TBlockMasks M = MasksOf(Text.data() + Block, std::min<size_t>(16, Text.size() - Block));
+    High = High || M.High;
+    for (uint32_t Marks = M.Open | M.Close; Marks; Marks &= Marks - 1) {
+      const auto Bit = static_cast<unsigned>(std::countr_zero(Marks));
+      const size_t At = Block + Bit;
+      TIndexedKind Kind{};
+      if (M.Close >> Bit & 1) {
+        for (; Open < Tags.size(); ++Open)
+          Tags[Open].End = At;
+      } else if (KindAt(Text, At, Kind)) {
+        Tags.push_back({At, TIndexedTag::Unclosed, Kind});
+      }
     }
-    Tags.push_back({At, Close, Kind});
   }
+  if (Ascii) *Ascii = !High;
   return Tags;
 }

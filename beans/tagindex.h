@@ -30,4 +30,5 @@ struct TIndexedTag {
 // The tags of Text in text order. A tag name matches as a prefix:
 // <JSB_EVENTSET is an event. Tags that have no '>' of their own share the
 // next one, as a search from each would find it.
-std::vector<TIndexedTag> IndexTags(std::string_view Text);
+// Ascii, when given, says whether every byte of Text is ASCII.
+std::vector<TIndexedTag> IndexTags(std::string_view Text, bool* Ascii = nullptr);

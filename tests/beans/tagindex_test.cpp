@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "beans/tagindex.h"
 #include "testsupport.h"
@@ -33,6 +34,30 @@ TEST(TagIndex, KindsCaseAndPrefixes) {
   };
   for (const auto& [Text, Expected] : Cases)
     EXPECT_EQ(Found(Text), Expected) << Text;
+}
+
+// A tag ends at the first '>' after it, found in the same walk: tags without
+// one of their own share the next, wherever the walk's blocks divide the
+// text; the last tags may have none. The text's bytes say whether it is ASCII.
+TEST(TagIndex, EndsAndAsciiFromTheSameWalk) {
+  const auto Ends = [](std::string_view Text, bool& Ascii) {
+    std::string Out;
+    for (const TIndexedTag& T : IndexTags(Text, &Ascii))
+      Out += T.End == TIndexedTag::Unclosed ? "- " : std::to_string(T.End) + " ";
+    return Out;
+  };
+  const std::string Pad(13, ' ');
+  const std::tuple<std::string, std::string, bool> Cases[] = {
+      {"<JSB_EVENT a><JSB_EVENT>", "12 23 ", true},
+      {"<JSB_EVENT <JSB_METHOD " + Pad + "x>", "37 37 ", true},
+      {"<JSB_EVENT a>\xC3\xA9<JSB_EVENT", "12 - ", false},
+      {"x>" + Pad + "<JSB_PROPERTY <jsb_property", "- - ", true},
+  };
+  for (const auto& [Text, Expected, Ascii] : Cases) {
+    bool Found = !Ascii;
+    EXPECT_EQ(Ends(Text, Found), Expected) << Text;
+    EXPECT_EQ(Found, Ascii) << Text;
+  }
 }
 
 #if defined(__linux__)
