@@ -5,9 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "bytewords.h"
-
 #include "../widgets/textutils.h"
+#include "bytewords.h"
 
 namespace {
 
@@ -48,7 +47,7 @@ bool KindAt(std::string_view Text, size_t At, TIndexedKind& Kind) {
   const char Next = Text[At + 1];
   if (Next != '/' && UpCaseAscii(Next) != 'J') return false;
   for (const TTagName& Exact : ExactTags)
-    if (Text.compare(At, Exact.Rest.size(), Exact.Rest) == 0) {
+    if (Exact.Rest[1] == Next && Text.compare(At, Exact.Rest.size(), Exact.Rest) == 0) {
       Kind = Exact.Kind;
       return true;
     }
@@ -64,27 +63,34 @@ bool KindAt(std::string_view Text, size_t At, TIndexedKind& Kind) {
   return false;
 }
 
-// The '<' and '>' of sixteen bytes as bit masks, bit I for byte I, and
+// The '<' and '>' of up to 64 bytes as bit masks, bit I for byte I, and
 // whether any of them is not ASCII.
 struct TBlockMasks {
-  uint32_t Open = 0, Close = 0;
+  uint64_t Open = 0, Close = 0;
   bool High = false;
 };
+
+constexpr size_t BlockSize = 64;
 
 TBlockMasks MasksOf(const char* P, size_t Size) {
   TBlockMasks M;
 #if defined(CORVANE_SSE2)
-  if (Size == 16) {
-    const __m128i V = _mm_loadu_si128(reinterpret_cast<const __m128i*>(P));
-    M.Open = static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(V, _mm_set1_epi8('<'))));
-    M.Close = static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(V, _mm_set1_epi8('>'))));
-    M.High = _mm_movemask_epi8(V) != 0;
+  if (Size == BlockSize) {
+    const __m128i Lt = _mm_set1_epi8('<'), Gt = _mm_set1_epi8('>');
+    __m128i Any = _mm_setzero_si128();
+    for (size_t Part = 0; Part < BlockSize; Part += 16) {
+      const __m128i V = _mm_loadu_si128(reinterpret_cast<const __m128i*>(P + Part));
+      M.Open |= uint64_t(static_cast<uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(V, Lt)))) << Part;
+      M.Close |= uint64_t(static_cast<uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(V, Gt)))) << Part;
+      Any = _mm_or_si128(Any, V);
+    }
+    M.High = _mm_movemask_epi8(Any) != 0;
     return M;
   }
 #endif
   for (size_t I = 0; I < Size; ++I) {
-    M.Open |= uint32_t(P[I] == '<') << I;
-    M.Close |= uint32_t(P[I] == '>') << I;
+    M.Open |= uint64_t(P[I] == '<') << I;
+    M.Close |= uint64_t(P[I] == '>') << I;
     M.High = M.High || static_cast<unsigned char>(P[I]) >= 0x80;
   }
   return M;
@@ -92,18 +98,19 @@ TBlockMasks MasksOf(const char* P, size_t Size) {
 
 }  // namespace
 
-// One walk over the text in blocks of sixteen bytes: each '<' may start a
-// tag, and the next '>' ends every tag started since the last one.
+// One walk over the text in blocks of 64 bytes: each '<' may start a tag,
+// and the next '>' ends every tag started since the last one.
 std::vector<TIndexedTag> IndexTags(std::string_view Text, bool* Ascii) {
   std::vector<TIndexedTag> Tags;
   // Room for a tag every 64 bytes; pages never written are never used.
   Tags.reserve(Text.size() / 64 + 16);
   size_t Open = 0;  // the first tag still waiting for its '>'
   bool High = false;
-  for (size_t Block = 0; Block < Text.size(); Block += 16) {
-    const TBlockMasks M = MasksOf(Text.data() + Block, std::min<size_t>(16, Text.size() - Block));
+  for (size_t Block = 0; Block < Text.size(); Block += BlockSize) {
+    const TBlockMasks M =
+        MasksOf(Text.data() + Block, std::min<size_t>(BlockSize, Text.size() - Block));
     High = High || M.High;
-    for (uint32_t Marks = M.Open | M.Close; Marks; Marks &= Marks - 1) {
+    for (uint64_t Marks = M.Open | M.Close; Marks; Marks &= Marks - 1) {
       const auto Bit = static_cast<unsigned>(std::countr_zero(Marks));
       const size_t At = Block + Bit;
       TIndexedKind Kind{};

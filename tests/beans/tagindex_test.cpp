@@ -46,12 +46,13 @@ TEST(TagIndex, EndsAndAsciiFromTheSameWalk) {
       Out += T.End == TIndexedTag::Unclosed ? "- " : std::to_string(T.End) + " ";
     return Out;
   };
-  const std::string Pad(13, ' ');
+  const std::string Pad(60, ' ');
   const std::tuple<std::string, std::string, bool> Cases[] = {
       {"<JSB_EVENT a><JSB_EVENT>", "12 23 ", true},
-      {"<JSB_EVENT <JSB_METHOD " + Pad + "x>", "37 37 ", true},
-      {"<JSB_EVENT a>\xC3\xA9<JSB_EVENT", "12 - ", false},
-      {"x>" + Pad + "<JSB_PROPERTY <jsb_property", "- - ", true},
+      {"<JSB_EVENT <JSB_METHOD " + Pad + "x>", "84 84 ", true},
+      {"<JSB_EVENT a>\xC3\xA9" + Pad + "<JSB_EVENT", "12 - ", false},
+      {Pad + "<JSB_EVENT a>\xC3\xA9", "72 ", false},
+      {"x>" + Pad + "<JSB_PROPERTY <jsb_property" + Pad, "- - ", true},
   };
   for (const auto& [Text, Expected, Ascii] : Cases) {
     bool Found = !Ascii;
