@@ -29,6 +29,16 @@ inline uint64_t BytesEqual(uint64_t Word, char C) {
   return ~(((X & Low7) + Low7) | X | Low7);
 }
 
+// Eight bytes with the ASCII letters a to z folded to upper case: the high
+// bit of a byte's sum says whether it is at least 'a', or above 'z'.
+inline uint64_t UpCaseWord(uint64_t Word) {
+  constexpr uint64_t Ones = 0x0101010101010101u, High = 0x8080808080808080u;
+  const uint64_t Low = Word & ~High;
+  const uint64_t FromA = Low + Ones * (0x80 - 'a'), AfterZ = Low + Ones * (0x80 - 'z' - 1);
+  const uint64_t Lower = FromA & ~AfterZ & ~Word & High;
+  return Word - (Lower >> 2);
+}
+
 // The place in the word of the first byte that a mask from BytesEqual flags.
 inline size_t FirstFlagged(uint64_t Mask) {
   return static_cast<size_t>(std::countr_zero(Mask)) / 8;

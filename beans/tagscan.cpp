@@ -30,16 +30,6 @@ const char* FindFirstChar(const char* From, const char* End, char Wanted) {
   return static_cast<const char*>(std::memchr(From, Wanted, static_cast<size_t>(End - From)));
 }
 
-// Eight bytes with the ASCII letters a to z folded to upper case: the high
-// bit of a byte's sum says whether it is at least 'a', or above 'z'.
-uint64_t UpCaseWord(uint64_t Word) {
-  constexpr uint64_t Ones = 0x0101010101010101u, High = 0x8080808080808080u;
-  const uint64_t Low = Word & ~High;
-  const uint64_t FromA = Low + Ones * (0x80 - 'a'), AfterZ = Low + Ones * (0x80 - 'z' - 1);
-  const uint64_t Lower = FromA & ~AfterZ & ~Word & High;
-  return Word - (Lower >> 2);
-}
-
 }  // namespace
 
 size_t FindFolded(std::string_view Text, std::string_view Pattern, size_t From) {
