@@ -47,8 +47,8 @@ class TItemAttributes {
   TTagRead Read(T& Obj, std::string_view TagText) const {
     typename TLaidOutTags<T>::TTag Tag;
     if (FLaidOut->Cut(TagText, Tag))
-      if (const int8_t* Sources = FLaidOut->Sources(Tag.Set))
-        return {ReadCut(Obj, Tag, Sources), Tag.Breaks};
+      if (const auto* Reading = FLaidOut->Reading(Tag.Set))
+        return {ReadCut(Obj, Tag, *Reading), Tag.Breaks};
     size_t Positions[TAttributeScanner::MaxNames];
     FScanner->Scan(TagText, Positions);
     std::string Value;
@@ -67,21 +67,16 @@ class TItemAttributes {
   }
 
  private:
-  // The same for a tag cut by the layout, each name reading the value its
-  // source says.
-  bool ReadCut(T& Obj, const typename TLaidOutTags<T>::TTag& Tag, const int8_t* Sources) const {
-    const bool NameRead = Sources[0] >= 0;
-    if (NameRead) Obj.SetName(Tag.Values[Sources[0]]);
-    for (size_t I = 0; I < FFields.size(); ++I) {
-      const TField<T>& F = *FFields[I];
-      const int8_t Source = Sources[I + 1];
-      if (Source < 0) continue;
-      if (F.IsFlag())
-        (Obj.*F.SetFlag)(true);
-      else
-        (Obj.*F.SetText)(Tag.Values[Source]);
-    }
-    return NameRead;
+  // The same for a tag cut by the layout, each name reading the value the
+  // reading for its set of pieces says.
+  static bool ReadCut(T& Obj, const typename TLaidOutTags<T>::TTag& Tag,
+                      const typename TLaidOutTags<T>::TReading& Reading) {
+    if (Reading.Name >= 0) Obj.SetName(Tag.Values[Reading.Name]);
+    for (const auto& [Field, Value] : Reading.Texts)
+      (Obj.*Field->SetText)(Tag.Values[Value]);
+    for (const TField<T>* Flag : Reading.Flags)
+      (Obj.*Flag->SetFlag)(true);
+    return Reading.Name >= 0;
   }
 
   std::vector<const TField<T>*> FFields;  // every field but NAME

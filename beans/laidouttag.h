@@ -18,6 +18,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "bytewords.h"
@@ -80,27 +81,34 @@ class TLaidOutTags {
     return At + 1 == Tag.size() && Tag[At] == '>' && LastLinePlain(Out);
   }
 
-  // For each name, the value it reads (an index into TTag::Values; for a flag,
-  // any index means it is set), or -1; none when tags with this set of
-  // pieces are not read this way.
-  const int8_t* Sources(uint32_t Set) const {
+  // How tags with one set of pieces are read: the value NAME reads (an index
+  // into TTag::Values), or -1; each field that reads a value, with the value
+  // it reads; and each flag that is set.
+  struct TReading {
+    int8_t Name = -1;
+    std::vector<std::pair<const TField<T>*, int8_t>> Texts;
+    std::vector<const TField<T>*> Flags;
+  };
+
+  // None when tags with this set of pieces are not read this way.
+  const TReading* Reading(uint32_t Set) const {
     // Each thread keeps the answers it was given, in a table with a place
     // for every set (a few thousand), so that a set met before costs one load.
     struct TKnown {
       const TLaidOutTags* Owner = nullptr;
       std::vector<int32_t> Answer;  // 0: not asked yet, -1: none, else 1 + an index
-      std::deque<std::vector<int8_t>> Answers;
+      std::deque<TReading> Answers;
     };
     thread_local TKnown Known;
     if (Known.Owner != this)
       Known = {this, std::vector<int32_t>(size_t(2) << LayoutOf<T>().Pieces.size()), {}};
     int32_t& Answer = Known.Answer[Set];
     if (Answer == 0) {
-      std::optional<std::vector<int8_t>> Asked = Ask(Set);
-      Answer = Asked ? static_cast<int32_t>(Known.Answers.size()) + 1 : -1;
-      if (Asked) Known.Answers.push_back(std::move(*Asked));
+      const std::optional<std::vector<int8_t>> Sources = Ask(Set);
+      Answer = Sources ? static_cast<int32_t>(Known.Answers.size()) + 1 : -1;
+      if (Sources) Known.Answers.push_back(ReadingOf(*Sources));
     }
-    return Answer < 0 ? nullptr : Known.Answers[static_cast<size_t>(Answer) - 1].data();
+    return Answer < 0 ? nullptr : &Known.Answers[static_cast<size_t>(Answer) - 1];
   }
 
  private:
@@ -152,7 +160,23 @@ class TLaidOutTags {
     return Value.substr(At).find_first_of("=\t") != std::string_view::npos;
   }
 
-  // The general search on a stand-in tag with this set of pieces, whose
+  TReading ReadingOf(const std::vector<int8_t>& Sources) const {
+    TReading R;
+    R.Name = Sources[0];
+    for (size_t K = 1; K < Sources.size(); ++K) {
+      if (Sources[K] < 0) continue;
+      const TField<T>* F = FFields[K - 1];
+      if (F->IsFlag())
+        R.Flags.push_back(F);
+      else
+        R.Texts.emplace_back(F, Sources[K]);
+    }
+    return R;
+  }
+
+  // For each name, the value it reads (an index into TTag::Values; for a flag,
+  // any index means it is set), or -1: the general search on a stand-in tag
+  // with this set of pieces, whose
   // values are numbers that say where they stand.
   std::optional<std::vector<int8_t>> Ask(uint32_t Set) const {
     const TLayout<T>& L = LayoutOf<T>();
