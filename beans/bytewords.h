@@ -68,3 +68,23 @@ inline size_t FindAnyOf(const char* P, size_t Size, char A, char B, char C) {
     ++At;
   return At;
 }
+
+// Whether the Size bytes at A and at B are the same, for Size of at least
+// sixteen: compared sixteen bytes at a time where the processor can, eight
+// elsewhere; the last step overlaps the one before it.
+inline bool SameLongBytes(const char* A, const char* B, size_t Size) {
+#if defined(CORVANE_SSE2)
+  const auto Same16 = [](const char* X, const char* Y) {
+    const __m128i VX = _mm_loadu_si128(reinterpret_cast<const __m128i*>(X));
+    const __m128i VY = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Y));
+    return _mm_movemask_epi8(_mm_cmpeq_epi8(VX, VY)) == 0xFFFF;
+  };
+  for (size_t I = 0; I + 16 < Size; I += 16)
+    if (!Same16(A + I, B + I)) return false;
+  return Same16(A + Size - 16, B + Size - 16);
+#else
+  for (size_t I = 0; I + 8 < Size; I += 8)
+    if (LoadWord(A + I) != LoadWord(B + I)) return false;
+  return LoadWord(A + Size - 8) == LoadWord(B + Size - 8);
+#endif
+}

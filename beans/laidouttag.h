@@ -139,16 +139,12 @@ class TLaidOutTags {
     return true;
   }
 
-  // Whether Text holds Lead at At (at most its end), compared eight bytes at
-  // a time; the last word overlaps the one before it.
+  // Whether Text holds Lead at At (at most its end).
   static bool HoldsAt(std::string_view Text, size_t At, std::string_view Lead) {
     if (Text.size() - At < Lead.size()) return false;
     const char* const P = Text.data() + At;
-    if (Lead.size() < 8) return Lead == std::string_view(P, Lead.size());
-    for (size_t I = 0; I + 8 < Lead.size(); I += 8)
-      if (LoadWord(P + I) != LoadWord(Lead.data() + I)) return false;
-    const size_t Last = Lead.size() - 8;
-    return LoadWord(P + Last) == LoadWord(Lead.data() + Last);
+    if (Lead.size() < 16) return Lead == std::string_view(P, Lead.size());
+    return SameLongBytes(P, Lead.data(), Lead.size());
   }
 
   static bool HoldsEqualsOrTab(std::string_view Value) {
