@@ -58,29 +58,26 @@ size_t SlotOf(char First, char Second) {
          0xFF;
 }
 
-const std::array<TNameWords, 256>& NamesBySlot() {
-  static const std::array<TNameWords, 256> Table = [] {
-    std::array<TNameWords, 256> T{};
-    for (const TTagName& Name : Names) {
-      const std::string Full = "JSB_" + std::string(Name.Rest);
-      char Bytes[16] = {}, Mask[16] = {};
-      std::memcpy(Bytes, Full.data(), Full.size());
-      std::memset(Mask, 0xFF, Full.size());
-      TNameWords& W = T[SlotOf(Name.Rest[0], Name.Rest[1])];
-      std::memcpy(W.Word, Bytes, sizeof Bytes);
-      std::memcpy(W.Mask, Mask, sizeof Mask);
-      W.Kind = Name.Kind;
-      W.Names = W.Names == TNameWords::None ? TNameWords::One : TNameWords::Several;
-    }
-    return T;
-  }();
-  return Table;
-}
+const std::array<TNameWords, 256> NamesBySlot = [] {
+  std::array<TNameWords, 256> T{};
+  for (const TTagName& Name : Names) {
+    const std::string Full = "JSB_" + std::string(Name.Rest);
+    char Bytes[16] = {}, Mask[16] = {};
+    std::memcpy(Bytes, Full.data(), Full.size());
+    std::memset(Mask, 0xFF, Full.size());
+    TNameWords& W = T[SlotOf(Name.Rest[0], Name.Rest[1])];
+    std::memcpy(W.Word, Bytes, sizeof Bytes);
+    std::memcpy(W.Mask, Mask, sizeof Mask);
+    W.Kind = Name.Kind;
+    W.Names = W.Names == TNameWords::None ? TNameWords::One : TNameWords::Several;
+  }
+  return T;
+}();
 
 // The same answer as the byte-wise search below, from the sixteen bytes
 // after a '<' that starts with "<J"; none when the table cannot tell.
 std::optional<bool> FoldedKindAt(const char* P, TIndexedKind& Kind) {
-  const TNameWords& W = NamesBySlot()[SlotOf(P[4], P[5])];
+  const TNameWords& W = NamesBySlot[SlotOf(P[4], P[5])];
   if (W.Names == TNameWords::Several) return std::nullopt;
   if (W.Names == TNameWords::None || (UpCaseWord(LoadWord(P)) & W.Mask[0]) != W.Word[0] ||
       (UpCaseWord(LoadWord(P + 8)) & W.Mask[1]) != W.Word[1])
@@ -123,65 +120,92 @@ bool KindAt(std::string_view Text, size_t At, TIndexedKind& Kind) {
   return false;
 }
 
-// The '<' and '>' of up to 64 bytes as bit masks, bit I for byte I, and
-// whether any of them is not ASCII.
-struct TBlockMasks {
-  uint64_t Open = 0, Close = 0;
-  bool High = false;
-};
+// The walk over a text's blocks of 64 bytes: each '<' may start a tag, and
+// the next '>' ends every tag started since the last one.
+class TIndexWalk {
+ public:
+  static constexpr size_t BlockSize = 64;
 
-constexpr size_t BlockSize = 64;
-
-TBlockMasks MasksOf(const char* P, size_t Size) {
-  TBlockMasks M;
-#if defined(CORVANE_SSE2)
-  if (Size == BlockSize) {
-    const __m128i Lt = _mm_set1_epi8('<'), Gt = _mm_set1_epi8('>');
-    __m128i Any = _mm_setzero_si128();
-    for (size_t Part = 0; Part < BlockSize; Part += 16) {
-      const __m128i V = _mm_loadu_si128(reinterpret_cast<const __m128i*>(P + Part));
-      M.Open |= uint64_t(static_cast<uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(V, Lt)))) << Part;
-      M.Close |= uint64_t(static_cast<uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(V, Gt)))) << Part;
-      Any = _mm_or_si128(Any, V);
-    }
-    M.High = _mm_movemask_epi8(Any) != 0;
-    return M;
+  explicit TIndexWalk(std::string_view Text) : FText(Text) {
+    // Room for a tag every 64 bytes; pages never written are never used.
+    FTags.reserve(Text.size() / 64 + 16);
   }
-#endif
-  for (size_t I = 0; I < Size; ++I) {
-    M.Open |= uint64_t(P[I] == '<') << I;
-    M.Close |= uint64_t(P[I] == '>') << I;
-    M.High = M.High || static_cast<unsigned char>(P[I]) >= 0x80;
-  }
-  return M;
-}
 
-}  // namespace
-
-// One walk over the text in blocks of 64 bytes: each '<' may start a tag,
-// and the next '>' ends every tag started since the last one.
-std::vector<TIndexedTag> IndexTags(std::string_view Text, bool* Ascii) {
-  std::vector<TIndexedTag> Tags;
-  // Room for a tag every 64 bytes; pages never written are never used.
-  Tags.reserve(Text.size() / 64 + 16);
-  size_t Open = 0;  // the first tag still waiting for its '>'
-  bool High = false;
-  for (size_t Block = 0; Block < Text.size(); Block += BlockSize) {
-    const TBlockMasks M =
-        MasksOf(Text.data() + Block, std::min<size_t>(BlockSize, Text.size() - Block));
-    High = High || M.High;
-    for (uint64_t Marks = M.Open | M.Close; Marks; Marks &= Marks - 1) {
+  // The '<' (Opens) and '>' (Closes) of the block at Block, bit I for byte I.
+  void Marks(size_t Block, uint64_t Opens, uint64_t Closes) {
+    for (uint64_t Marks = Opens | Closes; Marks; Marks &= Marks - 1) {
       const auto Bit = static_cast<unsigned>(std::countr_zero(Marks));
       const size_t At = Block + Bit;
       TIndexedKind Kind{};
-      if (M.Close >> Bit & 1) {
-        for (; Open < Tags.size(); ++Open)
-          Tags[Open].End = At;
-      } else if (KindAt(Text, At, Kind)) {
-        Tags.push_back({At, TIndexedTag::Unclosed, Kind});
+      if (Closes >> Bit & 1) {
+        for (; FOpen < FTags.size(); ++FOpen)
+          FTags[FOpen].End = At;
+      } else if (KindAt(FText, At, Kind)) {
+        FTags.push_back({At, TIndexedTag::Unclosed, Kind});
       }
     }
   }
+
+  // The bytes from Block on, one at a time; whether any is not ASCII.
+  bool Bytes(size_t Block) {
+    bool High = false;
+    for (; Block < FText.size(); Block += BlockSize) {
+      const size_t Size = std::min(BlockSize, FText.size() - Block);
+      uint64_t Opens = 0, Closes = 0;
+      for (size_t I = 0; I < Size; ++I) {
+        const char C = FText[Block + I];
+        Opens |= uint64_t(C == '<') << I;
+        Closes |= uint64_t(C == '>') << I;
+        High = High || static_cast<unsigned char>(C) >= 0x80;
+      }
+      Marks(Block, Opens, Closes);
+    }
+    return High;
+  }
+
+  std::vector<TIndexedTag> Take() { return std::move(FTags); }
+
+ private:
+  std::string_view FText;
+  std::vector<TIndexedTag> FTags;
+  size_t FOpen = 0;  // the first tag still waiting for its '>'
+};
+
+}  // namespace
+
+std::vector<TIndexedTag> IndexTags(std::string_view Text, bool* Ascii) {
+  TIndexWalk Walk(Text);
+  size_t Block = 0;
+  bool High = false;
+#if defined(CORVANE_SSE2)
+  // Most blocks hold neither '<' nor '>': one test over all four parts
+  // passes them, and whether any byte is not ASCII is gathered to the end.
+  const __m128i Lt = _mm_set1_epi8('<'), Gt = _mm_set1_epi8('>');
+  __m128i Bytes = _mm_setzero_si128();
+  const auto Load = [&](size_t At) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(Text.data() + At));
+  };
+  const auto Mask = [](__m128i A, __m128i B, __m128i C, __m128i D) {
+    return uint64_t(static_cast<uint16_t>(_mm_movemask_epi8(A))) |
+           uint64_t(static_cast<uint16_t>(_mm_movemask_epi8(B))) << 16 |
+           uint64_t(static_cast<uint16_t>(_mm_movemask_epi8(C))) << 32 |
+           uint64_t(static_cast<uint16_t>(_mm_movemask_epi8(D))) << 48;
+  };
+  for (; Block + TIndexWalk::BlockSize <= Text.size(); Block += TIndexWalk::BlockSize) {
+    const __m128i V0 = Load(Block), V1 = Load(Block + 16), V2 = Load(Block + 32),
+                  V3 = Load(Block + 48);
+    Bytes = _mm_or_si128(Bytes, _mm_or_si128(_mm_or_si128(V0, V1), _mm_or_si128(V2, V3)));
+    const __m128i L0 = _mm_cmpeq_epi8(V0, Lt), L1 = _mm_cmpeq_epi8(V1, Lt),
+                  L2 = _mm_cmpeq_epi8(V2, Lt), L3 = _mm_cmpeq_epi8(V3, Lt);
+    const __m128i G0 = _mm_cmpeq_epi8(V0, Gt), G1 = _mm_cmpeq_epi8(V1, Gt),
+                  G2 = _mm_cmpeq_epi8(V2, Gt), G3 = _mm_cmpeq_epi8(V3, Gt);
+    const __m128i Any = _mm_or_si128(_mm_or_si128(_mm_or_si128(L0, L1), _mm_or_si128(L2, L3)),
+                                     _mm_or_si128(_mm_or_si128(G0, G1), _mm_or_si128(G2, G3)));
+    if (_mm_movemask_epi8(Any) != 0) Walk.Marks(Block, Mask(L0, L1, L2, L3), Mask(G0, G1, G2, G3));
+  }
+  High = _mm_movemask_epi8(Bytes) != 0;
+#endif
+  High = Walk.Bytes(Block) || High;
   if (Ascii) *Ascii = !High;
-  return Tags;
+  return Walk.Take();
 }
