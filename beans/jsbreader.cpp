@@ -478,6 +478,7 @@ void TReader::KeepRemovedBlocks(const std::vector<TRemovedBlock>& Blocks, size_t
 // The line in the text given: lines in FText, and those of the listener
 // blocks removed before Pos.
 int TReader::LineOf(size_t Pos) {
+  if (FRemovedAt.empty()) return FLines.LineAt(FText, Pos);
   const auto Blocks = std::upper_bound(FRemovedAt.begin(), FRemovedAt.end(), Pos);
   const int Removed = Blocks == FRemovedAt.begin()
                           ? 0

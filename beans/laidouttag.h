@@ -33,11 +33,18 @@ class TLaidOutTags {
   // One tag cut by the layout: bit 0 of Set for a NAME that holds a value,
   // bit 1 + I for the layout's piece I; Values[0] is NAME's, Values[1 + I]
   // the piece's (empty for a flag).
+  // The cut sets every member it reads; nothing is set beforehand.
   struct TTag {
-    uint32_t Set = 0;
-    size_t LastLine = 0;  // the first value on the tag's last line
-    int Breaks = 0;       // the line feeds in the tag, all in its leads
-    std::string_view Values[MaxValues];
+    // A value's bytes, as a view the model's setters take.
+    struct TValue {
+      const char* Data;
+      size_t Size;
+      operator std::string_view() const { return {Data, Size}; }
+    };
+    uint32_t Set;
+    size_t LastLine;  // the first value on the tag's last line
+    int Breaks;       // the line feeds in the tag, all in its leads
+    TValue Values[MaxValues];
   };
 
   // Scanner holds NAME first, then a name for each of Fields, in order.
@@ -58,7 +65,7 @@ class TLaidOutTags {
     if (!Tag.starts_with(Head)) return false;
     size_t At = Head.size();
     if (!CutValue(Tag, At, Out.Values[0])) return false;
-    Out.Set = Out.Values[0].empty() ? 0 : 1;
+    Out.Set = Out.Values[0].Size == 0 ? 0 : 1;
     Out.LastLine = 0;
     Out.Breaks = 0;
     for (size_t I = 0; I < FLeads.size(); ++I) {
@@ -75,7 +82,7 @@ class TLaidOutTags {
       }
       At += Lead.Text.size();
       Out.Set |= 2u << I;
-      if (!Lead.Flag && (!CutValue(Tag, At, Out.Values[1 + I]) || Out.Values[1 + I].empty()))
+      if (!Lead.Flag && (!CutValue(Tag, At, Out.Values[1 + I]) || Out.Values[1 + I].Size == 0))
         return false;  // the writer leaves empty values out
     }
     return At + 1 == Tag.size() && Tag[At] == '>' && LastLinePlain(Out);
@@ -114,10 +121,10 @@ class TLaidOutTags {
  private:
   // The quoted value at At, up to its closing quote, with At moved past it.
   // A value holding a line break is blanked differently: not cut.
-  static bool CutValue(std::string_view Tag, size_t& At, std::string_view& Value) {
+  static bool CutValue(std::string_view Tag, size_t& At, typename TTag::TValue& Value) {
     const size_t Close = NextStop(Tag, At);
     if (Close == Tag.size() || Tag[Close] != '"') return false;
-    Value = std::string_view(Tag.data() + At, Close - At);
+    Value = {Tag.data() + At, Close - At};
     At = Close + 1;
     return true;
   }
