@@ -24,14 +24,13 @@ TReadFile ReadTextView(std::string_view Text, const std::string& FileName) {
   return WithNotices(ReadJSBTextView(Text, FileName));
 }
 
-TCaptions::TCaptions(const TJSBReadResult& Read) {
-  FNameRead.reserve(Read.Items.size());
-  for (const TReadItem& Item : Read.Items)
-    FNameRead.emplace(Item.Item, Item.NameRead);
-}
-
 const std::string& TCaptions::Of(const TJSB_CustomCollectionItem& Item) const {
   static const std::string None;
+  if (FNext < FItems.size() && FItems[FNext].Item == &Item)
+    return FItems[FNext++].NameRead ? Item.Name() : None;
+  if (FNameRead.empty())
+    for (const TReadItem& Read : FItems)
+      FNameRead.emplace(Read.Item, Read.NameRead);
   const auto Found = FNameRead.find(&Item);
   return Found != FNameRead.end() && Found->second ? Item.Name() : None;
 }

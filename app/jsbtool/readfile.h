@@ -24,12 +24,17 @@ TReadFile ReadTextView(std::string_view Text, const std::string& FileName);
 // The node caption the reader gave each item.
 class TCaptions {
  public:
-  explicit TCaptions(const TJSBReadResult& Read);
+  explicit TCaptions(const TJSBReadResult& Read) : FItems(Read.Items) {}
   const std::string& Of(const TJSB_CustomCollectionItem& Item) const;
 
  private:
-  // Whether each item's tag carried a name: its caption is then its name.
-  std::unordered_map<const TJSB_CustomCollectionItem*, bool> FNameRead;
+  // The reader's items, with whether each item's tag carried a name: its
+  // caption is then its name. Items are mostly asked for in the reader's
+  // order, which a cursor follows; any other order is served by a map made
+  // at the first item out of order.
+  const std::vector<TReadItem>& FItems;
+  mutable size_t FNext = 0;
+  mutable std::unordered_map<const TJSB_CustomCollectionItem*, bool> FNameRead;
 };
 
 // A model string as UTF-8: the model holds UTF-8 whatever the file's encoding.
