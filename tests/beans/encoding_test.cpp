@@ -35,6 +35,24 @@ TEST(Encoding, ReaderRemembersTheFilesEncoding) {
   EXPECT_EQ(R.Result.Bean->Name(), "caf\xc3\xa9");  // the model holds UTF-8
 }
 
+// The walk that finds the tags notices a byte that is not ASCII wherever it
+// falls, in its steps of 64 bytes or in the short tail; a Latin-1 text is
+// then converted and its tags found again where they now stand.
+TEST(Encoding, ReaderFindsTheEncodingWhereverTheOddByteFalls) {
+  const std::string Tail = "<JSB_PROPERTY NAME=\"p\">";
+  for (size_t At = 0; At < 150; At += 7) {
+    for (const auto& [Odd, Expected] : {std::pair{std::string("\xe9"), TTextEncoding::Latin1},
+                                        std::pair{std::string("\xc3\xa9"), TTextEncoding::Utf8}}) {
+      std::string Text = "<JSB><JSB_DESCRIPTOR NAME=\"d\">" + std::string(150, ' ') + Tail;
+      Text.insert(At + 5, Odd);
+      const TRead R = Read(Text);
+      EXPECT_EQ(R.Result.Encoding, Expected) << At;
+      ASSERT_EQ(R.Result.Bean->Properties().Count(), 1) << At;
+      EXPECT_EQ(R.Result.Bean->Properties().Items(0)->Name(), "p") << At;
+    }
+  }
+}
+
 // The model holds UTF-8; the writer gives a Latin-1 file its own bytes back,
 // and text Latin-1 cannot hold is written as UTF-8 rather than lost.
 TEST(Encoding, WriterAppliesTheFilesEncoding) {

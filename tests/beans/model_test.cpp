@@ -85,6 +85,18 @@ TEST(BeanModel, SettersMarkTheBeanOnlyOnChange) {
   CheckSetters(*Bean.Interfaces().Add(), Bean);
 }
 
+// Setters take a view, which may look into the very field they set.
+TEST(BeanModel, ASetterGivenAViewOfItsOwnFieldKeepsTheBytes) {
+  TJSBean Bean;
+  TPropertyDescriptor& P = *Bean.Properties().Add();
+  P.SetShortDescription("The long description that needs its own buffer");
+  P.SetShortDescription(std::string_view(P.ShortDescription()).substr(4, 16));
+  EXPECT_EQ(P.ShortDescription(), "long description");
+  P.SetType("int");
+  P.SetType(std::string_view(P.Type()).substr(1));
+  EXPECT_EQ(P.Type(), "nt");
+}
+
 TEST(BeanModel, ItemsKnowTheirBeanAndIndex) {
   TJSBean Bean;
   TMethodDescriptor* M0 = Bean.Methods().Add();
