@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <string_view>
 
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
@@ -38,6 +39,30 @@ inline uint64_t UpCaseWord(uint64_t Word) {
   const uint64_t Lower = FromA & ~AfterZ & ~Word & High;
   return Word - (Lower >> 2);
 }
+
+// An upper-case name of up to sixteen bytes as two words and the masks of
+// its bytes in them, to be compared with text folded to upper case eight
+// bytes at a time. A longer name does not fit.
+struct TFoldedWords {
+  uint64_t Word[2] = {}, Mask[2] = {};
+  bool Fits = false;
+  size_t Words = 0;  // the words the name reaches into
+
+  TFoldedWords() = default;
+  explicit TFoldedWords(std::string_view Upper)
+      : Fits(Upper.size() <= sizeof Word), Words(Upper.size() > 8 ? 2 : 1) {
+    if (!Fits) return;
+    std::memcpy(Word, Upper.data(), Upper.size());
+    std::memset(Mask, 0xFF, Upper.size());
+  }
+
+  // Whether the text at P, which holds at least 8 * Words bytes, starts with
+  // the name, its letters folded.
+  bool At(const char* P) const {
+    if ((UpCaseWord(LoadWord(P)) & Mask[0]) != Word[0]) return false;
+    return Words == 1 || (UpCaseWord(LoadWord(P + 8)) & Mask[1]) == Word[1];
+  }
+};
 
 // The place in the word of the first byte that a mask from BytesEqual flags.
 inline size_t FirstFlagged(uint64_t Mask) {

@@ -4,7 +4,6 @@
 #include <array>
 #include <bit>
 #include <cstdint>
-#include <cstring>
 #include <optional>
 #include <string>
 
@@ -16,10 +15,7 @@ namespace {
 // Whether Text holds Pattern at At, letters folded to upper case; Pattern is
 // upper case.
 bool FoldedAt(std::string_view Text, size_t At, std::string_view Pattern) {
-  if (Text.size() - At < Pattern.size()) return false;
-  for (size_t I = 0; I < Pattern.size(); ++I)
-    if (UpCaseAscii(Text[At + I]) != Pattern[I]) return false;
-  return true;
+  return Text.size() - At >= Pattern.size() && MatchesFolded(Text.data() + At, Pattern);
 }
 
 struct TTagName {
@@ -42,10 +38,10 @@ constexpr TTagName ExactTags[] = {
     {"</JSB_CONSTRUCTOR>", TIndexedKind::ConstructorClose},
 };
 
-// A tag name as two words, folded to upper case, and the masks of its bytes
-// in them, so that a name is compared with sixteen bytes of text at once.
+// A tag name after '<' ("JSB_" and the rest), to be compared with sixteen
+// bytes of text at once, and its kind.
 struct TNameWords {
-  uint64_t Word[2] = {}, Mask[2] = {};
+  TFoldedWords Name;
   TIndexedKind Kind{};
   enum { None, One, Several } Names = None;
 };
@@ -61,13 +57,8 @@ size_t SlotOf(char First, char Second) {
 const std::array<TNameWords, 256> NamesBySlot = [] {
   std::array<TNameWords, 256> T{};
   for (const TTagName& Name : Names) {
-    const std::string Full = "JSB_" + std::string(Name.Rest);
-    char Bytes[16] = {}, Mask[16] = {};
-    std::memcpy(Bytes, Full.data(), Full.size());
-    std::memset(Mask, 0xFF, Full.size());
     TNameWords& W = T[SlotOf(Name.Rest[0], Name.Rest[1])];
-    std::memcpy(W.Word, Bytes, sizeof Bytes);
-    std::memcpy(W.Mask, Mask, sizeof Mask);
+    W.Name = TFoldedWords("JSB_" + std::string(Name.Rest));
     W.Kind = Name.Kind;
     W.Names = W.Names == TNameWords::None ? TNameWords::One : TNameWords::Several;
   }
@@ -79,9 +70,7 @@ const std::array<TNameWords, 256> NamesBySlot = [] {
 std::optional<bool> FoldedKindAt(const char* P, TIndexedKind& Kind) {
   const TNameWords& W = NamesBySlot[SlotOf(P[4], P[5])];
   if (W.Names == TNameWords::Several) return std::nullopt;
-  if (W.Names == TNameWords::None || (UpCaseWord(LoadWord(P)) & W.Mask[0]) != W.Word[0] ||
-      (UpCaseWord(LoadWord(P + 8)) & W.Mask[1]) != W.Word[1])
-    return false;
+  if (W.Names == TNameWords::None || !W.Name.At(P)) return false;
   Kind = W.Kind;
   return true;
 }

@@ -11,12 +11,6 @@ namespace {
 
 constexpr auto npos = std::string_view::npos;
 
-bool MatchesFolded(const char* At, std::string_view Pattern) {
-  for (size_t I = 0; I < Pattern.size(); ++I)
-    if (UpCaseAscii(At[I]) != Pattern[I]) return false;
-  return true;
-}
-
 // A letter in Pattern can only match its upper-case form in the text, or
 // that form's lower-case twin; anything else matches itself.
 const char* FindFirstChar(const char* From, const char* End, char Wanted) {
@@ -233,14 +227,8 @@ TAttributeScanner::TAttributeScanner(std::span<const std::string_view> Names) {
     FClasses[First] = TByteClass::Stop;
     if (First >= 'A' && First <= 'Z') FClasses[First - 'A' + 'a'] = TByteClass::Stop;
   }
-  for (const std::string& N : FNames) {
-    TNameWords& W = FWords.emplace_back();
-    W.Fits = N.size() <= sizeof W.Word;
-    for (size_t I = 0; W.Fits && I < N.size(); ++I) {
-      reinterpret_cast<char*>(W.Word)[I] = N[I];
-      reinterpret_cast<unsigned char*>(W.Mask)[I] = 0xFF;
-    }
-  }
+  for (const std::string& N : FNames)
+    FWords.emplace_back(N);
   for (const std::string& N : FNames) {
     size_t Skip = std::max<size_t>(N.size(), 1);
     for (size_t K = 1; K < N.size() && Skip == N.size(); ++K)
@@ -263,11 +251,9 @@ void TAttributeScanner::ScanSearchForm(std::string_view TagText,
 bool TAttributeScanner::MatchesAt(const char* At, size_t Left, size_t Name) const {
   const std::string& N = FNames[Name];
   if (Left < N.size()) return false;
-  const TNameWords& W = FWords[Name];
-  const size_t Words = N.size() > 8 ? 2 : 1;
-  if (!W.Fits || Left < 8 * Words) return MatchesFolded(At, N);  // near the end of the text
-  if ((UpCaseWord(LoadWord(At)) & W.Mask[0]) != W.Word[0]) return false;
-  return Words == 1 || (UpCaseWord(LoadWord(At + 8)) & W.Mask[1]) == W.Word[1];
+  const TFoldedWords& W = FWords[Name];
+  if (!W.Fits || Left < 8 * W.Words) return MatchesFolded(At, N);  // near the end of the text
+  return W.At(At);
 }
 
 // Blanks are found eight bytes at a time, and the two bytes after each rule

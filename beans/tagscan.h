@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "bytewords.h"
+
 // Cuts out the text of the first tag that starts with TagStart: from its '<' up
 // to and including the first character of the first Terminator after it.
 // False with TagText unchanged when TagStart does not occur; false with TagText
@@ -71,18 +73,12 @@ class TAttributeScanner {
 
   size_t SkipAfterMatch(uint32_t Matched) const;
 
-  // A name of up to 16 bytes as two words and the masks of its bytes in
-  // them, to be compared with the text eight bytes at a time.
-  struct TNameWords {
-    uint64_t Word[2] = {}, Mask[2] = {};
-    bool Fits = false;
-  };
   bool MatchesAt(const char* At, size_t Left, size_t Name) const;
 
-  std::vector<std::string> FNames;  // upper-cased
-  std::vector<TNameWords> FWords;   // one for each of FNames
-  uint32_t FFirst[256] = {};        // the names each byte can start, either letter case
-  uint32_t FSecond[256] = {};       // the names each byte can follow the first letter of
+  std::vector<std::string> FNames;   // upper-cased
+  std::vector<TFoldedWords> FWords;  // one for each of FNames
+  uint32_t FFirst[256] = {};         // the names each byte can start, either letter case
+  uint32_t FSecond[256] = {};        // the names each byte can follow the first letter of
   // What the walk does at a byte: a double quote, or a byte some name starts
   // with, stops it; a blank may start a run of blanks it steps over whole.
   enum class TByteClass : unsigned char { Pass, Blank, Stop };

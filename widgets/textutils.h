@@ -19,3 +19,10 @@ inline char UpCaseAscii(char C) {
   return (C >= 'a' && C <= 'z') ? static_cast<char>(C - 'a' + 'A') : C;
 }
 std::string UpperCaseAscii(std::string_view S);
+// Whether the bytes at At, as many as Upper holds, equal Upper (upper case)
+// with their letters a to z folded to upper case.
+inline bool MatchesFolded(const char* At, std::string_view Upper) {
+  for (size_t I = 0; I < Upper.size(); ++I)
+    if (UpCaseAscii(At[I]) != Upper[I]) return false;
+  return true;
+}
