@@ -48,7 +48,6 @@ class TLaidOutTags {
   };
 
   // Scanner holds NAME first, then a name for each of Fields, in order.
-  // after NAME, in the same order.
   TLaidOutTags(const TAttributeScanner& Scanner, std::vector<const TField<T>*> Fields)
       : FScanner(Scanner), FFields(std::move(Fields)) {
     for (const TPiece<T>& Piece : LayoutOf<T>().Pieces)
@@ -179,8 +178,8 @@ class TLaidOutTags {
 
   // For each name, the value it reads (an index into TTag::Values; for a flag,
   // any index means it is set), or -1: the general search on a stand-in tag
-  // with this set of pieces, whose
-  // values are numbers that say where they stand.
+  // with this set of pieces, whose values are numbers that say where they
+  // stand.
   std::optional<std::vector<int8_t>> Ask(uint32_t Set) const {
     const TLayout<T>& L = LayoutOf<T>();
     const auto Stand = [](size_t Index) { return std::to_string(10 + Index); };

@@ -75,8 +75,7 @@ std::optional<bool> FoldedKindAt(const char* P, TIndexedKind& Kind) {
   return true;
 }
 
-// The kind of the tag whose '<' is at At, when it is one the reader reads.
-// Most '<' in a text start no such tag: the byte after it rules them out.
+// The kind of the exact tag whose '<' is at At, when it is one.
 bool ExactAt(std::string_view Text, size_t At, TIndexedKind& Kind) {
   for (const TTagName& Exact : ExactTags)
     if (Exact.Rest[1] == Text[At + 1] && Text.compare(At, Exact.Rest.size(), Exact.Rest) == 0) {
@@ -86,6 +85,8 @@ bool ExactAt(std::string_view Text, size_t At, TIndexedKind& Kind) {
   return false;
 }
 
+// The kind of the tag whose '<' is at At, when it is one the reader reads.
+// Most '<' in a text start no such tag: the byte after it rules them out.
 bool KindAt(std::string_view Text, size_t At, TIndexedKind& Kind) {
   constexpr std::string_view Lead = "<JSB_";
   if (At + 1 >= Text.size()) return false;
