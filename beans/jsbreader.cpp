@@ -100,8 +100,8 @@ struct TTagPlan {
 
 // The reader works in two steps over one index of the text's tags. Planning
 // walks the index kind by kind, in the order the items are numbered, and
-// settles which tags are read, where each ends and which method owns each
-// parameter. Reading then walks the index once in text order, so line numbers
+// settles which tags are read (each must end before its limit) and which
+// method owns each parameter. Reading then walks the index once in text order, so line numbers
 // cost one count over the text, and a text the reader owns is handed back to
 // the system behind the walk: the whole text and the whole model never live
 // side by side.
