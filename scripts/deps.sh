@@ -4,6 +4,7 @@
 # desktop's validators and MIME tools for its desktop files).
 # With --windows, installs instead what scripts/gauger-windows.sh needs: the MinGW-w64
 # cross compilers for 32- and 64-bit Windows and Wine to run what they build.
+# With --fresh, what scripts/fresh-check.sh needs to make a minimal Debian root.
 # Does nothing when every one of them is already installed.
 set -euo pipefail
 
@@ -25,11 +26,14 @@ windows_packages=(
   wine64
 )
 
+fresh_packages=(mmdebstrap git)
+
 case "${1:-}" in
   "") packages=("${suite_packages[@]}") ;;
   --windows) packages=("${windows_packages[@]}") ;;
+  --fresh) packages=("${fresh_packages[@]}") ;;
   *)
-    echo "usage: $0 [--windows]" >&2
+    echo "usage: $0 [--windows|--fresh]" >&2
     exit 2
     ;;
 esac
