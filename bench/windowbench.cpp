@@ -29,12 +29,14 @@ void FilterQtMessages(QtMsgType Type, const QMessageLogContext& Context, const Q
   if (PreviousQtHandler) PreviousQtHandler(Type, Context, Msg);
 }
 
-// Keeps the window's settings in a folder of their own, removed at the end.
+// Keeps the window's settings and recovery copies in a folder of their own,
+// removed at the end: a copy of the user's own would be offered in a box.
 void RedirectSettings(const QTemporaryDir& Store) {
   for (auto Format : {QSettings::NativeFormat, QSettings::IniFormat}) {
     QSettings::setPath(Format, QSettings::UserScope, Store.path() + "/user");
     QSettings::setPath(Format, QSettings::SystemScope, Store.path() + "/system");
   }
+  qputenv("XDG_DATA_HOME", (Store.path() + "/data").toLocal8Bit());
 }
 
 int Run(const TBenchOptions& O) {

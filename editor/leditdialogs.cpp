@@ -8,13 +8,15 @@
 #include <QMessageBox>
 #include <QSpinBox>
 
+#include "widgets/centre.h"
+
 namespace {
 
+// Place is a point of the parent's window that the dialog is centred on.
 void PlaceAt(QWidget* Dialog, QWidget* Parent, std::optional<QPoint> Place) {
   if (!Place || !Parent) return;
   Dialog->adjustSize();
-  const QPoint Centre = Parent->window()->mapToGlobal(*Place);
-  Dialog->move(Centre - QPoint(Dialog->width() / 2, Dialog->height() / 2));
+  CentreAt(Dialog, Parent->window()->mapToGlobal(*Place));
 }
 
 // A dialog with a form and OK / Cancel buttons.

@@ -12,4 +12,6 @@ cd "$build"
 set +e
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" ctest --output-on-failure --timeout 600
 rc=$?
+# ctest shows no output of a skipped test; say what each one could not do here.
+awk -f "$root/scripts/lib/skipped.awk" Testing/Temporary/LastTest.log 2>/dev/null
 exit $rc

@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "editor/ledit.h"
+#include "widgets/centre.h"
 
 namespace {
 
@@ -138,28 +139,42 @@ class TLEditSearchTest : public QObject {
     QCOMPARE(F.Edit.StartLine, 3);
   }
 
+  // Whatever the fonts make of their size, each dialog is centred on its place
+  // in the window, moved only as far as keeps it on the screen.
   void BuiltInDialogsOpenModalWhereTheyArePlaced() {
-    QWidget Window;
-    Window.setGeometry(200, 100, 400, 300);
-    auto* Edit = new TLEdit(&Window);
-    Window.show();
-    Edit->SetText(QStringLiteral("text"));
-    Edit->PlaceDialog(dkDefault, 50, 40);  // away from the centre, where Qt would put it
-    QPoint Centre;
-    QString Title;
-    for (auto Open : {&TLEdit::FindDialog, &TLEdit::ReplaceDialog, &TLEdit::GotoLineDialog}) {
-      QTimer::singleShot(0, [&] {
-        QWidget* Dialog = QApplication::activeModalWidget();
-        QVERIFY(Dialog);
-        Centre = Dialog->geometry().center();
-        Title = Dialog->windowTitle();
-        Dialog->close();
-      });
-      (Edit->*Open)();
-      QVERIFY(qAbs(Centre.x() - Window.mapToGlobal(QPoint(50, 40)).x()) <= 1);
-      QVERIFY(!Title.isEmpty());
+    const QRect Area = QGuiApplication::primaryScreen()->availableGeometry();
+    const struct {
+      QRect Window;
+      QPoint Place;
+    } Cases[] = {
+        {{200, 100, 400, 300}, {50, 40}},  // away from the centre, where Qt would put it
+        {{Area.right() - 120, Area.bottom() - 90, 100, 80}, {90, 70}},  // held on the screen
+    };
+    for (const auto& Case : Cases) {
+      QWidget Window;
+      Window.setGeometry(Case.Window);
+      auto* Edit = new TLEdit(&Window);
+      Window.show();
+      Edit->SetText(QStringLiteral("text"));
+      Edit->PlaceDialog(dkDefault, Case.Place.x(), Case.Place.y());
+      for (auto Open : {&TLEdit::FindDialog, &TLEdit::ReplaceDialog, &TLEdit::GotoLineDialog}) {
+        QRect Shown;
+        QString Title;
+        QTimer::singleShot(0, [&] {
+          QWidget* Dialog = QApplication::activeModalWidget();
+          QVERIFY(Dialog);
+          Shown = QRect(Dialog->pos(), Dialog->size());
+          Title = Dialog->windowTitle();
+          Dialog->close();
+        });
+        (Edit->*Open)();
+        QVERIFY(!Title.isEmpty());
+        const QPoint Centre = Window.mapToGlobal(Case.Place);
+        QCOMPARE(Shown.topLeft(), CentredWithin(Shown.size(), Centre, Area));
+        QVERIFY(Area.contains(Shown));
+      }
+      QCOMPARE(Edit->Text(), QStringLiteral("text"));  // every dialog was cancelled
     }
-    QCOMPARE(Edit->Text(), QStringLiteral("text"));  // every dialog was cancelled
   }
 };
 

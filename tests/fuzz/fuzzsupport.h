@@ -1,9 +1,14 @@
 // Shared by the fuzz targets: a failed property stops the run, and libFuzzer
-// keeps the input that broke it.
+// keeps the input that broke it; targets that need files make them in a
+// folder of their own.
 #pragma once
+
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 
 #define FUZZ_CHECK(Condition)                                                                \
   do {                                                                                       \
@@ -12,3 +17,22 @@
       std::abort();                                                                          \
     }                                                                                        \
   } while (false)
+
+// A new folder under TMPDIR (or /tmp), made at the first call and removed with
+// everything in it when the process ends normally.
+inline const std::string& FuzzScratchFolder() {
+  static const std::string Folder = [] {
+    const char* Base = std::getenv("TMPDIR");
+    std::string Template = std::string(Base && *Base ? Base : "/tmp") + "/corvane-fuzz-XXXXXX";
+    if (!mkdtemp(Template.data())) {
+      std::perror("cannot make a scratch folder");
+      std::abort();
+    }
+    std::atexit([] {
+      std::error_code Ignored;
+      std::filesystem::remove_all(FuzzScratchFolder(), Ignored);
+    });
+    return Template;
+  }();
+  return Folder;
+}

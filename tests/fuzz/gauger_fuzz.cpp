@@ -67,7 +67,7 @@ const std::vector<std::string> Entries = {"plain",  "ro",   ".hidden", "dir",
 // The folder, made once per process.
 const std::string& Folder() {
   static const std::string Dir = [] {
-    const std::string D = "/tmp/corvane-gauger-fuzz-" + std::to_string(getpid());
+    const std::string D = FuzzScratchFolder() + "/files";
     fs::create_directories(D + "/.hidden");
     fs::create_directories(D + "/dir");
     std::ofstream(D + "/plain") << "x";

@@ -1,8 +1,6 @@
 // The text loader against its rules: a line ends at CR LF, CR, LF or NUL (which
 // also ends the text), and every line is followed by CR LF. Checked on the
 // bytes in memory and on the same bytes read from a file.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -34,7 +32,7 @@ std::string RefNormalise(const std::string& Bytes) {
 }
 
 const std::string& ScratchFile() {
-  static const std::string Name = "/tmp/corvane-textload-fuzz-" + std::to_string(getpid());
+  static const std::string Name = FuzzScratchFolder() + "/text";
   return Name;
 }
 

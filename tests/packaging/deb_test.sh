@@ -3,7 +3,7 @@
 # fields and a few of its files: deb_test.sh BUILD
 set -euo pipefail
 build=$1
-for tool in cpack dpkg-deb dpkg-shlibdeps; do
+for tool in cpack dpkg-deb dpkg-shlibdeps file; do  # file: for the libraries' dependencies
   command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
 done
 out=$(mktemp -d)

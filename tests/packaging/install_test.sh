@@ -43,6 +43,8 @@ fi
 if command -v identify >/dev/null 2>&1; then
   got=$(identify -format '%w' "$root$share/icons/hicolor/48x48@2/apps/org.example.Corvane.png")
   [ "$got" = 96 ] || { echo "FAIL: the 48x48@2 icon is $got pixels wide"; status=1; }
+else
+  echo "skipped: the icons' sizes: identify (imagemagick) is not installed"
 fi
 for program in corvane jsbtool; do
   out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$root$prefix/bin/$program" --version) || true

@@ -42,10 +42,11 @@ TEST(Installed, MimeTypeKnowsJsbFiles) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // The installed MIME package is found among the system's.
-  qputenv("XDG_DATA_DIRS", (Env("CORVANE_INSTALL_ROOT") + Env("CORVANE_INSTALL_PREFIX") +
-                            "/share:/usr/local/share:/usr/share")
-                               .toLocal8Bit());
+  // The installed MIME package is found among the system's; no copy installed
+  // by hand under /usr/local or the home folder may answer for it.
+  qputenv("XDG_DATA_DIRS",
+          (Env("CORVANE_INSTALL_ROOT") + Env("CORVANE_INSTALL_PREFIX") + "/share:/usr/share")
+              .toLocal8Bit());
   QCoreApplication App(argc, argv);
   QCoreApplication::setOrganizationName("Brantwick Software");
   QCoreApplication::setApplicationName("Corvane");

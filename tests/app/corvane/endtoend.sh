@@ -8,7 +8,7 @@ set -euo pipefail
 program=$1
 for tool in Xvfb xdotool; do
   if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "SKIP: $tool is not installed (scripts/deps.sh installs it)"
+    echo "skipped: $tool is not installed (scripts/deps.sh installs it)"
     exit 77
   fi
 done

@@ -141,7 +141,8 @@ class InsertCommandsTest : public QObject {
   }
 
   void readErrorIsReportedAndInsertsNothing() {
-    if (!QFileInfo::exists("/proc/self/mem")) QSKIP("no file here fails while being read");
+    if (!QFileInfo::exists("/proc/self/mem"))
+      QSKIP("needs /proc mounted: no file here fails while being read");
     TScript Script;
     Script.Serve(*Form);
     Script.InsertPaths = {"/proc/self/mem"};  // opens, then every read fails

@@ -17,9 +17,13 @@ limit=${GAUGER_WINE_TIMEOUT:-300}
 candidates=(wine64 /usr/lib/wine/wine64 wine /usr/lib/wine/wine)
 if [ "$bits" = 32 ]; then candidates=(wine /usr/lib/wine/wine wine64 /usr/lib/wine/wine64); fi
 
+# What the loaders said while probing, shown when none could start the program.
+probe_log=$(mktemp)
+trap 'rm -f "$probe_log"' EXIT
 starts_program() {
   command -v "$1" >/dev/null 2>&1 || return 1
-  timeout -k 10 "$limit" "$1" "$program" --probe </dev/null 2>/dev/null |
+  echo "== $1" >>"$probe_log"
+  timeout -k 10 "$limit" "$1" "$program" --probe </dev/null 2>>"$probe_log" |
     grep -q "ready (${bits}-bit)"
 }
 
@@ -35,4 +39,5 @@ if [ "$bits" = 32 ]; then
   exit 77
 fi
 echo "no Wine on this machine runs ${bits}-bit Windows programs (tried ${candidates[*]})" >&2
+cat "$probe_log" >&2
 exit 1
