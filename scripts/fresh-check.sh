@@ -43,10 +43,12 @@ command -v unshare >/dev/null 2>&1 || skip "unshare (util-linux) is missing"
 "$root/scripts/deps.sh" --fresh || true
 command -v mmdebstrap >/dev/null 2>&1 || skip "mmdebstrap is missing and could not be installed"
 
-if [ -n "$(git -C "$root" status --porcelain --untracked-files=no)" ]; then
+# Root may be reading a checkout of another user's.
+source_git() { git -c safe.directory="$root" -C "$root" "$@"; }
+if [ -n "$(source_git status --porcelain --untracked-files=no)" ]; then
   echo "fresh-check: the work tree has uncommitted changes; the root gets HEAD only" >&2
 fi
-head=$(git -C "$root" rev-parse HEAD)
+head=$(source_git rev-parse HEAD)
 
 fresh=$(mktemp -d "${FRESH_DIR:-/var/tmp}/corvane-fresh.XXXXXX")
 target="$fresh/root"
@@ -76,16 +78,23 @@ step() {
 
 # Runs a command as the contributor inside the root, with /proc, /sys and /dev
 # mounted in a namespace of its own, so that nothing stays mounted (or running)
-# once it ends, and with a login environment: no display, no locale, a home
-# of its own.
+# once it ends or is stopped, and with a login environment: no display, no
+# locale, a home of its own.
 in_root() {
-  unshare --mount --pid --fork --propagation private -- bash -euc '
+  unshare --mount --pid --fork --kill-child --propagation private -- bash -euc '
     target=$1; shift
     mount -t proc proc "$target/proc"
     mount --rbind /sys "$target/sys"
     mount --rbind /dev "$target/dev"
     exec chroot "$target" runuser -l '"$user"' -c "$*"
   ' in_root "$target" "$@"
+}
+
+# The same, with what it prints kept in a log as well.
+in_root_logged() {
+  local log=$1
+  shift
+  in_root "$@" 2>&1 | tee "$log"
 }
 
 make_root() {
@@ -98,7 +107,8 @@ make_root() {
 
 clone() {
   local into="$target/home/$user/corvane"
-  git clone --quiet --no-checkout "$root" "$into"
+  git -c safe.directory="$root" -c safe.directory="$root/.git" clone --quiet --no-checkout \
+    "$root" "$into"
   git -C "$into" checkout --quiet --detach "$head"
   chroot "$target" chown -R "$user:$user" "/home/$user/corvane"
 }
@@ -115,9 +125,13 @@ check_version() {
 
 total=$SECONDS
 step "make a minimal $suite root" make_root
-step "clone $(git -C "$root" rev-parse --short HEAD) into it" clone
-step "scripts/test.sh (packages, build, suite)" in_root "cd corvane && scripts/test.sh"
+step "clone ${head:0:7} into it" clone
+suite_log="$fresh/suite.log"
+step "scripts/test.sh (packages, build, suite)" \
+  in_root_logged "$suite_log" "cd corvane && scripts/test.sh"
 step "scripts/run.sh --version" check_version
 timings+=("$(printf '%-44s %5d s' "all" $((SECONDS - total)))")
 echo "fresh-check: passed on a fresh $suite root"
 printf 'fresh-check:   %s\n' "${timings[@]}"
+# The suite's own count closes the output.
+grep -E '^[0-9]+% tests passed, [0-9]+ tests failed out of [0-9]+' "$suite_log" | tail -n 1
