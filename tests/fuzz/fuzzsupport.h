@@ -20,19 +20,29 @@
 
 // A new folder under TMPDIR (or /tmp), made at the first call and removed with
 // everything in it when the process ends normally.
-inline const std::string& FuzzScratchFolder() {
-  static const std::string Folder = [] {
+class TFuzzScratchFolder {
+ public:
+  TFuzzScratchFolder() {
     const char* Base = std::getenv("TMPDIR");
-    std::string Template = std::string(Base && *Base ? Base : "/tmp") + "/corvane-fuzz-XXXXXX";
-    if (!mkdtemp(Template.data())) {
+    Path_ = std::string(Base && *Base ? Base : "/tmp") + "/corvane-fuzz-XXXXXX";
+    if (!mkdtemp(Path_.data())) {
       std::perror("cannot make a scratch folder");
       std::abort();
     }
-    std::atexit([] {
-      std::error_code Ignored;
-      std::filesystem::remove_all(FuzzScratchFolder(), Ignored);
-    });
-    return Template;
-  }();
-  return Folder;
+  }
+  ~TFuzzScratchFolder() {
+    std::error_code Ignored;
+    std::filesystem::remove_all(Path_, Ignored);
+  }
+  TFuzzScratchFolder(const TFuzzScratchFolder&) = delete;
+  TFuzzScratchFolder& operator=(const TFuzzScratchFolder&) = delete;
+  const std::string& Path() const { return Path_; }
+
+ private:
+  std::string Path_;
+};
+
+inline const std::string& FuzzScratchFolder() {
+  static const TFuzzScratchFolder Folder;
+  return Folder.Path();
 }
