@@ -197,10 +197,12 @@ void TBeanFactory::ShowNoDocument() {
   Window.SetCurrentFile(QString());
 }
 
-void TBeanFactory::SaveToFile(const QString& FileName) {
-  if (!Bean()) return;
+TFileHash TBeanFactory::SaveToFile(const QString& FileName) {
+  if (!Bean()) return {};
   const std::string Constructor = Bytes(Source.Text());
-  WriteJSBFile(FileNameBytes(FileName), *Bean(), Constructor, FDocument.Encoding());
+  TFileHash Hash;
+  WriteJSBFile(FileNameBytes(FileName), *Bean(), Constructor, FDocument.Encoding(), &Hash);
+  return Hash;
 }
 
 std::string TBeanFactory::FileText() {

@@ -11,6 +11,7 @@
 #include "beans/factoryviews.h"
 #include "beans/jsbdocument.h"
 #include "beans/jsbreader.h"
+#include "widgets/textfile.h"
 
 class TAttributeView;
 
@@ -52,7 +53,8 @@ class TBeanFactory {
   void LoadFromFile(const QString& FileName);
   // The text read as if from a file of this name: notices, tree, constructor.
   void LoadFromText(const std::string& Text, const QString& FileName);
-  void SaveToFile(const QString& FileName);
+  // Gives the hash of the bytes written; none without a component.
+  TFileHash SaveToFile(const QString& FileName);
   // The bytes SaveToFile writes; none without a component.
   std::string FileText();
   // False when the New JavaScript Component dialog was cancelled.

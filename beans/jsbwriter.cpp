@@ -221,12 +221,12 @@ std::string ReopenedJSBText(const TJSBean& Bean, std::string_view Constructor,
 // sized once. Another encoding is applied to the whole text, since whether
 // Latin-1 can hold it is known only at its end.
 void WriteJSBFile(const std::string& FileName, const TJSBean& Bean, std::string_view Constructor,
-                  TTextEncoding Encoding) {
+                  TTextEncoding Encoding, TFileHash* Hash) {
   if (Encoding != TTextEncoding::Utf8) {
-    SaveTextFile(FileName, EncodeJSBText(WriteJSBText(Bean, Constructor), Encoding));
+    SaveTextFile(FileName, EncodeJSBText(WriteJSBText(Bean, Constructor), Encoding), Hash);
     return;
   }
-  TTextFileWriter File(FileName);
+  TTextFileWriter File(FileName, Hash);
   TTextOut Out(256 * 1024, &File);
   WriteText(Out, Bean, Constructor);
   Out.Hand();

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "encoding.h"
+#include "widgets/textfile.h"
 
 class TJSBean;
 
@@ -26,6 +27,6 @@ std::string ReopenedJSBText(const TJSBean& Bean, std::string_view Constructor,
                             TTextEncoding Encoding);
 
 // Writes that text in Encoding to FileName in one piece (SaveTextFile's
-// errors pass through).
+// errors pass through); with Hash, the hash of the bytes written goes there.
 void WriteJSBFile(const std::string& FileName, const TJSBean& Bean, std::string_view Constructor,
-                  TTextEncoding Encoding = TTextEncoding::Utf8);
+                  TTextEncoding Encoding = TTextEncoding::Utf8, TFileHash* Hash = nullptr);

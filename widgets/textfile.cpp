@@ -1,5 +1,6 @@
 #include "textfile.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -131,8 +132,11 @@ std::string LoadTextFile(const std::string& FileName) {
   return NormaliseLineBreaks(std::move(Raw));
 }
 
-TTextFileWriter::TTextFileWriter(const std::string& FileName)
-    : File_(std::make_unique<QSaveFile>(NativeName(FileName))), FileName_(FileName) {
+TTextFileWriter::TTextFileWriter(const std::string& FileName, TFileHash* Hash)
+    : File_(std::make_unique<QSaveFile>(NativeName(FileName))),
+      FileName_(FileName),
+      Hashing_(Hash ? std::make_unique<QCryptographicHash>(QCryptographicHash::Sha1) : nullptr),
+      Hash_(Hash) {
   if (QFileInfo(File_->fileName()).isDir() || !File_->open(QIODevice::WriteOnly))
     throw EFileError(EFileError::TKind::Create, FileName);
 }
@@ -140,6 +144,7 @@ TTextFileWriter::TTextFileWriter(const std::string& FileName)
 TTextFileWriter::~TTextFileWriter() = default;
 
 void TTextFileWriter::Write(std::string_view Text) {
+  if (Hashing_) Hashing_->addData(QByteArrayView(Text.data(), static_cast<qsizetype>(Text.size())));
   qint64 Done = 0;
   const auto Size = static_cast<qint64>(Text.size());
   while (Done < Size) {
@@ -160,10 +165,11 @@ void TTextFileWriter::Commit() {
   KeepFileAttributes(File.fileName(), File);
   if (!SyncToDisk(File.handle())) throw WriteError(File, FileName_, std::strerror(errno));
   if (!File.commit()) throw EFileError(EFileError::TKind::Write, FileName_, Reason(File));
+  if (Hash_) *Hash_ = Hashing_->result().toStdString();
 }
 
-void SaveTextFile(const std::string& FileName, std::string_view Text) {
-  TTextFileWriter Writer(FileName);
+void SaveTextFile(const std::string& FileName, std::string_view Text, TFileHash* Hash) {
+  TTextFileWriter Writer(FileName, Hash);
   Writer.Write(Text);
   Writer.Commit();
 }

@@ -6,7 +6,11 @@
 #include <string>
 #include <string_view>
 
+class QCryptographicHash;
 class QSaveFile;
+
+// The SHA-1 of a file's bytes (20 bytes), taken as a save writes them.
+using TFileHash = std::string;
 
 // Every line break (CR LF, lone CR, lone LF) becomes CR LF, a last line without
 // a break gains one, and a NUL byte ends the text.
@@ -21,8 +25,9 @@ std::string LoadTextFile(const std::string& FileName);
 // leaves the old file as it was. The new file keeps the old one's permission
 // bits, and its owner and group where the process may set them. Raises
 // EFileError (Create) when the file cannot be created and EFileError (Write)
-// when writing, flushing or syncing fails.
-void SaveTextFile(const std::string& FileName, std::string_view Text);
+// when writing, flushing or syncing fails. With Hash, the hash of the bytes
+// goes there once the file is in place.
+void SaveTextFile(const std::string& FileName, std::string_view Text, TFileHash* Hash = nullptr);
 
 // SaveTextFile in pieces, for text too large to build whole first: Write as
 // often as needed, then Commit. A writer left without Commit (destroyed, or
@@ -30,7 +35,7 @@ void SaveTextFile(const std::string& FileName, std::string_view Text);
 // Raises the same errors as SaveTextFile.
 class TTextFileWriter {
  public:
-  explicit TTextFileWriter(const std::string& FileName);
+  explicit TTextFileWriter(const std::string& FileName, TFileHash* Hash = nullptr);
   ~TTextFileWriter();
   TTextFileWriter(const TTextFileWriter&) = delete;
   TTextFileWriter& operator=(const TTextFileWriter&) = delete;
@@ -41,4 +46,6 @@ class TTextFileWriter {
  private:
   std::unique_ptr<QSaveFile> File_;
   std::string FileName_;
+  std::unique_ptr<QCryptographicHash> Hashing_;
+  TFileHash* Hash_;
 };

@@ -41,7 +41,8 @@ TTreeNode* Find(const QTreeWidget& Tree, const TNodePath& Path) {
 }  // namespace
 
 bool TMainForm::ConfirmOverwriteChanged() {
-  if (!OpenedFile.Exists || !TFileStamp::Of(CurrentFile).ChangedSince(OpenedFile)) return true;
+  if (!OpenedFile.Exists || !TFileStamp::Of(CurrentFile, OpenedFile).ChangedSince(OpenedFile))
+    return true;
   return ConfirmMessage((CurrentFile +
                          " has been changed by another program since it was opened. Overwrite it?")
                             .toStdString()) == mrYes;
@@ -52,8 +53,20 @@ bool TMainForm::ConfirmOverwriteChanged() {
 // file or leaves the change for the next activation.
 void TMainForm::CheckFileChangedOnDisk() {
   if (FCheckingDisk || FSaving || CurrentFile.isEmpty() || !OpenedFile.Exists) return;
-  const TFileStamp Now = TFileStamp::Of(CurrentFile);
-  if (!Now.ChangedSince(OpenedFile) || !Now.ChangedSince(FDeclinedReload)) return;
+  // The newest stamp of the bytes seen spares reading them while the file
+  // looks as it did; a stamp of the same bytes taken later replaces it, so
+  // that a file just written is trusted once it has settled.
+  TFileStamp& Seen = FDeclinedReload.Exists ? FDeclinedReload : OpenedFile;
+  const TFileStamp Now = TFileStamp::Of(CurrentFile, Seen);
+  if (!Now.Exists) return;
+  if (!Now.ChangedSince(Seen)) {
+    Seen = Now;
+    return;
+  }
+  if (!Now.ChangedSince(OpenedFile)) {
+    OpenedFile = Now;
+    return;
+  }
   FCheckingDisk = true;
   EndPendingRename();
   if (DocumentChanged() &&

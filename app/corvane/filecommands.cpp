@@ -38,11 +38,12 @@ bool TMainForm::DocumentChanged() const {
   return (Bean && Bean->Modified()) || LEdit1->IsModified();
 }
 
-void TMainForm::MarkSaved(const QString& FileName) {
+void TMainForm::MarkSaved(const QString& FileName, const TFileHash& Hash) {
   SetCurrentFile(FileName);
   LEdit1->SetModified(false);
   Factory->Document().SetModified(false);
-  OpenedFile = TFileStamp::Of(FileName);
+  OpenedFile = TFileStamp::Written(FileName, QByteArray::fromStdString(Hash));
+  FDeclinedReload = {};
   UpdateRecoveryCopy();
 }
 
@@ -116,13 +117,14 @@ bool TMainForm::FileSaveAs() {
 // abandons the save as a cancelled Save As does.
 bool TMainForm::WriteDocument(const QString& Path) {
   if (Factory->Bean() && !ConfirmLostValues(*Factory->Bean(), *FServices)) return false;
+  TFileHash Hash;
   try {
-    Factory->SaveToFile(Path);
+    Hash = Factory->SaveToFile(Path);
   } catch (const EFileError& Error) {
     FServices->Error(ToQString(Error.what()));
     return false;
   }
-  MarkSaved(Path);
+  MarkSaved(Path, Hash);
   return true;
 }
 

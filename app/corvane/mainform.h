@@ -17,6 +17,7 @@
 #include "beans/factoryviews.h"
 #include "beans/jsbreader.h"
 #include "widgets/messages.h"
+#include "widgets/textfile.h"
 
 class QAction;
 class QMenu;
@@ -243,7 +244,7 @@ class TMainForm : public QMainWindow,
   void BuildEditCommands();
   void BuildEditorMenu();
   bool WriteDocument(const QString& Path);
-  void MarkSaved(const QString& FileName);
+  void MarkSaved(const QString& FileName, const TFileHash& Hash);
   void SelectConstructorPlaceholder();
 
   QStringList FArguments;

@@ -95,24 +95,54 @@ std::vector<TStaleCopy> TRecoveryStore::ClaimStaleCopies() const {
 
 namespace {
 
-// The stamp on one line: "-" for no file, else size, time and hash.
+// The stamp on one line: "-" for no file, else size, time and hash, then the
+// file system's times and identity (which copies of earlier versions lack).
 std::string StampLine(const TFileStamp& Stamp) {
   if (!Stamp.Exists) return "-\n";
-  return std::to_string(Stamp.Size) + " " + std::to_string(Stamp.Modified.toMSecsSinceEpoch()) +
-         " " + Stamp.Hash.toHex().toStdString() + "\n";
+  std::string Line = std::to_string(Stamp.Size);
+  const auto Add = [&Line](const std::string& Part) {
+    Line += ' ';
+    Line += Part;
+  };
+  Add(std::to_string(Stamp.Modified.toMSecsSinceEpoch()));
+  Add(Stamp.Hash.toHex().toStdString());
+  Add(std::to_string(Stamp.ModifiedNs));
+  Add(std::to_string(Stamp.ChangedNs));
+  Add(std::to_string(Stamp.Device));
+  Add(std::to_string(Stamp.Inode));
+  Line += '\n';
+  return Line;
 }
 
 std::optional<TFileStamp> StampOf(const QByteArray& Line) {
   if (Line == "-") return TFileStamp();
   const QList<QByteArray> Parts = Line.split(' ');
-  bool SizeOk = false, TimeOk = false;
+  if (Parts.size() != 3 && Parts.size() != 7) return std::nullopt;
+  bool Ok = true;
+  const auto Signed = [&](int I) {
+    bool Read = false;
+    const qint64 N = Parts[I].toLongLong(&Read);
+    Ok = Ok && Read;
+    return N;
+  };
+  const auto Unsigned = [&](int I) {
+    bool Read = false;
+    const quint64 N = Parts[I].toULongLong(&Read);
+    Ok = Ok && Read;
+    return N;
+  };
   TFileStamp Stamp;
-  if (Parts.size() != 3) return std::nullopt;
   Stamp.Exists = true;
-  Stamp.Size = Parts[0].toLongLong(&SizeOk);
-  Stamp.Modified = QDateTime::fromMSecsSinceEpoch(Parts[1].toLongLong(&TimeOk));
+  Stamp.Size = Signed(0);
+  Stamp.Modified = QDateTime::fromMSecsSinceEpoch(Signed(1));
   Stamp.Hash = QByteArray::fromHex(Parts[2]);
-  if (!SizeOk || !TimeOk) return std::nullopt;
+  if (Parts.size() == 7) {
+    Stamp.ModifiedNs = Signed(3);
+    Stamp.ChangedNs = Signed(4);
+    Stamp.Device = Unsigned(5);
+    Stamp.Inode = Unsigned(6);
+  }
+  if (!Ok) return std::nullopt;
   return Stamp;
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCryptographicHash>
 #include <QTemporaryDir>
 #include <fstream>
 #include <iterator>
@@ -94,11 +95,18 @@ TEST(Writer, FileInBlocksEqualsTheText) {
   const std::string Constructor(700000, 'c');
   const QTemporaryDir Dir;
   const std::string File = Dir.filePath("big.jsb").toStdString();
-  WriteJSBFile(File, Bean, Constructor);
   const std::string Text = WriteJSBText(Bean, Constructor);
   ASSERT_GT(Text.size(), 1'800'000u);
-  std::ifstream In(File, std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(In), {}), Text);
+  // Either way the hash is of the bytes that reached the file (ASCII here).
+  for (const TTextEncoding Encoding : {TTextEncoding::Utf8, TTextEncoding::Latin1}) {
+    TFileHash Hash;
+    WriteJSBFile(File, Bean, Constructor, Encoding, &Hash);
+    std::ifstream In(File, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(In), {}), Text);
+    EXPECT_EQ(Hash,
+              QCryptographicHash::hash(QByteArray::fromStdString(Text), QCryptographicHash::Sha1)
+                  .toStdString());
+  }
 }
 
 TEST(Writer, EmptyBean) {
