@@ -15,6 +15,7 @@
 #include "benchoptions.h"
 
 #include "windowbenchfocus.h"
+#include "windowbenchkeys.h"
 #include "windowbenchopen.h"
 #include "windowbenchreport.h"
 #include "windowbenchsmoke.h"
@@ -49,6 +50,7 @@ int Run(const TBenchOptions& O) {
   RedirectSettings(Store);
   if (O.Smoke) return RunWindowSmoke(O.Dir);
   if (O.Extra == "focus") return RunFocusBenchmark(O.Dir, O.Runs);
+  if (O.Extra == "keystroke") return RunKeystrokeBenchmark(O.Dir, O.Runs);
   return RunWindowBenchmark(O.Dir, O.Runs);
 }
 
@@ -56,9 +58,11 @@ int Run(const TBenchOptions& O) {
 
 int main(int Argc, char** Argv) {
   TBenchOptions O;
-  if (!ParseBenchOptions(Argc, Argv, O, "--only") || (!O.Extra.empty() && O.Extra != "focus")) {
-    std::fprintf(stderr,
-                 "usage: jsbwindowbench [--smoke] [--dir FOLDER] [--runs N] [--only focus]\n");
+  if (!ParseBenchOptions(Argc, Argv, O, "--only") ||
+      (!O.Extra.empty() && O.Extra != "focus" && O.Extra != "keystroke")) {
+    std::fprintf(
+        stderr,
+        "usage: jsbwindowbench [--smoke] [--dir FOLDER] [--runs N] [--only focus|keystroke]\n");
     return 2;
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -8,51 +8,15 @@
 #include <QFileInfo>
 #include <QThread>
 #include <cstdio>
-#include <ctime>
-#include <vector>
 
 #include "app/corvane/mainform.h"
 #include "beans/jsbwriter.h"
 #include "quietmessages.h"
-#include "stopwatch.h"
+#include "sidebyside.h"
 #include "tempdir.h"
 #include "windowbenchopen.h"
 
 namespace {
-
-double Seconds(clockid_t Clock) {
-  timespec Now{};
-  clock_gettime(Clock, &Now);
-  return static_cast<double>(Now.tv_sec) + static_cast<double>(Now.tv_nsec) * 1e-9;
-}
-
-// Processor and wall time of one call.
-struct TSample {
-  double Cpu = 0;
-  double Wall = 0;
-};
-
-template <class F>
-TSample Measure(F&& Operation) {
-  const double Cpu = Seconds(CLOCK_PROCESS_CPUTIME_ID);
-  const double Wall = Seconds(CLOCK_MONOTONIC);
-  Operation();
-  return {Seconds(CLOCK_PROCESS_CPUTIME_ID) - Cpu, Seconds(CLOCK_MONOTONIC) - Wall};
-}
-
-struct TSide {
-  std::vector<double> Cpu, Wall;
-  void Add(const TSample& S) {
-    Cpu.push_back(S.Cpu);
-    Wall.push_back(S.Wall);
-  }
-  void Print(const char* Name) const {
-    const TTiming C = Summarise(Cpu);
-    const TTiming W = Summarise(Wall);
-    std::printf("  %-34s cpu best %9.4f median %9.4f ms   wall best %9.4f median %9.4f ms\n", Name,
-                C.Best * 1e3, C.Median * 1e3, W.Best * 1e3, W.Median * 1e3);
-  }
-};
 
 // The window checks its file once the activation's events have run.
 void Activate(TMainForm& Form) {
@@ -81,8 +45,8 @@ int RunFocusBenchmark(const std::string& Folder, int Runs) {
   QThread::sleep(3);
   Activate(Form);
   TSide Window, Stat, Hash;
-  const auto Look = [&] { Stat.Add(Measure([&] { (void)QFileInfo(Path).lastModified(); })); };
-  const auto Focus = [&] { Window.Add(Measure([&] { Activate(Form); })); };
+  const auto Look = [&] { Stat.Measure([&] { (void)QFileInfo(Path).lastModified(); }); };
+  const auto Focus = [&] { Window.Measure([&] { Activate(Form); }); };
   for (int I = 0; I < Runs; ++I) {
     Focus();
     Look();
@@ -98,12 +62,12 @@ int RunFocusBenchmark(const std::string& Folder, int Runs) {
                            QFileDevice::FileModificationTime))
       std::fprintf(stderr, "jsbwindowbench: cannot touch %s\n", File.c_str());
     Touch.close();
-    Touched.Add(Measure([&] { Activate(Form); }));
-    Hash.Add(Measure([&] {
+    Touched.Measure([&] { Activate(Form); });
+    Hash.Measure([&] {
       QFile F(Path);
       QCryptographicHash H(QCryptographicHash::Sha1);
       if (F.open(QIODevice::ReadOnly)) H.addData(&F);
-    }));
+    });
   }
   Window.Print("window activated, file unchanged");
   Touched.Print("window activated, file touched");

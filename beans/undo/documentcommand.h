@@ -25,6 +25,7 @@ class TDocumentCommand : public QUndoCommand {
  public:
   void undo() final;
   void redo() final;
+  void KeepOrderBefore(TTreeOrder Before) { FBefore = std::move(Before); }
 
  protected:
   // Before is the tree's order before the change.

@@ -8,12 +8,31 @@ TDocumentHistory::TDocumentHistory(TBeanFactory& Factory) : FFactory(Factory) {
   connect(&Factory.Document(), &TJSBDocument::BeanReplaced, this, &TDocumentHistory::Clear);
 }
 
+// A text that goes on the step before it is merged into that step and then
+// dropped, so the tree's order it would keep is never asked for.
+bool TDocumentHistory::Merges(const TJSB_CustomCollectionItem* Item,
+                              std::string_view Attribute) const {
+  const int Index = FStack.index();
+  // The stack merges nothing into the step it holds as clean.
+  const int Clean = FStack.cleanIndex() > Index ? -1 : FStack.cleanIndex();
+  if (Index == 0 || Index == Clean) return false;
+  const auto* Top = dynamic_cast<const TSetFieldCommand*>(FStack.command(Index - 1));
+  return Top && Top->Continues(Item, Attribute, FRun);
+}
+
 void TDocumentHistory::SetText(TJSB_CustomCollectionItem* Item, std::string_view Attribute,
                                const std::string& Value) {
   std::string Old = FFactory.Document().Text(Item, Attribute);
   if (!FFactory.Bean() || Old == Value) return;
-  FStack.push(new TSetFieldCommand(FFactory, CurrentTreeOrder(FFactory), Item,
-                                   std::string(Attribute), std::move(Old), Value, FRun));
+  const bool Merging = Merges(Item, Attribute);
+  auto* Command =
+      new TSetFieldCommand(FFactory, Merging ? TTreeOrder() : CurrentTreeOrder(FFactory), Item,
+                           std::string(Attribute), std::move(Old), Value, FRun);
+  FStack.push(Command);
+  // Should the stack have kept it after all, a field's text leaves the order
+  // as it found it: the order now stands for the one before.
+  if (Merging && FStack.index() > 0 && FStack.command(FStack.index() - 1) == Command)
+    Command->KeepOrderBefore(CurrentTreeOrder(FFactory));
 }
 
 void TDocumentHistory::SetFlag(TJSB_CustomCollectionItem* Item, std::string_view Attribute,

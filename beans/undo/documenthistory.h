@@ -43,6 +43,8 @@ class TDocumentHistory : public QObject {
   void Clear();
 
  private:
+  bool Merges(const TJSB_CustomCollectionItem* Item, std::string_view Attribute) const;
+
   TBeanFactory& FFactory;
   QUndoStack FStack;
   int FRun = 0;

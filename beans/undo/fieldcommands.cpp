@@ -14,8 +14,7 @@ TSetFieldCommand::TSetFieldCommand(TBeanFactory& Factory, TTreeOrder Before,
 
 bool TSetFieldCommand::mergeWith(const QUndoCommand* Other) {
   const auto* Next = dynamic_cast<const TSetFieldCommand*>(Other);
-  if (!Next || Next->FRun != FRun || Next->FItem != FItem || Next->FAttribute != FAttribute)
-    return false;
+  if (!Next || !Continues(Next->FItem, Next->FAttribute, Next->FRun)) return false;
   FNew = Next->FNew;
   // Typing back what was there leaves no step behind.
   setObsolete(FNew == FOld);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <variant>
 
 #include "beans/undo/documentcommand.h"
@@ -20,6 +21,10 @@ class TSetFieldCommand : public TDocumentCommand {
 
   int id() const override { return FRun < 0 ? -1 : 1; }
   bool mergeWith(const QUndoCommand* Other) override;
+  // Whether a text for this field of Item in this run merges into this step.
+  bool Continues(const TJSB_CustomCollectionItem* Item, std::string_view Attribute, int Run) const {
+    return FRun >= 0 && Run == FRun && Item == FItem && Attribute == FAttribute;
+  }
 
  protected:
   TTreeNode* Apply() override { return Set(FNew); }

@@ -1,0 +1,38 @@
+// Timing an operation beside an anchor in the same run: each call measured in
+// processor and wall time, the samples of a side summarised together.
+#pragma once
+
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+#include "stopwatch.h"
+
+inline double ClockSeconds(clockid_t Clock) {
+  timespec Now{};
+  clock_gettime(Clock, &Now);
+  return static_cast<double>(Now.tv_sec) + static_cast<double>(Now.tv_nsec) * 1e-9;
+}
+
+// The processor and wall time of every call, for one line of the report.
+class TSide {
+ public:
+  template <class F>
+  void Measure(F&& Operation) {
+    const double Cpu = ClockSeconds(CLOCK_PROCESS_CPUTIME_ID);
+    const double Wall = ClockSeconds(CLOCK_MONOTONIC);
+    Operation();
+    FCpu.push_back(ClockSeconds(CLOCK_PROCESS_CPUTIME_ID) - Cpu);
+    FWall.push_back(ClockSeconds(CLOCK_MONOTONIC) - Wall);
+  }
+  TTiming Cpu() const { return Summarise(FCpu); }
+  void Print(const char* Name) const {
+    const TTiming C = Summarise(FCpu);
+    const TTiming W = Summarise(FWall);
+    std::printf("  %-36s cpu best %9.4f median %9.4f ms   wall best %9.4f median %9.4f ms\n", Name,
+                C.Best * 1e3, C.Median * 1e3, W.Best * 1e3, W.Median * 1e3);
+  }
+
+ private:
+  std::vector<double> FCpu, FWall;
+};
