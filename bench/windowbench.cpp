@@ -19,6 +19,7 @@
 #include "windowbenchopen.h"
 #include "windowbenchreport.h"
 #include "windowbenchsmoke.h"
+#include "windowbenchundo.h"
 
 namespace {
 
@@ -51,6 +52,7 @@ int Run(const TBenchOptions& O) {
   if (O.Smoke) return RunWindowSmoke(O.Dir);
   if (O.Extra == "focus") return RunFocusBenchmark(O.Dir, O.Runs);
   if (O.Extra == "keystroke") return RunKeystrokeBenchmark(O.Dir, O.Runs);
+  if (O.Extra == "undo") return RunUndoBenchmark(O.Dir, O.Runs);
   return RunWindowBenchmark(O.Dir, O.Runs);
 }
 
@@ -59,10 +61,10 @@ int Run(const TBenchOptions& O) {
 int main(int Argc, char** Argv) {
   TBenchOptions O;
   if (!ParseBenchOptions(Argc, Argv, O, "--only") ||
-      (!O.Extra.empty() && O.Extra != "focus" && O.Extra != "keystroke")) {
-    std::fprintf(
-        stderr,
-        "usage: jsbwindowbench [--smoke] [--dir FOLDER] [--runs N] [--only focus|keystroke]\n");
+      (!O.Extra.empty() && O.Extra != "focus" && O.Extra != "keystroke" && O.Extra != "undo")) {
+    std::fprintf(stderr,
+                 "usage: jsbwindowbench [--smoke] [--dir FOLDER] [--runs N] [--only "
+                 "focus|keystroke|undo]\n");
     return 2;
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -2,6 +2,8 @@
 
 #include "beans/beanfactory.h"
 
+#include <algorithm>
+
 namespace {
 
 void AddOrder(const TComponentTreeView& Tree, TTreeNode* Node, TTreeOrder& Order) {
@@ -12,6 +14,15 @@ void AddOrder(const TComponentTreeView& Tree, TTreeNode* Node, TTreeOrder& Order
     AddOrder(Tree, Child, Order);
 }
 
+// The same nodes as Like, as they are now.
+TTreeOrder OrderNow(const TComponentTreeView& Tree, const TTreeOrder& Like) {
+  TTreeOrder Order;
+  Order.reserve(Like.size());
+  for (const TNodeOrder& Entry : Like)
+    Order.push_back({Entry.Node, Tree.IsExpanded(Entry.Node), Tree.Children(Entry.Node)});
+  return Order;
+}
+
 }  // namespace
 
 TTreeOrder CurrentTreeOrder(const TBeanFactory& Factory) {
@@ -20,8 +31,24 @@ TTreeOrder CurrentTreeOrder(const TBeanFactory& Factory) {
   return Order;
 }
 
+TTreeOrder TreeOrderAround(const TBeanFactory& Factory, std::initializer_list<TTreeNode*> Nodes) {
+  std::vector<TTreeNode*> Chain;
+  const auto Add = [&Chain](TTreeNode* Node) {
+    if (Node && std::find(Chain.begin(), Chain.end(), Node) == Chain.end()) Chain.push_back(Node);
+  };
+  Add(Factory.NodeOf(nullptr));
+  for (TTreeNode* Node : Nodes)
+    for (; Node; Node = Factory.Tree.ParentNode(Node))
+      Add(Node);
+  TTreeOrder Order;
+  for (TTreeNode* Node : Chain)
+    Order.push_back({Node, false, {}});
+  return OrderNow(Factory.Tree, Order);
+}
+
+// The nodes of the order taken before the change, as the change left them.
 void TDocumentCommand::undo() {
-  FAfter = CurrentTreeOrder(FFactory);
+  FAfter = OrderNow(FFactory.Tree, FBefore);
   TTreeNode* Node = Revert();
   Restore(FBefore);
   Done(Node);
@@ -35,8 +62,11 @@ void TDocumentCommand::redo() {
 
 void TDocumentCommand::Restore(const TTreeOrder& Order) {
   TComponentTreeView& Tree = FFactory.Tree;
+  // Only what differs is touched: expanding or collapsing a node costs the
+  // tree a walk of its rows even where nothing changes.
   for (const TNodeOrder& Entry : Order) {
     Tree.SetChildOrder(Entry.Node, Entry.Children);
+    if (Tree.IsExpanded(Entry.Node) == Entry.Expanded) continue;
     Entry.Expanded ? Tree.Expand(Entry.Node) : Tree.Collapse(Entry.Node);
   }
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QUndoCommand>
+#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -19,7 +20,12 @@ struct TNodeOrder {
   std::vector<TTreeNode*> Children;
 };
 using TTreeOrder = std::vector<TNodeOrder>;
+// Every node with children: what sorting the tree can alter.
 TTreeOrder CurrentTreeOrder(const TBeanFactory& Factory);
+// Nodes and every node above them, the root always, with or without
+// children: all that adding, deleting or changing one item can alter, and
+// selecting its node, which expands the nodes above it.
+TTreeOrder TreeOrderAround(const TBeanFactory& Factory, std::initializer_list<TTreeNode*> Nodes);
 
 class TDocumentCommand : public QUndoCommand {
  public:

@@ -25,22 +25,25 @@ void TDocumentHistory::SetText(TJSB_CustomCollectionItem* Item, std::string_view
   std::string Old = FFactory.Document().Text(Item, Attribute);
   if (!FFactory.Bean() || Old == Value) return;
   const bool Merging = Merges(Item, Attribute);
-  auto* Command =
-      new TSetFieldCommand(FFactory, Merging ? TTreeOrder() : CurrentTreeOrder(FFactory), Item,
-                           std::string(Attribute), std::move(Old), Value, FRun);
+  auto* Command = new TSetFieldCommand(FFactory, Merging ? TTreeOrder() : OrderAround(Item), Item,
+                                       std::string(Attribute), std::move(Old), Value, FRun);
   FStack.push(Command);
   // Should the stack have kept it after all, a field's text leaves the order
   // as it found it: the order now stands for the one before.
   if (Merging && FStack.index() > 0 && FStack.command(FStack.index() - 1) == Command)
-    Command->KeepOrderBefore(CurrentTreeOrder(FFactory));
+    Command->KeepOrderBefore(OrderAround(Item));
+}
+
+TTreeOrder TDocumentHistory::OrderAround(const TJSB_CustomCollectionItem* Item) const {
+  return TreeOrderAround(FFactory, {FFactory.NodeOf(Item)});
 }
 
 void TDocumentHistory::SetFlag(TJSB_CustomCollectionItem* Item, std::string_view Attribute,
                                bool Value) {
   const bool Old = FFactory.Document().Flag(Item, Attribute);
   if (!FFactory.Bean() || Old == Value) return;
-  FStack.push(new TSetFieldCommand(FFactory, CurrentTreeOrder(FFactory), Item,
-                                   std::string(Attribute), Old, Value, -1));
+  FStack.push(new TSetFieldCommand(FFactory, OrderAround(Item), Item, std::string(Attribute), Old,
+                                   Value, -1));
 }
 
 void TDocumentHistory::RenameNode(TTreeNode* Node, const QString& Name) {
@@ -48,7 +51,8 @@ void TDocumentHistory::RenameNode(TTreeNode* Node, const QString& Name) {
   if (!FFactory.Bean() || (!Data.Bean && !Data.Item)) return;
   std::string Old = FFactory.Document().Text(Data.Item, "NAME");
   std::string New = FFactory.Bytes(Name);
-  // An unchanged name still reaches the page's name field.
+  // An unchanged name still reaches the page's name field. A name given in
+  // the tree sorts every level of it, so the whole order is kept.
   if (Old == New) {
     FFactory.ShowName(Data.Item);
     return;
@@ -59,7 +63,8 @@ void TDocumentHistory::RenameNode(TTreeNode* Node, const QString& Name) {
 
 TJSB_CustomCollectionItem* TDocumentHistory::AddDescriptor(TDescriptorKind Kind) {
   TTreeNode* Former = FFactory.Tree.Selected();
-  TTreeOrder Before = CurrentTreeOrder(FFactory);
+  // The item goes below the root or the method of the node selected.
+  TTreeOrder Before = TreeOrderAround(FFactory, {Former});
   TJSB_CustomCollectionItem* Item = FFactory.AddDescriptor(Kind);
   if (Item) FStack.push(new TAddItemCommand(FFactory, std::move(Before), Item, Former));
   return Item;
@@ -67,7 +72,7 @@ TJSB_CustomCollectionItem* TDocumentHistory::AddDescriptor(TDescriptorKind Kind)
 
 void TDocumentHistory::DeleteItem(TJSB_CustomCollectionItem* Item) {
   if (FFactory.Bean() && Item && Item->Node)
-    FStack.push(new TDeleteItemCommand(FFactory, CurrentTreeOrder(FFactory), Item));
+    FStack.push(new TDeleteItemCommand(FFactory, OrderAround(Item), Item));
 }
 
 void TDocumentHistory::Undo() {

@@ -11,6 +11,7 @@
 
 #include "beans/beanmodel.h"
 #include "beans/jsbreader.h"
+#include "beans/undo/documentcommand.h"
 
 class TBeanFactory;
 
@@ -44,6 +45,8 @@ class TDocumentHistory : public QObject {
 
  private:
   bool Merges(const TJSB_CustomCollectionItem* Item, std::string_view Attribute) const;
+  // What changing or deleting Item can alter of the tree's order.
+  TTreeOrder OrderAround(const TJSB_CustomCollectionItem* Item) const;
 
   TBeanFactory& FFactory;
   QUndoStack FStack;

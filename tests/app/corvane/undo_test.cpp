@@ -219,6 +219,24 @@ class UndoTest : public QObject {
     }
   }
 
+  // A step puts back only what it changed: a method expanded or collapsed
+  // by hand since the step stays so.
+  void undoLeavesAloneWhatItsStepDidNotTouch() {
+    TScript Script;
+    auto Form = LoadedWindow(Script);
+    Form->tvBeanTree->setCurrentItem(NodeAt(*Form, {0}));
+    Script.Answers = {mrYes};
+    Form->pmiDeleteClick();
+    QTreeWidgetItem* Run = NodeAt(*Form, {1});
+    QCOMPARE(Run->text(0), QString("run"));
+    const bool Expanded = Run->isExpanded();
+    Run->setExpanded(!Expanded);
+    Form->History->Undo();
+    QCOMPARE(NodeAt(*Form, {0})->text(0), QString("zeta"));
+    QCOMPARE(Form->tvBeanTree->currentItem(), NodeAt(*Form, {0}));
+    QCOMPARE(Run->isExpanded(), !Expanded);
+  }
+
   // Typing merges within one field of one node until something intervenes;
   // the field's own menu undoes in the history too.
   void typingStepsAndTheFieldMenu() {
