@@ -43,9 +43,9 @@ TTreeNode* Find(const QTreeWidget& Tree, const TNodePath& Path) {
 bool TMainForm::ConfirmOverwriteChanged() {
   if (!OpenedFile.Exists || !TFileStamp::Of(CurrentFile, OpenedFile).ChangedSince(OpenedFile))
     return true;
-  return ConfirmMessage((CurrentFile +
-                         " has been changed by another program since it was opened. Overwrite it?")
-                            .toStdString()) == mrYes;
+  return FServices->Confirm(CurrentFile +
+                            " has been changed by another program since it was opened. "
+                            "Overwrite it?") == mrYes;
 }
 
 // Unsaved changes are never dropped without a Yes; a No stands until the file

@@ -107,7 +107,7 @@ bool TMainForm::FileSaveAs() {
   const std::optional<QString> Chosen = FServices->AskSaveFile(SaveDialogInitialDir);
   if (!Chosen) return false;
   const QString Path = WithExtension(*Chosen);
-  if (QFileInfo::exists(Path) && ConfirmMessage(("OK to overwrite " + Path).toStdString()) != mrYes)
+  if (QFileInfo::exists(Path) && FServices->Confirm("OK to overwrite " + Path) != mrYes)
     return false;
   return WriteDocument(Path);
 }
@@ -135,7 +135,7 @@ bool TMainForm::CheckFileSave() {
   const QScopedValueRollback Saving(FSaving, true);
   EndPendingRename();
   if (CurrentFile.isEmpty() || !DocumentChanged()) return true;
-  switch (ConfirmMessage(("Save changes to " + windowTitle() + "?").toStdString())) {
+  switch (FServices->Confirm("Save changes to " + windowTitle() + "?")) {
     case mrYes:
       return FileSave();
     case mrNo:

@@ -171,6 +171,22 @@ class FileCommandsTest : public QObject {
     QCOMPARE(ReadBytes(Path("clock.jsb")), std::string(ClockComponent));  // nothing was saved
   }
 
+  // The save prompt and the overwrite question are the window's: they go to
+  // the services it was given, whoever answers the program's messages.
+  void theWindowsQuestionsGoToItsOwnServices() {
+    OpenClock();
+    TScript Program;  // now the program's message handler
+    Touch();
+    Script->SavePaths = {Path("clock.jsb")};
+    Script->Answers = {mrNo};
+    QVERIFY(!Form->FileSaveAs());
+    Script->Answers = {mrNo};
+    QVERIFY(Form->CloseFile());
+    QCOMPARE(Script->Logged("confirm"), QStringList({"OK to overwrite " + Path("clock.jsb"),
+                                                     "Save changes to Corvane - clock.jsb?"}));
+    QCOMPARE(Program.Log, QStringList());
+  }
+
   void editorChangesCountToo() {
     OpenClock();
     Form->LEdit1->AppendText("// more");

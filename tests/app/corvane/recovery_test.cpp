@@ -138,6 +138,7 @@ class RecoveryTest : public QObject {
   void theWindowsCopyFollowsUnsavedWork() {
     for (const QString End : {"save", "close without saving"}) {
       TMainForm Form;
+      Script->Serve(Form);
       Form.RecoveryDelay = 0;
       Form.show();
       Form.LoadFile(Path("clock.jsb"));
