@@ -82,6 +82,19 @@ std::string ToUtf8(std::string_view Bytes, TTextEncoding Encoding) {
   return Out;
 }
 
+bool IsAscii(std::string_view Bytes) {
+  constexpr std::uint64_t High = 0x8080808080808080u;
+  size_t I = 0;
+  for (; I + 8 <= Bytes.size(); I += 8) {
+    std::uint64_t Word;
+    std::memcpy(&Word, Bytes.data() + I, 8);
+    if (Word & High) return false;
+  }
+  for (; I < Bytes.size(); ++I)
+    if (static_cast<unsigned char>(Bytes[I]) >= 0x80) return false;
+  return true;
+}
+
 std::optional<std::string> FromUtf8(std::string_view Utf8, TTextEncoding Encoding) {
   if (!IsValidUtf8(Utf8)) return std::nullopt;
   if (Encoding == TTextEncoding::Utf8) return std::string(Utf8);

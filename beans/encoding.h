@@ -11,6 +11,8 @@ enum class TTextEncoding { Utf8, Latin1 };
 // UTF-8 when the bytes are valid UTF-8 (plain ASCII included), else Latin-1.
 TTextEncoding DetectEncoding(std::string_view Bytes);
 bool IsValidUtf8(std::string_view Bytes);
+// Whether every byte is below 0x80.
+bool IsAscii(std::string_view Bytes);
 const char* EncodingName(TTextEncoding Encoding);  // "UTF-8" or "Latin-1"
 
 // The bytes as UTF-8 text (Latin-1 bytes become one character each).

@@ -84,11 +84,20 @@ struct TTextSize {
   bool Going() const { return true; }
 };
 
+// Raised where a block of a text to be written in Latin-1 holds a character
+// that Latin-1 cannot hold.
+struct TNotHeld {};
+
 // Where the text goes: all of it into one buffer, or, with a File, into the
 // file in blocks, so that a large bean never needs its whole text in memory.
+// Blocks end between parts, never inside a character, so each is encoded on
+// its own on the way to the file.
 class TTextOut {
  public:
-  TTextOut(size_t Capacity, TTextFileWriter* File) : FFile(File) { FBuffer.resize(Capacity); }
+  TTextOut(size_t Capacity, TTextFileWriter* File, TTextEncoding Encoding = TTextEncoding::Utf8)
+      : FFile(File), FEncoding(Encoding) {
+    FBuffer.resize(Capacity);
+  }
 
   template <class T>
   void Tag(const TTagText<T>& Tag) {
@@ -103,11 +112,11 @@ class TTextOut {
   void Large(std::string_view Part) {
     if (!FFile) return Fixed(Part);
     Hand();
-    FFile->Write(Part);
+    Send(Part);
   }
   bool Going() const { return true; }
   void Hand() {
-    FFile->Write(std::string_view(FBuffer.data(), FUsed));
+    Send(std::string_view(FBuffer.data(), FUsed));
     FUsed = 0;
   }
   std::string Text() && {
@@ -124,9 +133,18 @@ class TTextOut {
     return FBuffer.data() + FUsed;
   }
 
+  // Plain ASCII is the same in either encoding and goes as it is.
+  void Send(std::string_view Part) {
+    if (FEncoding == TTextEncoding::Utf8 || IsAscii(Part)) return FFile->Write(Part);
+    const std::optional<std::string> Encoded = FromUtf8(Part, FEncoding);
+    if (!Encoded) throw TNotHeld();
+    FFile->Write(*Encoded);
+  }
+
   std::string FBuffer;
   size_t FUsed = 0;
   TTextFileWriter* FFile;
+  TTextEncoding FEncoding;
 };
 
 // Compares the text with a given one as it is made, part by part; a tag is
@@ -217,18 +235,31 @@ std::string ReopenedJSBText(const TJSBean& Bean, std::string_view Constructor,
   return NormaliseLineBreaks(EncodeJSBText(TextWithRoom(Bean, Constructor, 2), Encoding));
 }
 
-// A UTF-8 text goes to the file in blocks as it is made, through one buffer
-// sized once. Another encoding is applied to the whole text, since whether
-// Latin-1 can hold it is known only at its end.
+namespace {
+
+// The text goes to the file in blocks as it is made, through one buffer sized
+// once, each block encoded on the way. False, with the old file untouched, at
+// the first block that the encoding cannot hold.
+bool WriteInBlocks(const std::string& FileName, const TJSBean& Bean, std::string_view Constructor,
+                   TTextEncoding Encoding, TFileHash* Hash) {
+  TTextFileWriter File(FileName, Hash);
+  TTextOut Out(256 * 1024, &File, Encoding);
+  try {
+    WriteText(Out, Bean, Constructor);
+    Out.Hand();
+  } catch (const TNotHeld&) {
+    return false;  // the writer leaves no temporary behind
+  }
+  File.Commit();
+  return true;
+}
+
+}  // namespace
+
+// A text that Latin-1 cannot hold whole is written in UTF-8, as EncodeJSBText
+// gives it: the file is begun again once that is known.
 void WriteJSBFile(const std::string& FileName, const TJSBean& Bean, std::string_view Constructor,
                   TTextEncoding Encoding, TFileHash* Hash) {
-  if (Encoding != TTextEncoding::Utf8) {
-    SaveTextFile(FileName, EncodeJSBText(WriteJSBText(Bean, Constructor), Encoding), Hash);
-    return;
-  }
-  TTextFileWriter File(FileName, Hash);
-  TTextOut Out(256 * 1024, &File);
-  WriteText(Out, Bean, Constructor);
-  Out.Hand();
-  File.Commit();
+  if (!WriteInBlocks(FileName, Bean, Constructor, Encoding, Hash))
+    WriteInBlocks(FileName, Bean, Constructor, TTextEncoding::Utf8, Hash);
 }

@@ -117,18 +117,24 @@ double Seconds(const std::function<void()>& Operation) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - Start).count();
 }
 
-// Saves and copies alternate A B B A, so that both see the same disk and load.
+// Saves and copies alternate A B B A, so that both see the same disk and load;
+// the saves take UTF-8 and Latin-1 in turn.
 void TimeSaving(TSizeResult& S, const TGeneratedBean& G, const std::string& OutName, int Runs) {
   const std::string CopyName = OutName + ".copy";
-  std::vector<double> Saves, Copies;
-  for (int I = 0; I < 2 * Runs; ++I) {
-    if ((I % 4 == 0) || (I % 4 == 3))
-      Saves.push_back(Seconds([&] { WriteJSBFile(OutName, *G.Bean, G.Constructor); }));
-    else
+  std::vector<double> Saves[2], Copies;
+  int Save = 0;
+  for (int I = 0; I < 4 * Runs; ++I) {
+    if ((I % 4 == 0) || (I % 4 == 3)) {
+      const TTextEncoding Encoding = Save % 2 ? TTextEncoding::Latin1 : TTextEncoding::Utf8;
+      Saves[Save++ % 2].push_back(
+          Seconds([&] { WriteJSBFile(OutName, *G.Bean, G.Constructor, Encoding); }));
+    } else {
       Copies.push_back(Seconds([&] { CopyWithSync(OutName, CopyName); }));
+    }
   }
   std::filesystem::remove(CopyName);
-  S.WriteFile = Summarise(Saves);
+  S.WriteFile = Summarise(Saves[0]);
+  S.WriteLatin1 = Summarise(Saves[1]);
   S.Copy = Summarise(Copies);
 }
 

@@ -19,7 +19,8 @@ struct TSizeResult {
   TTiming ParseCpu, HandCpu;  // the same runs in processor time
   TTiming WriteFile;          // WriteJSBFile: text and file
   TTiming WriteText;          // WriteJSBText alone
-  TTiming Copy;               // the written file copied with fdatasync, alternating with WriteFile
+  TTiming WriteLatin1;        // WriteJSBFile in Latin-1, in turn with WriteFile
+  TTiming Copy;               // the written file copied with fdatasync, alternating with both
   TPeakMemory Memory;         // of one ReadJSBFile in a fresh process
 };
 

@@ -4,11 +4,14 @@
 
 #include <QCryptographicHash>
 #include <QTemporaryDir>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "beans/beanmodel.h"
 #include "testsupport.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -95,10 +98,12 @@ TEST(Writer, FileInBlocksEqualsTheText) {
   const std::string Constructor(700000, 'c');
   const QTemporaryDir Dir;
   const std::string File = Dir.filePath("big.jsb").toStdString();
-  const std::string Text = WriteJSBText(Bean, Constructor);
-  ASSERT_GT(Text.size(), 1'800'000u);
-  // Either way the hash is of the bytes that reached the file (ASCII here).
-  for (const TTextEncoding Encoding : {TTextEncoding::Utf8, TTextEncoding::Latin1}) {
+  ASSERT_GT(WriteJSBText(Bean, Constructor).size(), 1'800'000u);
+  // The bytes and their hash are those of the whole text encoded at once: in
+  // Latin-1 where it can hold every character, else in UTF-8, even when the
+  // one it cannot hold comes blocks after the first.
+  const auto Check = [&](TTextEncoding Encoding) {
+    const std::string Text = EncodeJSBText(WriteJSBText(Bean, Constructor), Encoding);
     TFileHash Hash;
     WriteJSBFile(File, Bean, Constructor, Encoding, &Hash);
     std::ifstream In(File, std::ios::binary);
@@ -106,7 +111,17 @@ TEST(Writer, FileInBlocksEqualsTheText) {
     EXPECT_EQ(Hash,
               QCryptographicHash::hash(QByteArray::fromStdString(Text), QCryptographicHash::Sha1)
                   .toStdString());
-  }
+    return Text;
+  };
+  for (const TTextEncoding Encoding : {TTextEncoding::Utf8, TTextEncoding::Latin1})
+    Check(Encoding);
+  Bean.Properties().Items(3)->SetDisplayName("caf\xC3\xA9");  // é
+  EXPECT_NE(Check(TTextEncoding::Latin1).find("caf\xE9"), std::string::npos);
+  Bean.Properties().Items(19000)->SetDisplayName("\xE2\x82\xAC");  // beyond Latin-1
+  EXPECT_NE(Check(TTextEncoding::Latin1).find("caf\xC3\xA9"), std::string::npos);
+  EXPECT_EQ(
+      std::distance(fs::directory_iterator(Dir.path().toStdString()), fs::directory_iterator()),
+      1);  // the abandoned start left nothing behind
 }
 
 TEST(Writer, EmptyBean) {
