@@ -42,12 +42,8 @@ void Compare(QLineEdit* Field, QLineEdit& Plain, int Runs, const char* Name) {
 int RunKeystrokeBenchmark(const std::string& Folder, int Runs) {
   TQuietMessages Quiet;
   TTempDir Dir(Folder);
-  const std::string File = Dir.File("keys.jsb");
-  WriteGeneratedFile(100'000, File);
   TMainForm Form;
-  Form.show();
-  Form.LoadFile(QString::fromStdString(File));
-  ProcessEventsUntilIdle();
+  OpenGeneratedFile(Form, 100'000, Dir.File("keys.jsb"));
   const TJSBean* Bean = BeanFactory->Bean();
   if (!Bean || Bean->Properties().Count() == 0 || !Bean->Properties().Items(0)->Node) {
     std::fprintf(stderr, "jsbwindowbench: the generated component has no property node\n");

@@ -19,6 +19,13 @@ TGeneratedBean WriteGeneratedFile(int Items, const std::string& FileName) {
   return G;
 }
 
+void OpenGeneratedFile(TMainForm& Form, int Items, const std::string& FileName) {
+  WriteGeneratedFile(Items, FileName);
+  Form.show();
+  Form.LoadFile(QString::fromStdString(FileName));
+  ProcessEventsUntilIdle();
+}
+
 void ProcessEventsUntilIdle() {
   QAbstractEventDispatcher* Dispatcher = QAbstractEventDispatcher::instance();
   for (int Pass = 0; Pass < 5000; ++Pass) {

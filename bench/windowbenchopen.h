@@ -34,6 +34,12 @@ TGeneratedBean WriteGeneratedFile(int Items, const std::string& FileName);
 // (timed); the window is inspected and destroyed (untimed).
 TOpenResult TimeOpening(const QString& FileName, int Runs);
 
+class TMainForm;
+
+// Writes a generated component of Items items to FileName and opens it in the
+// shown Form, with the events that follow.
+void OpenGeneratedFile(TMainForm& Form, int Items, const std::string& FileName);
+
 // Processes events until a pass finds none waiting (at most a few thousand
 // passes, in case something keeps posting).
 void ProcessEventsUntilIdle();

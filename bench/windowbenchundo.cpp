@@ -41,12 +41,8 @@ struct TPlainTree {
 int RunUndoBenchmark(const std::string& Folder, int Runs) {
   TQuietMessages Quiet;
   TTempDir Dir(Folder);
-  const std::string File = Dir.File("undo.jsb");
-  WriteGeneratedFile(100'000, File);
   TMainForm Form;
-  Form.show();
-  Form.LoadFile(QString::fromStdString(File));
-  ProcessEventsUntilIdle();
+  OpenGeneratedFile(Form, 100'000, Dir.File("undo.jsb"));
   const TJSBean* Bean = BeanFactory->Bean();
   if (!Bean || Bean->Properties().Count() < 2) {
     std::fprintf(stderr, "jsbwindowbench: the generated component has too few properties\n");
