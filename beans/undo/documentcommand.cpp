@@ -62,8 +62,7 @@ void TDocumentCommand::redo() {
 
 void TDocumentCommand::Restore(const TTreeOrder& Order) {
   TComponentTreeView& Tree = FFactory.Tree;
-  // Only what differs is touched: expanding or collapsing a node costs the
-  // tree a walk of its rows even where nothing changes.
+  // A node already as it was is left alone.
   for (const TNodeOrder& Entry : Order) {
     Tree.SetChildOrder(Entry.Node, Entry.Children);
     if (Tree.IsExpanded(Entry.Node) == Entry.Expanded) continue;
