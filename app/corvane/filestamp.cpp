@@ -69,6 +69,15 @@ bool SameMetadata(const TFileStamp& A, const TFileStamp& B) {
          A.ChangedNs == B.ChangedNs && A.Device == B.Device && A.Inode == B.Inode;
 }
 
+// The file's metadata, taken now; no file without them.
+TFileStamp WithoutHash(const QString& Path) {
+  TFileStamp Stamp;
+  Stamp.TakenNs = NowNs();
+  if (!ReadMetadata(Path, Stamp)) return {};
+  Stamp.Exists = true;
+  return Stamp;
+}
+
 }  // namespace
 
 bool TFileStamp::Vouches(const TFileStamp& Now) const {
@@ -81,19 +90,13 @@ bool TFileStamp::operator==(const TFileStamp& Other) const {
 }
 
 TFileStamp TFileStamp::Of(const QString& Path, const TFileStamp& Known) {
-  TFileStamp Stamp;
-  Stamp.TakenNs = NowNs();
-  if (!ReadMetadata(Path, Stamp)) return {};
-  Stamp.Exists = true;
-  Stamp.Hash = Known.Vouches(Stamp) ? Known.Hash : HashOf(Path);
+  TFileStamp Stamp = WithoutHash(Path);
+  if (Stamp.Exists) Stamp.Hash = Known.Vouches(Stamp) ? Known.Hash : HashOf(Path);
   return Stamp;
 }
 
 TFileStamp TFileStamp::Written(const QString& Path, const QByteArray& Hash) {
-  TFileStamp Stamp;
-  Stamp.TakenNs = NowNs();
-  if (!ReadMetadata(Path, Stamp)) return {};
-  Stamp.Exists = true;
-  Stamp.Hash = Hash;
+  TFileStamp Stamp = WithoutHash(Path);
+  if (Stamp.Exists) Stamp.Hash = Hash;
   return Stamp;
 }
