@@ -6,6 +6,11 @@
 
 namespace {
 
+TNodeOrder OrderOf(const TComponentTreeView& Tree, TTreeNode* Node) {
+  return {Node, Tree.IsExpanded(Node), Tree.Children(Node)};
+}
+
+// Leaves are passed without asking the tree whether they are expanded.
 void AddOrder(const TComponentTreeView& Tree, TTreeNode* Node, TTreeOrder& Order) {
   std::vector<TTreeNode*> Children = Tree.Children(Node);
   if (Children.empty()) return;
@@ -19,7 +24,7 @@ TTreeOrder OrderNow(const TComponentTreeView& Tree, const TTreeOrder& Like) {
   TTreeOrder Order;
   Order.reserve(Like.size());
   for (const TNodeOrder& Entry : Like)
-    Order.push_back({Entry.Node, Tree.IsExpanded(Entry.Node), Tree.Children(Entry.Node)});
+    Order.push_back(OrderOf(Tree, Entry.Node));
   return Order;
 }
 
@@ -41,9 +46,10 @@ TTreeOrder TreeOrderAround(const TBeanFactory& Factory, std::initializer_list<TT
     for (; Node; Node = Factory.Tree.ParentNode(Node))
       Add(Node);
   TTreeOrder Order;
+  Order.reserve(Chain.size());
   for (TTreeNode* Node : Chain)
-    Order.push_back({Node, false, {}});
-  return OrderNow(Factory.Tree, Order);
+    Order.push_back(OrderOf(Factory.Tree, Node));
+  return Order;
 }
 
 // The nodes of the order taken before the change, as the change left them.
