@@ -14,6 +14,10 @@ int Within(int Start, int Length, int AreaStart, int AreaLength) {
 
 // The frame is known only once a window has been shown; before that the
 // window's own size stands for it.
+const QScreen* ScreenOf(const QWidget* Window) {
+  return Window->screen() ? Window->screen() : QGuiApplication::primaryScreen();
+}
+
 QSize OuterSize(const QWidget* Window) {
   return Window->frameGeometry().size().expandedTo(Window->size());
 }
@@ -26,7 +30,7 @@ QPoint CentredWithin(const QSize& Size, const QPoint& Centre, const QRect& Area)
 }
 
 void CentreOnScreen(QWidget* Window) {
-  const QScreen* Screen = Window->screen() ? Window->screen() : QGuiApplication::primaryScreen();
+  const QScreen* Screen = ScreenOf(Window);
   if (!Screen) return;
   const QRect Area = Screen->availableGeometry();
   const QPoint Middle = Area.topLeft() + QPoint(Area.width() / 2, Area.height() / 2);
@@ -35,7 +39,7 @@ void CentreOnScreen(QWidget* Window) {
 
 void CentreAt(QWidget* Window, const QPoint& Global) {
   const QScreen* Screen = QGuiApplication::screenAt(Global);
-  if (!Screen) Screen = Window->screen() ? Window->screen() : QGuiApplication::primaryScreen();
+  if (!Screen) Screen = ScreenOf(Window);
   if (!Screen) return;
   Window->move(CentredWithin(OuterSize(Window), Global, Screen->availableGeometry()));
 }
