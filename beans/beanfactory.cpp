@@ -15,6 +15,14 @@ namespace {
 constexpr int ImageComponent = 4, ImageProperty = 5, ImageMethod = 6, ImageEvent = 11,
               ImageInterface = 22, ImageParameter = 1;
 
+int ImageOf(const TJSB_CustomCollectionItem* Item) {
+  if (dynamic_cast<const TPropertyDescriptor*>(Item)) return ImageProperty;
+  if (dynamic_cast<const TEventSetDescriptor*>(Item)) return ImageEvent;
+  if (dynamic_cast<const TMethodDescriptor*>(Item)) return ImageMethod;
+  if (dynamic_cast<const TParameterDescriptor*>(Item)) return ImageParameter;
+  return ImageInterface;
+}
+
 int ImageOf(TDescriptorKind Kind) {
   switch (Kind) {
     case dkProperty:
@@ -54,6 +62,10 @@ TBeanFactory::TBeanFactory(const TFactoryViews& Views)
                    [this](TJSB_CustomCollectionItem* Item, const QString& Attribute) {
                      if (Attribute == QLatin1String("NAME")) NameChanged(Item);
                    });
+  QObject::connect(&FDocument, &TJSBDocument::ItemAdded, &FDocument,
+                   [this](TJSB_CustomCollectionItem* Item) { ItemAdded(Item); });
+  QObject::connect(&FDocument, &TJSBDocument::ItemRemoved, &FDocument,
+                   [this](TJSB_CustomCollectionItem* Item) { ItemRemoved(Item); });
 }
 
 TBeanFactory::~TBeanFactory() {
@@ -74,6 +86,79 @@ void TBeanFactory::NameChanged(TJSB_CustomCollectionItem* Item) {
 TTreeNode* TBeanFactory::NodeOf(const TJSB_CustomCollectionItem* Item) const {
   if (Item) return Item->Node;
   return Bean() ? Bean()->Node : nullptr;
+}
+
+TTreeNode* TBeanFactory::NodeOf(TObjectRef Object) const {
+  return Object ? NodeOf(Object.Item) : nullptr;
+}
+
+TObjectRef TBeanFactory::ObjectOf(TTreeNode* Node) const {
+  const TNodeData Data = Node ? Tree.Data(Node) : TNodeData{};
+  return {Data.Item, Data.Bean != nullptr};
+}
+
+void TBeanFactory::ItemAdded(TJSB_CustomCollectionItem* Item) {
+  auto* Param = dynamic_cast<TParameterDescriptor*>(Item);
+  TTreeNode* Parent = Param ? NodeOf(Param->Method()) : NodeOf(nullptr);
+  if (!Parent) return;
+  TTreeNode* Node = AddNode(Parent, Text(Item->Name()), ImageOf(Item), {{}, Item});
+  if (auto* Method = dynamic_cast<TMethodDescriptor*>(Item))
+    for (int I = 0; I < Method->Parameters().Count(); ++I) {
+      TParameterDescriptor* Each = Method->Parameters().Items(I);
+      AddNode(Node, Text(Each->Name()), ImageParameter, {{}, Each});
+    }
+}
+
+// The node goes while the item is still alive, so that no node is ever left
+// showing an item out of the document.
+void TBeanFactory::ItemRemoved(TJSB_CustomCollectionItem* Item) {
+  if (!Item->Node) return;
+  Tree.RemoveNode(Item->Node);
+  Item->Node = nullptr;
+  if (auto* Method = dynamic_cast<TMethodDescriptor*>(Item))
+    for (int I = 0; I < Method->Parameters().Count(); ++I)
+      Method->Parameters().Items(I)->Node = nullptr;
+}
+
+// A node without children is not asked whether it is expanded: on a level of
+// many nodes, asking costs a search of the level.
+TNodeOrder TBeanFactory::OrderOf(TObjectRef Object) const {
+  TNodeOrder Order{Object, false, {}};
+  TTreeNode* Node = NodeOf(Object);
+  if (!Node) return Order;
+  const std::vector<TTreeNode*> Children = Tree.Children(Node);
+  Order.Children.reserve(Children.size());
+  for (TTreeNode* Child : Children)
+    Order.Children.push_back(Tree.Data(Child).Item);
+  Order.Expanded = !Children.empty() && Tree.IsExpanded(Node);
+  return Order;
+}
+
+TObjectRef TBeanFactory::ParentOf(TObjectRef Object) const {
+  return Object.Component ? TObjectRef{} : ObjectOf(Tree.ParentNode(NodeOf(Object)));
+}
+
+// A node that had no children keeps what it has now.
+void TBeanFactory::Restore(const TNodeOrder& Order) {
+  TTreeNode* Node = NodeOf(Order.Object);
+  if (!Node || Order.Children.empty()) return;
+  std::vector<TTreeNode*> Children;
+  Children.reserve(Order.Children.size());
+  for (TJSB_CustomCollectionItem* Child : Order.Children)
+    if (Child->Node) Children.push_back(Child->Node);
+  Tree.SetChildOrder(Node, Children);
+  if (Tree.IsExpanded(Node) != Order.Expanded)
+    Order.Expanded ? Tree.Expand(Node) : Tree.Collapse(Node);
+}
+
+TObjectRef TBeanFactory::Above(TObjectRef Object) const {
+  return ObjectOf(Tree.NodeAbove(NodeOf(Object)));
+}
+
+void TBeanFactory::Show(TObjectRef Object, bool Fill) {
+  TTreeNode* Node = NodeOf(Object);
+  if (Tree.Selected() != Node) Tree.Select(Node);
+  if (Fill) ShowSelection();
 }
 
 void TBeanFactory::ShowName(TJSB_CustomCollectionItem* Item) {
@@ -183,10 +268,8 @@ void TBeanFactory::BuildTree(const TJSBReadResult& Read) {
 
 void TBeanFactory::ShowLastOfEachKind(TJSB_CustomCollectionItem* const (&LastOfKind)[5]) {
   if (!View) return;
-  Window.SetAttributesLive(false);
   for (TJSB_CustomCollectionItem* Item : LastOfKind)
     if (Item) Item->ShowAttributes(*View);
-  Window.SetAttributesLive(true);
 }
 
 void TBeanFactory::ShowNoDocument() {
@@ -250,7 +333,6 @@ TMethodDescriptor* TBeanFactory::TargetMethod() const {
 TJSB_CustomCollectionItem* TBeanFactory::AddDescriptor(TDescriptorKind Kind) {
   if (!Bean() || !Bean()->Node) return nullptr;
   TMethodDescriptor* Method = nullptr;
-  TTreeNode* Parent = Bean()->Node;
   if (Kind == dkParameter) {
     Method = TargetMethod();
     if (!Method) {
@@ -259,10 +341,11 @@ TJSB_CustomCollectionItem* TBeanFactory::AddDescriptor(TDescriptorKind Kind) {
           "then try again.");
       return nullptr;
     }
-    Parent = Method->Node;
   }
   TJSB_CustomCollectionItem* Item = FDocument.AddItem(Kind, Method);
-  TTreeNode* Node = AddNode(Parent, "Untitled", ImageOf(Kind), {{}, Item});
+  TTreeNode* Node = Item ? Item->Node : nullptr;
+  if (!Node) return Item;
+  Tree.SetCaption(Node, "Untitled");
   Tree.Select(Node);
   Tree.BeginRename(Node);
   FDocument.Rename(Item, "Untitled");
@@ -279,8 +362,6 @@ void TBeanFactory::DeleteNode(TTreeNode* Node) {
   if (!ConfirmDelete(Node)) return;
   TJSB_CustomCollectionItem* Item = Tree.Data(Node).Item;
   TTreeNode* Above = Tree.NodeAbove(Node);
-  // The node goes first, so that no node is ever left showing a freed item.
-  Tree.RemoveNode(Node);
   FDocument.RemoveItem(Item).reset();
   Tree.Select(Above);
 }

@@ -1,6 +1,8 @@
 // The one bean factory: it holds the current component and keeps the
 // component tree, the attribute pages and the source editor in step with it.
-// It reaches them only through the interfaces of factoryviews.h.
+// It reaches them only through the interfaces of factoryviews.h. The tree
+// follows the document: an item added or put back gets its node, an item
+// taken out loses it. The factory shows the history's steps.
 #pragma once
 
 #include <QString>
@@ -9,6 +11,7 @@
 #include "beans/beanmodel.h"
 #include "beans/encoding.h"
 #include "beans/factoryviews.h"
+#include "beans/historyview.h"
 #include "beans/jsbdocument.h"
 #include "beans/jsbreader.h"
 #include "widgets/textfile.h"
@@ -24,10 +27,10 @@ struct TFactoryViews {
   TNamePrompt& Prompt;
 };
 
-class TBeanFactory {
+class TBeanFactory : public THistoryView {
  public:
   explicit TBeanFactory(const TFactoryViews& Views);
-  ~TBeanFactory();
+  ~TBeanFactory() override;
   TBeanFactory(const TBeanFactory&) = delete;
   TBeanFactory& operator=(const TBeanFactory&) = delete;
 
@@ -67,6 +70,15 @@ class TBeanFactory {
   void RenameNode(TTreeNode* Node, const QString& NewName);
   // The node of the item; of the component for none.
   TTreeNode* NodeOf(const TJSB_CustomCollectionItem* Item) const;
+  TTreeNode* NodeOf(TObjectRef Object) const;
+  TObjectRef ObjectOf(TTreeNode* Node) const;
+
+  TNodeOrder OrderOf(TObjectRef Object) const override;
+  TObjectRef ParentOf(TObjectRef Object) const override;
+  void Restore(const TNodeOrder& Order) override;
+  TObjectRef Selected() const override { return ObjectOf(Tree.Selected()); }
+  TObjectRef Above(TObjectRef Object) const override;
+  void Show(TObjectRef Object, bool Fill) override;
   // Refreshes the name field of the page of the item (none: the component).
   void ShowName(TJSB_CustomCollectionItem* Item);
 
@@ -84,6 +96,10 @@ class TBeanFactory {
 
   // The tree's caption follows the name of the object behind the node.
   void NameChanged(TJSB_CustomCollectionItem* Item);
+  // An item of the document (a method with its parameters) gets its node as
+  // the last child of its parent's, or loses it.
+  void ItemAdded(TJSB_CustomCollectionItem* Item);
+  void ItemRemoved(TJSB_CustomCollectionItem* Item);
 
   TJSBDocument FDocument;
 };

@@ -47,17 +47,11 @@ class TComponentTreeView {
   virtual TNodeData Data(TTreeNode* Node) const = 0;
   virtual bool IsShown() const = 0;
 
-  // Takes the node and its children out of the tree whole (captions, images,
-  // expanded states) without a selection event, and answers its position
-  // among its parent's children; afterwards no node is selected. The node
-  // comes back with PutNode, or is freed with DiscardNode.
-  virtual int TakeNode(TTreeNode* Node) = 0;
-  virtual void PutNode(TTreeNode* Parent, int Position, TTreeNode* Node) = 0;
-  virtual void DiscardNode(TTreeNode* Node) = 0;
   virtual TTreeNode* ParentNode(TTreeNode* Node) const = 0;
   virtual std::vector<TTreeNode*> Children(TTreeNode* Node) const = 0;
   virtual bool IsExpanded(TTreeNode* Node) const = 0;
-  // Puts the node's children in this order, keeping the selection.
+  // Puts the node's children in this order, keeping the selection and the
+  // expanded states below it.
   virtual void SetChildOrder(TTreeNode* Node, const std::vector<TTreeNode*>& Order) = 0;
 };
 
@@ -87,8 +81,6 @@ class TFactoryWindow {
   virtual ~TFactoryWindow() = default;
   virtual void EnableDescriptorCommands(bool Enabled) = 0;
   virtual void SetCurrentFile(const QString& Name) = 0;
-  // While off, the attribute pages write nothing back.
-  virtual void SetAttributesLive(bool Live) = 0;
   virtual void SetConstructorSelectPending(bool Pending) = 0;
   virtual void ShowAttributePage(const QString& Name) = 0;
   virtual void SetAttributesVisible(bool Visible) = 0;

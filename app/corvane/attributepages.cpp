@@ -230,18 +230,29 @@ QTabWidget* TAttributePages::InnerTabs(const QString& Page) const {
 
 namespace {
 
-void SetFieldText(QWidget* Widget, const QString& Text) {
-  if (auto* Line = qobject_cast<QLineEdit*>(Widget)) Line->setText(Text);
-  if (auto* Box = qobject_cast<QComboBox*>(Widget)) Box->setEditText(Text);
-}
-
 QString FieldText(QWidget* Widget) {
   if (auto* Line = qobject_cast<QLineEdit*>(Widget)) return Line->text();
   if (auto* Box = qobject_cast<QComboBox*>(Widget)) return Box->currentText();
   return {};
 }
 
+// A field that shows the text already keeps its cursor and its undo: the
+// value it has just written comes back to it this way.
+void SetFieldText(QWidget* Widget, const QString& Text) {
+  if (FieldText(Widget) == Text) return;
+  if (auto* Line = qobject_cast<QLineEdit*>(Widget)) Line->setText(Text);
+  if (auto* Box = qobject_cast<QComboBox*>(Widget)) Box->setEditText(Text);
+}
+
 }  // namespace
+
+template <class F>
+void TAttributePages::Filling(F Fill) {
+  const bool Live = AttributesLive;
+  AttributesLive = false;
+  Fill();
+  AttributesLive = Live;
+}
 
 // Every field of the page, in order, from the object.
 template <class T>
@@ -249,8 +260,10 @@ void TAttributePages::Fill(const char* Page, const T& Obj) {
   FShown = &Obj;
   FShownPage = Page;
   FForm.ShowAttributePage(Page);
-  for (const TBinding& Binding : FBindings[Page])
-    ShowField(Obj, Binding);
+  Filling([&] {
+    for (const TBinding& Binding : FBindings[Page])
+      ShowField(Obj, Binding);
+  });
   ShowWarnings(Page, CheckFields(Obj));
 }
 
@@ -277,7 +290,7 @@ void TAttributePages::ShowField(const T& Obj, const TBinding& Binding) {
 
 template <class T>
 void TAttributePages::FillName(const char* NameField, const T& Obj) {
-  SetFieldText(FFields[NameField], BeanFactory->Text(Obj.Name()));
+  Filling([&] { SetFieldText(FFields[NameField], BeanFactory->Text(Obj.Name())); });
 }
 
 // The object the selected node shows, when it is a descriptor item.
@@ -319,18 +332,16 @@ T* TAttributePages::Target() const {
 
 template <class T>
 void TAttributePages::FieldChanged(const TBinding& Binding, QWidget* Widget) {
-  if (!FForm.AttributesLive) return;
+  if (!AttributesLive) return;
   T* Obj = Target<T>();
   if (!Obj) return;
   TJSB_CustomCollectionItem* Item = nullptr;
   if constexpr (!std::is_same_v<T, TJSBean>) Item = Obj;
   TDocumentHistory& History = *FForm.History;
-  FWriting = true;
   if (qobject_cast<QCheckBox*>(Widget))
     History.SetFlag(Item, Binding.Attribute, qobject_cast<QCheckBox*>(Widget)->isChecked());
   else
     History.SetText(Item, Binding.Attribute, BeanFactory->Bytes(FieldText(Widget)));
-  FWriting = false;
 }
 
 void TAttributePages::ModelChanged(TJSB_CustomCollectionItem* Item, const QString& Attribute) {
@@ -340,16 +351,15 @@ void TAttributePages::ModelChanged(TJSB_CustomCollectionItem* Item, const QStrin
     ShowWarnings(FShownPage, Item ? CheckFields(*Item) : CheckFields(*BeanFactory->Bean()));
   // Names reach the page through ShowName only: a new item's page keeps its
   // empty name field until the in-place rename that names the item ends.
-  if (FWriting || !FShown || Changed != FShown || Attribute == QLatin1String("NAME")) return;
-  const bool Live = FForm.AttributesLive;
-  FForm.AttributesLive = false;
-  if (!Item) RefreshField(*BeanFactory->Bean(), Attribute);
-  if (auto* P = dynamic_cast<TPropertyDescriptor*>(Item)) RefreshField(*P, Attribute);
-  if (auto* M = dynamic_cast<TMethodDescriptor*>(Item)) RefreshField(*M, Attribute);
-  if (auto* A = dynamic_cast<TParameterDescriptor*>(Item)) RefreshField(*A, Attribute);
-  if (auto* E = dynamic_cast<TEventSetDescriptor*>(Item)) RefreshField(*E, Attribute);
-  if (auto* I = dynamic_cast<TJSInterface*>(Item)) RefreshField(*I, Attribute);
-  FForm.AttributesLive = Live;
+  if (!FShown || Changed != FShown || Attribute == QLatin1String("NAME")) return;
+  Filling([&] {
+    if (!Item) RefreshField(*BeanFactory->Bean(), Attribute);
+    if (auto* P = dynamic_cast<TPropertyDescriptor*>(Item)) RefreshField(*P, Attribute);
+    if (auto* M = dynamic_cast<TMethodDescriptor*>(Item)) RefreshField(*M, Attribute);
+    if (auto* A = dynamic_cast<TParameterDescriptor*>(Item)) RefreshField(*A, Attribute);
+    if (auto* E = dynamic_cast<TEventSetDescriptor*>(Item)) RefreshField(*E, Attribute);
+    if (auto* I = dynamic_cast<TJSInterface*>(Item)) RefreshField(*I, Attribute);
+  });
 }
 
 template <class T>

@@ -1,7 +1,7 @@
 // The attribute pages of the notebook: a form of fields per kind of object,
 // each field writing straight into the model as the user types, ticks or
-// picks. Filling a page writes nothing back: the window's AttributesLive
-// guard is off while it runs.
+// picks. Filling a page writes nothing back: AttributesLive is off while it
+// runs, and a field already showing the model's value is not set again.
 #pragma once
 
 #include <QObject>
@@ -54,8 +54,12 @@ class TAttributePages : public QObject, public TAttributeView {
   void ShowInterfaceName(const TJSInterface& Item) override;
 
   struct TBinding;
+  // Off while a page or a field is being filled.
+  bool AttributesLive = true;
 
  private:
+  template <class F>
+  void Filling(F Fill);
   template <class T>
   void BuildPage(const char* Page, const std::vector<const char*>& Tabs,
                  const std::vector<TBinding>& Fields);
@@ -84,7 +88,6 @@ class TAttributePages : public QObject, public TAttributeView {
   // The object whose page was filled last: the component, or an item.
   const void* FShown = nullptr;
   QString FShownPage;
-  bool FWriting = false;
   std::map<QString, QWidget*> FFields;
   std::map<QString, QTabWidget*> FTabs;
   std::map<QString, std::vector<TBinding>> FBindings;

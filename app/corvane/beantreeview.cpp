@@ -1,6 +1,8 @@
 #include "app/corvane/beantreeview.h"
 
 #include <QSignalBlocker>
+#include <algorithm>
+#include <tuple>
 
 #include "app/corvane/imagelist.h"
 #include "app/corvane/treenode.h"
@@ -106,9 +108,11 @@ bool TBeanTreeView::IsShown() const {
 namespace {
 
 // The node and those of its descendants that are expanded; a node out of the
-// tree forgets its expanded state, so it is kept apart.
+// tree forgets its expanded state, so it is kept apart. Only nodes with
+// children count: on a level of many nodes, asking a node costs a search.
 std::vector<QTreeWidgetItem*> ExpandedIn(QTreeWidgetItem* Node) {
   std::vector<QTreeWidgetItem*> Expanded;
+  if (Node->childCount() == 0) return Expanded;
   if (Node->isExpanded()) Expanded.push_back(Node);
   for (int I = 0; I < Node->childCount(); ++I)
     for (QTreeWidgetItem* Below : ExpandedIn(Node->child(I)))
@@ -121,35 +125,32 @@ void ExpandAgain(const std::vector<QTreeWidgetItem*>& Expanded) {
     Node->setExpanded(true);
 }
 
+// Where Order differs from Now by one node moved, moves it and answers true:
+// an item put back at its place costs a move, not a new level.
+bool MoveOne(QTreeWidgetItem* Parent, const std::vector<TTreeNode*>& Now,
+             const std::vector<TTreeNode*>& Order) {
+  if (Now.size() != Order.size()) return false;
+  const size_t From = std::mismatch(Now.begin(), Now.end(), Order.begin()).first - Now.begin();
+  size_t To = Now.size() - 1;
+  while (To > From && Now[To] == Order[To])
+    --To;
+  const auto Same = [&](size_t A, size_t B, size_t Count) {
+    return std::equal(Now.begin() + A, Now.begin() + A + Count, Order.begin() + B);
+  };
+  size_t Take = 0, Put = 0;
+  if (Now[From] == Order[To] && Same(From + 1, From, To - From))
+    std::tie(Take, Put) = std::pair(From, To);
+  else if (Now[To] == Order[From] && Same(From, From + 1, To - From))
+    std::tie(Take, Put) = std::pair(To, From);
+  else
+    return false;
+  const std::vector<QTreeWidgetItem*> Expanded = ExpandedIn(Now[Take]);
+  Parent->insertChild(static_cast<int>(Put), Parent->takeChild(static_cast<int>(Take)));
+  ExpandAgain(Expanded);
+  return true;
+}
+
 }  // namespace
-
-int TBeanTreeView::TakeNode(TTreeNode* Node) {
-  const QSignalBlocker Quiet(&FTree);
-  FTakenExpanded[Node] = ExpandedIn(Node);
-  QTreeWidgetItem* Parent = Node->parent();
-  const int Position = Parent ? Parent->indexOfChild(Node) : FTree.indexOfTopLevelItem(Node);
-  if (Parent)
-    Parent->takeChild(Position);
-  else
-    FTree.takeTopLevelItem(Position);
-  FTree.setCurrentItem(nullptr);
-  return Position;
-}
-
-void TBeanTreeView::PutNode(TTreeNode* Parent, int Position, TTreeNode* Node) {
-  const QSignalBlocker Quiet(&FTree);
-  if (Parent)
-    Parent->insertChild(Position, Node);
-  else
-    FTree.insertTopLevelItem(Position, Node);
-  ExpandAgain(FTakenExpanded[Node]);
-  FTakenExpanded.erase(Node);
-}
-
-void TBeanTreeView::DiscardNode(TTreeNode* Node) {
-  FTakenExpanded.erase(Node);
-  delete Node;
-}
 
 TTreeNode* TBeanTreeView::ParentNode(TTreeNode* Node) const {
   return Node ? Node->ParentNode() : nullptr;
@@ -167,13 +168,17 @@ bool TBeanTreeView::IsExpanded(TTreeNode* Node) const {
 }
 
 void TBeanTreeView::SetChildOrder(TTreeNode* Node, const std::vector<TTreeNode*>& Order) {
-  if (!Node || Children(Node) == Order) return;
+  if (!Node) return;
+  const std::vector<TTreeNode*> Now = Children(Node);
+  if (Now == Order) return;
   const QSignalBlocker Quiet(&FTree);
   QTreeWidgetItem* Current = FTree.currentItem();
-  const std::vector<QTreeWidgetItem*> Expanded = ExpandedIn(Node);
-  Node->takeChildren();
-  Node->addChildren(QList<QTreeWidgetItem*>(Order.begin(), Order.end()));
-  ExpandAgain(Expanded);
+  if (!MoveOne(Node, Now, Order)) {
+    const std::vector<QTreeWidgetItem*> Expanded = ExpandedIn(Node);
+    Node->takeChildren();
+    Node->addChildren(QList<QTreeWidgetItem*>(Order.begin(), Order.end()));
+    ExpandAgain(Expanded);
+  }
   if (Current) FTree.setCurrentItem(Current);
 }
 

@@ -2,7 +2,6 @@
 // window's image list behind the factory's tree interface.
 #pragma once
 
-#include <map>
 #include <vector>
 
 #include "beans/factoryviews.h"
@@ -36,9 +35,6 @@ class TBeanTreeView : public TComponentTreeView {
   QString Caption(TTreeNode* Node) const override;
   TNodeData Data(TTreeNode* Node) const override;
   bool IsShown() const override;
-  int TakeNode(TTreeNode* Node) override;
-  void PutNode(TTreeNode* Parent, int Position, TTreeNode* Node) override;
-  void DiscardNode(TTreeNode* Node) override;
   TTreeNode* ParentNode(TTreeNode* Node) const override;
   std::vector<TTreeNode*> Children(TTreeNode* Node) const override;
   bool IsExpanded(TTreeNode* Node) const override;
@@ -57,6 +53,4 @@ class TBeanTreeView : public TComponentTreeView {
   bool FUpdating = false;
   // Top-level nodes added in update mode, put together apart from the view.
   std::vector<QTreeWidgetItem*> FPending;
-  // The expanded nodes of each node taken out, for its way back.
-  std::map<QTreeWidgetItem*, std::vector<QTreeWidgetItem*>> FTakenExpanded;
 };

@@ -140,7 +140,6 @@ void TMainForm::CreateWindow() {
 void TMainForm::ReadGeneralSettings() {
   const QString Help = ReadSetting(srLocalMachine, GeneralSettingsKey, "HelpFile", "");
   if (!Help.isEmpty()) HelpFile = Help;
-  AttributesLive = true;
   ProgramDir = ReadSetting(srLocalMachine, GeneralSettingsKey, "ProgramDir", "");
   if (!ProgramDir.isEmpty() && !QDir::setCurrent(ProgramDir)) QDir::setCurrent(QDir::rootPath());
 }

@@ -71,7 +71,6 @@ class TMainForm : public QMainWindow,
   // What the bean factory asks of the window.
   void SetCurrentFile(const QString& Name) final;
   void EnableDescriptorCommands(bool Enabled) final;
-  void SetAttributesLive(bool Live) override { AttributesLive = Live; }
   void SetConstructorSelectPending(bool Pending) override { ConstructorSelectPending = Pending; }
   void SetAttributesVisible(bool Visible) override;
   std::optional<QString> AskComponentName() override;
@@ -158,12 +157,11 @@ class TMainForm : public QMainWindow,
   void PageControlChange();
 
   // The source editor, which the command table drives; and what the
-  // attribute pages work with: the tree whose selection they show, the
-  // notebook of pages, and the guard that keeps them from writing back.
+  // attribute pages work with: the tree whose selection they show and the
+  // notebook of pages.
   TLEdit* LEdit1 = nullptr;
   THETreeView* tvBeanTree = nullptr;
   QStackedWidget* nbAttributes = nullptr;
-  bool AttributesLive = false;
   // The document's undo history, through which the pages change the model;
   // it goes before the factory and the tree.
   std::unique_ptr<TDocumentHistory> History;

@@ -95,15 +95,13 @@ void TMainForm::BuildTreeMenu() {
 }
 
 void TMainForm::tvBeanTreeChange() {
-  AttributesLive = false;
   // Typing on another node is another step.
   if (History) History->Seal();
   if (BeanFactory) BeanFactory->ShowSelection();
-  AttributesLive = true;
 }
 
 void TMainForm::tvBeanTreeEdited(TTreeNode* Node, const QString& Text) {
-  if (BeanFactory) History->RenameNode(Node, Text);
+  if (BeanFactory) History->Rename(BeanFactory->ObjectOf(Node), Text);
   // The sort waits until the editor has handed its text to the tree.
   QTimer::singleShot(0, this, &TMainForm::SortBeanTree);
 }

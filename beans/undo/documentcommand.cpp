@@ -1,89 +1,75 @@
 #include "beans/undo/documentcommand.h"
 
-#include "beans/beanfactory.h"
-
 #include <algorithm>
+
+#include "beans/jsbdocument.h"
 
 namespace {
 
-TNodeOrder OrderOf(const TComponentTreeView& Tree, TTreeNode* Node) {
-  return {Node, Tree.IsExpanded(Node), Tree.Children(Node)};
-}
-
-// Leaves are passed without asking the tree whether they are expanded.
-void AddOrder(const TComponentTreeView& Tree, TTreeNode* Node, TTreeOrder& Order) {
-  std::vector<TTreeNode*> Children = Tree.Children(Node);
-  if (Children.empty()) return;
-  Order.push_back({Node, Tree.IsExpanded(Node), Children});
-  for (TTreeNode* Child : Children)
-    AddOrder(Tree, Child, Order);
+void AddOrder(const THistoryView& View, TObjectRef Object, TTreeOrder& Order) {
+  TNodeOrder Entry = View.OrderOf(Object);
+  if (Entry.Children.empty()) return;
+  const std::vector<TJSB_CustomCollectionItem*> Children = Entry.Children;
+  Order.push_back(std::move(Entry));
+  for (TJSB_CustomCollectionItem* Child : Children)
+    AddOrder(View, TObjectRef::Of(Child), Order);
 }
 
 // The same nodes as Like, as they are now.
-TTreeOrder OrderNow(const TComponentTreeView& Tree, const TTreeOrder& Like) {
+TTreeOrder OrderNow(const THistoryView& View, const TTreeOrder& Like) {
   TTreeOrder Order;
   Order.reserve(Like.size());
   for (const TNodeOrder& Entry : Like)
-    Order.push_back(OrderOf(Tree, Entry.Node));
+    Order.push_back(View.OrderOf(Entry.Object));
   return Order;
 }
 
 }  // namespace
 
-TTreeOrder CurrentTreeOrder(const TBeanFactory& Factory) {
+TTreeOrder WholeTreeOrder(const THistoryView& View) {
   TTreeOrder Order;
-  if (TTreeNode* Root = Factory.NodeOf(nullptr)) AddOrder(Factory.Tree, Root, Order);
+  AddOrder(View, TObjectRef::Of(nullptr), Order);
   return Order;
 }
 
-TTreeOrder TreeOrderAround(const TBeanFactory& Factory, std::initializer_list<TTreeNode*> Nodes) {
-  std::vector<TTreeNode*> Chain;
-  const auto Add = [&Chain](TTreeNode* Node) {
-    if (Node && std::find(Chain.begin(), Chain.end(), Node) == Chain.end()) Chain.push_back(Node);
+TTreeOrder TreeOrderAround(const THistoryView& View, std::initializer_list<TObjectRef> Objects) {
+  std::vector<TObjectRef> Chain;
+  const auto Add = [&Chain](TObjectRef Object) {
+    if (Object && std::find(Chain.begin(), Chain.end(), Object) == Chain.end())
+      Chain.push_back(Object);
   };
-  Add(Factory.NodeOf(nullptr));
-  for (TTreeNode* Node : Nodes)
-    for (; Node; Node = Factory.Tree.ParentNode(Node))
-      Add(Node);
+  Add(TObjectRef::Of(nullptr));
+  for (TObjectRef Object : Objects)
+    for (; Object; Object = View.ParentOf(Object))
+      Add(Object);
   TTreeOrder Order;
   Order.reserve(Chain.size());
-  for (TTreeNode* Node : Chain)
-    Order.push_back(OrderOf(Factory.Tree, Node));
+  for (TObjectRef Object : Chain)
+    Order.push_back(View.OrderOf(Object));
   return Order;
 }
 
 // The nodes of the order taken before the change, as the change left them.
 void TDocumentCommand::undo() {
-  FAfter = OrderNow(FFactory.Tree, FBefore);
-  TTreeNode* Node = Revert();
+  FAfter = OrderNow(FView, FBefore);
+  const TObjectRef Object = Revert();
   Restore(FBefore);
-  Done(Node);
+  Done(Object);
 }
 
 void TDocumentCommand::redo() {
-  TTreeNode* Node = Apply();
+  const TObjectRef Object = Apply();
   if (!Pushing()) Restore(FAfter);
-  Done(Node);
+  Done(Object);
 }
 
 void TDocumentCommand::Restore(const TTreeOrder& Order) {
-  TComponentTreeView& Tree = FFactory.Tree;
-  // A node already as it was is left alone.
-  for (const TNodeOrder& Entry : Order) {
-    Tree.SetChildOrder(Entry.Node, Entry.Children);
-    if (Tree.IsExpanded(Entry.Node) == Entry.Expanded) continue;
-    Entry.Expanded ? Tree.Expand(Entry.Node) : Tree.Collapse(Entry.Node);
-  }
+  for (const TNodeOrder& Entry : Order)
+    FView.Restore(Entry);
 }
 
-void TDocumentCommand::Done(TTreeNode* Node) {
-  FFactory.Document().SetModified(true);
-  if (FFactory.Tree.Selected() != Node) FFactory.Tree.Select(Node);
-  if (Pushing()) {
-    FPushed = true;
-    return;
-  }
-  FFactory.Window.SetAttributesLive(false);
-  FFactory.ShowSelection();
-  FFactory.Window.SetAttributesLive(true);
+void TDocumentCommand::Done(TObjectRef Object) {
+  FDocument.SetModified(true);
+  FView.Show(Object, !Pushing());
+  FPushed = true;
 }

@@ -4,7 +4,8 @@
 #include "beans/undo/fieldcommands.h"
 #include "beans/undo/itemcommands.h"
 
-TDocumentHistory::TDocumentHistory(TBeanFactory& Factory) : FFactory(Factory) {
+TDocumentHistory::TDocumentHistory(TBeanFactory& Factory)
+    : FFactory(Factory), FContext{Factory.Document(), Factory} {
   connect(&Factory.Document(), &TJSBDocument::BeanReplaced, this, &TDocumentHistory::Clear);
 }
 
@@ -25,7 +26,7 @@ void TDocumentHistory::SetText(TJSB_CustomCollectionItem* Item, std::string_view
   std::string Old = FFactory.Document().Text(Item, Attribute);
   if (!FFactory.Bean() || Old == Value) return;
   const bool Merging = Merges(Item, Attribute);
-  auto* Command = new TSetFieldCommand(FFactory, Merging ? TTreeOrder() : OrderAround(Item), Item,
+  auto* Command = new TSetFieldCommand(FContext, Merging ? TTreeOrder() : OrderAround(Item), Item,
                                        std::string(Attribute), std::move(Old), Value, FRun);
   FStack.push(Command);
   // Should the stack have kept it after all, a field's text leaves the order
@@ -34,45 +35,45 @@ void TDocumentHistory::SetText(TJSB_CustomCollectionItem* Item, std::string_view
     Command->KeepOrderBefore(OrderAround(Item));
 }
 
-TTreeOrder TDocumentHistory::OrderAround(const TJSB_CustomCollectionItem* Item) const {
-  return TreeOrderAround(FFactory, {FFactory.NodeOf(Item)});
+TTreeOrder TDocumentHistory::OrderAround(TJSB_CustomCollectionItem* Item) const {
+  return TreeOrderAround(FFactory, {TObjectRef::Of(Item)});
 }
 
 void TDocumentHistory::SetFlag(TJSB_CustomCollectionItem* Item, std::string_view Attribute,
                                bool Value) {
   const bool Old = FFactory.Document().Flag(Item, Attribute);
   if (!FFactory.Bean() || Old == Value) return;
-  FStack.push(new TSetFieldCommand(FFactory, OrderAround(Item), Item, std::string(Attribute), Old,
+  FStack.push(new TSetFieldCommand(FContext, OrderAround(Item), Item, std::string(Attribute), Old,
                                    Value, -1));
 }
 
-void TDocumentHistory::RenameNode(TTreeNode* Node, const QString& Name) {
-  const TNodeData Data = Node ? FFactory.Tree.Data(Node) : TNodeData{};
-  if (!FFactory.Bean() || (!Data.Bean && !Data.Item)) return;
-  std::string Old = FFactory.Document().Text(Data.Item, "NAME");
+void TDocumentHistory::Rename(TObjectRef Object, const QString& Name) {
+  if (!FFactory.Bean() || !Object) return;
+  TJSB_CustomCollectionItem* Item = Object.Item;
+  std::string Old = FFactory.Document().Text(Item, "NAME");
   std::string New = FFactory.Bytes(Name);
   // An unchanged name still reaches the page's name field. A name given in
   // the tree sorts every level of it, so the whole order is kept.
   if (Old == New) {
-    FFactory.ShowName(Data.Item);
+    FFactory.ShowName(Item);
     return;
   }
-  FStack.push(new TRenameCommand(FFactory, CurrentTreeOrder(FFactory), Data.Item, std::move(Old),
-                                 std::move(New)));
+  FStack.push(new TRenameCommand(FContext, WholeTreeOrder(FFactory), Item, std::move(Old),
+                                 std::move(New), [this, Item] { FFactory.ShowName(Item); }));
 }
 
 TJSB_CustomCollectionItem* TDocumentHistory::AddDescriptor(TDescriptorKind Kind) {
-  TTreeNode* Former = FFactory.Tree.Selected();
+  const TObjectRef Former = FFactory.Selected();
   // The item goes below the root or the method of the node selected.
   TTreeOrder Before = TreeOrderAround(FFactory, {Former});
   TJSB_CustomCollectionItem* Item = FFactory.AddDescriptor(Kind);
-  if (Item) FStack.push(new TAddItemCommand(FFactory, std::move(Before), Item, Former));
+  if (Item) FStack.push(new TAddItemCommand(FContext, std::move(Before), Item, Former));
   return Item;
 }
 
 void TDocumentHistory::DeleteItem(TJSB_CustomCollectionItem* Item) {
-  if (FFactory.Bean() && Item && Item->Node)
-    FStack.push(new TDeleteItemCommand(FFactory, OrderAround(Item), Item));
+  if (FFactory.Bean() && Item && FFactory.NodeOf(Item))
+    FStack.push(new TDeleteItemCommand(FContext, OrderAround(Item), Item));
 }
 
 void TDocumentHistory::Undo() {

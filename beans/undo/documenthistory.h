@@ -19,8 +19,8 @@ class TDocumentHistory : public QObject {
   Q_OBJECT
 
  public:
-  // An item held out of the document frees its node through the factory's
-  // tree, so the history goes before the factory.
+  // The steps name objects of the factory's document and are shown by the
+  // factory, so the history goes before the factory.
   explicit TDocumentHistory(TBeanFactory& Factory);
 
   QUndoStack& Stack() { return FStack; }
@@ -30,8 +30,8 @@ class TDocumentHistory : public QObject {
   void SetText(TJSB_CustomCollectionItem* Item, std::string_view Attribute,
                const std::string& Value);
   void SetFlag(TJSB_CustomCollectionItem* Item, std::string_view Attribute, bool Value);
-  // A name given to the node in the tree's in-place editor.
-  void RenameNode(TTreeNode* Node, const QString& Name);
+  // A name given to the object's node in the tree's in-place editor.
+  void Rename(TObjectRef Object, const QString& Name);
   // Adds a descriptor as the factory does; none when it added nothing.
   TJSB_CustomCollectionItem* AddDescriptor(TDescriptorKind Kind);
   // Deletes the item with its node and children; nothing is asked.
@@ -46,9 +46,10 @@ class TDocumentHistory : public QObject {
  private:
   bool Merges(const TJSB_CustomCollectionItem* Item, std::string_view Attribute) const;
   // What changing or deleting Item can alter of the tree's order.
-  TTreeOrder OrderAround(const TJSB_CustomCollectionItem* Item) const;
+  TTreeOrder OrderAround(TJSB_CustomCollectionItem* Item) const;
 
   TBeanFactory& FFactory;
+  const TCommandContext FContext;
   QUndoStack FStack;
   int FRun = 0;
 };

@@ -1,11 +1,11 @@
 #include "beans/undo/fieldcommands.h"
 
-#include "beans/beanfactory.h"
+#include "beans/jsbdocument.h"
 
-TSetFieldCommand::TSetFieldCommand(TBeanFactory& Factory, TTreeOrder Before,
+TSetFieldCommand::TSetFieldCommand(const TCommandContext& Context, TTreeOrder Before,
                                    TJSB_CustomCollectionItem* Item, std::string Attribute,
                                    TValue Old, TValue New, int Run)
-    : TDocumentCommand(Factory, std::move(Before)),
+    : TDocumentCommand(Context, std::move(Before)),
       FItem(Item),
       FOld(std::move(Old)),
       FNew(std::move(New)),
@@ -21,18 +21,16 @@ bool TSetFieldCommand::mergeWith(const QUndoCommand* Other) {
   return true;
 }
 
-TTreeNode* TSetFieldCommand::Set(const TValue& Value) {
-  TJSBDocument& Document = FFactory.Document();
+TObjectRef TSetFieldCommand::Set(const TValue& Value) {
   if (const auto* Text = std::get_if<std::string>(&Value))
-    Document.SetText(FItem, FAttribute, *Text);
+    FDocument.SetText(FItem, FAttribute, *Text);
   else
-    Document.SetFlag(FItem, FAttribute, std::get<bool>(Value));
-  return FFactory.NodeOf(FItem);
+    FDocument.SetFlag(FItem, FAttribute, std::get<bool>(Value));
+  return TObjectRef::Of(FItem);
 }
 
-// The first time, the page's name field learns the name the tree gave.
-TTreeNode* TRenameCommand::Apply() {
-  TTreeNode* Node = TSetFieldCommand::Apply();
-  if (Pushing()) FFactory.ShowName(FItem);
-  return Node;
+TObjectRef TRenameCommand::Apply() {
+  const TObjectRef Object = TSetFieldCommand::Apply();
+  if (Pushing() && FShowName) FShowName();
+  return Object;
 }

@@ -2,6 +2,7 @@
 // tick, and a name given in the tree.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -16,7 +17,7 @@ class TSetFieldCommand : public TDocumentCommand {
   // Run numbers the typing run the change belongs to: a text merges with the
   // next one for the same field of the same object and the same run. -1
   // merges with nothing.
-  TSetFieldCommand(TBeanFactory& Factory, TTreeOrder Before, TJSB_CustomCollectionItem* Item,
+  TSetFieldCommand(const TCommandContext& Context, TTreeOrder Before, TJSB_CustomCollectionItem* Item,
                    std::string Attribute, TValue Old, TValue New, int Run);
 
   int id() const override { return FRun < 0 ? -1 : 1; }
@@ -27,9 +28,9 @@ class TSetFieldCommand : public TDocumentCommand {
   }
 
  protected:
-  TTreeNode* Apply() override { return Set(FNew); }
-  TTreeNode* Revert() override { return Set(FOld); }
-  TTreeNode* Set(const TValue& Value);
+  TObjectRef Apply() override { return Set(FNew); }
+  TObjectRef Revert() override { return Set(FOld); }
+  TObjectRef Set(const TValue& Value);
 
   TJSB_CustomCollectionItem* const FItem;
 
@@ -40,14 +41,20 @@ class TSetFieldCommand : public TDocumentCommand {
   const int FRun;
 };
 
-// A name given in the tree's in-place editor: one step each.
+// A name given in the tree's in-place editor: one step each. The first
+// time, the page's name field learns the name the tree gave.
 class TRenameCommand : public TSetFieldCommand {
  public:
-  TRenameCommand(TBeanFactory& Factory, TTreeOrder Before, TJSB_CustomCollectionItem* Item,
-                 std::string Old, std::string New)
-      : TSetFieldCommand(Factory, std::move(Before), Item, "NAME", std::move(Old), std::move(New),
-                         -1) {}
+  TRenameCommand(const TCommandContext& Context, TTreeOrder Before,
+                 TJSB_CustomCollectionItem* Item, std::string Old, std::string New,
+                 std::function<void()> ShowName)
+      : TSetFieldCommand(Context, std::move(Before), Item, "NAME", std::move(Old), std::move(New),
+                         -1),
+        FShowName(std::move(ShowName)) {}
 
  protected:
-  TTreeNode* Apply() override;
+  TObjectRef Apply() override;
+
+ private:
+  const std::function<void()> FShowName;
 };

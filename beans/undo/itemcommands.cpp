@@ -1,45 +1,39 @@
 #include "beans/undo/itemcommands.h"
 
-#include "beans/beanfactory.h"
+#include "beans/collection.h"
+#include "beans/jsbdocument.h"
 
-TDetachedItem::TDetachedItem(TBeanFactory& Factory, TJSB_CustomCollectionItem* Item)
-    : FFactory(Factory), FItem(Item), FNode(Item->Node) {}
+TDetachedItem::TDetachedItem(const TCommandContext& Context, TJSB_CustomCollectionItem* Item)
+    : FDocument(Context.Document), FView(Context.View), FItem(Item) {}
 
-// An item that never came back goes with its node.
-TDetachedItem::~TDetachedItem() {
-  if (FTaken && FNode) FFactory.Tree.DiscardNode(FNode);
-}
+TDetachedItem::~TDetachedItem() = default;
 
-TTreeNode* TDetachedItem::Take() {
-  TComponentTreeView& Tree = FFactory.Tree;
-  TTreeNode* Above = Tree.NodeAbove(FNode);
-  FParent = Tree.ParentNode(FNode);
-  FPosition = Tree.TakeNode(FNode);
+TObjectRef TDetachedItem::Take() {
+  const TObjectRef Above = FView.Above(TObjectRef::Of(FItem));
   FIndex = FItem->Index();
-  FTaken = FFactory.Document().RemoveItem(FItem);
+  FTaken = FDocument.RemoveItem(FItem);
   return Above;
 }
 
-TTreeNode* TDetachedItem::Put() {
-  FFactory.Tree.PutNode(FParent, FPosition, FNode);
-  FFactory.Document().InsertItem(std::move(FTaken), FIndex);
-  return FNode;
+TObjectRef TDetachedItem::Put() {
+  FDocument.InsertItem(std::move(FTaken), FIndex);
+  return TObjectRef::Of(FItem);
 }
 
-TAddItemCommand::TAddItemCommand(TBeanFactory& Factory, TTreeOrder Before,
-                                 TJSB_CustomCollectionItem* Item, TTreeNode* Former)
-    : TDocumentCommand(Factory, std::move(Before)), FItem(Factory, Item), FFormer(Former) {}
+TAddItemCommand::TAddItemCommand(const TCommandContext& Context, TTreeOrder Before,
+                                 TJSB_CustomCollectionItem* Item, TObjectRef Former)
+    : TDocumentCommand(Context, std::move(Before)), FItem(Context, Item), FFormer(Former) {}
 
 // The item is in the document already when the command is pushed.
-TTreeNode* TAddItemCommand::Apply() {
-  return Pushing() ? FFactory.Tree.Selected() : FItem.Put();
+TObjectRef TAddItemCommand::Apply() {
+  return Pushing() ? FView.Selected() : FItem.Put();
 }
 
-TTreeNode* TAddItemCommand::Revert() {
+TObjectRef TAddItemCommand::Revert() {
   FItem.Take();
   return FFormer;
 }
 
-TDeleteItemCommand::TDeleteItemCommand(TBeanFactory& Factory, TTreeOrder Before,
+TDeleteItemCommand::TDeleteItemCommand(const TCommandContext& Context, TTreeOrder Before,
                                        TJSB_CustomCollectionItem* Item)
-    : TDocumentCommand(Factory, std::move(Before)), FItem(Factory, Item) {}
+    : TDocumentCommand(Context, std::move(Before)), FItem(Context, Item) {}

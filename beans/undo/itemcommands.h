@@ -1,6 +1,6 @@
-// Adding and deleting descriptors. An item out of the document keeps its
-// node, and a method its parameters with theirs, so that both come back
-// whole, where they were.
+// Adding and deleting descriptors. An item out of the document is held by
+// its step, a method with its parameters, so that it comes back whole where
+// it was; its node goes and comes back with it, made by the view.
 #pragma once
 
 #include <memory>
@@ -12,51 +12,50 @@ class TJSB_CustomCollectionItem;
 
 class TDetachedItem {
  public:
-  TDetachedItem(TBeanFactory& Factory, TJSB_CustomCollectionItem* Item);
+  TDetachedItem(const TCommandContext& Context, TJSB_CustomCollectionItem* Item);
   ~TDetachedItem();
   TDetachedItem(const TDetachedItem&) = delete;
   TDetachedItem& operator=(const TDetachedItem&) = delete;
 
-  // Takes the item out of its collection and its node out of the tree;
-  // answers the node that was above it.
-  TTreeNode* Take();
-  // Puts both back at their index and position; answers the item's node.
-  TTreeNode* Put();
+  // Takes the item out of its collection; answers the object shown above it.
+  TObjectRef Take();
+  // Puts it back at its index; answers the item.
+  TObjectRef Put();
 
  private:
-  TBeanFactory& FFactory;
+  TJSBDocument& FDocument;
+  THistoryView& FView;
   TJSB_CustomCollectionItem* const FItem;
-  TTreeNode* const FNode;
-  TTreeNode* FParent = nullptr;
-  int FIndex = -1, FPosition = -1;
+  int FIndex = -1;
   // Held while the item is out of the document.
   std::unique_ptr<TCollectionItem> FTaken;
 };
 
-// A descriptor added with its node (a parameter under its method). Undone,
-// the tree selects again the node that was selected before.
+// A descriptor added (a parameter to its method). Undone, the tree selects
+// again what was selected before.
 class TAddItemCommand : public TDocumentCommand {
  public:
-  TAddItemCommand(TBeanFactory& Factory, TTreeOrder Before, TJSB_CustomCollectionItem* Item,
-                  TTreeNode* Former);
+  TAddItemCommand(const TCommandContext& Context, TTreeOrder Before,
+                  TJSB_CustomCollectionItem* Item, TObjectRef Former);
 
  protected:
-  TTreeNode* Apply() override;
-  TTreeNode* Revert() override;
+  TObjectRef Apply() override;
+  TObjectRef Revert() override;
 
  private:
   TDetachedItem FItem;
-  TTreeNode* const FFormer;
+  const TObjectRef FFormer;
 };
 
-// A descriptor deleted with its node and children.
+// A descriptor deleted, a method with its parameters.
 class TDeleteItemCommand : public TDocumentCommand {
  public:
-  TDeleteItemCommand(TBeanFactory& Factory, TTreeOrder Before, TJSB_CustomCollectionItem* Item);
+  TDeleteItemCommand(const TCommandContext& Context, TTreeOrder Before,
+                     TJSB_CustomCollectionItem* Item);
 
  protected:
-  TTreeNode* Apply() override { return FItem.Take(); }
-  TTreeNode* Revert() override { return FItem.Put(); }
+  TObjectRef Apply() override { return FItem.Take(); }
+  TObjectRef Revert() override { return FItem.Put(); }
 
  private:
   TDetachedItem FItem;

@@ -15,6 +15,7 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include "app/corvane/attributepages.h"
 #include "app/corvane/appidentity.h"
 #include "app/corvane/mainform.h"
 #include "app/corvane/newcomponentform.h"
@@ -100,7 +101,7 @@ class MainFormTest : public QObject {
       QVERIFY2(!Peek(Form).Button(Name)->isEnabled(), Name);
     QVERIFY(Form.Opened.isEmpty());
     QVERIFY(Peek(Form).CurrentFile.isEmpty());
-    QVERIFY(Form.AttributesLive);
+    QVERIFY(Peek(Form).AttributePages->AttributesLive);
     QVERIFY(!Peek(Form).ConstructorSelectPending);
     QVERIFY(!Peek(Form).PageControl->isTabVisible(2));  // the Help View cannot be reached
     QCOMPARE(Peek(Form).ilInfoView.Count(), 41);
