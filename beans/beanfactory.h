@@ -14,6 +14,7 @@
 #include "beans/historyview.h"
 #include "beans/jsbdocument.h"
 #include "beans/jsbreader.h"
+#include "beans/valuemarks.h"
 #include "widgets/textfile.h"
 
 class TAttributeView;
@@ -38,6 +39,8 @@ class TBeanFactory : public THistoryView {
   TJSBean* Bean() const { return FDocument.Bean(); }
   // The document every change of the model goes through.
   TJSBDocument& Document() { return FDocument; }
+  // What a save would change of the document's values.
+  TValueMarks& Marks() { return FMarks; }
   // The main window discards the current component before it opens or
   // creates another.
   void FreeBean();
@@ -102,6 +105,7 @@ class TBeanFactory : public THistoryView {
   void ItemRemoved(TJSB_CustomCollectionItem* Item);
 
   TJSBDocument FDocument;
+  TValueMarks FMarks{FDocument};
 };
 
 // The factory of the main window.

@@ -298,10 +298,9 @@ std::vector<TFieldLoss> FieldsOfObject(const T& Obj) {
   return Out.empty() ? EachOnItsOwn(Obj) : Out;
 }
 
-template <class T>
-void Collect(const T& Obj, const TJSB_CustomCollectionItem* Item, const std::string& Where,
-             std::vector<TItemLoss>& Out) {
-  for (TFieldLoss& Loss : FieldsOfObject(Obj))
+void Collect(const TObjectLosses& Fields, const TJSB_CustomCollectionItem* Item,
+             const std::string& Where, std::vector<TItemLoss>& Out) {
+  for (TFieldLoss& Loss : Fields(Item))
     Out.push_back({Item, Where, std::move(Loss)});
 }
 
@@ -311,9 +310,9 @@ std::string Where(const T& Obj) {
 }
 
 template <class TColl>
-void CollectAll(const TColl& Items, std::vector<TItemLoss>& Out) {
+void CollectAll(const TObjectLosses& Fields, const TColl& Items, std::vector<TItemLoss>& Out) {
   for (int I = 0; I < Items.Count(); ++I)
-    Collect(*Items.Items(I), Items.Items(I), Where(*Items.Items(I)), Out);
+    Collect(Fields, Items.Items(I), Where(*Items.Items(I)), Out);
 }
 
 }  // namespace
@@ -377,18 +376,24 @@ std::vector<TFieldLoss> CheckFields(const TJSB_CustomCollectionItem& Item) {
 }
 
 std::vector<TItemLoss> CheckBean(const TJSBean& Bean) {
+  return CheckBean(Bean, [&Bean](const TJSB_CustomCollectionItem* Item) {
+    return Item ? CheckFields(*Item) : CheckFields(Bean);
+  });
+}
+
+std::vector<TItemLoss> CheckBean(const TJSBean& Bean, const TObjectLosses& Fields) {
   std::vector<TItemLoss> Out;
-  Collect(Bean, nullptr, Where(Bean), Out);
-  CollectAll(Bean.Properties(), Out);
+  Collect(Fields, nullptr, Where(Bean), Out);
+  CollectAll(Fields, Bean.Properties(), Out);
   for (int I = 0; I < Bean.Methods().Count(); ++I) {
     const TMethodDescriptor& Method = *Bean.Methods().Items(I);
-    Collect(Method, &Method, Where(Method), Out);
+    Collect(Fields, &Method, Where(Method), Out);
     for (int J = 0; J < Method.Parameters().Count(); ++J) {
       const TParameterDescriptor& Parameter = *Method.Parameters().Items(J);
-      Collect(Parameter, &Parameter, Where(Parameter) + " of " + Where(Method), Out);
+      Collect(Fields, &Parameter, Where(Parameter) + " of " + Where(Method), Out);
     }
   }
-  CollectAll(Bean.EventSets(), Out);
-  CollectAll(Bean.Interfaces(), Out);
+  CollectAll(Fields, Bean.EventSets(), Out);
+  CollectAll(Fields, Bean.Interfaces(), Out);
   return Out;
 }

@@ -6,6 +6,7 @@
 // whole file; it is fast enough for every keystroke.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,3 +50,8 @@ struct TItemLoss {
 
 // Every such field of the component and its items, in the tree's order.
 std::vector<TItemLoss> CheckBean(const TJSBean& Bean);
+// The same, with each object's fields (none: the component's) as Fields
+// gives them.
+using TObjectLosses =
+    std::function<std::vector<TFieldLoss>(const TJSB_CustomCollectionItem* Item)>;
+std::vector<TItemLoss> CheckBean(const TJSBean& Bean, const TObjectLosses& Fields);

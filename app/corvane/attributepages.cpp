@@ -175,6 +175,11 @@ TAttributePages::TAttributePages(TMainForm& Form) : QObject(&Form), FForm(Form) 
   connect(&Document, &TJSBDocument::FieldChanged, this, &TAttributePages::ModelChanged);
   connect(&Document, &TJSBDocument::ItemRemoved, this, &TAttributePages::Forget);
   connect(&Document, &TJSBDocument::BeanReplaced, this, [this] { FShown = nullptr; });
+  // A value can break the fields around it, so every field's mark is renewed.
+  connect(&Marks(), &TValueMarks::Changed, this, [this](TJSB_CustomCollectionItem* Item) {
+    const void* Changed = Item ? static_cast<const void*>(Item) : BeanFactory->Bean();
+    if (FShown && Changed == FShown) ShowWarnings(FShownPage, Marks().Losses(Item));
+  });
 }
 
 TAttributePages::~TAttributePages() = default;
@@ -230,6 +235,15 @@ QTabWidget* TAttributePages::InnerTabs(const QString& Page) const {
 
 namespace {
 
+// The item an object is; none for the component.
+template <class T>
+const TJSB_CustomCollectionItem* ItemOf(const T& Obj) {
+  if constexpr (std::is_same_v<T, TJSBean>)
+    return nullptr;
+  else
+    return &Obj;
+}
+
 QString FieldText(QWidget* Widget) {
   if (auto* Line = qobject_cast<QLineEdit*>(Widget)) return Line->text();
   if (auto* Box = qobject_cast<QComboBox*>(Widget)) return Box->currentText();
@@ -264,7 +278,7 @@ void TAttributePages::Fill(const char* Page, const T& Obj) {
     for (const TBinding& Binding : FBindings[Page])
       ShowField(Obj, Binding);
   });
-  ShowWarnings(Page, CheckFields(Obj));
+  ShowWarnings(Page, Marks().Losses(ItemOf(Obj)));
 }
 
 void TAttributePages::ShowWarnings(const QString& Page, const std::vector<TFieldLoss>& Losses) {
@@ -291,6 +305,10 @@ void TAttributePages::ShowField(const T& Obj, const TBinding& Binding) {
 template <class T>
 void TAttributePages::FillName(const char* NameField, const T& Obj) {
   Filling([&] { SetFieldText(FFields[NameField], BeanFactory->Text(Obj.Name())); });
+}
+
+TValueMarks& TAttributePages::Marks() const {
+  return BeanFactory->Marks();
 }
 
 // The object the selected node shows, when it is a descriptor item.
@@ -346,9 +364,6 @@ void TAttributePages::FieldChanged(const TBinding& Binding, QWidget* Widget) {
 
 void TAttributePages::ModelChanged(TJSB_CustomCollectionItem* Item, const QString& Attribute) {
   const void* Changed = Item ? static_cast<const void*>(Item) : BeanFactory->Bean();
-  // A value can break the fields around it, so every field's mark is renewed.
-  if (FShown && Changed == FShown)
-    ShowWarnings(FShownPage, Item ? CheckFields(*Item) : CheckFields(*BeanFactory->Bean()));
   // Names reach the page through ShowName only: a new item's page keeps its
   // empty name field until the in-place rename that names the item ends.
   if (!FShown || Changed != FShown || Attribute == QLatin1String("NAME")) return;

@@ -18,6 +18,7 @@ class QLineEdit;
 class QTabWidget;
 class QWidget;
 class TMainForm;
+class TValueMarks;
 class TJSBean;
 class TJSB_CustomCollectionItem;
 
@@ -72,6 +73,7 @@ class TAttributePages : public QObject, public TAttributeView {
   template <class T>
   T* Target() const;
   TJSB_CustomCollectionItem* SelectedItem() const;
+  TValueMarks& Marks() const;
   // A change of the model that this page did not make refreshes the field
   // when the page shows the object that changed.
   void ModelChanged(TJSB_CustomCollectionItem* Item, const QString& Attribute);

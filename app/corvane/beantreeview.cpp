@@ -7,7 +7,7 @@
 #include "app/corvane/imagelist.h"
 #include "app/corvane/treenode.h"
 #include "app/corvane/valuewarnings.h"
-#include "beans/jsbdocument.h"
+#include "beans/valuemarks.h"
 #include "widgets/hetreeview.h"
 
 // Nodes still held back belong to no view yet.
@@ -20,12 +20,11 @@ TTreeNode* TBeanTreeView::AddNode(TTreeNode* Parent, const QString& Caption, int
                                   TNodeData Data) {
   auto* Node = new TTreeNode;
   Node->setText(0, Caption);
-  Node->setIcon(0, FImages.Icon(Image));
   Node->ImageIndex = Image;
+  Node->Looks = this;
   Node->Bean = Data.Bean;
   Node->Item = Data.Item;
   Node->setFlags(Node->flags() | Qt::ItemIsEditable);
-  ShowWarning(Node);
   if (Parent)
     Parent->addChild(Node);
   else if (FUpdating)
@@ -182,20 +181,26 @@ void TBeanTreeView::SetChildOrder(TTreeNode* Node, const std::vector<TTreeNode*>
   if (Current) FTree.setCurrentItem(Current);
 }
 
-void TBeanTreeView::FollowValues(TJSBDocument& Document) {
-  QObject::connect(&Document, &TJSBDocument::FieldChanged, &FTree,
-                   [this, &Document](TJSB_CustomCollectionItem* Item) {
-                     TJSBean* Bean = Document.Bean();
-                     ShowWarning(Item ? Item->Node : Bean ? Bean->Node : nullptr);
+void TBeanTreeView::FollowValues(TValueMarks& Marks) {
+  FMarks = &Marks;
+  QObject::connect(&Marks, &TValueMarks::Changed, &FTree,
+                   [this](TJSB_CustomCollectionItem* Item) {
+                     TTreeNode* Node = AsNode(Item ? Item->Node : FTree.topLevelItem(0));
+                     if (Node) Node->Repaint();
                    });
 }
 
-void TBeanTreeView::ShowWarning(TTreeNode* Node) {
-  if (!Node || !Node->HasData()) return;
-  const std::vector<TFieldLoss> Losses =
-      Node->Item ? CheckFields(*Node->Item) : CheckFields(*Node->Bean);
-  const QIcon Image = FImages.Icon(Node->ImageIndex);
-  Node->setIcon(
-      0, Losses.empty() ? Image : WithWarningMark(Image, QSize(FImages.Width(), FImages.Height())));
-  Node->setToolTip(0, LossLines(Losses));
+QVariant TBeanTreeView::Look(const TTreeNode& Node, int Role) const {
+  static const std::vector<TFieldLoss> None;
+  const std::vector<TFieldLoss>& Losses =
+      FMarks && Node.HasData() ? FMarks->Losses(Node.Item) : None;
+  if (Role == Qt::ToolTipRole) return LossLines(Losses);
+  if (Losses.empty()) return FImages.Icon(Node.ImageIndex);
+  auto Marked = FMarked.find(Node.ImageIndex);
+  if (Marked == FMarked.end())
+    Marked = FMarked
+                 .emplace(Node.ImageIndex, WithWarningMark(FImages.Icon(Node.ImageIndex),
+                                                           QSize(FImages.Width(), FImages.Height())))
+                 .first;
+  return Marked->second;
 }

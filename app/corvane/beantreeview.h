@@ -2,16 +2,19 @@
 // window's image list behind the factory's tree interface.
 #pragma once
 
+#include <QIcon>
+#include <map>
 #include <vector>
 
+#include "app/corvane/treenode.h"
 #include "beans/factoryviews.h"
 
 class THETreeView;
 class TImageList;
 class QTreeWidgetItem;
-class TJSBDocument;
+class TValueMarks;
 
-class TBeanTreeView : public TComponentTreeView {
+class TBeanTreeView : public TComponentTreeView, public TNodeLook {
  public:
   TBeanTreeView(THETreeView& Tree, const TImageList& Images) : FTree(Tree), FImages(Images) {}
   ~TBeanTreeView() override;
@@ -43,9 +46,9 @@ class TBeanTreeView : public TComponentTreeView {
   // Keeps the warning mark of each node in step with the values of the object
   // it shows: a node whose object holds a value that a save would change
   // carries the warning in the corner of its image and the causes as its
-  // tool tip.
-  void FollowValues(TJSBDocument& Document);
-  void ShowWarning(TTreeNode* Node);
+  // tool tip. A node is asked only once it is shown.
+  void FollowValues(TValueMarks& Marks);
+  QVariant Look(const TTreeNode& Node, int Role) const override;
 
  private:
   THETreeView& FTree;
@@ -53,4 +56,7 @@ class TBeanTreeView : public TComponentTreeView {
   bool FUpdating = false;
   // Top-level nodes added in update mode, put together apart from the view.
   std::vector<QTreeWidgetItem*> FPending;
+  TValueMarks* FMarks = nullptr;
+  // Each image with the warning mark, made once.
+  mutable std::map<int, QIcon> FMarked;
 };

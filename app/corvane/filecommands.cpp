@@ -116,7 +116,7 @@ bool TMainForm::FileSaveAs() {
 // that would change on the next read are listed first, and Cancel there
 // abandons the save as a cancelled Save As does.
 bool TMainForm::WriteDocument(const QString& Path) {
-  if (Factory->Bean() && !ConfirmLostValues(*Factory->Bean(), *FServices)) return false;
+  if (Factory->Bean() && !ConfirmLostValues(Factory->Marks().All(), *FServices)) return false;
   TFileHash Hash;
   try {
     Hash = Factory->SaveToFile(Path);

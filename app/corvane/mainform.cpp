@@ -125,7 +125,7 @@ void TMainForm::CreateWindow() {
   Factory->View = AttributePages.get();
   WireRecovery();
   new THistoryKeys(*tsComponentView, *History);
-  BeanTreeView->FollowValues(Factory->Document());
+  BeanTreeView->FollowValues(Factory->Marks());
   BuildTreeCommands();
   BuildEditCommands();
   WireCommands();

@@ -66,6 +66,9 @@ void TMainForm::DetachTreeDelegate() {
 
 void TMainForm::BuildTreeCommands() {
   tvBeanTree->setItemDelegate(new TRenameDelegate(this));
+  // Every row is one image and one line of text: the view need not measure
+  // a row whose caption changed, nor every row of a large level.
+  tvBeanTree->setUniformRowHeights(true);
   tvBeanTree->setEditTriggers(QAbstractItemView::SelectedClicked |
                               QAbstractItemView::EditKeyPressed);
   tvBeanTree->SetOnCompare([](QTreeWidgetItem* A, QTreeWidgetItem* B) {

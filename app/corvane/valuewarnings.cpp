@@ -78,8 +78,7 @@ QString LossLines(const std::vector<TFieldLoss>& Losses) {
   return Lines.join('\n');
 }
 
-bool ConfirmLostValues(const TJSBean& Bean, TWindowServices& Services) {
-  const std::vector<TItemLoss> Losses = CheckBean(Bean);
+bool ConfirmLostValues(const std::vector<TItemLoss>& Losses, TWindowServices& Services) {
   if (Losses.empty()) return true;
   QString Msg =
       "Some values cannot be stored in a JSB file and will change when the file is opened "

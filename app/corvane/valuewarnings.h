@@ -27,7 +27,7 @@ QIcon WithWarningMark(const QIcon& Base, const QSize& Size);
 // The losses of one object as lines for a tool tip: "DisplayName: cause...".
 QString LossLines(const std::vector<TFieldLoss>& Losses);
 
-// Asks once, before Bean is written, whether to save values that will change
-// when the file is opened again; asks nothing when there are none. False when
-// the user chose Cancel.
-bool ConfirmLostValues(const TJSBean& Bean, TWindowServices& Services);
+// Asks once, before a component is written, whether to save the values that
+// will change when the file is opened again (its Losses); asks nothing when
+// there are none. False when the user chose Cancel.
+bool ConfirmLostValues(const std::vector<TItemLoss>& Losses, TWindowServices& Services);

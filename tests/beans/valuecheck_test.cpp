@@ -5,8 +5,10 @@
 #include <random>
 
 #include "beans/beanfields.h"
+#include "beans/jsbdocument.h"
 #include "beans/jsbwriter.h"
 #include "beans/valuecheck.h"
+#include "beans/valuemarks.h"
 #include "testsupport.h"
 
 namespace {
@@ -178,3 +180,45 @@ TEST(ValueCheck, PlainValuesAgreeWithTheReaderWhateverTheyHold) {
 }
 
 }  // namespace
+
+// The marks keep one answer per object asked about, renew it once per change
+// and tell only when it differs; the check before saving gives what
+// CheckBean gives, whichever objects were known.
+TEST(ValueMarks, AnswerOncePerChangeAndAgreeWithTheWholeCheck) {
+  TJSBDocument Doc;
+  Doc.Adopt(std::make_unique<TJSBean>(), TTextEncoding::Utf8);
+  TValueMarks Marks(Doc);
+  std::vector<const TJSB_CustomCollectionItem*> Told;
+  QObject::connect(&Marks, &TValueMarks::Changed,
+                   [&Told](TJSB_CustomCollectionItem* Item) { Told.push_back(Item); });
+  auto* Known = Doc.AddItem(dkProperty);
+  auto* Unasked = Doc.AddItem(dkProperty);
+  EXPECT_TRUE(Marks.Losses(Known).empty());
+  Doc.SetText(Known, "DISPLAYNAME", "say \"hi");
+  Doc.SetText(Known, "DISPLAYNAME", "say \"hi there");  // the file keeps 'say ' still
+  Doc.SetText(Known, "DISPLAYNAME", "plain");
+  Doc.SetText(Unasked, "SHORTDESCRIPTION", "1 > 0");
+  EXPECT_EQ(Told, (std::vector<const TJSB_CustomCollectionItem*>{Known, Known}));
+  EXPECT_EQ(Marks.Losses(Unasked).size(), 1u);
+  Doc.SetText(nullptr, "DISPLAYNAME", "a\"b");
+  const auto Whole = [&] {
+    std::string Out;
+    for (const TItemLoss& L : CheckBean(*Doc.Bean()))
+      Out += L.Where + "/" + L.Field.Field + ": " + L.Field.Loss.Text() + "\n";
+    return Out;
+  };
+  const auto FromMarks = [&] {
+    std::string Out;
+    for (const TItemLoss& L : Marks.All())
+      Out += L.Where + "/" + L.Field.Field + ": " + L.Field.Loss.Text() + "\n";
+    return Out;
+  };
+  EXPECT_EQ(FromMarks(), Whole());
+  EXPECT_EQ(Marks.All().size(), 2u);
+  // An item taken out is forgotten with its answer: a change is not told.
+  std::unique_ptr<TCollectionItem> Taken = Doc.RemoveItem(Unasked);
+  Doc.SetText(Unasked, "SHORTDESCRIPTION", "plain");
+  EXPECT_EQ(Told.size(), 2u);
+  Doc.InsertItem(std::move(Taken), 1);
+  EXPECT_EQ(FromMarks(), Whole());
+}
