@@ -4,6 +4,7 @@
 //
 //   jsbwindowbench [--dir FOLDER] [--runs N]   the measurement
 //   jsbwindowbench --smoke [--dir FOLDER]      a tiny run that checks the window
+//   jsbwindowbench --only focus|keystroke|undo|open   one comparison with an anchor
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -17,6 +18,7 @@
 #include "windowbenchfocus.h"
 #include "windowbenchkeys.h"
 #include "windowbenchopen.h"
+#include "windowbenchopenanchor.h"
 #include "windowbenchreport.h"
 #include "windowbenchsmoke.h"
 #include "windowbenchundo.h"
@@ -53,6 +55,7 @@ int Run(const TBenchOptions& O) {
   if (O.Extra == "focus") return RunFocusBenchmark(O.Dir, O.Runs);
   if (O.Extra == "keystroke") return RunKeystrokeBenchmark(O.Dir, O.Runs);
   if (O.Extra == "undo") return RunUndoBenchmark(O.Dir, O.Runs);
+  if (O.Extra == "open") return RunOpenBenchmark(O.Dir, O.Runs);
   return RunWindowBenchmark(O.Dir, O.Runs);
 }
 
@@ -61,10 +64,11 @@ int Run(const TBenchOptions& O) {
 int main(int Argc, char** Argv) {
   TBenchOptions O;
   if (!ParseBenchOptions(Argc, Argv, O, "--only") ||
-      (!O.Extra.empty() && O.Extra != "focus" && O.Extra != "keystroke" && O.Extra != "undo")) {
+      (!O.Extra.empty() && O.Extra != "focus" && O.Extra != "keystroke" && O.Extra != "undo" &&
+                              O.Extra != "open")) {
     std::fprintf(stderr,
                  "usage: jsbwindowbench [--smoke] [--dir FOLDER] [--runs N] [--only "
-                 "focus|keystroke|undo]\n");
+                 "focus|keystroke|undo|open]\n");
     return 2;
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
