@@ -288,12 +288,6 @@ TFileHash TBeanFactory::SaveToFile(const QString& FileName) {
   return Hash;
 }
 
-std::string TBeanFactory::FileText() {
-  if (!Bean()) return {};
-  const std::string Constructor = Bytes(Source.Text());
-  return EncodeJSBText(WriteJSBText(*Bean(), Constructor), FDocument.Encoding());
-}
-
 bool TBeanFactory::NewComponent() {
   const std::optional<QString> Typed = Prompt.AskComponentName();
   if (!Typed) return false;

@@ -61,8 +61,6 @@ class TBeanFactory : public THistoryView {
   void LoadFromText(const std::string& Text, const QString& FileName);
   // Gives the hash of the bytes written; none without a component.
   TFileHash SaveToFile(const QString& FileName);
-  // The bytes SaveToFile writes; none without a component.
-  std::string FileText();
   // False when the New JavaScript Component dialog was cancelled.
   bool NewComponent();
   void ShowSelection();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -88,13 +89,35 @@ struct TTextSize {
 // that Latin-1 cannot hold.
 struct TNotHeld {};
 
+// Where the blocks of a text go: a file, or a list of them.
+class TBlockSink {
+ public:
+  virtual ~TBlockSink() = default;
+  virtual void Write(std::string_view Block) = 0;
+};
+
+class TFileSink : public TBlockSink {
+ public:
+  explicit TFileSink(TTextFileWriter& File) : FFile(File) {}
+  void Write(std::string_view Block) override { FFile.Write(Block); }
+
+ private:
+  TTextFileWriter& FFile;
+};
+
+class TListSink : public TBlockSink {
+ public:
+  void Write(std::string_view Block) override { Blocks.emplace_back(Block); }
+  std::vector<std::string> Blocks;
+};
+
 // Where the text goes: all of it into one buffer, or, with a File, into the
-// file in blocks, so that a large bean never needs its whole text in memory.
-// Blocks end between parts, never inside a character, so each is encoded on
-// its own on the way to the file.
+// sink in blocks, so that a large bean never needs its whole text in memory
+// or in one piece. Blocks end between parts, never inside a character, so
+// each is encoded on its own on the way.
 class TTextOut {
  public:
-  TTextOut(size_t Capacity, TTextFileWriter* File, TTextEncoding Encoding = TTextEncoding::Utf8)
+  TTextOut(size_t Capacity, TBlockSink* File, TTextEncoding Encoding = TTextEncoding::Utf8)
       : FFile(File), FEncoding(Encoding) {
     FBuffer.resize(Capacity);
   }
@@ -143,7 +166,7 @@ class TTextOut {
 
   std::string FBuffer;
   size_t FUsed = 0;
-  TTextFileWriter* FFile;
+  TBlockSink* FFile;
   TTextEncoding FEncoding;
 };
 
@@ -176,30 +199,83 @@ class TTextMatch {
   bool FSame = true;
 };
 
+// Where a text being made has got to: the stage (the head, each kind of item
+// in turn, the constructor, done) and the next item of that stage.
+struct TWriteCursor {
+  enum TStage { wsHead, wsProperties, wsMethods, wsEvents, wsInterfaces, wsTail, wsDone };
+  int Stage = wsHead;
+  int Index = 0;
+};
+
+// The collection's items from the cursor on, while Items lasts; a stage done
+// moves the cursor to the next.
 template <class TOut, class TCollectionType, class TItem>
-void PutAll(TOut& Out, const TCollectionType& Items, const TLayout<TItem>& L) {
-  for (int I = 0; I < Items.Count() && Out.Going(); ++I)
-    Out.Tag(TTagText<TItem>(*Items.Items(I), L));
+void PutFrom(TOut& Out, const TCollectionType& Items, const TLayout<TItem>& L, TWriteCursor& At,
+             long& Budget) {
+  for (; At.Index < Items.Count() && Budget > 0 && Out.Going(); ++At.Index, --Budget)
+    Out.Tag(TTagText<TItem>(*Items.Items(At.Index), L));
+  if (At.Index < Items.Count()) return;
+  ++At.Stage;
+  At.Index = 0;
+}
+
+// A method with its parameters, one item of the budget each.
+template <class TOut>
+void PutMethods(TOut& Out, const TJSBean& Bean, const TLayouts& L, TWriteCursor& At, long& Budget) {
+  for (; At.Index < Bean.Methods().Count() && Budget > 0 && Out.Going(); ++At.Index) {
+    const TMethodDescriptor& Method = *Bean.Methods().Items(At.Index);
+    Out.Tag(TTagText<TMethodDescriptor>(Method, L.Method));
+    TWriteCursor Parameters{TWriteCursor::wsHead, 0};
+    long Unlimited = Method.Parameters().Count() + 1L;
+    PutFrom(Out, Method.Parameters(), L.Parameter, Parameters, Unlimited);
+    Out.Fixed("   </JSB_METHOD>\r\n\r\n");
+    Budget -= 1 + Method.Parameters().Count();
+  }
+  if (At.Index < Bean.Methods().Count()) return;
+  ++At.Stage;
+  At.Index = 0;
+}
+
+// The parts of the text from the cursor on, about Budget items of them;
+// true once the whole text is made.
+template <class TOut>
+bool WriteSome(TOut& Out, const TJSBean& Bean, std::string_view Constructor, TWriteCursor& At,
+               long Budget) {
+  const TLayouts& L = Layouts();
+  while (At.Stage != TWriteCursor::wsDone && Budget > 0 && Out.Going()) {
+    switch (At.Stage) {
+      case TWriteCursor::wsHead:
+        Out.Fixed("<JSB>\r\n");
+        Out.Tag(TTagText<TJSBean>(Bean, L.Descriptor));
+        ++At.Stage;
+        break;
+      case TWriteCursor::wsProperties:
+        PutFrom(Out, Bean.Properties(), L.Property, At, Budget);
+        break;
+      case TWriteCursor::wsMethods:
+        PutMethods(Out, Bean, L, At, Budget);
+        break;
+      case TWriteCursor::wsEvents:
+        PutFrom(Out, Bean.EventSets(), L.Event, At, Budget);
+        break;
+      case TWriteCursor::wsInterfaces:
+        PutFrom(Out, Bean.Interfaces(), L.Interface, At, Budget);
+        break;
+      default:
+        Out.Fixed("   <JSB_CONSTRUCTOR>\r\n");
+        Out.Large(Constructor);
+        Out.Fixed("\r\n\r\n   </JSB_CONSTRUCTOR>\r\n\r\n</JSB>");
+        ++At.Stage;
+    }
+  }
+  return At.Stage == TWriteCursor::wsDone;
 }
 
 // Every part of the text in order.
 template <class TOut>
 void WriteText(TOut& Out, const TJSBean& Bean, std::string_view Constructor) {
-  const TLayouts& L = Layouts();
-  Out.Fixed("<JSB>\r\n");
-  Out.Tag(TTagText<TJSBean>(Bean, L.Descriptor));
-  PutAll(Out, Bean.Properties(), L.Property);
-  for (int I = 0; I < Bean.Methods().Count() && Out.Going(); ++I) {
-    const TMethodDescriptor& Method = *Bean.Methods().Items(I);
-    Out.Tag(TTagText<TMethodDescriptor>(Method, L.Method));
-    PutAll(Out, Method.Parameters(), L.Parameter);
-    Out.Fixed("   </JSB_METHOD>\r\n\r\n");
-  }
-  PutAll(Out, Bean.EventSets(), L.Event);
-  PutAll(Out, Bean.Interfaces(), L.Interface);
-  Out.Fixed("   <JSB_CONSTRUCTOR>\r\n");
-  Out.Large(Constructor);
-  Out.Fixed("\r\n\r\n   </JSB_CONSTRUCTOR>\r\n\r\n</JSB>");
+  TWriteCursor At;
+  WriteSome(Out, Bean, Constructor, At, std::numeric_limits<long>::max());
 }
 
 // The text in a buffer with room for Spare more bytes, sized once.
@@ -215,6 +291,35 @@ std::string TextWithRoom(const TJSBean& Bean, std::string_view Constructor, size
 
 std::string WriteJSBText(const TJSBean& Bean, std::string_view Constructor) {
   return TextWithRoom(Bean, Constructor, 0);
+}
+
+// The blocks are kept apart: a large text is never copied into a larger
+// buffer while it is made.
+struct TJSBTextBuilder::TState {
+  TListSink Blocks;
+  TTextOut Out{256 * 1024, &Blocks};
+  TWriteCursor At;
+};
+
+TJSBTextBuilder::TJSBTextBuilder(const TJSBean& Bean, std::string Constructor)
+    : FBean(Bean), FConstructor(std::move(Constructor)), FState(std::make_unique<TState>()) {}
+
+TJSBTextBuilder::~TJSBTextBuilder() = default;
+
+bool TJSBTextBuilder::Step(int Items) {
+  return WriteSome(FState->Out, FBean, FConstructor, FState->At, Items);
+}
+
+std::vector<std::string> TJSBTextBuilder::Blocks() && {
+  FState->Out.Hand();
+  return std::move(FState->Blocks.Blocks);
+}
+
+std::string TJSBTextBuilder::Text() && {
+  std::string Text;
+  for (const std::string& Block : std::move(*this).Blocks())
+    Text += Block;
+  return Text;
 }
 
 bool JSBTextMatches(const TJSBean& Bean, std::string_view Constructor, std::string_view Text) {
@@ -243,7 +348,8 @@ namespace {
 bool WriteInBlocks(const std::string& FileName, const TJSBean& Bean, std::string_view Constructor,
                    TTextEncoding Encoding, TFileHash* Hash) {
   TTextFileWriter File(FileName, Hash);
-  TTextOut Out(256 * 1024, &File, Encoding);
+  TFileSink Sink(File);
+  TTextOut Out(256 * 1024, &Sink, Encoding);
   try {
     WriteText(Out, Bean, Constructor);
     Out.Hand();

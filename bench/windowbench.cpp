@@ -4,7 +4,7 @@
 //
 //   jsbwindowbench [--dir FOLDER] [--runs N]   the measurement
 //   jsbwindowbench --smoke [--dir FOLDER]      a tiny run that checks the window
-//   jsbwindowbench --only focus|keystroke|undo|open   one comparison with an anchor
+//   jsbwindowbench --only focus|keystroke|undo|open|recovery   one comparison with an anchor
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -19,6 +19,7 @@
 #include "windowbenchkeys.h"
 #include "windowbenchopen.h"
 #include "windowbenchopenanchor.h"
+#include "windowbenchrecovery.h"
 #include "windowbenchreport.h"
 #include "windowbenchsmoke.h"
 #include "windowbenchundo.h"
@@ -56,6 +57,7 @@ int Run(const TBenchOptions& O) {
   if (O.Extra == "keystroke") return RunKeystrokeBenchmark(O.Dir, O.Runs);
   if (O.Extra == "undo") return RunUndoBenchmark(O.Dir, O.Runs);
   if (O.Extra == "open") return RunOpenBenchmark(O.Dir, O.Runs);
+  if (O.Extra == "recovery") return RunRecoveryBenchmark(O.Dir, 20);
   return RunWindowBenchmark(O.Dir, O.Runs);
 }
 
@@ -65,10 +67,10 @@ int main(int Argc, char** Argv) {
   TBenchOptions O;
   if (!ParseBenchOptions(Argc, Argv, O, "--only") ||
       (!O.Extra.empty() && O.Extra != "focus" && O.Extra != "keystroke" && O.Extra != "undo" &&
-                              O.Extra != "open")) {
+       O.Extra != "open" && O.Extra != "recovery")) {
     std::fprintf(stderr,
                  "usage: jsbwindowbench [--smoke] [--dir FOLDER] [--runs N] [--only "
-                 "focus|keystroke|undo|open]\n");
+                 "focus|keystroke|undo|open|recovery]\n");
     return 2;
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

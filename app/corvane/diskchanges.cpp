@@ -1,14 +1,12 @@
-// A file changed by another program while it is open: Save asks before it
-// overwrites that change, and the window reloads it when it becomes active.
+// A file changed by another program while it is open is read again, and the
+// tree selects the node it had selected where that node still exists.
 #include <QList>
 #include <QPair>
 
 #include "app/corvane/mainform.h"
 #include "app/corvane/treenode.h"
-#include "app/corvane/windowservices.h"
 #include "beans/beanfactory.h"
 #include "widgets/hetreeview.h"
-#include "widgets/messages.h"
 
 namespace {
 
@@ -40,45 +38,7 @@ TTreeNode* Find(const QTreeWidget& Tree, const TNodePath& Path) {
 
 }  // namespace
 
-bool TMainForm::ConfirmOverwriteChanged() {
-  if (!OpenedFile.Exists || !TFileStamp::Of(CurrentFile, OpenedFile).ChangedSince(OpenedFile))
-    return true;
-  return FServices->Confirm(CurrentFile +
-                            " has been changed by another program since it was opened. "
-                            "Overwrite it?") == mrYes;
-}
-
-// Unsaved changes are never dropped without a Yes; a No stands until the file
-// changes again. A save that is asking is left to finish: it either writes the
-// file or leaves the change for the next activation.
-void TMainForm::CheckFileChangedOnDisk() {
-  if (FCheckingDisk || FSaving || CurrentFile.isEmpty() || !OpenedFile.Exists) return;
-  // The newest stamp of the bytes seen spares reading them while the file
-  // looks as it did; a stamp of the same bytes taken later replaces it, so
-  // that a file just written is trusted once it has settled.
-  TFileStamp& Seen = FDeclinedReload.Exists ? FDeclinedReload : OpenedFile;
-  const TFileStamp Now = TFileStamp::Of(CurrentFile, Seen);
-  if (!Now.Exists) return;
-  if (!Now.ChangedSince(Seen)) {
-    Seen = Now;
-    return;
-  }
-  if (!Now.ChangedSince(OpenedFile)) {
-    OpenedFile = Now;
-    return;
-  }
-  FCheckingDisk = true;
-  EndPendingRename();
-  if (DocumentChanged() &&
-      !FServices->AskYesNo(
-          CurrentFile + " has been changed by another program. Reload it and lose your changes?"))
-    FDeclinedReload = Now;
-  else
-    ReloadKeepingSelection();
-  FCheckingDisk = false;
-}
-
-void TMainForm::ReloadKeepingSelection() {
+void TMainForm::Reload() {
   const auto* Selected = AsNode(tvBeanTree->currentItem());
   const TNodePath Path = Selected ? PathOf(Selected) : TNodePath();
   Factory->FreeBean();

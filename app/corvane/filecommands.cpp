@@ -42,17 +42,13 @@ void TMainForm::MarkSaved(const QString& FileName, const TFileHash& Hash) {
   SetCurrentFile(FileName);
   LEdit1->SetModified(false);
   Factory->Document().SetModified(false);
-  OpenedFile = TFileStamp::Written(FileName, QByteArray::fromStdString(Hash));
-  FDeclinedReload = {};
-  UpdateRecoveryCopy();
+  FFile->Written(FileName, Hash);
+  FFile->UpdateRecoveryCopy();
 }
 
-// The file is stamped before it is read: a change made meanwhile is taken for
-// a change behind our back rather than missed.
 void TMainForm::LoadFile(const QString& FileName) {
   SetCurrentFile(FileName);
-  OpenedFile = TFileStamp::Of(FileName);
-  FDeclinedReload = {};
+  FFile->Reading(FileName);
   try {
     Factory->LoadFromFile(FileName);
   } catch (const EFileError& Error) {
@@ -62,7 +58,7 @@ void TMainForm::LoadFile(const QString& FileName) {
   }
   Factory->Document().SetModified(false);
   LEdit1->SetModified(false);
-  UpdateRecoveryCopy();
+  FFile->UpdateRecoveryCopy();
 }
 
 void TMainForm::miNewClick() {
@@ -95,7 +91,7 @@ bool TMainForm::FileSave() {
   EndPendingRename();
   if (CurrentFile.isEmpty()) return true;
   if (CurrentFile == "untitled") return FileSaveAs();
-  return ConfirmOverwriteChanged() && WriteDocument(CurrentFile);
+  return FFile->ConfirmOverwriteChanged() && WriteDocument(CurrentFile);
 }
 
 // With no document open there is nothing to save: the editor's text is gone.
@@ -149,8 +145,8 @@ bool TMainForm::CloseFile() {
   if (!CheckFileSave()) return false;
   ShowNoDocument();
   EnableDescriptorCommands(false);
-  OpenedFile = {};
-  UpdateRecoveryCopy();
+  FFile->Closed();
+  FFile->UpdateRecoveryCopy();
   return true;
 }
 

@@ -123,7 +123,7 @@ void TMainForm::CreateWindow() {
   History = std::make_unique<TDocumentHistory>(*Factory);
   AttributePages = std::make_unique<TAttributePages>(*this);
   Factory->View = AttributePages.get();
-  WireRecovery();
+  WireDocumentFile();
   new THistoryKeys(*tsComponentView, *History);
   BeanTreeView->FollowValues(Factory->Marks());
   BuildTreeCommands();
@@ -169,7 +169,7 @@ bool TMainForm::event(QEvent* Event) {
   // Checked once the activation is over, so that a question it asks does
   // not run inside the activation.
   if (Event->type() == QEvent::WindowActivate)
-    QTimer::singleShot(0, this, &TMainForm::CheckFileChangedOnDisk);
+    QTimer::singleShot(0, this, [this] { FFile->CheckChangedOnDisk(); });
   return QMainWindow::event(Event);
 }
 

@@ -12,7 +12,7 @@
 #include <optional>
 #include <string>
 
-#include "app/corvane/filestamp.h"
+#include "app/corvane/documentfile.h"
 #include "app/corvane/imagelist.h"
 #include "beans/factoryviews.h"
 #include "beans/jsbreader.h"
@@ -38,7 +38,6 @@ class TEditorSourceText;
 class TTreeNode;
 class TAttributePages;
 class TEditorSettings;
-class TRecoveryStore;
 class QTimer;
 class TDocumentHistory;
 class TWindowServices;
@@ -54,7 +53,8 @@ enum TViewMark { vmNone = 0, vmComponentView = 5, vmSourceView = 6 };
 class TMainForm : public QMainWindow,
                   public TFactoryWindow,
                   public TNamePrompt,
-                  public TMessageHandler {
+                  public TMessageHandler,
+                  public TDocumentFileWindow {
   Q_OBJECT
 
  public:
@@ -93,31 +93,22 @@ class TMainForm : public QMainWindow,
   // A name being typed in the tree goes through as Enter would send it. The
   // save prompt (and so Close, New, a drop and Exit), Open, Save, Save As and
   // the page switch call this before they read or replace the document.
-  void EndPendingRename();
+  void EndPendingRename() override;
   // The document counts as changed when the component or the editor is.
   bool DocumentChanged() const;
 
-  // Crash recovery. While the document has unsaved changes, a copy of it is
-  // written RecoveryDelay milliseconds after the last change; Save, Close
-  // without saving and a normal end remove it.
-  int RecoveryDelay = 3000;
-  TRecoveryStore& Recovery() { return *FRecovery; }
-  void ScheduleRecoveryCopy();
-  // Writes the copy now, or removes it when nothing is unsaved.
-  void UpdateRecoveryCopy();
+  // The document's file: its stamp, changes made to it by another program,
+  // and the recovery copy of unsaved work.
+  TDocumentFile& File() { return *FFile; }
   // Offers each copy that an ended session left; true when one was opened.
   bool OfferRecovery();
-
-  // A file changed by another program. OpenedFile is the file as the window
-  // last read or wrote it.
-  TFileStamp OpenedFile;
-  // Before Save overwrites CurrentFile: false when it changed on disk and the
-  // user did not agree to overwrite it.
-  bool ConfirmOverwriteChanged();
-  // On activation: reloads a changed file, asking first when there are
-  // unsaved changes; the tree keeps its selected node where it still exists.
-  void CheckFileChangedOnDisk();
-  void ReloadKeepingSelection();
+  // What the document's file asks of the window.
+  QString FileName() const override { return CurrentFile; }
+  bool Unsaved() const override { return DocumentChanged(); }
+  bool Saving() const override { return FSaving; }
+  // The tree keeps its selected node where it still exists.
+  void Reload() override;
+  TWindowServices& Services() override { return *FServices; }
 
   // The component tree.
   void tvBeanTreeChange();
@@ -256,12 +247,8 @@ class TMainForm : public QMainWindow,
   QList<QAction*> FDescriptorEntries;
   QAction* FStatusBarEntry = nullptr;
   bool FShown = false;
-  std::unique_ptr<TRecoveryStore> FRecovery;
-  QTimer* FRecoveryTimer = nullptr;
-  void WireRecovery();
-  // The change on disk the user chose not to reload; not asked about again.
-  TFileStamp FDeclinedReload;
-  bool FCheckingDisk = false;
+  std::unique_ptr<TDocumentFile> FFile;
+  void WireDocumentFile();
   // A save or its prompt is asking: the window's activation as a box closes
   // offers no reload in the middle of it.
   bool FSaving = false;

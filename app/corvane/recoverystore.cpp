@@ -17,8 +17,10 @@ namespace {
 
 const char* const CopySuffix = ".recovery";
 const char* const LockSuffix = ".lock";
-// The first line of every copy; the file name follows on the second.
-const std::string Magic = "Corvane recovery copy\n";
+// The first line of every copy; the file name follows on the second, the
+// stamp on the third and, since copies hold UTF-8, the encoding on the fourth.
+const std::string Magic = "Corvane recovery copy 2\n";
+const std::string EarlierMagic = "Corvane recovery copy\n";
 
 // Only a dead holder makes a lock stale: a window may keep its lock for days.
 std::unique_ptr<QLockFile> LockFor(const QString& Folder, const QString& Id) {
@@ -146,24 +148,40 @@ std::optional<TFileStamp> StampOf(const QByteArray& Line) {
   return Stamp;
 }
 
+std::optional<TTextEncoding> EncodingNamed(const QByteArray& Name) {
+  for (const TTextEncoding Encoding : {TTextEncoding::Utf8, TTextEncoding::Latin1})
+    if (Name == EncodingName(Encoding)) return Encoding;
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::string TRecoveryStore::Encode(const TRecoveryCopy& Copy) {
-  return Magic + QUrl::toPercentEncoding(Copy.FileName).toStdString() + "\n" +
-         StampLine(Copy.Opened) + Copy.Text;
+  const std::string Head = Copy.Encoding ? Magic : EarlierMagic;
+  std::string Out =
+      Head + QUrl::toPercentEncoding(Copy.FileName).toStdString() + "\n" + StampLine(Copy.Opened);
+  if (Copy.Encoding) (Out += EncodingName(*Copy.Encoding)) += '\n';
+  return Out + Copy.Text;
 }
 
-// The magic line, the name line and the stamp line, then the text.
+// The magic line, the name line, the stamp line and (but in an earlier
+// version's copy) the encoding line, then the text.
 std::optional<TRecoveryCopy> TRecoveryStore::Decode(const std::string& Bytes) {
-  if (Bytes.compare(0, Magic.size(), Magic) != 0) return std::nullopt;
-  const size_t NameEnd = Bytes.find('\n', Magic.size());
-  const size_t StampEnd = NameEnd == std::string::npos ? NameEnd : Bytes.find('\n', NameEnd + 1);
-  if (StampEnd == std::string::npos) return std::nullopt;
-  const auto Line = [&Bytes](size_t From, size_t To) {
-    return QByteArray::fromStdString(Bytes.substr(From, To - From));
+  const bool Earlier = Bytes.compare(0, EarlierMagic.size(), EarlierMagic) == 0;
+  if (!Earlier && Bytes.compare(0, Magic.size(), Magic) != 0) return std::nullopt;
+  std::vector<size_t> Ends{(Earlier ? EarlierMagic : Magic).size() - 1};
+  for (int I = 0; I < (Earlier ? 2 : 3); ++I) {
+    const size_t End = Bytes.find('\n', Ends.back() + 1);
+    if (End == std::string::npos) return std::nullopt;
+    Ends.push_back(End);
+  }
+  const auto Line = [&](int I) {
+    return QByteArray::fromStdString(Bytes.substr(Ends[I] + 1, Ends[I + 1] - Ends[I] - 1));
   };
-  const std::optional<TFileStamp> Opened = StampOf(Line(NameEnd + 1, StampEnd));
+  const std::optional<TFileStamp> Opened = StampOf(Line(1));
   if (!Opened) return std::nullopt;
-  return TRecoveryCopy{QUrl::fromPercentEncoding(Line(Magic.size(), NameEnd)),
-                       Bytes.substr(StampEnd + 1), *Opened};
+  TRecoveryCopy Copy{QUrl::fromPercentEncoding(Line(0)), Bytes.substr(Ends.back() + 1), *Opened,
+                     std::nullopt};
+  if (!Earlier && !(Copy.Encoding = EncodingNamed(Line(2)))) return std::nullopt;
+  return Copy;
 }

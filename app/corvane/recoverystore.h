@@ -11,16 +11,19 @@
 #include <vector>
 
 #include "app/corvane/filestamp.h"
+#include "beans/encoding.h"
 
 class QLockFile;
 
 // What a recovery copy holds: the file the work belongs to (empty for an
-// unnamed document), that file as the session last read or wrote it, and the
-// JSB text as Save would write it.
+// unnamed document), that file as the session last read or wrote it, the JSB
+// text in UTF-8 and the encoding Save would write it in. A copy of an earlier
+// version holds the text as Save would write it, and no encoding.
 struct TRecoveryCopy {
   QString FileName;
   std::string Text;
   TFileStamp Opened;
+  std::optional<TTextEncoding> Encoding;
 };
 
 // A copy left by an ended session, claimed by this process: its lock is held

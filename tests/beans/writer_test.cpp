@@ -226,3 +226,35 @@ TEST(Writer, TextMatchesOnlyItsOwnBytes) {
   for (const auto& C : Cases)
     EXPECT_EQ(JSBTextMatches(Bean, Constructor, C.Given), C.Matches) << C.Given;
 }
+
+// Made a few items at a time, the text is the one made whole, whatever the
+// size of the steps and wherever a method's parameters fall.
+TEST(Writer, TextMadeInStepsEqualsTheWholeText) {
+  const auto Named = [](char Kind, int I) {
+    std::string Name(1, Kind);
+    Name += std::to_string(I);
+    return Name;
+  };
+  TJSBean Bean;
+  Bean.SetName("c");
+  for (int I = 0; I < 7; ++I) {
+    Bean.Properties().Add()->SetName(Named('p', I));
+    TMethodDescriptor* M = Bean.Methods().Add();
+    M->SetName(Named('m', I));
+    for (int J = 0; J < I; ++J)
+      M->Parameters().Add()->SetName(Named('a', J));
+  }
+  Bean.EventSets().Add()->SetName("e");
+  Bean.Interfaces().Add()->SetName("i");
+  const std::string Whole = WriteJSBText(Bean, "function c() {}");
+  for (const int Items : {1, 2, 3, 5, 1000}) {
+    TJSBTextBuilder Builder(Bean, "function c() {}");
+    int Steps = 1;
+    while (!Builder.Step(Items))
+      ++Steps;
+    EXPECT_EQ(std::move(Builder).Text(), Whole) << Items << " items a step";
+    if (Items == 1) {
+      EXPECT_GE(Steps, 16);  // an item a step, a method with its parameters
+    }
+  }
+}

@@ -11,7 +11,9 @@
 
 #include "app/corvane/mainform.h"
 #include "app/corvane/recoverystore.h"
+#include "app/corvane/recoverywriter.h"
 #include "beans/beanfactory.h"
+#include "beans/jsbwriter.h"
 #include "editor/ledit.h"
 #include "widgets/hetreeview.h"
 #include "windowtest.h"
@@ -45,7 +47,7 @@ int RunChild(const QString& File) {
   TTestStore Settings;
   qputenv("XDG_DATA_HOME", DataHome);
   TMainForm Form;
-  Form.RecoveryDelay = 10;
+  Form.File().RecoveryDelay = 10;
   Form.show();
   Form.LoadFile(File);
   Edit(Form);
@@ -78,27 +80,33 @@ class RecoveryTest : public QObject {
     QTest::addColumn<QString>("FileName");
     QTest::addColumn<QByteArray>("Text");
     QTest::addColumn<bool>("Stamped");
-    QTest::newRow("unnamed") << QString() << QByteArray("<JSB>\r\n</JSB>") << false;
-    QTest::newRow("named") << "/home/a/clock.jsb" << QByteArray("<JSB>\n\n") << true;
+    QTest::addColumn<int>("Encoding");  // -1: an earlier version's copy, which records none
+    QTest::newRow("unnamed") << QString() << QByteArray("<JSB>\r\n</JSB>") << false << 0;
+    QTest::newRow("named") << "/home/a/clock.jsb" << QByteArray("<JSB>\n\n") << true << 1;
     QTest::newRow("line break and percent in the name")
-        << "/tmp/a\nb%41.jsb" << QByteArray("x\r\ny") << true;
+        << "/tmp/a\nb%41.jsb" << QByteArray("x\r\ny") << true << -1;
     QTest::newRow("non-ASCII name, Latin-1 text")
-        << QString::fromUtf8("/tmp/caf\xc3\xa9.jsb") << QByteArray("caf\xe9") << false;
-    QTest::newRow("empty text") << "a.jsb" << QByteArray() << true;
+        << QString::fromUtf8("/tmp/caf\xc3\xa9.jsb") << QByteArray("caf\xe9") << false << -1;
+    QTest::newRow("empty text") << "a.jsb" << QByteArray() << true << 0;
   }
   void copiesKeepTheirFileNameAndBytes() {
     QFETCH(QString, FileName);
     QFETCH(QByteArray, Text);
     QFETCH(bool, Stamped);
+    QFETCH(int, Encoding);
     const TFileStamp Stamp =
         Stamped ? TFileStamp{true, 42, QDateTime::fromMSecsSinceEpoch(1700000000123), "\x01\xff"}
                 : TFileStamp();
-    const std::optional<TRecoveryCopy> Back =
-        TRecoveryStore::Decode(TRecoveryStore::Encode({FileName, Text.toStdString(), Stamp}));
+    const std::optional<TTextEncoding> Recorded =
+        Encoding < 0 ? std::nullopt : std::optional(static_cast<TTextEncoding>(Encoding));
+    const std::optional<TRecoveryCopy> Back = TRecoveryStore::Decode(
+        TRecoveryStore::Encode({FileName, Text.toStdString(), Stamp, Recorded}));
     QVERIFY(Back);
     QCOMPARE(Back->FileName, FileName);
     QCOMPARE(QByteArray::fromStdString(Back->Text), Text);
     QVERIFY(Back->Opened == Stamp);
+    QVERIFY(Back->Encoding == Recorded);
+    QVERIFY(!TRecoveryStore::Decode("Corvane recovery copy 2\nname\n-\nno encoding\ntext"));
     QVERIFY(!TRecoveryStore::Decode("<JSB></JSB>"));
     QVERIFY(!TRecoveryStore::Decode("Corvane recovery copy\nno name line end"));
     QVERIFY(!TRecoveryStore::Decode("Corvane recovery copy\nname\n12 bad\ntext"));
@@ -110,13 +118,13 @@ class RecoveryTest : public QObject {
     const QString Dir = Path("store");
     auto First = std::make_unique<TRecoveryStore>(Dir);
     TRecoveryStore Second(Dir);
-    First->Write({"a.jsb", "first", {}});
-    Second.Write({"", "second", {}});
+    First->Write({"a.jsb", "first", {}, TTextEncoding::Utf8});
+    Second.Write({"", "second", {}, TTextEncoding::Utf8});
     QVERIFY(First->CopyPath() != Second.CopyPath());
     QVERIFY(First->ClaimStaleCopies().empty());
     QVERIFY(Second.ClaimStaleCopies().empty());
     const QString Left = Dir + "/" + QUuid::createUuid().toString(QUuid::WithoutBraces);
-    WriteBytes(Left + ".recovery", TRecoveryStore::Encode({"left.jsb", "left", {}}));
+    WriteBytes(Left + ".recovery", TRecoveryStore::Encode({"left.jsb", "left", {}, std::nullopt}));
     {
       std::vector<TStaleCopy> Claimed = First->ClaimStaleCopies();
       QCOMPARE(Claimed.size(), size_t(1));
@@ -133,24 +141,49 @@ class RecoveryTest : public QObject {
     QVERIFY(CopiesIn(Dir).isEmpty());
   }
 
+  // The writer carries out the requests in order on its own thread, joining
+  // a copy's blocks to its text; a write still waiting gives way to a newer
+  // request, and its end finishes what was asked.
+  void theWriterDoesWhatWasAskedLast() {
+    TRecoveryStore Copies(Path("store"));
+    const auto Text = [&] {
+      return TRecoveryStore::Decode(ReadBytes(Copies.CopyPath())).value_or(TRecoveryCopy()).Text;
+    };
+    {
+      TRecoveryWriter Writer(Copies);
+      Writer.Write({"a.jsb", "<JSB>", {}, TTextEncoding::Utf8}, {"\r\n", "</JSB>"});
+      Writer.Flush();
+      QCOMPARE(Text(), std::string("<JSB>\r\n</JSB>"));
+      for (int I = 0; I < 50; ++I)
+        Writer.Write({"a.jsb", std::to_string(I), {}, TTextEncoding::Utf8});
+      Writer.Remove();
+      Writer.Flush();
+      QVERIFY(!Copies.HasCopy());
+      Writer.Write({"a.jsb", "last", {}, TTextEncoding::Utf8});
+    }
+    QCOMPARE(Text(), std::string("last"));
+  }
+
   // The copy follows an edit, holds what Save would write, and goes when the
   // work is saved or dropped.
   void theWindowsCopyFollowsUnsavedWork() {
     for (const QString End : {"save", "close without saving"}) {
       TMainForm Form;
       Script->Serve(Form);
-      Form.RecoveryDelay = 0;
+      Form.File().RecoveryDelay = 0;
       Form.show();
       Form.LoadFile(Path("clock.jsb"));
       QTest::qWait(20);
-      QVERIFY(!Form.Recovery().HasCopy());
+      QVERIFY(!Form.File().Recovery().HasCopy());
       Edit(Form);
-      QTRY_VERIFY(Form.Recovery().HasCopy());
+      QTRY_VERIFY(Form.File().Recovery().HasCopy());
       const std::optional<TRecoveryCopy> Copy =
-          TRecoveryStore::Decode(ReadBytes(Form.Recovery().CopyPath()));
+          TRecoveryStore::Decode(ReadBytes(Form.File().Recovery().CopyPath()));
       QVERIFY(Copy);
       QCOMPARE(Copy->FileName, Path("clock.jsb"));
-      QCOMPARE(Copy->Text, Peek(Form).Factory->FileText());
+      QCOMPARE(Copy->Text,
+               WriteJSBText(*Peek(Form).Factory->Bean(), Form.LEdit1->Text().toStdString()));
+      QVERIFY(Copy->Encoding == TTextEncoding::Utf8);
       QVERIFY(QString::fromStdString(Copy->Text).contains("Alarm clock"));
       if (End == "save") {
         QVERIFY(Form.FileSave());
@@ -158,9 +191,9 @@ class RecoveryTest : public QObject {
         Script->Answers = {mrNo};
         QVERIFY(Form.CloseFile());
       }
-      QVERIFY2(!Form.Recovery().HasCopy(), qPrintable(End));
+      QVERIFY2(!Form.File().Recovery().HasCopy(), qPrintable(End));
       QTest::qWait(20);
-      QVERIFY2(!Form.Recovery().HasCopy(), qPrintable(End));
+      QVERIFY2(!Form.File().Recovery().HasCopy(), qPrintable(End));
     }
   }
 
@@ -191,7 +224,7 @@ class RecoveryTest : public QObject {
     QCOMPARE(Offers(*Script).size(), 2);
     QCOMPARE(Script->Log.last(), QString("confirm:Save changes to Corvane - clock.jsb?"));
     QCOMPARE(Peek(Form).CurrentFile, Path("clock.jsb"));
-    QVERIFY(Form.OpenedFile == TFileStamp::Of(Path("clock.jsb")));
+    QVERIFY(Form.File().Opened() == TFileStamp::Of(Path("clock.jsb")));
     QVERIFY(Form.DocumentChanged());
     QCOMPARE(Form.LEdit1->Text(), QString(EditedConstructor));
     QTreeWidgetItem* Root = Form.tvBeanTree->topLevelItem(0);
@@ -201,7 +234,7 @@ class RecoveryTest : public QObject {
     QCOMPARE(Peek(Form).Factory->Bean()->DisplayName(), std::string("Alarm clock"));
     // The recovered work has this session's copy; the killed one's is gone.
     QCOMPARE(CopiesIn(RecoveryFolder()),
-             QStringList{QFileInfo(Form.Recovery().CopyPath()).fileName()});
+             QStringList{QFileInfo(Form.File().Recovery().CopyPath()).fileName()});
     Script->Answers = {};
     QVERIFY(Form.FileSave());
     QVERIFY(ReadBytes(Path("clock.jsb")).find("Alarm clock") != std::string::npos);
@@ -224,7 +257,8 @@ class RecoveryTest : public QObject {
     const QString Left =
         RecoveryFolder() + "/" + QUuid::createUuid().toString(QUuid::WithoutBraces);
     QDir().mkpath(RecoveryFolder());
-    WriteBytes(Left + ".recovery", TRecoveryStore::Encode({"", ClockComponent, {}}));
+    // An earlier version's copy, which records no encoding.
+    WriteBytes(Left + ".recovery", TRecoveryStore::Encode({"", ClockComponent, {}, std::nullopt}));
     Script->Recoveries = {Press == "Recover" ? TRecoveryAnswer::Recover : TRecoveryAnswer::Discard};
     TMainForm Form;
     Script->Serve(Form);

@@ -1,0 +1,170 @@
+#include "app/corvane/documentfile.h"
+
+#include <QDir>
+#include <chrono>
+
+#include "app/corvane/recoverywriter.h"
+#include "app/corvane/windowservices.h"
+#include "beans/beanfactory.h"
+#include "beans/jsbwriter.h"
+#include "beans/uitext.h"
+#include "widgets/messages.h"
+
+namespace {
+
+// A slice of the copy's making, and the items made between looks at the clock.
+constexpr auto SliceTime = std::chrono::milliseconds(8);
+constexpr int ItemsPerStep = 512;
+
+QString OfferText(const TRecoveryCopy& Copy) {
+  const QString Name = Copy.FileName.isEmpty() ? QString("an untitled component")
+                                               : QDir::toNativeSeparators(Copy.FileName);
+  return QString("Corvane found unsaved changes to %1 from a session that ended unexpectedly.")
+      .arg(Name);
+}
+
+}  // namespace
+
+TDocumentFile::TDocumentFile(TBeanFactory& Factory, TDocumentFileWindow& Window, QObject* Parent)
+    : QObject(Parent),
+      FFactory(Factory),
+      FWindow(Window),
+      FStore(std::make_unique<TRecoveryStore>()),
+      FWriter(std::make_unique<TRecoveryWriter>(*FStore)) {
+  FDelay.setSingleShot(true);
+  connect(&FDelay, &QTimer::timeout, this, &TDocumentFile::UpdateRecoveryCopy);
+  FSlices.setSingleShot(true);
+  connect(&FSlices, &QTimer::timeout, this, [this] { ContinueCopy(false); });
+  const auto Changed = [this] { ScheduleRecoveryCopy(); };
+  TJSBDocument* Document = &Factory.Document();
+  connect(Document, &TJSBDocument::FieldChanged, this, Changed);
+  connect(Document, &TJSBDocument::ItemAdded, this, Changed);
+  connect(Document, &TJSBDocument::ItemRemoved, this, Changed);
+  connect(Document, &TJSBDocument::ModifiedChanged, this, Changed);
+  // A copy being made must never look at a component that went.
+  connect(Document, &TJSBDocument::BeanReplaced, this, &TDocumentFile::Abandon);
+}
+
+TDocumentFile::~TDocumentFile() = default;
+
+void TDocumentFile::Reading(const QString& FileName) {
+  FOpened = TFileStamp::Of(FileName);
+  FDeclinedReload = {};
+}
+
+void TDocumentFile::Written(const QString& FileName, const TFileHash& Hash) {
+  FOpened = TFileStamp::Written(FileName, QByteArray::fromStdString(Hash));
+  FDeclinedReload = {};
+}
+
+void TDocumentFile::Closed() {
+  FOpened = {};
+  FDeclinedReload = {};
+}
+
+bool TDocumentFile::ConfirmOverwriteChanged() {
+  const QString Name = FWindow.FileName();
+  if (!FOpened.Exists || !TFileStamp::Of(Name, FOpened).ChangedSince(FOpened)) return true;
+  return FWindow.Services().Confirm(Name +
+                                    " has been changed by another program since it was opened. "
+                                    "Overwrite it?") == mrYes;
+}
+
+// A save that is asking is left to finish: it either writes the file or
+// leaves the change for the next activation.
+void TDocumentFile::CheckChangedOnDisk() {
+  const QString Name = FWindow.FileName();
+  if (FChecking || FWindow.Saving() || Name.isEmpty() || !FOpened.Exists) return;
+  // The newest stamp of the bytes seen spares reading them while the file
+  // looks as it did; a stamp of the same bytes taken later replaces it, so
+  // that a file just written is trusted once it has settled.
+  TFileStamp& Seen = FDeclinedReload.Exists ? FDeclinedReload : FOpened;
+  const TFileStamp Now = TFileStamp::Of(Name, Seen);
+  if (!Now.Exists) return;
+  if (!Now.ChangedSince(Seen)) {
+    Seen = Now;
+    return;
+  }
+  if (!Now.ChangedSince(FOpened)) {
+    FOpened = Now;
+    return;
+  }
+  FChecking = true;
+  FWindow.EndPendingRename();
+  if (FWindow.Unsaved() &&
+      !FWindow.Services().AskYesNo(
+          Name + " has been changed by another program. Reload it and lose your changes?"))
+    FDeclinedReload = Now;
+  else
+    FWindow.Reload();
+  FChecking = false;
+}
+
+void TDocumentFile::ScheduleRecoveryCopy() {
+  Abandon();
+  FDelay.start(RecoveryDelay);
+}
+
+void TDocumentFile::Abandon() {
+  FSlices.stop();
+  FBuilder.reset();
+}
+
+void TDocumentFile::UpdateRecoveryCopy() {
+  FDelay.stop();
+  Abandon();
+  const QString Name = FWindow.FileName();
+  const TJSBean* Bean = FFactory.Bean();
+  if (Name.isEmpty() || !Bean || !FWindow.Unsaved()) {
+    FWriter->Remove();
+    FWriter->Flush();
+    return;
+  }
+  // The model holds UTF-8 whatever the file's encoding, and so does the copy.
+  FCopy = {Name == "untitled" ? QString() : Name, {}, FOpened, FFactory.Document().Encoding()};
+  FBuilder = std::make_unique<TJSBTextBuilder>(
+      *Bean, ToBytes(FFactory.Source.Text(), TTextEncoding::Utf8));
+  ContinueCopy(false);
+}
+
+void TDocumentFile::ContinueCopy(bool Whole) {
+  if (!FBuilder) return;
+  const auto Start = std::chrono::steady_clock::now();
+  while (!FBuilder->Step(ItemsPerStep))
+    if (!Whole && std::chrono::steady_clock::now() - Start > SliceTime) {
+      FSlices.start(0);
+      return;
+    }
+  std::vector<std::string> Blocks = std::move(*FBuilder).Blocks();
+  FBuilder.reset();
+  FWriter->Write(std::move(FCopy), std::move(Blocks));
+}
+
+void TDocumentFile::Flush() {
+  ContinueCopy(true);
+  FWriter->Flush();
+}
+
+bool TDocumentFile::OfferRecovery(const std::function<bool(const TRecoveryCopy&)>& Open) {
+  for (TStaleCopy& Stale : FStore->ClaimStaleCopies()) {
+    const std::optional<TRecoveryCopy> Copy = Stale.Read();
+    if (!Copy) continue;
+    switch (FWindow.Services().AskRecovery(OfferText(*Copy))) {
+      case TRecoveryAnswer::Keep:
+        continue;
+      case TRecoveryAnswer::Discard:
+        Stale.Discard();
+        continue;
+      case TRecoveryAnswer::Recover:
+        break;
+    }
+    if (!Open(*Copy)) return false;  // not a component: nothing recovered
+    FOpened = Copy->Opened;
+    FDeclinedReload = {};
+    UpdateRecoveryCopy();
+    Flush();
+    Stale.Discard();
+    return true;
+  }
+  return false;
+}

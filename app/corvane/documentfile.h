@@ -1,0 +1,100 @@
+// The document's file as the window keeps it: the stamp of the file as the
+// window last read or wrote it, what another program did to the file since,
+// and the recovery copy of unsaved work. The copy's text is made a slice at a
+// time on the GUI thread, from the model and the constructor as they stand,
+// and written and synced on a thread of its own.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "app/corvane/filestamp.h"
+#include "app/corvane/recoverystore.h"
+#include "widgets/textfile.h"
+
+class TBeanFactory;
+class TJSBTextBuilder;
+class TRecoveryWriter;
+class TWindowServices;
+
+// What the document's file asks of the window.
+class TDocumentFileWindow {
+ public:
+  virtual ~TDocumentFileWindow() = default;
+  // The document's file: empty for none, "untitled" before its first save.
+  virtual QString FileName() const = 0;
+  // The component or the constructor text holds changes not saved.
+  virtual bool Unsaved() const = 0;
+  // A save or its prompt is asking: the file is not reloaded meanwhile.
+  virtual bool Saving() const = 0;
+  virtual void EndPendingRename() = 0;
+  // Reads the file again, the tree keeping its selection where it can.
+  virtual void Reload() = 0;
+  virtual TWindowServices& Services() = 0;
+};
+
+class TDocumentFile : public QObject {
+  Q_OBJECT
+
+ public:
+  // Every change of the factory's document and constructor text restarts
+  // the copy's delay.
+  TDocumentFile(TBeanFactory& Factory, TDocumentFileWindow& Window, QObject* Parent);
+  ~TDocumentFile() override;
+
+  // The file as the window last read or wrote it.
+  const TFileStamp& Opened() const { return FOpened; }
+  // Before the file is read, so that a change made meanwhile is taken for a
+  // change behind our back rather than missed.
+  void Reading(const QString& FileName);
+  // After a save, with the hash of the bytes as they were written.
+  void Written(const QString& FileName, const TFileHash& Hash);
+  // No file any more.
+  void Closed();
+
+  // Before Save overwrites the file: false when it changed on disk and the
+  // user did not agree to overwrite it.
+  bool ConfirmOverwriteChanged();
+  // On activation: reloads a changed file, asking first when there are
+  // unsaved changes; a No stands until the file changes again.
+  void CheckChangedOnDisk();
+
+  // Crash recovery. While the document has unsaved changes, a copy of it is
+  // written RecoveryDelay milliseconds after the last change; Save, Close
+  // without saving and a normal end remove it.
+  int RecoveryDelay = 3000;
+  TRecoveryStore& Recovery() { return *FStore; }
+  void ScheduleRecoveryCopy();
+  // Begins the copy now, or removes it (and waits for that) when nothing is
+  // unsaved.
+  void UpdateRecoveryCopy();
+  // Waits until the copy asked for is written or removed.
+  void Flush();
+  // A copy is due or its text is being made.
+  bool CopyPending() const { return FDelay.isActive() || FBuilder; }
+  // Offers each copy that an ended session left; Open opens the one the
+  // user recovers, false when it held no component. The recovered work is
+  // copied again before the old copy goes. True when one was opened.
+  bool OfferRecovery(const std::function<bool(const TRecoveryCopy&)>& Open);
+
+ private:
+  void Abandon();
+  // Makes the copy's text for a slice of time, then yields to the events;
+  // Whole makes it all at once.
+  void ContinueCopy(bool Whole);
+
+  TBeanFactory& FFactory;
+  TDocumentFileWindow& FWindow;
+  TFileStamp FOpened;
+  // The change on disk the user chose not to reload; not asked about again.
+  TFileStamp FDeclinedReload;
+  bool FChecking = false;
+  std::unique_ptr<TRecoveryStore> FStore;
+  std::unique_ptr<TRecoveryWriter> FWriter;  // goes before the store
+  QTimer FDelay, FSlices;
+  std::unique_ptr<TJSBTextBuilder> FBuilder;
+  TRecoveryCopy FCopy;  // all but the text, while it is made
+};
