@@ -298,10 +298,15 @@ std::vector<TFieldLoss> FieldsOfObject(const T& Obj) {
   return Out.empty() ? EachOnItsOwn(Obj) : Out;
 }
 
+// Where names the object; it is asked only for an object with losses.
+template <class TWhere>
 void Collect(const TObjectLosses& Fields, const TJSB_CustomCollectionItem* Item,
-             const std::string& Where, std::vector<TItemLoss>& Out) {
-  for (TFieldLoss& Loss : Fields(Item))
-    Out.push_back({Item, Where, std::move(Loss)});
+             const TWhere& Where, std::vector<TItemLoss>& Out) {
+  std::vector<TFieldLoss> Losses = Fields(Item);
+  if (Losses.empty()) return;
+  const std::string Place = Where();
+  for (TFieldLoss& Loss : Losses)
+    Out.push_back({Item, Place, std::move(Loss)});
 }
 
 template <class T>
@@ -312,7 +317,8 @@ std::string Where(const T& Obj) {
 template <class TColl>
 void CollectAll(const TObjectLosses& Fields, const TColl& Items, std::vector<TItemLoss>& Out) {
   for (int I = 0; I < Items.Count(); ++I)
-    Collect(Fields, Items.Items(I), Where(*Items.Items(I)), Out);
+    Collect(
+        Fields, Items.Items(I), [&] { return Where(*Items.Items(I)); }, Out);
 }
 
 }  // namespace
@@ -383,14 +389,17 @@ std::vector<TItemLoss> CheckBean(const TJSBean& Bean) {
 
 std::vector<TItemLoss> CheckBean(const TJSBean& Bean, const TObjectLosses& Fields) {
   std::vector<TItemLoss> Out;
-  Collect(Fields, nullptr, Where(Bean), Out);
+  Collect(
+      Fields, nullptr, [&] { return Where(Bean); }, Out);
   CollectAll(Fields, Bean.Properties(), Out);
   for (int I = 0; I < Bean.Methods().Count(); ++I) {
     const TMethodDescriptor& Method = *Bean.Methods().Items(I);
-    Collect(Fields, &Method, Where(Method), Out);
+    Collect(
+        Fields, &Method, [&] { return Where(Method); }, Out);
     for (int J = 0; J < Method.Parameters().Count(); ++J) {
       const TParameterDescriptor& Parameter = *Method.Parameters().Items(J);
-      Collect(Fields, &Parameter, Where(Parameter) + " of " + Where(Method), Out);
+      Collect(
+          Fields, &Parameter, [&] { return Where(Parameter) + " of " + Where(Method); }, Out);
     }
   }
   CollectAll(Fields, Bean.EventSets(), Out);

@@ -13,6 +13,7 @@
 
 #include "beans/jsbreader.h"
 #include "beans/jsbwriter.h"
+#include "copysync.h"
 #include "handscanner.h"
 #include "widgets/textfile.h"
 
@@ -94,21 +95,6 @@ void TimeReading(TSizeResult& S, const std::string& FileName, int Runs) {
   S.Read = TimeRuns(Runs, [&] { return ReadJSBFile(FileName); });
   S.Load = TimeRuns(Runs, [&] { return LoadTextFile(FileName); });
   TimeParsing(S, LoadTextFile(FileName), FileName, Runs);
-}
-
-// What a save is measured against: the same bytes copied in 1 MiB blocks
-// into a fresh file and put on the disk, as dd conv=fdatasync does.
-void CopyWithSync(const std::string& From, const std::string& To) {
-  const int In = ::open(From.c_str(), O_RDONLY);
-  const int Out = ::open(To.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  if (In < 0 || Out < 0) throw std::runtime_error("cannot copy " + From);
-  std::vector<char> Block(1 << 20);
-  bool Ok = true;
-  for (ssize_t N; Ok && (N = ::read(In, Block.data(), Block.size())) > 0;)
-    Ok = ::write(Out, Block.data(), static_cast<std::size_t>(N)) == N;
-  Ok = Ok && ::fdatasync(Out) == 0;
-  ::close(In);
-  if (::close(Out) != 0 || !Ok) throw std::runtime_error("cannot copy " + From);
 }
 
 double Seconds(const std::function<void()>& Operation) {

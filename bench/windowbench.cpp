@@ -4,7 +4,8 @@
 //
 //   jsbwindowbench [--dir FOLDER] [--runs N]   the measurement
 //   jsbwindowbench --smoke [--dir FOLDER]      a tiny run that checks the window
-//   jsbwindowbench --only focus|keystroke|undo|open|recovery   one comparison with an anchor
+//   jsbwindowbench --only focus|keystroke|undo|open|recovery|save
+//                                              one comparison with an anchor
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -21,6 +22,7 @@
 #include "windowbenchopenanchor.h"
 #include "windowbenchrecovery.h"
 #include "windowbenchreport.h"
+#include "windowbenchsave.h"
 #include "windowbenchsmoke.h"
 #include "windowbenchundo.h"
 
@@ -58,6 +60,7 @@ int Run(const TBenchOptions& O) {
   if (O.Extra == "undo") return RunUndoBenchmark(O.Dir, O.Runs);
   if (O.Extra == "open") return RunOpenBenchmark(O.Dir, O.Runs);
   if (O.Extra == "recovery") return RunRecoveryBenchmark(O.Dir, 20);
+  if (O.Extra == "save") return RunSaveBenchmark(O.Dir, O.Runs);
   return RunWindowBenchmark(O.Dir, O.Runs);
 }
 
@@ -67,10 +70,10 @@ int main(int Argc, char** Argv) {
   TBenchOptions O;
   if (!ParseBenchOptions(Argc, Argv, O, "--only") ||
       (!O.Extra.empty() && O.Extra != "focus" && O.Extra != "keystroke" && O.Extra != "undo" &&
-       O.Extra != "open" && O.Extra != "recovery")) {
+       O.Extra != "open" && O.Extra != "recovery" && O.Extra != "save")) {
     std::fprintf(stderr,
                  "usage: jsbwindowbench [--smoke] [--dir FOLDER] [--runs N] [--only "
-                 "focus|keystroke|undo|open|recovery]\n");
+                 "focus|keystroke|undo|open|recovery|save]\n");
     return 2;
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,6 +1,7 @@
 #include "app/corvane/documentfile.h"
 
 #include <QDir>
+#include <QThread>
 #include <chrono>
 
 #include "app/corvane/recoverywriter.h"
@@ -15,6 +16,8 @@ namespace {
 // A slice of the copy's making, and the items made between looks at the clock.
 constexpr auto SliceTime = std::chrono::milliseconds(8);
 constexpr int ItemsPerStep = 512;
+// A little longer than a stamp needs to vouch for a file's bytes.
+constexpr int SettleDelay = 2100;
 
 QString OfferText(const TRecoveryCopy& Copy) {
   const QString Name = Copy.FileName.isEmpty() ? QString("an untitled component")
@@ -35,6 +38,8 @@ TDocumentFile::TDocumentFile(TBeanFactory& Factory, TDocumentFileWindow& Window,
   connect(&FDelay, &QTimer::timeout, this, &TDocumentFile::UpdateRecoveryCopy);
   FSlices.setSingleShot(true);
   connect(&FSlices, &QTimer::timeout, this, [this] { ContinueCopy(false); });
+  FSettle.setSingleShot(true);
+  connect(&FSettle, &QTimer::timeout, this, &TDocumentFile::Settle);
   const auto Changed = [this] { ScheduleRecoveryCopy(); };
   TJSBDocument* Document = &Factory.Document();
   connect(Document, &TJSBDocument::FieldChanged, this, Changed);
@@ -45,7 +50,9 @@ TDocumentFile::TDocumentFile(TBeanFactory& Factory, TDocumentFileWindow& Window,
   connect(Document, &TJSBDocument::BeanReplaced, this, &TDocumentFile::Abandon);
 }
 
-TDocumentFile::~TDocumentFile() = default;
+TDocumentFile::~TDocumentFile() {
+  if (FStamping) FStamping->wait();
+}
 
 void TDocumentFile::Reading(const QString& FileName) {
   FOpened = TFileStamp::Of(FileName);
@@ -55,6 +62,22 @@ void TDocumentFile::Reading(const QString& FileName) {
 void TDocumentFile::Written(const QString& FileName, const TFileHash& Hash) {
   FOpened = TFileStamp::Written(FileName, QByteArray::fromStdString(Hash));
   FDeclinedReload = {};
+  FSettle.start(SettleDelay);
+}
+
+// The new stamp replaces the kept one only while that is still the one this
+// looked at, and only for the same bytes.
+void TDocumentFile::Settle() {
+  const QString Name = FWindow.FileName();
+  if (FStamping || !FOpened.Exists || Name.isEmpty()) return;
+  const TFileStamp Known = FOpened;
+  FStamping = QThread::create([this, Name, Known] { FSettled = TFileStamp::Of(Name, Known); });
+  connect(FStamping, &QThread::finished, this, [this, Known] {
+    FStamping->deleteLater();
+    FStamping = nullptr;
+    if (FOpened == Known && FSettled.Exists && !FSettled.ChangedSince(Known)) FOpened = FSettled;
+  });
+  FStamping->start();
 }
 
 void TDocumentFile::Closed() {

@@ -15,6 +15,7 @@
 #include "app/corvane/recoverystore.h"
 #include "widgets/textfile.h"
 
+class QThread;
 class TBeanFactory;
 class TJSBTextBuilder;
 class TRecoveryWriter;
@@ -50,7 +51,10 @@ class TDocumentFile : public QObject {
   // Before the file is read, so that a change made meanwhile is taken for a
   // change behind our back rather than missed.
   void Reading(const QString& FileName);
-  // After a save, with the hash of the bytes as they were written.
+  // After a save, with the hash of the bytes as they were written. Until the
+  // file has settled its metadata cannot stand for those bytes; then it is
+  // stamped again, off the GUI thread, so that the next save or activation
+  // need not read it.
   void Written(const QString& FileName, const TFileHash& Hash);
   // No file any more.
   void Closed();
@@ -82,6 +86,7 @@ class TDocumentFile : public QObject {
 
  private:
   void Abandon();
+  void Settle();
   // Makes the copy's text for a slice of time, then yields to the events;
   // Whole makes it all at once.
   void ContinueCopy(bool Whole);
@@ -94,7 +99,9 @@ class TDocumentFile : public QObject {
   bool FChecking = false;
   std::unique_ptr<TRecoveryStore> FStore;
   std::unique_ptr<TRecoveryWriter> FWriter;  // goes before the store
-  QTimer FDelay, FSlices;
+  QTimer FDelay, FSlices, FSettle;
+  QThread* FStamping = nullptr;
+  TFileStamp FSettled;  // written by FStamping, read once it has finished
   std::unique_ptr<TJSBTextBuilder> FBuilder;
   TRecoveryCopy FCopy;  // all but the text, while it is made
 };
