@@ -221,4 +221,14 @@ TEST(ValueMarks, AnswerOncePerChangeAndAgreeWithTheWholeCheck) {
   EXPECT_EQ(Told.size(), 2u);
   Doc.InsertItem(std::move(Taken), 1);
   EXPECT_EQ(FromMarks(), Whole());
+  // Once the whole check has run, every object counts as known: a change
+  // anywhere is told, and an item put back is checked as it comes.
+  auto* Later = Doc.AddItem(dkEvent);
+  Doc.SetText(Later, "DISPLAYNAME", "a > b\r\nc");
+  EXPECT_EQ(Told.back(), Later);
+  Taken = Doc.RemoveItem(Later);
+  EXPECT_EQ(FromMarks(), Whole());
+  Doc.InsertItem(std::move(Taken), 0);
+  EXPECT_EQ(FromMarks(), Whole());
+  EXPECT_EQ(Marks.All().size(), 2u);
 }
