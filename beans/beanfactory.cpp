@@ -196,13 +196,8 @@ QString TBeanFactory::Text(const std::string& Value) const {
   return ToQString(Value, TTextEncoding::Utf8);
 }
 
-// Text that Latin-1 cannot hold turns the document into UTF-8, so that nothing
-// typed is ever lost in a save; the model itself is UTF-8 either way.
 std::string TBeanFactory::Bytes(const QString& Value) {
-  std::string Utf8 = ToBytes(Value, TTextEncoding::Utf8);
-  if (FDocument.Encoding() == TTextEncoding::Latin1 && !FromUtf8(Utf8, TTextEncoding::Latin1))
-    FDocument.SetEncoding(TTextEncoding::Utf8);
-  return Utf8;
+  return FDocument.Bytes(Value);
 }
 
 TTreeNode* TBeanFactory::AddNode(TTreeNode* Parent, const QString& Caption, int Image,

@@ -1,6 +1,7 @@
 #include "beans/jsbdocument.h"
 
 #include "beans/beanfields.h"
+#include "beans/uitext.h"
 
 namespace {
 
@@ -145,4 +146,11 @@ void TJSBDocument::SetModified(bool Value) {
     FBean->SetModified(Value);
     return true;
   });
+}
+
+std::string TJSBDocument::Bytes(const QString& Text) {
+  std::string Utf8 = ToBytes(Text, TTextEncoding::Utf8);
+  if (FEncoding == TTextEncoding::Latin1 && !FromUtf8(Utf8, TTextEncoding::Latin1))
+    FEncoding = TTextEncoding::Utf8;
+  return Utf8;
 }

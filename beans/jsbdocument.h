@@ -48,6 +48,10 @@ class TJSBDocument : public QObject {
   void InsertItem(std::unique_ptr<TCollectionItem> Item, int Index);
   void SetModified(bool Value);
 
+  // Window text as model text (UTF-8); text that the encoding cannot hold
+  // turns the document into UTF-8 first, so that nothing typed is lost.
+  std::string Bytes(const QString& Text);
+
  signals:
   // Item is none for the component's own fields.
   void FieldChanged(TJSB_CustomCollectionItem* Item, const QString& Attribute);

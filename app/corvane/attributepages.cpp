@@ -10,14 +10,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/corvane/mainform.h"
-#include "app/corvane/treenode.h"
 #include "app/corvane/valuewarnings.h"
-#include "beans/beanfactory.h"
+#include "beans/factoryviews.h"
 #include "beans/beanfields.h"
 #include "beans/jsbdocument.h"
+#include "beans/uitext.h"
 #include "beans/undo/documenthistory.h"
-#include "widgets/hetreeview.h"
+#include "beans/valuemarks.h"
 
 const QStringList TAttributePages::EnvList = {"client", "server", "both", "either"};
 const QStringList TAttributePages::TypeList = {"java.lang.String",
@@ -116,7 +115,8 @@ void LayOut(QWidget* Tab, const std::vector<std::pair<const B*, QWidget*>>& Fiel
 
 }  // namespace
 
-TAttributePages::TAttributePages(TMainForm& Form) : QObject(&Form), FForm(Form) {
+TAttributePages::TAttributePages(const TPageParts& Parts)
+    : QObject(&Parts.Notebook), FParts(Parts) {
   const auto& E = EnvList;
   const auto& T = TypeList;
   BuildPage<TJSBean>(
@@ -171,14 +171,14 @@ TAttributePages::TAttributePages(TMainForm& Form) : QObject(&Form), FForm(Form) 
        EntryField("fldParameterValueSet", "Value set:", "VALUESET")});
   BuildPage<TJSInterface>("Interface", {"Standard"},
                           {EntryField("fldInterfaceName", "Name:", "NAME")});
-  TJSBDocument& Document = BeanFactory->Document();
+  TJSBDocument& Document = FParts.Document;
   connect(&Document, &TJSBDocument::FieldChanged, this, &TAttributePages::ModelChanged);
   connect(&Document, &TJSBDocument::ItemRemoved, this, &TAttributePages::Forget);
   connect(&Document, &TJSBDocument::BeanReplaced, this, [this] { FShown = nullptr; });
   // A value can break the fields around it, so every field's mark is renewed.
-  connect(&Marks(), &TValueMarks::Changed, this, [this](TJSB_CustomCollectionItem* Item) {
-    const void* Changed = Item ? static_cast<const void*>(Item) : BeanFactory->Bean();
-    if (FShown && Changed == FShown) ShowWarnings(FShownPage, Marks().Losses(Item));
+  connect(&FParts.Marks, &TValueMarks::Changed, this, [this](TJSB_CustomCollectionItem* Item) {
+    const void* Changed = Item ? static_cast<const void*>(Item) : FParts.Document.Bean();
+    if (FShown && Changed == FShown) ShowWarnings(FShownPage, FParts.Marks.Losses(Item));
   });
 }
 
@@ -187,7 +187,8 @@ TAttributePages::~TAttributePages() = default;
 template <class T>
 void TAttributePages::BuildPage(const char* Page, const std::vector<const char*>& Tabs,
                                 const std::vector<TBinding>& Fields) {
-  QWidget* Sheet = FForm.nbAttributes->findChild<QWidget*>(Page);
+  QWidget* Sheet = FParts.Notebook.findChild<QWidget*>(Page);
+  FSheets[Page] = Sheet;
   auto* Inner = new QTabWidget(Sheet);
   Inner->setObjectName(QString(Page) + "Tabs");
   Inner->setFocusPolicy(Qt::NoFocus);
@@ -273,12 +274,12 @@ template <class T>
 void TAttributePages::Fill(const char* Page, const T& Obj) {
   FShown = &Obj;
   FShownPage = Page;
-  FForm.ShowAttributePage(Page);
+  FParts.Notebook.setCurrentWidget(FSheets[Page]);
   Filling([&] {
     for (const TBinding& Binding : FBindings[Page])
       ShowField(Obj, Binding);
   });
-  ShowWarnings(Page, Marks().Losses(ItemOf(Obj)));
+  ShowWarnings(Page, FParts.Marks.Losses(ItemOf(Obj)));
 }
 
 void TAttributePages::ShowWarnings(const QString& Page, const std::vector<TFieldLoss>& Losses) {
@@ -299,22 +300,18 @@ void TAttributePages::ShowField(const T& Obj, const TBinding& Binding) {
   if (F->IsFlag())
     qobject_cast<QCheckBox*>(Widget)->setChecked((Obj.*F->GetFlag)());
   else
-    SetFieldText(Widget, BeanFactory->Text((Obj.*F->GetText)()));
+    SetFieldText(Widget, ToQString((Obj.*F->GetText)(), TTextEncoding::Utf8));
 }
 
 template <class T>
 void TAttributePages::FillName(const char* NameField, const T& Obj) {
-  Filling([&] { SetFieldText(FFields[NameField], BeanFactory->Text(Obj.Name())); });
-}
-
-TValueMarks& TAttributePages::Marks() const {
-  return BeanFactory->Marks();
+  Filling([&] { SetFieldText(FFields[NameField], ToQString(Obj.Name(), TTextEncoding::Utf8)); });
 }
 
 // The object the selected node shows, when it is a descriptor item.
 TJSB_CustomCollectionItem* TAttributePages::SelectedItem() const {
-  const TTreeNode* Node = AsNode(FForm.tvBeanTree->currentItem());
-  return Node ? Node->Item : nullptr;
+  const TComponentTreeView& Tree = FParts.Tree;
+  return Tree.Data(Tree.Selected()).Item;
 }
 
 // The item whose page was filled last, as its collection remembers it. A
@@ -322,7 +319,7 @@ TJSB_CustomCollectionItem* TAttributePages::SelectedItem() const {
 // deleted since) yields nothing rather than a wrong item.
 template <class T>
 T* TAttributePages::Target() const {
-  TJSBean* Bean = BeanFactory ? BeanFactory->Bean() : nullptr;
+  TJSBean* Bean = FParts.Document.Bean();
   if constexpr (std::is_same_v<T, TJSBean>) {
     return Bean;
   } else {
@@ -337,10 +334,10 @@ T* TAttributePages::Target() const {
     if constexpr (std::is_same_v<T, TJSInterface>)
       Item = Bean->Interfaces().Items(Bean->Interfaces().ItemIndex);
     if constexpr (std::is_same_v<T, TParameterDescriptor>) {
-      const TTreeNode* Node = AsNode(FForm.tvBeanTree->currentItem());
-      if (FForm.tvBeanTree->isHidden() || !Node || !Node->HasData() || !Node->ParentNode())
-        return nullptr;
-      auto* Method = dynamic_cast<TMethodDescriptor*>(Node->ParentNode()->Item);
+      const TComponentTreeView& Tree = FParts.Tree;
+      TTreeNode* Node = Tree.Selected();
+      if (!Tree.IsShown() || !Node || !Tree.ParentNode(Node)) return nullptr;
+      auto* Method = dynamic_cast<TMethodDescriptor*>(Tree.Data(Tree.ParentNode(Node)).Item);
       if (!Method) return nullptr;
       Item = Method->Parameters().Items(Method->Parameters().ItemIndex);
     }
@@ -355,20 +352,20 @@ void TAttributePages::FieldChanged(const TBinding& Binding, QWidget* Widget) {
   if (!Obj) return;
   TJSB_CustomCollectionItem* Item = nullptr;
   if constexpr (!std::is_same_v<T, TJSBean>) Item = Obj;
-  TDocumentHistory& History = *FForm.History;
+  TDocumentHistory& History = FParts.History;
   if (qobject_cast<QCheckBox*>(Widget))
     History.SetFlag(Item, Binding.Attribute, qobject_cast<QCheckBox*>(Widget)->isChecked());
   else
-    History.SetText(Item, Binding.Attribute, BeanFactory->Bytes(FieldText(Widget)));
+    History.SetText(Item, Binding.Attribute, FParts.Document.Bytes(FieldText(Widget)));
 }
 
 void TAttributePages::ModelChanged(TJSB_CustomCollectionItem* Item, const QString& Attribute) {
-  const void* Changed = Item ? static_cast<const void*>(Item) : BeanFactory->Bean();
+  const void* Changed = Item ? static_cast<const void*>(Item) : FParts.Document.Bean();
   // Names reach the page through ShowName only: a new item's page keeps its
   // empty name field until the in-place rename that names the item ends.
   if (!FShown || Changed != FShown || Attribute == QLatin1String("NAME")) return;
   Filling([&] {
-    if (!Item) RefreshField(*BeanFactory->Bean(), Attribute);
+    if (!Item) RefreshField(*FParts.Document.Bean(), Attribute);
     if (auto* P = dynamic_cast<TPropertyDescriptor*>(Item)) RefreshField(*P, Attribute);
     if (auto* M = dynamic_cast<TMethodDescriptor*>(Item)) RefreshField(*M, Attribute);
     if (auto* A = dynamic_cast<TParameterDescriptor*>(Item)) RefreshField(*A, Attribute);

@@ -15,19 +15,34 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QStackedWidget;
 class QTabWidget;
 class QWidget;
-class TMainForm;
+class TComponentTreeView;
+class TDocumentHistory;
+class TJSBDocument;
 class TValueMarks;
 class TJSBean;
 class TJSB_CustomCollectionItem;
+
+// What the pages work with; none is owned, and all outlive the pages.
+struct TPageParts {
+  TJSBDocument& Document;
+  // Every change the pages make goes through the history.
+  TDocumentHistory& History;
+  TValueMarks& Marks;
+  // Whose selected node shows the object being edited.
+  TComponentTreeView& Tree;
+  // The notebook: a sheet per page, named after it, which the pages fill.
+  QStackedWidget& Notebook;
+};
 
 class TAttributePages : public QObject, public TAttributeView {
   Q_OBJECT
 
  public:
-  // The pages follow the document of the window's factory, which exists by now.
-  explicit TAttributePages(TMainForm& Form);
+  // The pages follow the document; they belong to the notebook.
+  explicit TAttributePages(const TPageParts& Parts);
   ~TAttributePages() override;
 
   // A field by its name ("fldPropertyName", "chkPropertyIsBound").
@@ -73,7 +88,6 @@ class TAttributePages : public QObject, public TAttributeView {
   template <class T>
   T* Target() const;
   TJSB_CustomCollectionItem* SelectedItem() const;
-  TValueMarks& Marks() const;
   // A change of the model that this page did not make refreshes the field
   // when the page shows the object that changed.
   void ModelChanged(TJSB_CustomCollectionItem* Item, const QString& Attribute);
@@ -86,7 +100,8 @@ class TAttributePages : public QObject, public TAttributeView {
   // of the object it shows.
   void ShowWarnings(const QString& Page, const std::vector<TFieldLoss>& Losses);
 
-  TMainForm& FForm;
+  TPageParts FParts;
+  std::map<QString, QWidget*> FSheets;
   // The object whose page was filled last: the component, or an item.
   const void* FShown = nullptr;
   QString FShownPage;

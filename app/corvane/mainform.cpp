@@ -121,7 +121,8 @@ void TMainForm::CreateWindow() {
   SourceText = std::make_unique<TEditorSourceText>(*LEdit1);
   Factory = std::make_unique<TBeanFactory>(TFactoryViews{*this, *BeanTreeView, *SourceText, *this});
   History = std::make_unique<TDocumentHistory>(*Factory);
-  AttributePages = std::make_unique<TAttributePages>(*this);
+  AttributePages = std::make_unique<TAttributePages>(
+      TPageParts{Factory->Document(), *History, Factory->Marks(), *BeanTreeView, *nbAttributes});
   Factory->View = AttributePages.get();
   WireDocumentFile();
   new THistoryKeys(*tsComponentView, *History);
