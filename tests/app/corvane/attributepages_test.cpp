@@ -41,32 +41,16 @@ QStringList Items(QComboBox* Box) {
 
 }  // namespace
 
-class AttributePagesTest : public QObject {
+class AttributePagesTest : public QObject, TWindowFixture {
   Q_OBJECT
-
-  TTestStore Store;
-  QTemporaryDir Files;
-  std::unique_ptr<TScript> Script;
-  std::unique_ptr<TMainForm> Form;
 
   TAttributePages& Pages() { return *Peek(*Form).AttributePages; }
   TJSBean& Bean() { return *Peek(*Form).Factory->Bean(); }
   void Select(QTreeWidgetItem* Item) { Form->tvBeanTree->setCurrentItem(Item); }
 
  private slots:
-  void init() {
-    Script = std::make_unique<TScript>();
-    const QString Path = Files.path() + "/c.jsb";
-    WriteBytes(Path, Component);
-    Form = std::make_unique<TMainForm>();
-    Script->Serve(*Form);
-    Form->show();
-    Form->LoadFile(Path);
-  }
-  void cleanup() {
-    Form.reset();
-    Script.reset();
-  }
+  void init() { StartWindow("c.jsb", Component); }
+  void cleanup() { StopWindow(); }
 
   void pagesAsDesigned() {
     QCOMPARE(Items(Pages().Combo("fldDescriptorEnv")),

@@ -24,15 +24,10 @@ std::string Clock(const std::vector<std::string>& Properties, const std::string&
 
 }  // namespace
 
-class DiskChangesTest : public QObject {
+class DiskChangesTest : public QObject, TWindowFixture {
   Q_OBJECT
 
-  TTestStore Store;
-  std::unique_ptr<QTemporaryDir> Folder;
-  std::unique_ptr<TScript> Script;
-  std::unique_ptr<TMainForm> Form;
-
-  QString File() const { return Folder->path() + "/clock.jsb"; }
+  QString File() const { return Path("clock.jsb"); }
   void EditDisplayName(const std::string& Value) {
     Peek(*Form).Factory->Document().SetText(nullptr, "DISPLAYNAME", Value);
   }
@@ -49,19 +44,8 @@ class DiskChangesTest : public QObject {
   QStringList Questions() const { return Script->Logged("yesno"); }
 
  private slots:
-  void init() {
-    Folder = std::make_unique<QTemporaryDir>();
-    Script = std::make_unique<TScript>();
-    Form = std::make_unique<TMainForm>();
-    Script->Serve(*Form);
-    Form->show();
-    WriteBytes(File(), Clock({"interval"}));
-    Form->LoadFile(File());
-  }
-  void cleanup() {
-    Form.reset();
-    Script.reset();
-  }
+  void init() { StartWindow("clock.jsb", Clock({"interval"})); }
+  void cleanup() { StopWindow(); }
 
   void saveAsksBeforeOverwritingAChange_data() {
     QTest::addColumn<QByteArray>("External");  // null: the file is left alone

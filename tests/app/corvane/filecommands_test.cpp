@@ -40,15 +40,8 @@ void Drop(QWidget* Window, const QStringList& Paths) {
 
 }  // namespace
 
-class FileCommandsTest : public QObject {
+class FileCommandsTest : public QObject, TWindowFixture {
   Q_OBJECT
-
-  TTestStore Store;
-  std::unique_ptr<QTemporaryDir> Folder;  // a fresh one for every test
-  std::unique_ptr<TScript> Script;
-  std::unique_ptr<TMainForm> Form;
-
-  QString Path(const QString& Name) const { return Folder->path() + "/" + Name; }
 
   // A window with the clock file open, as a named, unchanged document.
   void OpenClock() {
@@ -64,17 +57,10 @@ class FileCommandsTest : public QObject {
 
  private slots:
   void init() {
-    Folder = std::make_unique<QTemporaryDir>();
-    Script = std::make_unique<TScript>();
-    Form = std::make_unique<TMainForm>();
-    Script->Serve(*Form);
-    Form->show();
+    StartWindow();
     QDir::setCurrent(Folder->path());
   }
-  void cleanup() {
-    Form.reset();
-    Script.reset();
-  }
+  void cleanup() { StopWindow(); }
 
   void openingAFileNamesTheDocument() {
     OpenClock();

@@ -15,8 +15,8 @@
 
 #include <Qsci/qsciscintilla.h>
 
-#include "app/corvane/attributepages.h"
 #include "app/corvane/appidentity.h"
+#include "app/corvane/attributepages.h"
 #include "app/corvane/mainform.h"
 #include "app/corvane/newcomponentform.h"
 #include "app/corvane/splashform.h"

@@ -30,17 +30,13 @@ QImage Image(const QIcon& Icon) {
 
 }  // namespace
 
-class ValueWarningsTest : public QObject {
+class ValueWarningsTest : public QObject, TWindowFixture {
   Q_OBJECT
 
-  TTestStore Store;
-  std::unique_ptr<QTemporaryDir> Folder;
-  std::unique_ptr<TScript> Script;
-  std::unique_ptr<TMainForm> Form;
   // The questions asked before a save.
   QStringList Asked() const { return Script->Logged("saveanyway"); }
 
-  QString Path() const { return Folder->path() + "/c.jsb"; }
+  QString Path() const { return TWindowFixture::Path("c.jsb"); }
   TAttributePages& Pages() { return *Peek(*Form).AttributePages; }
   QTreeWidgetItem* Root() { return Form->tvBeanTree->topLevelItem(0); }
   QTreeWidgetItem* Property() { return Root()->child(0); }
@@ -49,19 +45,8 @@ class ValueWarningsTest : public QObject {
   }
 
  private slots:
-  void init() {
-    Folder = std::make_unique<QTemporaryDir>();
-    Script = std::make_unique<TScript>();
-    WriteBytes(Path(), Component);
-    Form = std::make_unique<TMainForm>();
-    Script->Serve(*Form);
-    Form->show();
-    Form->LoadFile(Path());
-  }
-  void cleanup() {
-    Form.reset();
-    Script.reset();
-  }
+  void init() { StartWindow("c.jsb", Component); }
+  void cleanup() { StopWindow(); }
 
   // Typing marks the field and the node at once; a value that breaks its
   // neighbours marks them, and mending it takes every mark away.

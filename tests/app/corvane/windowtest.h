@@ -223,3 +223,31 @@ class TWatchedServices : public TQtWindowServices {
     return TQtWindowServices::Run(Dialog);
   }
 };
+
+// What most window tests begin with: a settings store, and for each test a
+// fresh folder for its files, a script and a shown window the script serves.
+class TWindowFixture {
+ protected:
+  TTestStore Store;
+  std::unique_ptr<QTemporaryDir> Folder;
+  std::unique_ptr<TScript> Script;
+  std::unique_ptr<TMainForm> Form;
+
+  QString Path(const QString& Name) const { return Folder->path() + "/" + Name; }
+  // With a Name, Bytes are written to that file of the folder and opened.
+  void StartWindow(const QString& Name = {}, const std::string& Bytes = {}) {
+    Folder = std::make_unique<QTemporaryDir>();
+    Script = std::make_unique<TScript>();
+    Form = std::make_unique<TMainForm>();
+    Script->Serve(*Form);
+    Form->show();
+    if (Name.isEmpty()) return;
+    WriteBytes(Path(Name), Bytes);
+    Form->LoadFile(Path(Name));
+  }
+  void StopWindow() {
+    Form.reset();
+    Script.reset();
+    Folder.reset();
+  }
+};
