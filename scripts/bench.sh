@@ -2,9 +2,11 @@
 # Builds the JSB benchmarks in Release and runs them: read and write throughput
 # for generated 1, 10 and 50 MB files and the peak memory of reading them
 # (jsbbench), then the time the main window takes to open files of 100, 1,000,
-# 10,000 and 100,000 items on the offscreen platform (jsbwindowbench), and the
-# source editor's colouring beside the editing component's own JavaScript
-# lexer on a 200,000-line constructor (jsbeditbench).
+# 10,000 and 100,000 items on the offscreen platform (jsbwindowbench) and its
+# comparisons of a focus-in, a keystroke, an undo, an open, a recovery copy and
+# a save with an anchor each, and the source editor's colouring beside the
+# editing component's own JavaScript lexer on a 200,000-line constructor
+# (jsbeditbench).
 # Arguments go to each (for example --runs 9 or --dir /some/folder).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -15,4 +17,7 @@ cmake --build "$build" --target jsbbench jsbwindowbench jsbeditbench --parallel 
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
 "$build/bench/jsbbench" "$@"
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$build/bench/jsbwindowbench" "$@"
+for only in focus keystroke undo open recovery save; do
+  QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$build/bench/jsbwindowbench" --only "$only" "$@"
+done
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$build/bench/jsbeditbench" "$@"
