@@ -70,6 +70,8 @@ TMainForm::TMainForm(const QStringList& Arguments, QWidget* Parent)
 TMainForm::~TMainForm() {
   DetachTreeDelegate();
   LEdit1->Scintilla()->disconnect(this);
+  // The document's file looks at the factory's document while it makes a copy.
+  FFile.reset();
   History.reset();
   Factory.reset();
   LEdit1->OnControlHighlight = nullptr;
