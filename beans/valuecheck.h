@@ -52,6 +52,5 @@ struct TItemLoss {
 std::vector<TItemLoss> CheckBean(const TJSBean& Bean);
 // The same, with each object's fields (none: the component's) as Fields
 // gives them.
-using TObjectLosses =
-    std::function<std::vector<TFieldLoss>(const TJSB_CustomCollectionItem* Item)>;
+using TObjectLosses = std::function<std::vector<TFieldLoss>(const TJSB_CustomCollectionItem* Item)>;
 std::vector<TItemLoss> CheckBean(const TJSBean& Bean, const TObjectLosses& Fields);

@@ -45,10 +45,11 @@ struct TBytes {
 
 void PrintMemory(const TBytes& B) {
   const auto PerItem = [](size_t Bytes) { return static_cast<double>(Bytes) / Items / 1024; };
-  std::printf("  heap per descriptor: window %.2f KB, model %.2f KB + plain tree %.2f KB;"
-              " %.2f x model and tree\n",
-              PerItem(B.Window), PerItem(B.Model), PerItem(B.Tree),
-              static_cast<double>(B.Window) / static_cast<double>(B.Model + B.Tree));
+  std::printf(
+      "  heap per descriptor: window %.2f KB, model %.2f KB + plain tree %.2f KB;"
+      " %.2f x model and tree\n",
+      PerItem(B.Window), PerItem(B.Model), PerItem(B.Tree),
+      static_cast<double>(B.Window) / static_cast<double>(B.Model + B.Tree));
 }
 
 }  // namespace

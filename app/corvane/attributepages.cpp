@@ -11,8 +11,8 @@
 #include <algorithm>
 
 #include "app/corvane/valuewarnings.h"
-#include "beans/factoryviews.h"
 #include "beans/beanfields.h"
+#include "beans/factoryviews.h"
 #include "beans/jsbdocument.h"
 #include "beans/uitext.h"
 #include "beans/undo/documenthistory.h"

@@ -183,11 +183,10 @@ void TBeanTreeView::SetChildOrder(TTreeNode* Node, const std::vector<TTreeNode*>
 
 void TBeanTreeView::FollowValues(TValueMarks& Marks) {
   FMarks = &Marks;
-  QObject::connect(&Marks, &TValueMarks::Changed, &FTree,
-                   [this](TJSB_CustomCollectionItem* Item) {
-                     TTreeNode* Node = AsNode(Item ? Item->Node : FTree.topLevelItem(0));
-                     if (Node) Node->Repaint();
-                   });
+  QObject::connect(&Marks, &TValueMarks::Changed, &FTree, [this](TJSB_CustomCollectionItem* Item) {
+    TTreeNode* Node = AsNode(Item ? Item->Node : FTree.topLevelItem(0));
+    if (Node) Node->Repaint();
+  });
 }
 
 QVariant TBeanTreeView::Look(const TTreeNode& Node, int Role) const {
@@ -198,9 +197,10 @@ QVariant TBeanTreeView::Look(const TTreeNode& Node, int Role) const {
   if (Losses.empty()) return FImages.Icon(Node.ImageIndex);
   auto Marked = FMarked.find(Node.ImageIndex);
   if (Marked == FMarked.end())
-    Marked = FMarked
-                 .emplace(Node.ImageIndex, WithWarningMark(FImages.Icon(Node.ImageIndex),
-                                                           QSize(FImages.Width(), FImages.Height())))
-                 .first;
+    Marked =
+        FMarked
+            .emplace(Node.ImageIndex, WithWarningMark(FImages.Icon(Node.ImageIndex),
+                                                      QSize(FImages.Width(), FImages.Height())))
+            .first;
   return Marked->second;
 }

@@ -17,8 +17,9 @@ class TSetFieldCommand : public TDocumentCommand {
   // Run numbers the typing run the change belongs to: a text merges with the
   // next one for the same field of the same object and the same run. -1
   // merges with nothing.
-  TSetFieldCommand(const TCommandContext& Context, TTreeOrder Before, TJSB_CustomCollectionItem* Item,
-                   std::string Attribute, TValue Old, TValue New, int Run);
+  TSetFieldCommand(const TCommandContext& Context, TTreeOrder Before,
+                   TJSB_CustomCollectionItem* Item, std::string Attribute, TValue Old, TValue New,
+                   int Run);
 
   int id() const override { return FRun < 0 ? -1 : 1; }
   bool mergeWith(const QUndoCommand* Other) override;
@@ -45,9 +46,8 @@ class TSetFieldCommand : public TDocumentCommand {
 // time, the page's name field learns the name the tree gave.
 class TRenameCommand : public TSetFieldCommand {
  public:
-  TRenameCommand(const TCommandContext& Context, TTreeOrder Before,
-                 TJSB_CustomCollectionItem* Item, std::string Old, std::string New,
-                 std::function<void()> ShowName)
+  TRenameCommand(const TCommandContext& Context, TTreeOrder Before, TJSB_CustomCollectionItem* Item,
+                 std::string Old, std::string New, std::function<void()> ShowName)
       : TSetFieldCommand(Context, std::move(Before), Item, "NAME", std::move(Old), std::move(New),
                          -1),
         FShowName(std::move(ShowName)) {}

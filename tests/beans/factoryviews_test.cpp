@@ -30,7 +30,7 @@ class TFakeTree : public TComponentTreeView {
  public:
   TNodes Roots;
   TTreeNode* Current = nullptr;
-  QStringList Log;  // selections and renames begun, with the caption shown
+  QStringList Log;                 // selections and renames begun, with the caption shown
   std::function<void()> OnSelect;  // the window's selection handler
 
   TNodes& Level(TTreeNode* Parent) { return Parent ? Parent->Children : Roots; }
@@ -208,8 +208,7 @@ TEST(FactoryViews, TheTreeFollowsTheDocumentsItems) {
   EXPECT_EQ(Run->Node, nullptr);
   EXPECT_EQ(C->Node, nullptr);  // a parameter's node goes with its method's
   Doc.InsertItem(std::move(Taken), 0);
-  EXPECT_EQ(V.Nodes(),
-            "demo.Widget+\n zeta\n alpha\n Runnable\n run\n  a\n  b\n  c\n");
+  EXPECT_EQ(V.Nodes(), "demo.Widget+\n zeta\n alpha\n Runnable\n run\n  a\n  b\n  c\n");
   EXPECT_EQ(V.Factory.Bean()->Methods().Items(0), Run);
 }
 
@@ -235,9 +234,7 @@ TEST(FactoryViews, EveryStepUndoneAndRedoneLeavesTheViewsAsTheyWere) {
     std::function<void(TViews&)> Make;
   };
   const TRow Rows[] = {
-      {"a field",
-       {1},
-       [](TViews& V) { V.History.SetText(ItemAt(V, {1}), "DISPLAYNAME", "Zed"); }},
+      {"a field", {1}, [](TViews& V) { V.History.SetText(ItemAt(V, {1}), "DISPLAYNAME", "Zed"); }},
       {"a flag", {2}, [](TViews& V) { V.History.SetFlag(ItemAt(V, {2}), "ISBOUND", true); }},
       {"a name", {1}, [](TViews& V) { V.History.Rename(TObjectRef::Of(ItemAt(V, {1})), "omega"); }},
       {"the component's name",
@@ -246,7 +243,11 @@ TEST(FactoryViews, EveryStepUndoneAndRedoneLeavesTheViewsAsTheyWere) {
       {"adding a property", {1}, [](TViews& V) { V.Add(dkProperty); }},
       {"adding a parameter", {0, 0}, [](TViews& V) { V.Add(dkParameter); }},
       {"deleting a method", {0}, [](TViews& V) { V.History.DeleteItem(ItemAt(V, {0})); }},
-      {"deleting a parameter", {0, 1}, [](TViews& V) { V.History.DeleteItem(ItemAt(V, {0, 1})); }},
+      {"deleting a parameter",
+       {0, 1},
+       [](TViews& V) {
+         V.History.DeleteItem(ItemAt(V, {0, 1}));
+       }},
       {"deleting the last item", {3}, [](TViews& V) { V.History.DeleteItem(ItemAt(V, {3})); }},
   };
   for (const TRow& Row : Rows) {
