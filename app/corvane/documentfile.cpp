@@ -34,17 +34,26 @@ TDocumentFile::TDocumentFile(TBeanFactory& Factory, TDocumentFileWindow& Window,
       FWindow(Window),
       FStore(std::make_unique<TRecoveryStore>()),
       FWriter(std::make_unique<TRecoveryWriter>(*FStore)) {
-  FDelay.setSingleShot(true);
-  connect(&FDelay, &QTimer::timeout, this, &TDocumentFile::UpdateRecoveryCopy);
+  for (QTimer* Timer : {&FDelay, &FDeadline}) {
+    Timer->setSingleShot(true);
+    connect(Timer, &QTimer::timeout, this, &TDocumentFile::UpdateRecoveryCopy);
+  }
   FSlices.setSingleShot(true);
   connect(&FSlices, &QTimer::timeout, this, [this] { ContinueCopy(false); });
   FSettle.setSingleShot(true);
   connect(&FSettle, &QTimer::timeout, this, &TDocumentFile::Settle);
+  // A value changed leaves a copy being made safe to go on with: its text
+  // holds each item as it was when its tag was made, and the change is
+  // copied next. An item added or taken out moves the items after it.
   const auto Changed = [this] { ScheduleRecoveryCopy(); };
+  const auto Moved = [this] {
+    Abandon();
+    ScheduleRecoveryCopy();
+  };
   TJSBDocument* Document = &Factory.Document();
   connect(Document, &TJSBDocument::FieldChanged, this, Changed);
-  connect(Document, &TJSBDocument::ItemAdded, this, Changed);
-  connect(Document, &TJSBDocument::ItemRemoved, this, Changed);
+  connect(Document, &TJSBDocument::ItemAdded, this, Moved);
+  connect(Document, &TJSBDocument::ItemRemoved, this, Moved);
   connect(Document, &TJSBDocument::ModifiedChanged, this, Changed);
   // A copy being made must never look at a component that went.
   connect(Document, &TJSBDocument::BeanReplaced, this, &TDocumentFile::Abandon);
@@ -123,9 +132,11 @@ void TDocumentFile::CheckChangedOnDisk() {
   FChecking = false;
 }
 
+// Changes that keep coming put the copy off only so far: the first change a
+// copy does not hold is copied RecoveryDeadline after it at the latest.
 void TDocumentFile::ScheduleRecoveryCopy() {
-  Abandon();
   FDelay.start(RecoveryDelay);
+  if (!FDeadline.isActive()) FDeadline.start(RecoveryDeadline);
 }
 
 void TDocumentFile::Abandon() {
@@ -135,6 +146,7 @@ void TDocumentFile::Abandon() {
 
 void TDocumentFile::UpdateRecoveryCopy() {
   FDelay.stop();
+  FDeadline.stop();
   Abandon();
   const QString Name = FWindow.FileName();
   const TJSBean* Bean = FFactory.Bean();
@@ -163,9 +175,9 @@ void TDocumentFile::ContinueCopy(bool Whole) {
   FWriter->Write(std::move(FCopy), std::move(Blocks));
 }
 
-void TDocumentFile::Flush() {
+bool TDocumentFile::Flush() {
   ContinueCopy(true);
-  FWriter->Flush();
+  return FWriter->Flush();
 }
 
 bool TDocumentFile::OfferRecovery(const std::function<bool(const TRecoveryCopy&)>& Open) {
@@ -185,8 +197,7 @@ bool TDocumentFile::OfferRecovery(const std::function<bool(const TRecoveryCopy&)
     FOpened = Copy->Opened;
     FDeclinedReload = {};
     UpdateRecoveryCopy();
-    Flush();
-    Stale.Discard();
+    if (Flush()) Stale.Discard();
     return true;
   }
   return false;

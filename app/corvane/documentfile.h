@@ -67,21 +67,26 @@ class TDocumentFile : public QObject {
   void CheckChangedOnDisk();
 
   // Crash recovery. While the document has unsaved changes, a copy of it is
-  // written RecoveryDelay milliseconds after the last change; Save, Close
-  // without saving and a normal end remove it.
+  // written RecoveryDelay milliseconds after the last change, and at the
+  // latest RecoveryDeadline after the first change it does not hold, however
+  // the changes keep coming; Save, Close without saving and a normal end
+  // remove it.
   int RecoveryDelay = 3000;
+  int RecoveryDeadline = 5000;
   TRecoveryStore& Recovery() { return *FStore; }
   void ScheduleRecoveryCopy();
   // Begins the copy now, or removes it (and waits for that) when nothing is
   // unsaved.
   void UpdateRecoveryCopy();
-  // Waits until the copy asked for is written or removed.
-  void Flush();
+  // Waits until the copy asked for is written or removed; false when that
+  // failed.
+  bool Flush();
   // A copy is due or its text is being made.
-  bool CopyPending() const { return FDelay.isActive() || FBuilder; }
+  bool CopyPending() const { return FDelay.isActive() || FDeadline.isActive() || FBuilder; }
   // Offers each copy that an ended session left; Open opens the one the
-  // user recovers, false when it held no component. The recovered work is
-  // copied again before the old copy goes. True when one was opened.
+  // user recovers, false when it held no component. The old copy goes only
+  // once the recovered work's own copy is written and synced. True when one
+  // was opened.
   bool OfferRecovery(const std::function<bool(const TRecoveryCopy&)>& Open);
 
  private:
@@ -99,7 +104,7 @@ class TDocumentFile : public QObject {
   bool FChecking = false;
   std::unique_ptr<TRecoveryStore> FStore;
   std::unique_ptr<TRecoveryWriter> FWriter;  // goes before the store
-  QTimer FDelay, FSlices, FSettle;
+  QTimer FDelay, FDeadline, FSlices, FSettle;
   QThread* FStamping = nullptr;
   TFileStamp FSettled;  // written by FStamping, read once it has finished
   std::unique_ptr<TJSBTextBuilder> FBuilder;

@@ -147,15 +147,30 @@ void TMainForm::ReadGeneralSettings() {
   if (!ProgramDir.isEmpty() && !QDir::setCurrent(ProgramDir)) QDir::setCurrent(QDir::rootPath());
 }
 
+namespace {
+
+// Two names of one file: the same path once links and dots are resolved.
+bool SameFile(const QString& A, const QString& B) {
+  const QFileInfo First(A), Second(B);
+  const QString RealA = First.canonicalFilePath(), RealB = Second.canonicalFilePath();
+  if (RealA.isEmpty() || RealB.isEmpty())
+    return First.absoluteFilePath() == Second.absoluteFilePath();
+  return RealA == RealB;
+}
+
+}  // namespace
+
 void TMainForm::showEvent(QShowEvent* Event) {
   QMainWindow::showEvent(Event);
   if (FShown) return;
   FShown = true;
   const QString FileName = FArguments.join(' ');
   // Work left by a session that ended unexpectedly comes first; a file named
-  // on the command line replaces recovered work only through the save prompt.
+  // on the command line replaces recovered work only through the save prompt,
+  // and recovered work on that very file is what the user asked to open.
   const bool Recovered = OfferRecovery();
-  if (!FArguments.isEmpty() && (!Recovered || CloseFile())) {
+  const bool Replace = !FArguments.isEmpty() && !(Recovered && SameFile(CurrentFile, FileName));
+  if (Replace && (!Recovered || CloseFile())) {
     LEdit1->setVisible(true);
     LoadFile(FileName);
   }

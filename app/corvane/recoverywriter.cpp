@@ -30,9 +30,10 @@ void TRecoveryWriter::Ask(TRequest Request) {
   FWake.notify_one();
 }
 
-void TRecoveryWriter::Flush() {
+bool TRecoveryWriter::Flush() {
   std::unique_lock Hold(FMutex);
   FDone.wait(Hold, [this] { return !FPending && !FWorking; });
+  return FLastDone;
 }
 
 // A copy that cannot be written costs the document nothing: the next change
@@ -46,6 +47,7 @@ void TRecoveryWriter::Run() {
     FPending.reset();
     FWorking = true;
     Hold.unlock();
+    bool Done = true;
     try {
       if (Request) {
         for (const std::string& Block : Request->Blocks)
@@ -56,8 +58,10 @@ void TRecoveryWriter::Run() {
         FStore.Remove();
       }
     } catch (const EFileError&) {
+      Done = false;
     }
     Hold.lock();
+    FLastDone = Done;
     FWorking = false;
     FDone.notify_all();
   }

@@ -24,8 +24,9 @@ class TRecoveryWriter {
   // The copy's text is its Text followed by the Blocks, joined here.
   void Write(TRecoveryCopy Copy, std::vector<std::string> Blocks = {});
   void Remove();
-  // Waits until nothing asked is left to do.
-  void Flush();
+  // Waits until nothing asked is left to do; false when the last request
+  // carried out failed (the copy could not be written or removed).
+  bool Flush();
 
  private:
   // None: remove the copy.
@@ -41,6 +42,6 @@ class TRecoveryWriter {
   std::mutex FMutex;
   std::condition_variable FWake, FDone;
   std::optional<TRequest> FPending;
-  bool FWorking = false, FStopping = false;
+  bool FWorking = false, FStopping = false, FLastDone = true;
   std::thread FThread;
 };

@@ -6,8 +6,11 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUuid>
 #include <QtTest>
+#include <cstdio>
+#include <cstdlib>
 
 #include "app/corvane/mainform.h"
 #include "app/corvane/recoverystore.h"
@@ -21,6 +24,7 @@
 namespace {
 
 const char* const ChildSwitch = "--edit-and-wait";
+const char* const TypistSwitch = "--type-every-2s";
 const char* const EditedConstructor = "function demo_Clock( params ) {\r\n  this.tick = 1;\r\n}";
 
 // The edits a session makes before it is killed: a new property, a display
@@ -52,6 +56,33 @@ int RunChild(const QString& File) {
   Form.LoadFile(File);
   Edit(Form);
   return QApplication::exec();
+}
+
+// The typing child: a change every 2 s, each one's number on a line of its
+// own, with the copy's delays as the program has them.
+int RunTypist(const QString& File) {
+  const QByteArray DataHome = qgetenv("XDG_DATA_HOME");
+  TTestStore Settings;
+  qputenv("XDG_DATA_HOME", DataHome);
+  TMainForm Form;
+  Form.show();
+  Form.LoadFile(File);
+  int Typed = 0;
+  QTimer Keys;
+  QObject::connect(&Keys, &QTimer::timeout, [&] {
+    Peek(Form).Factory->Document().SetText(nullptr, "DISPLAYNAME",
+                                           "tick " + std::to_string(++Typed));
+    std::printf("%d\n", Typed);
+    std::fflush(stdout);
+  });
+  Keys.start(2000);
+  return QApplication::exec();
+}
+
+// The number of the change a copy's text holds; 0 for none.
+int TickIn(const std::string& Text) {
+  const size_t At = Text.find("tick ");
+  return At == std::string::npos ? 0 : std::atoi(Text.c_str() + At + 5);
 }
 
 }  // namespace
@@ -241,6 +272,52 @@ class RecoveryTest : public QObject {
     QVERIFY(CopiesIn(RecoveryFolder()).isEmpty());
   }
 
+  // Changes that keep coming every 2 s still reach the copy: a session
+  // killed after 20 s leaves work at most 5 s old.
+  void aCopyKeepsUpWithChangesThatKeepComing() {
+    QProcess Typist;
+    Typist.start(QCoreApplication::applicationFilePath(), {TypistSwitch, Path("clock.jsb")});
+    QVERIFY(Typist.waitForStarted());
+    QTest::qWait(20000);
+    Typist.kill();
+    QVERIFY(Typist.waitForFinished());
+    const QList<QByteArray> Typed = Typist.readAllStandardOutput().trimmed().split('\n');
+    QVERIFY(Typed.size() >= 8);
+    const QStringList Copies = CopiesIn(RecoveryFolder());
+    QCOMPARE(Copies.size(), 1);
+    const std::optional<TRecoveryCopy> Copy =
+        TRecoveryStore::Decode(ReadBytes(RecoveryFolder() + "/" + Copies[0]));
+    QVERIFY(Copy);
+    // Changes come 2 s apart: work 5 s old is at most three changes behind.
+    QVERIFY2(TickIn(Copy->Text) >= Typed.last().toInt() - 3,
+             qPrintable(QString("copy holds change %1 of %2")
+                            .arg(TickIn(Copy->Text))
+                            .arg(QString(Typed.last()))));
+  }
+
+  // Recovering the file named on the command line opens the recovered work
+  // with no save prompt; when its copy cannot be written, the old copy stays.
+  void recoveredWorkOnTheFileNamedStaysAndItsCopyGoesLast() {
+    const QString Left =
+        RecoveryFolder() + "/" + QUuid::createUuid().toString(QUuid::WithoutBraces) + ".recovery";
+    QDir().mkpath(RecoveryFolder());
+    std::string Edited = ClockComponent;
+    Edited.replace(Edited.find("demo.Clock"), 10, "demo.Recovered");
+    WriteBytes(Left,
+               TRecoveryStore::Encode({Path("clock.jsb"), Edited, TFileStamp::Of(Path("clock.jsb")),
+                                       TTextEncoding::Utf8}));
+    Script->Recoveries = {TRecoveryAnswer::Recover};
+    TMainForm Form({Path("clock.jsb")});
+    Script->Serve(Form);
+    QDir().mkpath(Form.File().Recovery().CopyPath());  // where its own copy would go
+    Form.show();
+    QVERIFY(Script->Logged("confirm").isEmpty());
+    QCOMPARE(Form.tvBeanTree->topLevelItem(0)->text(0), QString("demo.Recovered"));
+    QVERIFY(Form.DocumentChanged());
+    QVERIFY(QFile::exists(Left));
+    QDir(Form.File().Recovery().CopyPath()).removeRecursively();
+  }
+
   // An unnamed document's copy: Discard removes it; Recover opens it as an
   // untitled, changed document, which Save writes through Save As.
   void anUnnamedCopyIsDiscardedOrRecovered_data() {
@@ -279,6 +356,7 @@ class RecoveryTest : public QObject {
 int main(int argc, char** argv) {
   QApplication App(argc, argv);
   if (argc == 3 && QString(argv[1]) == ChildSwitch) return RunChild(argv[2]);
+  if (argc == 3 && QString(argv[1]) == TypistSwitch) return RunTypist(argv[2]);
   RecoveryTest Test;
   return QTest::qExec(&Test, argc, argv);
 }
