@@ -137,7 +137,10 @@ TTextFileWriter::TTextFileWriter(const std::string& FileName, TFileHash* Hash)
       FileName_(FileName),
       Hashing_(Hash ? std::make_unique<QCryptographicHash>(QCryptographicHash::Sha1) : nullptr),
       Hash_(Hash) {
-  if (QFileInfo(File_->fileName()).isDir() || !File_->open(QIODevice::WriteOnly))
+  // Only a regular file (or a link to one) is replaced: a folder, device,
+  // FIFO or socket in the way stays as it is, and nothing is written.
+  const QFileInfo Target(File_->fileName());
+  if ((Target.exists() && !Target.isFile()) || !File_->open(QIODevice::WriteOnly))
     throw EFileError(EFileError::TKind::Create, FileName);
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
+#include <filesystem>
 
 #include "jsbtoolrun.h"
 #include "tests/support/specialfiles.h"
@@ -121,6 +122,21 @@ TEST(JsbtoolWrite, OnlyRegularFilesOfSaneSizeAreRead) {
   EXPECT_EQ(R.Status, 2);
   EXPECT_EQ(R.Err, "jsbtool: " + Huge + ": the file is larger than 1 GiB\n");
   EXPECT_FALSE(Dir.Exists("out.jsb"));
+}
+
+// A FIFO or socket in the way is refused before anything is written, and
+// stays what it was.
+TEST(JsbtoolWrite, OnlyRegularFilesAreReplaced) {
+  TToolFolder Dir;
+  const std::string Model = Dir.Write("m.json", "{}");
+  std::vector<std::string> Specials = MakeSpecialFiles(Dir.Path("."));
+  Specials.pop_back();  // a device is never put at risk, even by a faulty writer
+  for (const std::string& Special : Specials) {
+    const TRun R = RunTool({"write", Model, Special});
+    EXPECT_EQ(R.Status, 2) << Special;
+    EXPECT_EQ(R.Err, "jsbtool: Cannot create file " + Special + "\n");
+    EXPECT_FALSE(std::filesystem::is_regular_file(Special)) << Special;
+  }
 }
 
 TEST(JsbtoolWrite, FileErrorsAreReportedWithExitStatus2) {

@@ -223,6 +223,22 @@ TEST_F(TextFile, SaveKeepsPermissionsAndOwner) {
   EXPECT_EQ(Info.st_gid, Group);
 }
 
+// A save never replaces what is not a regular file: the FIFO and the socket
+// stay as they were, and the error names the file as any failed create does.
+TEST_F(TextFile, OnlyRegularFilesAreWritten) {
+  std::vector<std::string> Specials = MakeSpecialFiles(Dir.path().toStdString());
+  Specials.pop_back();  // a device is never put at risk, even by a faulty writer
+  for (const std::string& Special : Specials) {
+    try {
+      SaveTextFile(Special, "x");
+      ADD_FAILURE() << Special << " was written";
+    } catch (const EFileError& E) {
+      EXPECT_EQ(std::string(E.what()), "Cannot create file " + Special);
+    }
+    EXPECT_FALSE(fs::is_regular_file(Special)) << Special;
+  }
+}
+
 // Opening a FIFO would wait for a writer and a device may never end: anything
 // but a regular file is refused at once. The alarm turns a wait into a crash.
 TEST_F(TextFile, OnlyRegularFilesAreRead) {
