@@ -267,12 +267,14 @@ void TBeanFactory::ShowLastOfEachKind(TJSB_CustomCollectionItem* const (&LastOfK
     if (Item) Item->ShowAttributes(*View);
 }
 
+// The add commands go too: with no component they would do nothing.
 void TBeanFactory::ShowNoDocument() {
   ClearTree();
   Source.Clear();
   Source.Hide();
   Window.ShowAttributePage("Blank");
   Window.SetCurrentFile(QString());
+  Window.EnableDescriptorCommands(false);
 }
 
 TFileHash TBeanFactory::SaveToFile(const QString& FileName) {

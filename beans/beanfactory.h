@@ -46,7 +46,8 @@ class TBeanFactory : public THistoryView {
   void FreeBean();
   // Empties the component tree; the model forgets the nodes it had.
   void ClearTree();
-  // An empty tree, a cleared and hidden editor, the "Blank" page, no file.
+  // An empty tree, a cleared and hidden editor, the "Blank" page, no file
+  // and no add commands.
   void ShowNoDocument();
 
   TFactoryWindow& Window;

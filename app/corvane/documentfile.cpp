@@ -66,11 +66,13 @@ TDocumentFile::~TDocumentFile() {
 void TDocumentFile::Reading(const QString& FileName) {
   FOpened = TFileStamp::Of(FileName);
   FDeclinedReload = {};
+  FToldGone = false;
 }
 
 void TDocumentFile::Written(const QString& FileName, const TFileHash& Hash) {
   FOpened = TFileStamp::Written(FileName, QByteArray::fromStdString(Hash));
   FDeclinedReload = {};
+  FToldGone = false;
   FSettle.start(SettleDelay);
 }
 
@@ -112,7 +114,8 @@ void TDocumentFile::CheckChangedOnDisk() {
   // that a file just written is trusted once it has settled.
   TFileStamp& Seen = FDeclinedReload.Exists ? FDeclinedReload : FOpened;
   const TFileStamp Now = TFileStamp::Of(Name, Seen);
-  if (!Now.Exists) return;
+  if (!Now.Exists) return TellGone(Name);
+  FToldGone = false;
   if (!Now.ChangedSince(Seen)) {
     Seen = Now;
     return;
@@ -134,6 +137,14 @@ void TDocumentFile::CheckChangedOnDisk() {
 
 // Changes that keep coming put the copy off only so far: the first change a
 // copy does not hold is copied RecoveryDeadline after it at the latest.
+// The work is now all there is of the file, so it counts as unsaved.
+void TDocumentFile::TellGone(const QString& Name) {
+  if (FToldGone) return;
+  FToldGone = true;
+  FFactory.Document().SetModified(true);
+  FWindow.Services().Info(Name + " no longer exists. Save will create it again.");
+}
+
 void TDocumentFile::ScheduleRecoveryCopy() {
   FDelay.start(RecoveryDelay);
   if (!FDeadline.isActive()) FDeadline.start(RecoveryDeadline);

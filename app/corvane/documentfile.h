@@ -63,7 +63,8 @@ class TDocumentFile : public QObject {
   // user did not agree to overwrite it.
   bool ConfirmOverwriteChanged();
   // On activation: reloads a changed file, asking first when there are
-  // unsaved changes; a No stands until the file changes again.
+  // unsaved changes; a No stands until the file changes again. A file gone
+  // from the disk is told of once, and the document counts as changed.
   void CheckChangedOnDisk();
 
   // Crash recovery. While the document has unsaved changes, a copy of it is
@@ -102,6 +103,8 @@ class TDocumentFile : public QObject {
   // The change on disk the user chose not to reload; not asked about again.
   TFileStamp FDeclinedReload;
   bool FChecking = false;
+  bool FToldGone = false;  // the user knows the file is no longer there
+  void TellGone(const QString& Name);
   std::unique_ptr<TRecoveryStore> FStore;
   std::unique_ptr<TRecoveryWriter> FWriter;  // goes before the store
   QTimer FDelay, FDeadline, FSlices, FSettle;

@@ -2,6 +2,7 @@
 // before overwriting, and activation reloads it, keeping the selected node.
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QToolButton>
 #include <QtTest>
 
 #include "app/corvane/mainform.h"
@@ -133,6 +134,26 @@ class DiskChangesTest : public QObject, TWindowFixture {
     QCOMPARE(Form->tvBeanTree->currentItem(), Root());
     QVERIFY(Script->Log.isEmpty());
     QVERIFY(Questions().isEmpty());
+  }
+
+  // A file that is no JSB file any more leaves exactly the no-document state;
+  // a file gone is told of once, and the work counts as unsaved.
+  void aFileTurnedInvalidOrGoneLeavesNoStaleState() {
+    QFile::remove(File());
+    Activate();
+    Activate();
+    QCOMPARE(Script->Logged("info"),
+             QStringList{File() + " no longer exists. Save will create it again."});
+    QVERIFY(Form->DocumentChanged());
+    QCOMPARE(Root()->text(0), QString("demo.Clock"));
+    Script->Log.clear();
+    WriteBytes(File(), "not a component");
+    Peek(*Form).Factory->Document().SetModified(false);
+    Activate();
+    QCOMPARE(Script->Logged("info").size(), 1);  // the reader's notice
+    QCOMPARE(Form->tvBeanTree->topLevelItemCount(), 0);
+    QVERIFY(!Peek(*Form).Button("sbNewProperty")->isEnabled());
+    QCOMPARE(Form->CurrentAttributePage(), QString("Blank"));
   }
 
   // With unsaved changes it asks; No keeps the user's version and stands
