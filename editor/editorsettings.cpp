@@ -83,8 +83,8 @@ TEditorOptions TEditorSettings::ReadOptions() {
   O.DefaultSelection = Read("DefaultSelection", 0) == 1;
   O.SyntaxHighlight = Read("SyntaxHighlight", 0) == 1;
   O.TabChar = Read("TabChar", 0) == 1;
-  O.TabStopSize = Read("TabStopSize", 3);
-  O.UndoLimit = Read("UndoLimit", 900);
+  O.TabStopSize = TabStopRange.Clamped(Read("TabStopSize", 3));
+  O.UndoLimit = UndoRange.Clamped(Read("UndoLimit", 900));
   O.VerticalSpacing = Read("VerticalSpacing", 0);
   return O;
 }
@@ -131,8 +131,7 @@ void TEditorSettings::LoadRegistryValues(TLEdit* Editor) {
     Editor->SetExtraVertSpacing(static_cast<TSpacing>(Spacing));
 }
 
-// Each switch is on for the value 1 only; the tab stop is kept in 8 bits and
-// never 0, the undo depth in 16.
+// Each switch is on for the value 1 only; the tab stop is never 0.
 void TEditorSettings::ApplyFlags(TLEdit& Editor, const TEditorOptions& Options) {
   Editor.SetAutoIndent(Options.AutoIndent);
   Editor.SetInsertMode(Options.InsertMode);
@@ -167,6 +166,6 @@ bool TEditorSettings::UseTabCharacter() {
 
 QString TEditorSettings::TabSubstitute() const {
   if (FUseTabCharacter) return "\t";
-  const int Size = Read("TabStopSize", 3);
+  const int Size = TabStopRange.Clamped(Read("TabStopSize", 3));
   return Size > 0 ? QString(Size, ' ') : QString();
 }

@@ -19,6 +19,16 @@ bool IsJavaScriptKeyword(const QString& Word);
 
 // The settings besides the colours, as the store keeps them. Each switch is
 // true only for a stored 1.
+// The numbers the editor can hold, as the store's values are read and the
+// Preferences fields take them: a tab stop of 8 bits (0 is applied as 1) and
+// an undo depth of 16 (negative: the editor's largest).
+struct TSettingRange {
+  int Min, Max;
+  int Clamped(int Value) const { return Value < Min ? Min : Value > Max ? Max : Value; }
+  bool Holds(int Value) const { return Value >= Min && Value <= Max; }
+};
+inline constexpr TSettingRange TabStopRange{0, 255}, UndoRange{-32768, 32767};
+
 struct TEditorOptions {
   QString FontName, FontSize;
   bool AutoIndent = false;

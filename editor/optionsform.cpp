@@ -170,9 +170,9 @@ void TOptionsForm::lePreviewControlHighlight(int WordType, const QString& WordSt
 // Both numbers are checked before anything is stored, so a bad one leaves
 // the store and the editor as they were.
 void TOptionsForm::btnOKClick() {
-  const std::optional<int> TabStopSize = IntegerField(edTabStopSize);
+  const std::optional<int> TabStopSize = IntegerField(edTabStopSize, TabStopRange);
   if (!TabStopSize) return;
-  const std::optional<int> UndoLimit = IntegerField(edUndo);
+  const std::optional<int> UndoLimit = IntegerField(edUndo, UndoRange);
   if (!UndoLimit) return;
   CopyColorsToScheme();
   TEditorOptions O;
@@ -191,13 +191,18 @@ void TOptionsForm::btnOKClick() {
   accept();
 }
 
-// The field's value as a decimal integer (blanks around it allowed); on
-// anything else the error box names the text and the field takes the focus.
-std::optional<int> TOptionsForm::IntegerField(QLineEdit* Field) {
+// The field's value as a decimal integer (blanks around it allowed) within
+// the range; on anything else the error box names the text and the field
+// takes the focus.
+std::optional<int> TOptionsForm::IntegerField(QLineEdit* Field, const TSettingRange& Range) {
   bool Ok = false;
   const int Value = Field->text().trimmed().toInt(&Ok);
-  if (Ok) return Value;
-  FDialogs.Error(QString("'%1' is not a valid integer value").arg(Field->text()));
+  if (Ok && Range.Holds(Value)) return Value;
+  FDialogs.Error(Ok ? QString("'%1' is not a value from %2 to %3")
+                          .arg(Field->text().trimmed())
+                          .arg(Range.Min)
+                          .arg(Range.Max)
+                    : QString("'%1' is not a valid integer value").arg(Field->text()));
   Field->setFocus();
   return std::nullopt;
 }

@@ -8,6 +8,8 @@
 #include <functional>
 #include <optional>
 
+#include "editor/editorsettings.h"
+
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -16,7 +18,6 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class TColorButton;
-class TEditorSettings;
 class TLEdit;
 class TOptionsDialogs;
 
@@ -91,7 +92,7 @@ class TOptionsForm : public QDialog {
   void BuildPreview(QWidget* Page);
   void CopyColorsToScheme();
   void ShowSchemeInPreview();
-  std::optional<int> IntegerField(QLineEdit* Field);
+  std::optional<int> IntegerField(QLineEdit* Field, const TSettingRange& Range);
 
   TEditorSettings& FSettings;
   TLEdit* FEditor;

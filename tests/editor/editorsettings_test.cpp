@@ -82,9 +82,12 @@ class EditorSettingsTest : public QObject {
     Settings.LoadRegistryValues(&Editor);
     QCOMPARE(Editor.ExtraVertSpacing(), slMedium);  // out of range: unchanged
     QCOMPARE(Editor.Font().pointSize(), 14);
-    Set("TabStopSize", 260);  // kept in 8 bits
+    // A number beyond what the editor holds is read as the nearest it holds.
+    Set("TabStopSize", 260);
+    Set("UndoLimit", 99999);
     Settings.LoadRegistryValues(&Editor);
-    QCOMPARE(int(Editor.TabStopSize()), 4);
+    QCOMPARE(int(Editor.TabStopSize()), 255);
+    QCOMPARE(Settings.ReadOptions().UndoLimit, 32767);
   }
 
   void coloursComeFromTheStoreAndColourTokens() {
@@ -123,6 +126,8 @@ class EditorSettingsTest : public QObject {
     TEditorSettings Settings;
     QVERIFY(!Settings.UseTabCharacter());
     QCOMPARE(Settings.TabSubstitute(), QString("   "));
+    Set("TabStopSize", 2147483647);  // not a text of 2 GB
+    QCOMPARE(Settings.TabSubstitute(), QString(255, ' '));
     Set("TabStopSize", 0);
     QCOMPARE(Settings.TabSubstitute(), QString());
     Set("TabChar", 1);

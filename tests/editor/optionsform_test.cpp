@@ -163,13 +163,17 @@ class OptionsFormTest : public QObject {
   }
 
   void badNumbersStoreNothing() {
-    for (const auto& [TabStop, Undo, Bad] :
-         {std::tuple<QString, QString, QString>{"3a", "x", "3a"}, {"4", "", ""}}) {
+    for (const auto& [TabStop, Undo, Bad, Error] :
+         {std::tuple<QString, QString, QString, QString>{"3a", "x", "3a",
+                                                         "is not a valid integer value"},
+          {"4", "", "", "is not a valid integer value"},
+          {"256", "0", "256", "is not a value from 0 to 255"},
+          {"4", "40000", "40000", "is not a value from -32768 to 32767"}}) {
       Open();
       Form->edTabStopSize->setText(TabStop);
       Form->edUndo->setText(Undo);
       Form->btnOK->click();
-      QCOMPARE(Dialogs.Errors, QStringList{"'" + Bad + "' is not a valid integer value"});
+      QCOMPARE(Dialogs.Errors, QStringList{"'" + Bad + "' " + Error});
       QVERIFY(Form->isVisible() && UserStore().allKeys().isEmpty());
       QCOMPARE(Form->focusWidget(), Bad == TabStop ? Form->edTabStopSize : Form->edUndo);
       Form->edTabStopSize->setText(" 7 ");  // blanks around a number are fine
