@@ -96,6 +96,27 @@ TEST(JsbtoolWrite, RefusesBadModelsWithoutWriting) {
   }
 }
 
+// A value that a save and reopen would change is listed as check lists it,
+// and nothing is written unless --force, which writes and still lists it.
+TEST(JsbtoolWrite, ValuesThatWouldNotSurviveAreNotWrittenUnlessForced) {
+  TToolFolder Dir;
+  const std::string Model =
+      Dir.Write("m.json", R"({"bean": {"Name": "c"}, "properties": [{"Name": "a\"b>c\r\nd"}]})");
+  const std::string Out = Dir.Write("out.jsb", "old");
+  TRun R = RunTool({"write", Model, Out});
+  EXPECT_EQ(R.Status, 1);
+  EXPECT_NE(R.Err.find(Out + ": property 1 \"a\\\"b>c\\r\\nd\": Name: "), std::string::npos)
+      << R.Err;
+  EXPECT_NE(R.Err.find(Out + ": not written (--force writes it all the same)\n"),
+            std::string::npos);
+  EXPECT_EQ(Dir.Read("out.jsb"), "old");
+  R = RunTool({"write", "--force", Model, Out});
+  EXPECT_EQ(R.Status, 0);
+  EXPECT_NE(R.Err.find("would not survive a save and reopen"), std::string::npos) << R.Err;
+  EXPECT_NE(Dir.Read("out.jsb"), "old");
+  EXPECT_EQ(RunTool({"check", "--force", Out}).Status, 2);  // --force goes with write only
+}
+
 TEST(JsbtoolWrite, SurrogatePairsAreKept) {
   TToolFolder Dir;
   const std::string Model = Dir.Write("m.json", R"({"bean": {"Name": "\ud83d\ude00"}})");
