@@ -22,8 +22,11 @@ constexpr int SettleDelay = 2100;
 QString OfferText(const TRecoveryCopy& Copy) {
   const QString Name = Copy.FileName.isEmpty() ? QString("an untitled component")
                                                : QDir::toNativeSeparators(Copy.FileName);
-  return QString("Corvane found unsaved changes to %1 from a session that ended unexpectedly.")
-      .arg(Name);
+  QString Text =
+      QString("Corvane found unsaved changes to %1 from a session that ended unexpectedly.")
+          .arg(Name);
+  if (Copy.Damaged) Text += " The copy is damaged: only what is left of it can be recovered.";
+  return Text;
 }
 
 }  // namespace
@@ -194,9 +197,14 @@ bool TDocumentFile::Flush() {
 bool TDocumentFile::OfferRecovery(const std::function<bool(const TRecoveryCopy&)>& Open) {
   for (TStaleCopy& Stale : FStore->ClaimStaleCopies()) {
     const std::optional<TRecoveryCopy> Copy = Stale.Read();
-    if (!Copy) continue;
+    // What cannot be read as a copy is set aside once, never deleted.
+    if (!Copy) {
+      Stale.SetAside();
+      continue;
+    }
     switch (FWindow.Services().AskRecovery(OfferText(*Copy))) {
       case TRecoveryAnswer::Keep:
+        if (Copy->Damaged) Stale.SetAside();
         continue;
       case TRecoveryAnswer::Discard:
         Stale.Discard();

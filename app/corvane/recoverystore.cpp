@@ -1,5 +1,6 @@
 #include "app/corvane/recoverystore.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,8 +18,10 @@ namespace {
 
 const char* const CopySuffix = ".recovery";
 const char* const LockSuffix = ".lock";
+const char* const DamagedSuffix = ".damaged";
 // The first line of every copy; the file name follows on the second, the
-// stamp on the third and, since copies hold UTF-8, the encoding on the fourth.
+// stamp on the third and, since copies hold UTF-8, the encoding on the
+// fourth, then the length of the text and its SHA-1 on the fifth.
 const std::string Magic = "Corvane recovery copy 2\n";
 const std::string EarlierMagic = "Corvane recovery copy\n";
 
@@ -45,6 +48,12 @@ std::optional<TRecoveryCopy> TStaleCopy::Read() const {
 
 void TStaleCopy::Discard() {
   QFile::remove(FPath);
+  if (FLock) FLock->unlock();
+}
+
+void TStaleCopy::SetAside() {
+  QFile::remove(FPath + DamagedSuffix);
+  QFile::rename(FPath, FPath + DamagedSuffix);
   if (FLock) FLock->unlock();
 }
 
@@ -154,6 +163,12 @@ std::optional<TTextEncoding> EncodingNamed(const QByteArray& Name) {
   return std::nullopt;
 }
 
+std::string CheckLine(std::string_view Text) {
+  const QByteArray Sum = QCryptographicHash::hash(
+      QByteArrayView(Text.data(), static_cast<qsizetype>(Text.size())), QCryptographicHash::Sha1);
+  return std::to_string(Text.size()) + ' ' + Sum.toHex().toStdString() + '\n';
+}
+
 }  // namespace
 
 std::string TRecoveryStore::Encode(const TRecoveryCopy& Copy) {
@@ -161,16 +176,19 @@ std::string TRecoveryStore::Encode(const TRecoveryCopy& Copy) {
   std::string Out =
       Head + QUrl::toPercentEncoding(Copy.FileName).toStdString() + "\n" + StampLine(Copy.Opened);
   if (Copy.Encoding) (Out += EncodingName(*Copy.Encoding)) += '\n';
+  if (Copy.Encoding) Out += CheckLine(Copy.Text);
   return Out + Copy.Text;
 }
 
 // The magic line, the name line, the stamp line and (but in an earlier
-// version's copy) the encoding line, then the text.
+// version's copy) the encoding and check lines, then the text. A text that
+// is not as long as its check line says, or not the same, is damaged: what
+// is there of it comes back, marked so.
 std::optional<TRecoveryCopy> TRecoveryStore::Decode(const std::string& Bytes) {
   const bool Earlier = Bytes.compare(0, EarlierMagic.size(), EarlierMagic) == 0;
   if (!Earlier && Bytes.compare(0, Magic.size(), Magic) != 0) return std::nullopt;
   std::vector<size_t> Ends{(Earlier ? EarlierMagic : Magic).size() - 1};
-  for (int I = 0; I < (Earlier ? 2 : 3); ++I) {
+  for (int I = 0; I < (Earlier ? 2 : 4); ++I) {
     const size_t End = Bytes.find('\n', Ends.back() + 1);
     if (End == std::string::npos) return std::nullopt;
     Ends.push_back(End);
@@ -182,6 +200,8 @@ std::optional<TRecoveryCopy> TRecoveryStore::Decode(const std::string& Bytes) {
   if (!Opened) return std::nullopt;
   TRecoveryCopy Copy{QUrl::fromPercentEncoding(Line(0)), Bytes.substr(Ends.back() + 1), *Opened,
                      std::nullopt};
-  if (!Earlier && !(Copy.Encoding = EncodingNamed(Line(2)))) return std::nullopt;
+  if (Earlier) return Copy;
+  if (!(Copy.Encoding = EncodingNamed(Line(2)))) return std::nullopt;
+  Copy.Damaged = CheckLine(Copy.Text) != Line(3).toStdString() + '\n';
   return Copy;
 }

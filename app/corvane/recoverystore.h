@@ -24,6 +24,8 @@ struct TRecoveryCopy {
   std::string Text;
   TFileStamp Opened;
   std::optional<TTextEncoding> Encoding;
+  // The text is shorter than it was written, or other: what is left of it.
+  bool Damaged = false;
 };
 
 // A copy left by an ended session, claimed by this process: its lock is held
@@ -41,6 +43,8 @@ class TStaleCopy {
   std::optional<TRecoveryCopy> Read() const;
   // Removes the copy and its lock.
   void Discard();
+  // Keeps the copy under another name, where no start offers it again.
+  void SetAside();
 
  private:
   QString FPath;

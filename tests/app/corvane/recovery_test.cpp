@@ -137,6 +137,19 @@ class RecoveryTest : public QObject {
     QCOMPARE(QByteArray::fromStdString(Back->Text), Text);
     QVERIFY(Back->Opened == Stamp);
     QVERIFY(Back->Encoding == Recorded);
+    QVERIFY(!Back->Damaged);
+    // A copy of this version knows when its text was cut short or altered.
+    const std::string Whole =
+        TRecoveryStore::Encode({FileName, Text.toStdString(), Stamp, Recorded});
+    if (Recorded && !Text.isEmpty()) {
+      const std::optional<TRecoveryCopy> Cut =
+          TRecoveryStore::Decode(Whole.substr(0, Whole.size() - 1));
+      QVERIFY(Cut && Cut->Damaged);
+      QCOMPARE(QByteArray::fromStdString(Cut->Text), Text.chopped(1));
+      std::string Altered = Whole;
+      Altered.back() ^= 1;
+      QVERIFY(TRecoveryStore::Decode(Altered)->Damaged);
+    }
     QVERIFY(!TRecoveryStore::Decode("Corvane recovery copy 2\nname\n-\nno encoding\ntext"));
     QVERIFY(!TRecoveryStore::Decode("<JSB></JSB>"));
     QVERIFY(!TRecoveryStore::Decode("Corvane recovery copy\nno name line end"));
@@ -316,6 +329,37 @@ class RecoveryTest : public QObject {
     QVERIFY(Form.DocumentChanged());
     QVERIFY(QFile::exists(Left));
     QDir(Form.File().Recovery().CopyPath()).removeRecursively();
+  }
+
+  // A damaged copy is offered as damaged, and kept it is set aside; what is
+  // no copy at all is set aside at once; neither is offered again nor lost.
+  void damagedCopiesAreOfferedOnceAndKept() {
+    QDir().mkpath(RecoveryFolder());
+    const auto Left = [] {
+      return RecoveryFolder() + "/" + QUuid::createUuid().toString(QUuid::WithoutBraces) +
+             ".recovery";
+    };
+    const QString Cut = Left(), Garbage = Left();
+    const std::string Whole = TRecoveryStore::Encode(
+        {Path("clock.jsb"), ClockComponent, TFileStamp(), TTextEncoding::Utf8});
+    WriteBytes(Cut, Whole.substr(0, Whole.size() - 10));
+    WriteBytes(Garbage, "not a copy");
+    Script->Recoveries = {TRecoveryAnswer::Keep};
+    {
+      TMainForm Form;
+      Script->Serve(Form);
+      Form.show();
+    }
+    QCOMPARE(Offers(*Script),
+             QStringList{"Corvane found unsaved changes to " + Path("clock.jsb") +
+                         " from a session that ended unexpectedly. The copy is damaged: only "
+                         "what is left of it can be recovered."});
+    QVERIFY(QFile::exists(Cut + ".damaged") && QFile::exists(Garbage + ".damaged"));
+    QVERIFY(CopiesIn(RecoveryFolder()).isEmpty());
+    TMainForm Again;
+    Script->Serve(Again);
+    Again.show();
+    QCOMPARE(Offers(*Script).size(), 1);
   }
 
   // An unnamed document's copy: Discard removes it; Recover opens it as an
