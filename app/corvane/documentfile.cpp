@@ -36,7 +36,11 @@ TDocumentFile::TDocumentFile(TBeanFactory& Factory, TDocumentFileWindow& Window,
       FFactory(Factory),
       FWindow(Window),
       FStore(std::make_unique<TRecoveryStore>()),
-      FWriter(std::make_unique<TRecoveryWriter>(*FStore)) {
+      FWriter(std::make_unique<TRecoveryWriter>(*FStore, [this](const std::string& Why) {
+        QMetaObject::invokeMethod(
+            this, [this, Why] { TellUnprotected(QString::fromStdString(Why)); },
+            Qt::QueuedConnection);
+      })) {
   for (QTimer* Timer : {&FDelay, &FDeadline}) {
     Timer->setSingleShot(true);
     connect(Timer, &QTimer::timeout, this, &TDocumentFile::UpdateRecoveryCopy);
@@ -146,6 +150,13 @@ void TDocumentFile::TellGone(const QString& Name) {
   FToldGone = true;
   FFactory.Document().SetModified(true);
   FWindow.Services().Info(Name + " no longer exists. Save will create it again.");
+}
+
+void TDocumentFile::TellUnprotected(const QString& Why) {
+  if (FToldUnprotected) return;
+  FToldUnprotected = true;
+  FWindow.Services().Info("Corvane cannot keep a recovery copy of unsaved work (" + Why +
+                          "), so a crash would lose it. Save your work often.");
 }
 
 void TDocumentFile::ScheduleRecoveryCopy() {

@@ -105,6 +105,9 @@ class TDocumentFile : public QObject {
   bool FChecking = false;
   bool FToldGone = false;  // the user knows the file is no longer there
   void TellGone(const QString& Name);
+  // Once a session: no copy can be kept, and why.
+  bool FToldUnprotected = false;
+  void TellUnprotected(const QString& Why);
   std::unique_ptr<TRecoveryStore> FStore;
   std::unique_ptr<TRecoveryWriter> FWriter;  // goes before the store
   QTimer FDelay, FDeadline, FSlices, FSettle;

@@ -99,7 +99,12 @@ std::vector<TStaleCopy> TRecoveryStore::ClaimStaleCopies() const {
     const QString Id = Copy.fileName().chopped(int(strlen(CopySuffix)));
     if (Id == FId) continue;
     std::unique_ptr<QLockFile> Lock = LockFor(FFolder, Id);
-    if (Lock->tryLock(0)) Claimed.emplace_back(Copy.filePath(), std::move(Lock));
+    // In a folder where no lock can be made, a copy is offered unclaimed
+    // rather than not at all.
+    if (Lock->tryLock(0))
+      Claimed.emplace_back(Copy.filePath(), std::move(Lock));
+    else if (Lock->error() != QLockFile::LockFailedError)
+      Claimed.emplace_back(Copy.filePath(), nullptr);
   }
   return Claimed;
 }

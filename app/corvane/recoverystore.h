@@ -73,7 +73,8 @@ class TRecoveryStore {
   bool HasCopy() const;
 
   // Copies whose session has ended, oldest first, each claimed for this
-  // process; copies of live sessions (this one included) are left alone.
+  // process (or, where the folder takes no lock, unclaimed); copies of live
+  // sessions (this one included) are left alone.
   std::vector<TStaleCopy> ClaimStaleCopies() const;
 
   // The bytes of a copy file and back.

@@ -2,8 +2,9 @@
 
 #include "widgets/fileerror.h"
 
-TRecoveryWriter::TRecoveryWriter(TRecoveryStore& Store)
-    : FStore(Store), FThread([this] { Run(); }) {}
+TRecoveryWriter::TRecoveryWriter(TRecoveryStore& Store,
+                                 std::function<void(const std::string& Why)> Failed)
+    : FStore(Store), FFailed(std::move(Failed)), FThread([this] { Run(); }) {}
 
 TRecoveryWriter::~TRecoveryWriter() {
   {
@@ -57,8 +58,9 @@ void TRecoveryWriter::Run() {
       } else {
         FStore.Remove();
       }
-    } catch (const EFileError&) {
+    } catch (const EFileError& Error) {
       Done = false;
+      if (FFailed) FFailed(Error.what());
     }
     Hold.lock();
     FLastDone = Done;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -15,7 +16,9 @@
 
 class TRecoveryWriter {
  public:
-  explicit TRecoveryWriter(TRecoveryStore& Store);
+  // Failed is told, on the writer's thread, why a request failed.
+  explicit TRecoveryWriter(TRecoveryStore& Store,
+                           std::function<void(const std::string& Why)> Failed = {});
   // Carries out what was asked, then stops.
   ~TRecoveryWriter();
   TRecoveryWriter(const TRecoveryWriter&) = delete;
@@ -39,6 +42,7 @@ class TRecoveryWriter {
   void Run();
 
   TRecoveryStore& FStore;
+  const std::function<void(const std::string&)> FFailed;
   std::mutex FMutex;
   std::condition_variable FWake, FDone;
   std::optional<TRequest> FPending;

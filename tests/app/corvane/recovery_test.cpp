@@ -1,5 +1,7 @@
 // Recovery copies: the store on its own, the window keeping its copy in step
 // with unsaved work, and the offer at the start after a process was killed.
+#include <unistd.h>
+
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
@@ -359,6 +361,41 @@ class RecoveryTest : public QObject {
     TMainForm Again;
     Script->Serve(Again);
     Again.show();
+    QCOMPARE(Offers(*Script).size(), 1);
+  }
+
+  // A copy that cannot be written is told of once a session; a folder that
+  // takes no lock still has its old copies offered.
+  void aFolderThatKeepsNoCopyIsToldOfAndStillOffers() {
+    {
+      TMainForm Form;
+      Script->Serve(Form);
+      Form.File().RecoveryDelay = 0;
+      QDir().mkpath(Form.File().Recovery().CopyPath());  // where its copy would go
+      Form.show();
+      Form.LoadFile(Path("clock.jsb"));
+      Edit(Form);
+      QTRY_COMPARE(Script->Logged("info").size(), 1);
+      QVERIFY(Script->Logged("info")[0].startsWith("Corvane cannot keep a recovery copy"));
+      Peek(Form).Factory->Document().SetText(nullptr, "DISPLAYNAME", "again");
+      QTest::qWait(50);
+      QCOMPARE(Script->Logged("info").size(), 1);
+      QDir(Form.File().Recovery().CopyPath()).removeRecursively();
+      Form.LEdit1->SetModified(false);
+      Peek(Form).Factory->Document().SetModified(false);
+    }
+    if (geteuid() == 0) QSKIP("the read-only folder's part runs only as an ordinary user");
+    const QString Left =
+        RecoveryFolder() + "/" + QUuid::createUuid().toString(QUuid::WithoutBraces) + ".recovery";
+    WriteBytes(Left, TRecoveryStore::Encode({"", ClockComponent, {}, TTextEncoding::Utf8}));
+    QFile::setPermissions(RecoveryFolder(), QFile::ReadOwner | QFile::ExeOwner);
+    Script->Recoveries = {TRecoveryAnswer::Keep};
+    {
+      TMainForm Form;
+      Script->Serve(Form);
+      Form.show();
+    }
+    QFile::setPermissions(RecoveryFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(Offers(*Script).size(), 1);
   }
 
