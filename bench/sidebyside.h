@@ -14,6 +14,18 @@ inline double ClockSeconds(clockid_t Clock) {
   return static_cast<double>(Now.tv_sec) + static_cast<double>(Now.tv_nsec) * 1e-9;
 }
 
+// Runs times A B B A: each side comes first and last in turn, so that a drift
+// in the machine's speed falls on both alike.
+template <class TA, class TB>
+void Alternate(int Runs, const TA& A, const TB& B) {
+  for (int I = 0; I < Runs; ++I) {
+    A();
+    B();
+    B();
+    A();
+  }
+}
+
 // The processor and wall time of every call, for one line of the report.
 class TSide {
  public:

@@ -47,12 +47,7 @@ int RunFocusBenchmark(const std::string& Folder, int Runs) {
   TSide Window, Stat, Hash;
   const auto Look = [&] { Stat.Measure([&] { (void)QFileInfo(Path).lastModified(); }); };
   const auto Focus = [&] { Window.Measure([&] { Activate(Form); }); };
-  for (int I = 0; I < Runs; ++I) {
-    Focus();
-    Look();
-    Look();
-    Focus();
-  }
+  Alternate(Runs, Focus, Look);
   // A touched file shows other metadata: the window must read it to tell.
   TSide Touched;
   for (int I = 0; I < 3; ++I) {

@@ -25,12 +25,7 @@ void Compare(QLineEdit* Field, QLineEdit& Plain, int Runs, const char* Name) {
   TSide Window, Anchor;
   const auto InWindow = [&] { Window.Measure([&] { TypeOne(Field); }); };
   const auto InPlain = [&] { Anchor.Measure([&] { TypeOne(&Plain); }); };
-  for (int I = 0; I < Runs; ++I) {
-    InWindow();
-    InPlain();
-    InPlain();
-    InWindow();
-  }
+  Alternate(Runs, InWindow, InPlain);
   Window.Print(Name);
   Anchor.Print("anchor: a plain QLineEdit");
   std::printf("  %-36s %.2f x the anchor (processor time, medians)\n", "",

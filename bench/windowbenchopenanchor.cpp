@@ -90,12 +90,7 @@ int RunOpenBenchmark(const std::string& Folder, int Runs) {
     Bytes.Tree = HeapInUse() - Read;
   };
   std::printf("jsbwindowbench open: %d items, %d runs a side, A B B A\n", Items, 2 * Runs);
-  for (int I = 0; I < Runs; ++I) {
-    InWindow();
-    InPlain();
-    InPlain();
-    InWindow();
-  }
+  Alternate(Runs, InWindow, InPlain);
   Window.Print("open to an idle window");
   Anchor.Print("anchor: core read and a plain tree");
   std::printf("  %-36s %.2f x the anchor (processor time, medians)\n", "",

@@ -46,12 +46,8 @@ int RunSaveBenchmark(const std::string& Folder, int Runs) {
   TSide First, Window, Anchor;
   Save(First);
   const auto Copy = [&] { Anchor.Measure([&] { CopyWithSync(File, File + ".copy"); }); };
-  for (int I = 0; I < Runs; ++I) {
-    Save(Window);
-    Copy();
-    Copy();
-    Save(Window);
-  }
+  Alternate(
+      Runs, [&] { Save(Window); }, Copy);
   std::filesystem::remove(File + ".copy");
   std::printf("jsbwindowbench save: %d items, %.1f MB, %d saves a side, A B B A\n", Items,
               static_cast<double>(std::filesystem::file_size(File)) / 1e6, 2 * Runs);

@@ -74,12 +74,7 @@ int RunUndoBenchmark(const std::string& Folder, int Runs) {
   const auto Tree = [&] { Anchor.Measure([&] { Plain.TakeAndPutBack(1); }); };
   std::printf("jsbwindowbench undo: 100,000 items, %d below the root, %d runs a side, A B B A\n",
               Nodes, Runs);
-  for (int I = 0; I < Runs; ++I) {
-    Window();
-    Tree();
-    Tree();
-    Window();
-  }
+  Alternate(Runs, Window, Tree);
   if (Bean->Properties().Count() != Count || Bean->Properties().Items(1) != Item) {
     std::fprintf(stderr, "jsbwindowbench: the property did not come back in its place\n");
     return 1;
