@@ -15,14 +15,6 @@ namespace {
 constexpr int ImageComponent = 4, ImageProperty = 5, ImageMethod = 6, ImageEvent = 11,
               ImageInterface = 22, ImageParameter = 1;
 
-int ImageOf(const TJSB_CustomCollectionItem* Item) {
-  if (dynamic_cast<const TPropertyDescriptor*>(Item)) return ImageProperty;
-  if (dynamic_cast<const TEventSetDescriptor*>(Item)) return ImageEvent;
-  if (dynamic_cast<const TMethodDescriptor*>(Item)) return ImageMethod;
-  if (dynamic_cast<const TParameterDescriptor*>(Item)) return ImageParameter;
-  return ImageInterface;
-}
-
 int ImageOf(TDescriptorKind Kind) {
   switch (Kind) {
     case dkProperty:
@@ -37,6 +29,15 @@ int ImageOf(TDescriptorKind Kind) {
       break;
   }
   return ImageInterface;
+}
+
+// An item's image is that of its kind.
+int ImageOf(const TJSB_CustomCollectionItem* Item) {
+  if (dynamic_cast<const TPropertyDescriptor*>(Item)) return ImageOf(dkProperty);
+  if (dynamic_cast<const TEventSetDescriptor*>(Item)) return ImageOf(dkEvent);
+  if (dynamic_cast<const TMethodDescriptor*>(Item)) return ImageOf(dkMethod);
+  if (dynamic_cast<const TParameterDescriptor*>(Item)) return ImageOf(dkParameter);
+  return ImageOf(dkInterface);
 }
 
 // The constructor template of a new component, eight lines ended by CR LF.
