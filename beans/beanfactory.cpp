@@ -3,6 +3,8 @@
 #include "beans/attributeview.h"
 #include "beans/beanfields.h"
 #include "beans/jsbwriter.h"
+#include "beans/modelinput.h"
+#include "beans/modeljson.h"
 #include "beans/uitext.h"
 #include "widgets/messages.h"
 #include "widgets/textfile.h"
@@ -215,6 +217,21 @@ void TBeanFactory::LoadFromFile(const QString& FileName) {
 
 void TBeanFactory::LoadFromText(const std::string& Text, const QString& FileName) {
   ShowRead(ReadJSBText(NormaliseLineBreaks(Text), FileNameBytes(FileName)));
+}
+
+void TBeanFactory::LoadFromModel(std::string_view Json) {
+  ShowRead(ParseModel(Json, TModelReading::Exact));
+}
+
+std::unique_ptr<TModelJsonBuilder> TBeanFactory::ModelBuilder() const {
+  if (!Bean()) return nullptr;
+  const auto CaptionOf = [this](const TJSB_CustomCollectionItem& Item) {
+    return Item.Node ? ToBytes(Tree.Caption(Item.Node), TTextEncoding::Utf8) : Item.Name();
+  };
+  const std::string Root =
+      Bean()->Node ? ToBytes(Tree.Caption(Bean()->Node), TTextEncoding::Utf8) : Bean()->Name();
+  return std::make_unique<TModelJsonBuilder>(*Bean(), ToBytes(Source.Text(), TTextEncoding::Utf8),
+                                             FDocument.Encoding(), Root, CaptionOf);
 }
 
 void TBeanFactory::ShowRead(TJSBReadResult Read) {

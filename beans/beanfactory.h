@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <memory>
+#include <string_view>
 
 #include "beans/beanmodel.h"
 #include "beans/encoding.h"
@@ -18,6 +19,7 @@
 #include "widgets/textfile.h"
 
 class TAttributeView;
+class TModelJsonBuilder;
 
 // The window's parts the factory works with; none is owned, and all outlive
 // the factory.
@@ -60,6 +62,13 @@ class TBeanFactory : public THistoryView {
   void LoadFromFile(const QString& FileName);
   // The text read as if from a file of this name: notices, tree, constructor.
   void LoadFromText(const std::string& Text, const QString& FileName);
+  // A model kept in its JSON form, every value as it stands (a recovery
+  // copy): tree and constructor as from a file. Raises EModelError for what
+  // is not such a model, before anything of the old document goes.
+  void LoadFromModel(std::string_view Json);
+  // The component, its captions and the constructor text as that JSON, made
+  // a step at a time; none without a component.
+  std::unique_ptr<TModelJsonBuilder> ModelBuilder() const;
   // Gives the hash of the bytes written; none without a component.
   TFileHash SaveToFile(const QString& FileName);
   // False when the New JavaScript Component dialog was cancelled.

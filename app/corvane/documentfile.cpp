@@ -7,7 +7,7 @@
 #include "app/corvane/recoverywriter.h"
 #include "app/corvane/windowservices.h"
 #include "beans/beanfactory.h"
-#include "beans/jsbwriter.h"
+#include "beans/modeljson.h"
 #include "beans/uitext.h"
 #include "widgets/messages.h"
 
@@ -180,10 +180,9 @@ void TDocumentFile::UpdateRecoveryCopy() {
     FWriter->Flush();
     return;
   }
-  // The model holds UTF-8 whatever the file's encoding, and so does the copy.
-  FCopy = {Name == "untitled" ? QString() : Name, {}, FOpened, FFactory.Document().Encoding()};
-  FBuilder = std::make_unique<TJSBTextBuilder>(
-      *Bean, ToBytes(FFactory.Source.Text(), TTextEncoding::Utf8));
+  FCopy = {Name == "untitled" ? QString() : Name, {}, FOpened, std::nullopt};
+  FCopy.Model = true;
+  FBuilder = FFactory.ModelBuilder();
   ContinueCopy(false);
 }
 
@@ -195,7 +194,7 @@ void TDocumentFile::ContinueCopy(bool Whole) {
       FSlices.start(0);
       return;
     }
-  std::vector<std::string> Blocks = std::move(*FBuilder).Blocks();
+  std::vector<std::string> Blocks = std::move(*FBuilder).Finish();
   FBuilder.reset();
   FWriter->Write(std::move(FCopy), std::move(Blocks));
 }
@@ -223,7 +222,11 @@ bool TDocumentFile::OfferRecovery(const std::function<bool(const TRecoveryCopy&)
       case TRecoveryAnswer::Recover:
         break;
     }
-    if (!Open(*Copy)) return false;  // not a component: nothing recovered
+    // What holds no component is kept where no start offers it again.
+    if (!Open(*Copy)) {
+      Stale.SetAside();
+      return false;
+    }
     FOpened = Copy->Opened;
     FDeclinedReload = {};
     UpdateRecoveryCopy();

@@ -1,7 +1,8 @@
 // The document's file as the window keeps it: the stamp of the file as the
 // window last read or wrote it, what another program did to the file since,
-// and the recovery copy of unsaved work. The copy's text is made a slice at a
-// time on the GUI thread, from the model and the constructor as they stand,
+// and the recovery copy of unsaved work. The copy's text (the model's JSON) is
+// made a slice at a time on the GUI thread, from the model, its captions and
+// the constructor as they stand,
 // and written and synced on a thread of its own.
 #pragma once
 
@@ -17,7 +18,7 @@
 
 class QThread;
 class TBeanFactory;
-class TJSBTextBuilder;
+class TModelJsonBuilder;
 class TRecoveryWriter;
 class TWindowServices;
 
@@ -113,6 +114,6 @@ class TDocumentFile : public QObject {
   QTimer FDelay, FDeadline, FSlices, FSettle;
   QThread* FStamping = nullptr;
   TFileStamp FSettled;  // written by FStamping, read once it has finished
-  std::unique_ptr<TJSBTextBuilder> FBuilder;
+  std::unique_ptr<TModelJsonBuilder> FBuilder;
   TRecoveryCopy FCopy;  // all but the text, while it is made
 };

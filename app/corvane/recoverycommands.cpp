@@ -5,6 +5,8 @@
 
 #include "app/corvane/mainform.h"
 #include "beans/beanfactory.h"
+#include "beans/modelinput.h"
+#include "beans/modeljson.h"
 #include "editor/ledit.h"
 
 namespace {
@@ -14,6 +16,24 @@ const char* const Untitled = "untitled";
 
 }  // namespace
 
+// All of a model, or, when it is damaged, what it holds up to its last whole
+// item; false when not even that can be read.
+bool TMainForm::OpenKeptModel(const std::string& Json) {
+  std::string Left;
+  try {
+    Factory->LoadFromModel(Json);
+    return true;
+  } catch (const EModelError& E) {
+    Left = SalvagedModelJson(Json, E.Offset());
+  }
+  try {
+    if (!Left.empty()) Factory->LoadFromModel(Left);
+    return !Left.empty();
+  } catch (const EModelError&) {
+    return false;
+  }
+}
+
 // The constructor text is the window's to watch; the model the file's own.
 void TMainForm::WireDocumentFile() {
   FFile = std::make_unique<TDocumentFile>(*Factory, *this, this);
@@ -21,13 +41,17 @@ void TMainForm::WireDocumentFile() {
           &TDocumentFile::ScheduleRecoveryCopy);
 }
 
-// A copy of this version records the encoding its file is saved in.
+// A copy of this version holds the model; earlier ones held JSB text, with
+// the encoding its file is saved in or without.
 bool TMainForm::OfferRecovery() {
   return FFile->OfferRecovery([this](const TRecoveryCopy& Copy) {
     const QString Name = Copy.FileName.isEmpty() ? QString(Untitled) : Copy.FileName;
     LEdit1->setVisible(true);
     SetCurrentFile(Name);
-    Factory->LoadFromText(Copy.Text, Name);
+    if (!Copy.Model)
+      Factory->LoadFromText(Copy.Text, Name);
+    else if (!OpenKeptModel(Copy.Text))
+      Factory->ShowNoDocument();
     if (CurrentFile.isEmpty()) return false;
     if (Copy.Encoding) Factory->Document().SetEncoding(*Copy.Encoding);
     Factory->Document().SetModified(true);

@@ -20,9 +20,11 @@ const char* const CopySuffix = ".recovery";
 const char* const LockSuffix = ".lock";
 const char* const DamagedSuffix = ".damaged";
 // The first line of every copy; the file name follows on the second, the
-// stamp on the third and, since copies hold UTF-8, the encoding on the
-// fourth, then the length of the text and its SHA-1 on the fifth.
-const std::string Magic = "Corvane recovery copy 2\n";
+// stamp on the third, then the length of the text and its SHA-1. A copy of
+// JSB text has its encoding on a line before that check, and the first
+// copies neither.
+const std::string Magic = "Corvane recovery copy 3\n";
+const std::string TextMagic = "Corvane recovery copy 2\n";
 const std::string EarlierMagic = "Corvane recovery copy\n";
 
 // Only a dead holder makes a lock stale: a window may keep its lock for days.
@@ -177,23 +179,26 @@ std::string CheckLine(std::string_view Text) {
 }  // namespace
 
 std::string TRecoveryStore::Encode(const TRecoveryCopy& Copy) {
-  const std::string Head = Copy.Encoding ? Magic : EarlierMagic;
+  const std::string Head = Copy.Model ? Magic : Copy.Encoding ? TextMagic : EarlierMagic;
   std::string Out =
       Head + QUrl::toPercentEncoding(Copy.FileName).toStdString() + "\n" + StampLine(Copy.Opened);
-  if (Copy.Encoding) (Out += EncodingName(*Copy.Encoding)) += '\n';
-  if (Copy.Encoding) Out += CheckLine(Copy.Text);
+  if (!Copy.Model && Copy.Encoding) (Out += EncodingName(*Copy.Encoding)) += '\n';
+  if (Copy.Model || Copy.Encoding) Out += CheckLine(Copy.Text);
   return Out + Copy.Text;
 }
 
-// The magic line, the name line, the stamp line and (but in an earlier
-// version's copy) the encoding and check lines, then the text. A text that
-// is not as long as its check line says, or not the same, is damaged: what
-// is there of it comes back, marked so.
+// The magic line, the name line, the stamp line, the encoding line of a copy
+// of JSB text and the check line (but in the first copies), then the text. A
+// text that is not as long as its check line says, or not the same, is
+// damaged: what is there of it comes back, marked so.
 std::optional<TRecoveryCopy> TRecoveryStore::Decode(const std::string& Bytes) {
-  const bool Earlier = Bytes.compare(0, EarlierMagic.size(), EarlierMagic) == 0;
-  if (!Earlier && Bytes.compare(0, Magic.size(), Magic) != 0) return std::nullopt;
+  const auto Starts = [&Bytes](const std::string& Line) {
+    return Bytes.compare(0, Line.size(), Line) == 0;
+  };
+  const bool Model = Starts(Magic), Earlier = Starts(EarlierMagic);
+  if (!Model && !Earlier && !Starts(TextMagic)) return std::nullopt;
   std::vector<size_t> Ends{(Earlier ? EarlierMagic : Magic).size() - 1};
-  for (int I = 0; I < (Earlier ? 2 : 4); ++I) {
+  for (int I = 0; I < (Earlier ? 2 : Model ? 3 : 4); ++I) {
     const size_t End = Bytes.find('\n', Ends.back() + 1);
     if (End == std::string::npos) return std::nullopt;
     Ends.push_back(End);
@@ -205,8 +210,9 @@ std::optional<TRecoveryCopy> TRecoveryStore::Decode(const std::string& Bytes) {
   if (!Opened) return std::nullopt;
   TRecoveryCopy Copy{QUrl::fromPercentEncoding(Line(0)), Bytes.substr(Ends.back() + 1), *Opened,
                      std::nullopt};
+  Copy.Model = Model;
   if (Earlier) return Copy;
-  if (!(Copy.Encoding = EncodingNamed(Line(2)))) return std::nullopt;
-  Copy.Damaged = CheckLine(Copy.Text) != Line(3).toStdString() + '\n';
+  if (!Model && !(Copy.Encoding = EncodingNamed(Line(2)))) return std::nullopt;
+  Copy.Damaged = CheckLine(Copy.Text) != Line(Model ? 2 : 3).toStdString() + '\n';
   return Copy;
 }

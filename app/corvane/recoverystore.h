@@ -16,9 +16,11 @@
 class QLockFile;
 
 // What a recovery copy holds: the file the work belongs to (empty for an
-// unnamed document), that file as the session last read or wrote it, the JSB
-// text in UTF-8 and the encoding Save would write it in. A copy of an earlier
-// version holds the text as Save would write it, and no encoding.
+// unnamed document), that file as the session last read or wrote it, and the
+// work: the model's JSON, which keeps every value as typed and the encoding
+// too. Copies of earlier versions hold JSB text in UTF-8 and the encoding
+// Save would write it in, or, earlier still, the text as Save would write it
+// and no encoding.
 struct TRecoveryCopy {
   QString FileName;
   std::string Text;
@@ -26,6 +28,7 @@ struct TRecoveryCopy {
   std::optional<TTextEncoding> Encoding;
   // The text is shorter than it was written, or other: what is left of it.
   bool Damaged = false;
+  bool Model = false;  // the text is the model's JSON
 };
 
 // A copy left by an ended session, claimed by this process: its lock is held

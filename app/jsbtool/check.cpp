@@ -4,7 +4,7 @@
 
 #include "beans/fieldcompare.h"
 #include "beans/jsbwriter.h"
-#include "jsonwriter.h"
+#include "beans/jsonwriter.h"
 #include "readfile.h"
 
 namespace {

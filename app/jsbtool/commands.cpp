@@ -7,7 +7,7 @@
 #include "check.h"
 #include "dump.h"
 #include "findings.h"
-#include "modelinput.h"
+#include "beans/modelinput.h"
 #include "readfile.h"
 #include "widgets/fileerror.h"
 #include "widgets/regularfile.h"
@@ -116,44 +116,12 @@ int DumpCommand(const std::string& FileName, std::ostream& Out, std::ostream& Er
   }
 }
 
-namespace {
-
-// The model as if it had been read from a file: its items in the reader's
-// order, each with its name read, and its own name on the root.
-TJSBReadResult AsRead(TModel Model) {
-  TJSBReadResult Read;
-  Read.Bean = std::move(Model.Bean);
-  Read.Valid = true;
-  Read.RootCaption = Read.Bean->Name();
-  Read.Constructor = std::move(Model.Constructor);
-  Read.Encoding = Model.Encoding;
-  TJSBean& Bean = *Read.Bean;
-  const auto Add = [&Read](TJSB_CustomCollectionItem* Item, TDescriptorKind Kind) {
-    Read.Items.push_back({Item, {}, Kind, true});
-  };
-  for (int I = 0; I < Bean.Properties().Count(); ++I)
-    Add(Bean.Properties().Items(I), dkProperty);
-  for (int I = 0; I < Bean.Methods().Count(); ++I) {
-    TMethodDescriptor* Method = Bean.Methods().Items(I);
-    Add(Method, dkMethod);
-    for (int J = 0; J < Method->Parameters().Count(); ++J)
-      Add(Method->Parameters().Items(J), dkParameter);
-  }
-  for (int I = 0; I < Bean.EventSets().Count(); ++I)
-    Add(Bean.EventSets().Items(I), dkEvent);
-  for (int I = 0; I < Bean.Interfaces().Count(); ++I)
-    Add(Bean.Interfaces().Items(I), dkInterface);
-  return Read;
-}
-
-}  // namespace
-
 // Nothing is written unless the whole model was read without a fault, and
 // with every value surviving a save and reopen, or Force.
 int WriteCommand(const std::string& ModelFile, const std::string& OutFile, bool Force,
                  std::ostream& Err) {
   try {
-    const TJSBReadResult Model = AsRead(ParseModel(ReadModelBytes(ModelFile)));
+    const TJSBReadResult Model = ParseModel(ReadModelBytes(ModelFile));
     std::vector<TDifference> Lost = CompareReads(Model, ReadText(SavedText(Model), OutFile).Result);
     // A model has no captions of its own: a node's caption follows its name.
     std::erase_if(Lost, [](const TDifference& D) { return D.Field == "Caption"; });

@@ -6,15 +6,15 @@
 #include <cstdint>
 #include <string>
 
-#include "app/jsbtool/modelinput.h"
 #include "beans/jsbwriter.h"
+#include "beans/modelinput.h"
 #include "fuzzsupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
   const std::string_view Json(reinterpret_cast<const char*>(Data), Size);
   std::string Saved;
   try {
-    const TModel Model = ParseModel(Json);
+    const TJSBReadResult Model = ParseModel(Json);
     Saved = WriteJSBText(*Model.Bean, Model.Constructor);
   } catch (const EModelError&) {
     return 0;
@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
       QJsonDocument::fromJson(QByteArray(Json.data(), static_cast<qsizetype>(Json.size())))
           .toJson(QJsonDocument::Compact);
   try {
-    const TModel Model = ParseModel(std::string_view(Again.constData(), Again.size()));
+    const TJSBReadResult Model = ParseModel(std::string_view(Again.constData(), Again.size()));
     FUZZ_CHECK(WriteJSBText(*Model.Bean, Model.Constructor) == Saved);
   } catch (const EModelError& E) {
     std::fprintf(stderr, "refused when written anew: %s\n", E.what());

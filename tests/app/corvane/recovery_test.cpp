@@ -19,6 +19,7 @@
 #include "app/corvane/recoverywriter.h"
 #include "beans/beanfactory.h"
 #include "beans/jsbwriter.h"
+#include "beans/modeljson.h"
 #include "editor/ledit.h"
 #include "widgets/hetreeview.h"
 #include "windowtest.h"
@@ -79,6 +80,17 @@ int RunTypist(const QString& File) {
   });
   Keys.start(2000);
   return QApplication::exec();
+}
+
+// The window's document as a copy's model holds it.
+std::string ModelOf(TMainForm& Form) {
+  std::unique_ptr<TModelJsonBuilder> Builder = Peek(Form).Factory->ModelBuilder();
+  while (!Builder->Step(1000)) {
+  }
+  std::string Text;
+  for (const std::string& Block : std::move(*Builder).Finish())
+    Text += Block;
+  return Text;
 }
 
 // The number of the change a copy's text holds; 0 for none.
@@ -227,9 +239,8 @@ class RecoveryTest : public QObject {
           TRecoveryStore::Decode(ReadBytes(Form.File().Recovery().CopyPath()));
       QVERIFY(Copy);
       QCOMPARE(Copy->FileName, Path("clock.jsb"));
-      QCOMPARE(Copy->Text,
-               WriteJSBText(*Peek(Form).Factory->Bean(), Form.LEdit1->Text().toStdString()));
-      QVERIFY(Copy->Encoding == TTextEncoding::Utf8);
+      QVERIFY(Copy->Model && !Copy->Damaged);
+      QCOMPARE(Copy->Text, ModelOf(Form));
       QVERIFY(QString::fromStdString(Copy->Text).contains("Alarm clock"));
       if (End == "save") {
         QVERIFY(Form.FileSave());
@@ -362,6 +373,47 @@ class RecoveryTest : public QObject {
     Script->Serve(Again);
     Again.show();
     QCOMPARE(Offers(*Script).size(), 1);
+  }
+
+  // Values no JSB file can hold, the encoding and the captions come back
+  // from a copy exactly as they were; what is left of a cut copy opens too.
+  void aRecoveredDocumentEqualsTheLostOne() {
+    std::string Lost;
+    {
+      TMainForm Form;
+      Script->Serve(Form);
+      Form.show();
+      Form.LoadFile(Path("clock.jsb"));
+      TJSBDocument& Document = Peek(Form).Factory->Document();
+      Document.SetText(nullptr, "DISPLAYNAME", "a>b");
+      Document.SetText(nullptr, "CUSTOMIZER", "line\r\nbreak");
+      Document.Rename(Document.AddItem(dkEvent), "say \"hi\"\n>");
+      Document.SetEncoding(TTextEncoding::Latin1);
+      Form.LEdit1->SetText("f();\r\n</JSB_CONSTRUCTOR>");
+      Form.File().UpdateRecoveryCopy();
+      QVERIFY(Form.File().Flush());
+      Lost = ReadBytes(Form.File().Recovery().CopyPath());
+      QCOMPARE(TRecoveryStore::Decode(Lost)->Text, ModelOf(Form));
+      Form.LEdit1->SetModified(false);
+      Document.SetModified(false);
+    }
+    const QString Left =
+        RecoveryFolder() + "/" + QUuid::createUuid().toString(QUuid::WithoutBraces) + ".recovery";
+    for (const bool Cut : {false, true}) {
+      WriteBytes(Left, Cut ? Lost.substr(0, Lost.rfind("\"events\"")) : Lost);
+      Script->Recoveries = {TRecoveryAnswer::Recover};
+      TMainForm Form;
+      Script->Serve(Form);
+      Form.show();
+      const TJSBean& Bean = *Peek(Form).Factory->Bean();
+      QCOMPARE(Bean.DisplayName(), std::string("a>b"));
+      QCOMPARE(Bean.Customizer(), std::string("line\r\nbreak"));
+      QCOMPARE(Bean.EventSets().Count(), Cut ? 0 : 1);
+      if (!Cut) QCOMPARE(ModelOf(Form), TRecoveryStore::Decode(Lost)->Text);
+      QVERIFY(Peek(Form).Factory->Document().Encoding() == TTextEncoding::Latin1);
+      Form.LEdit1->SetModified(false);
+      Peek(Form).Factory->Document().SetModified(false);
+    }
   }
 
   // A copy that cannot be written is told of once a session; a folder that

@@ -1,14 +1,15 @@
-#include "modelinput.h"
+#include "beans/modelinput.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <initializer_list>
+#include <optional>
 #include <type_traits>
 
 #include "beans/beanfields.h"
 #include "beans/encoding.h"
-#include "silentchange.h"
+#include "beans/silentchange.h"
 
 namespace {
 
@@ -28,36 +29,48 @@ bool IsOneOf(const QString& Key, std::initializer_list<const char*> Names) {
 
 class TModelParser {
  public:
-  TModel Run(const QJsonObject& Top);
+  explicit TModelParser(TModelReading How) : FHow(How) {}
+  TJSBReadResult Run(const QJsonObject& Top);
 
  private:
   std::string Bytes(const QJsonValue& Value, const std::string& Path) const;
+  // Reads the object into Obj; its caption, when given, goes to Caption.
   template <class T>
-  void Object(T& Obj, const QJsonValue& Value, const std::string& Path);
+  void Object(T& Obj, const QJsonValue& Value, const std::string& Path,
+              std::optional<std::string>& Caption);
+  template <class T>
+  void Item(T& Obj, const QJsonValue& Value, const std::string& Path, TDescriptorKind Kind);
   template <class T>
   void Member(T& Obj, const QJsonObject& O, const QString& Key, const std::string& Path);
   template <class TColl>
-  void Array(TColl& Collection, const QJsonObject& O, const char* Key, const std::string& Path);
+  void Array(TColl& Collection, const QJsonObject& O, const char* Key, const std::string& Path,
+             TDescriptorKind Kind);
   void ReadEncoding(const QJsonObject& Top);
 
+  const TModelReading FHow;
   TTextEncoding FEncoding = TTextEncoding::Utf8;
+  TJSBReadResult FRead;
 };
 
-TModel TModelParser::Run(const QJsonObject& Top) {
+TJSBReadResult TModelParser::Run(const QJsonObject& Top) {
   for (auto It = Top.begin(); It != Top.end(); ++It)
     if (!IsOneOf(It.key(), {"valid", "encoding", "bean", "properties", "methods", "events",
                             "interfaces", "constructor", "messages"}))
       Fail(It.key().toStdString(), "unknown member");
   ReadEncoding(Top);
-  TModel Model{std::make_unique<TJSBean>(), {}, FEncoding};
-  TJSBean& Bean = *Model.Bean;
-  if (Top.contains("bean")) Object(Bean, Top["bean"], "bean");
-  Array(Bean.Properties(), Top, "properties", "");
-  Array(Bean.Methods(), Top, "methods", "");
-  Array(Bean.EventSets(), Top, "events", "");
-  Array(Bean.Interfaces(), Top, "interfaces", "");
-  if (Top.contains("constructor")) Model.Constructor = Bytes(Top["constructor"], "constructor");
-  return Model;
+  FRead.Bean = std::make_unique<TJSBean>();
+  FRead.Valid = true;
+  FRead.Encoding = FEncoding;
+  TJSBean& Bean = *FRead.Bean;
+  std::optional<std::string> Caption;
+  if (Top.contains("bean")) Object(Bean, Top["bean"], "bean", Caption);
+  FRead.RootCaption = Caption.value_or(Bean.Name());
+  Array(Bean.Properties(), Top, "properties", "", dkProperty);
+  Array(Bean.Methods(), Top, "methods", "", dkMethod);
+  Array(Bean.EventSets(), Top, "events", "", dkEvent);
+  Array(Bean.Interfaces(), Top, "interfaces", "", dkInterface);
+  if (Top.contains("constructor")) FRead.Constructor = Bytes(Top["constructor"], "constructor");
+  return std::move(FRead);
 }
 
 void TModelParser::ReadEncoding(const QJsonObject& Top) {
@@ -70,7 +83,8 @@ void TModelParser::ReadEncoding(const QJsonObject& Top) {
 
 // The string in the model's encoding. A NUL would end the text when the file
 // is read again and drop everything after it, and a lone surrogate would
-// become a question mark, so both are refused.
+// become a question mark, so both are refused for a file; a lone surrogate
+// is refused whatever the model is for, since no model string can hold one.
 std::string TModelParser::Bytes(const QJsonValue& Value, const std::string& Path) const {
   if (!Value.isString()) Fail(Path, "expected a string");
   const QString String = Value.toString();
@@ -82,6 +96,7 @@ std::string TModelParser::Bytes(const QJsonValue& Value, const std::string& Path
   }
   const QByteArray Utf8 = String.toUtf8();
   const std::string_view Text(Utf8.constData(), static_cast<size_t>(Utf8.size()));
+  if (FHow == TModelReading::Exact) return std::string(Text);
   if (Text.find('\0') != std::string_view::npos) Fail(Path, "contains a NUL character");
   if (!FromUtf8(Text, FEncoding))
     Fail(Path, std::string("cannot be represented in ") + EncodingName(FEncoding));
@@ -89,19 +104,34 @@ std::string TModelParser::Bytes(const QJsonValue& Value, const std::string& Path
 }
 
 template <class T>
-void TModelParser::Object(T& Obj, const QJsonValue& Value, const std::string& Path) {
+void TModelParser::Object(T& Obj, const QJsonValue& Value, const std::string& Path,
+                          std::optional<std::string>& Caption) {
   if (!Value.isObject()) Fail(Path, "expected an object");
   const QJsonObject O = Value.toObject();
-  for (auto It = O.begin(); It != O.end(); ++It)
+  for (auto It = O.begin(); It != O.end(); ++It) {
+    if (It.key() == QLatin1String("Caption")) {
+      if (FHow == TModelReading::Exact) Caption = Bytes(It.value(), MemberPath(Path, It.key()));
+      continue;
+    }
     Member(Obj, O, It.key(), Path);
+  }
+}
+
+// A method's parameters follow it, as the reader gives them.
+template <class T>
+void TModelParser::Item(T& Obj, const QJsonValue& Value, const std::string& Path,
+                        TDescriptorKind Kind) {
+  std::optional<std::string> Caption;
+  Object(Obj, Value, Path, Caption);
+  const bool NameRead = !Caption || !Caption->empty();
+  FRead.Items.push_back({&Obj, {}, Kind, NameRead});
   if constexpr (std::is_same_v<T, TMethodDescriptor>)
-    Array(Obj.Parameters(), O, "parameters", Path);
+    Array(Obj.Parameters(), Value.toObject(), "parameters", Path, dkParameter);
 }
 
 template <class T>
 void TModelParser::Member(T& Obj, const QJsonObject& O, const QString& Key,
                           const std::string& Path) {
-  if (Key == QLatin1String("Caption")) return;
   if (std::is_same_v<T, TMethodDescriptor> && Key == QLatin1String("parameters")) return;
   const std::string Where = MemberPath(Path, Key);
   for (const TField<T>& F : FieldsOf<T>()) {
@@ -115,27 +145,29 @@ void TModelParser::Member(T& Obj, const QJsonObject& O, const QString& Key,
 
 template <class TColl>
 void TModelParser::Array(TColl& Collection, const QJsonObject& O, const char* Key,
-                         const std::string& Path) {
+                         const std::string& Path, TDescriptorKind Kind) {
   if (!O.contains(QLatin1String(Key))) return;
   const std::string Where = MemberPath(Path, QLatin1String(Key));
   const QJsonValue Value = O[QLatin1String(Key)];
   if (!Value.isArray()) Fail(Where, "expected an array");
   const QJsonArray Elements = Value.toArray();
   for (qsizetype I = 0; I < Elements.size(); ++I)
-    Object(*Collection.Add(), Elements[I], Where + "[" + std::to_string(I) + "]");
+    Item(*Collection.Add(), Elements[I], Where + "[" + std::to_string(I) + "]", Kind);
 }
 
 }  // namespace
 
-TModel ParseModel(std::string_view Json) {
+TJSBReadResult ParseModel(std::string_view Json, TModelReading How) {
   QJsonParseError Error;
   const QJsonDocument Document =
       QJsonDocument::fromJson(QByteArray(Json.data(), static_cast<qsizetype>(Json.size())), &Error);
   if (Error.error != QJsonParseError::NoError)
     throw EModelError("malformed JSON at offset " + std::to_string(Error.offset) + ": " +
-                      Error.errorString().toStdString());
+                          Error.errorString().toStdString(),
+                      static_cast<std::size_t>(Error.offset));
   if (!Document.isObject()) throw EModelError("the top level must be a JSON object");
-  if (const std::optional<std::string> Problem = FindSilentChange(Json))
-    throw EModelError(*Problem);
-  return TModelParser().Run(Document.object());
+  if (How == TModelReading::ForFile)
+    if (const std::optional<std::string> Problem = FindSilentChange(Json))
+      throw EModelError(*Problem);
+  return TModelParser(How).Run(Document.object());
 }

@@ -1,4 +1,4 @@
-#include "silentchange.h"
+#include "beans/silentchange.h"
 
 #include <QString>
 #include <QStringDecoder>

@@ -1,4 +1,4 @@
-#include "jsonwriter.h"
+#include "beans/jsonwriter.h"
 
 #include <cstdio>
 
@@ -43,7 +43,11 @@ bool NeedsEscape(char C) {
 void AppendQuotedUtf8(std::string& Out, std::string_view Utf8) {
   Out += '"';
   std::size_t Run = 0;
-  for (std::size_t I = 0; I < Utf8.size(); ++I) {
+  if (Utf8.starts_with("\xEF\xBB\xBF")) {
+    Out += "\\uFEFF";
+    Run = 3;
+  }
+  for (std::size_t I = Run; I < Utf8.size(); ++I) {
     if (!NeedsEscape(Utf8[I])) continue;
     Out.append(Utf8, Run, I - Run);
     AppendEscaped(Out, Utf8[I]);

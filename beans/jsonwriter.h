@@ -6,10 +6,12 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // Text as a JSON string literal: quoted, with quote, backslash and control
-// characters escaped. Bytes that are not valid UTF-8 are taken as Latin-1, so
+// characters escaped, and a leading byte order mark too, which a JSON reader
+// may otherwise drop. Bytes that are not valid UTF-8 are taken as Latin-1, so
 // the result is valid UTF-8 whatever it is given.
 std::string JsonQuoted(std::string_view Text);
 // The same, appended to Out.
@@ -33,6 +35,8 @@ class TJsonWriter {
     Out.write(FOut.data(), static_cast<std::streamsize>(FOut.size()));
     FOut.clear();
   }
+  // The text so far, taken out; what follows continues the same document.
+  std::string TakeText() { return std::exchange(FOut, {}); }
   // The document so far; it ends with a line break once the outermost value
   // is closed.
   const std::string& Text() const { return FOut; }
