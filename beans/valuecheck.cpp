@@ -286,16 +286,46 @@ std::vector<TFieldLoss> EachOnItsOwn(const T& Obj) {
   return Out;
 }
 
+// The text fields the object's own read-back changes that no loss of its
+// own explains: another value of the object changes them, and they are lost
+// all the same. Out stays in the field table's order.
+template <class T>
+void AddChangedByOthers(const T& Obj, const TProbe<T>& Whole, std::vector<TFieldLoss>& Out) {
+  std::vector<std::string> Causes;
+  for (const TFieldLoss& L : Out)
+    Causes.push_back(L.Field);
+  if (Causes.empty()) return;
+  const std::string Cause = "The value of " + Joined(Causes, ", ") + " changes this one too";
+  std::vector<TFieldLoss> All;
+  for (const TField<T>& F : FieldsOf<T>()) {
+    if (F.IsFlag()) continue;
+    const auto Own = std::find_if(Out.begin(), Out.end(), [&F](const TFieldLoss& L) {
+      return std::string_view(L.Attribute) == F.Attribute;
+    });
+    const std::string& Value = (Obj.*F.GetText)();
+    const std::string Got = Whole.Read() ? (*Whole.Read().*F.GetText)() : std::string();
+    if (Own != Out.end())
+      All.push_back(std::move(*Own));
+    else if (Got != Value)
+      All.push_back({F.Attribute, F.Name, {Cause, OwnOutcome(Value, Got)}});
+  }
+  Out = std::move(All);
+}
+
 template <class T>
 std::vector<TFieldLoss> FieldsOfObject(const T& Obj) {
-  if (SurelyIntact(Obj) || TProbe<T>(Obj, {}, {}).Intact()) return {};
+  if (SurelyIntact(Obj)) return {};
+  const TProbe<T> Whole(Obj, {}, {});
+  if (Whole.Intact()) return {};
   std::vector<TFieldLoss> Out;
   for (const TField<T>& F : FieldsOf<T>()) {
     if (F.IsFlag()) continue;
     if (std::optional<TValueLoss> Loss = CheckValue(Obj, F.Attribute, (Obj.*F.GetText)()))
       Out.push_back({F.Attribute, F.Name, std::move(*Loss)});
   }
-  return Out.empty() ? EachOnItsOwn(Obj) : Out;
+  if (Out.empty()) Out = EachOnItsOwn(Obj);
+  AddChangedByOthers(Obj, Whole, Out);
+  return Out;
 }
 
 // Where names the object; it is asked only for an object with losses.

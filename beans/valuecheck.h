@@ -37,7 +37,9 @@ struct TFieldLoss {
 };
 
 // Every text field of the component, or of an item of any kind, whose value
-// would not survive, in the order of the field table.
+// would not survive, in the order of the field table: those a value of their
+// own breaks, those that break the others, and those another value of the
+// object changes ("The value of DisplayName changes this one too").
 std::vector<TFieldLoss> CheckFields(const TJSBean& Bean);
 std::vector<TFieldLoss> CheckFields(const TJSB_CustomCollectionItem& Item);
 

@@ -2,9 +2,12 @@
 // a save and reopen of a whole file does to it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <set>
 
 #include "beans/beanfields.h"
+#include "beans/fieldcompare.h"
 #include "beans/jsbdocument.h"
 #include "beans/jsbwriter.h"
 #include "beans/valuecheck.h"
@@ -17,6 +20,31 @@ namespace {
 bool SurvivesWhole(const TJSBean& Bean) {
   const TRead R = Read(WriteJSBText(Bean, "f();"));
   return Describe(*R.Result.Bean) == Describe(Bean) && R.Result.Constructor == "f();";
+}
+
+// The text fields of the component, its first property and its first event
+// that the whole component written and read back changes, as "kind/Field";
+// none when items come or go, which the losses tell as such.
+std::set<std::string> ChangedWhole(const TJSBean& Bean) {
+  const TRead R = Read(WriteJSBText(Bean, "f();"));
+  const TJSBean& Back = *R.Result.Bean;
+  std::set<std::string> Out;
+  if (Back.Properties().Count() != 1 || Back.EventSets().Count() != 1) return Out;
+  const auto Add = [&Out](const char* Kind, const auto& X, const auto& Y) {
+    for (const TFieldDifference& D : CompareFields(X, Y))
+      if (!D.IsFlag) Out.insert(std::string(Kind) + "/" + D.Field);
+  };
+  Add("component", Bean, Back);
+  Add("property", *Bean.Properties().Items(0), *Back.Properties().Items(0));
+  Add("event", *Bean.EventSets().Items(0), *Back.EventSets().Items(0));
+  return Out;
+}
+
+std::set<std::string> Listed(const std::vector<TItemLoss>& Losses) {
+  std::set<std::string> Out;
+  for (const TItemLoss& L : Losses)
+    Out.insert(L.Where.substr(0, L.Where.find(' ')) + "/" + L.Field.Field);
+  return Out;
 }
 
 struct TCase {
@@ -114,6 +142,14 @@ TEST(ValueCheck, OtherKindsAndWhatTheyAddOrLose) {
             "parameter 'a' of method 'm'/ShortDescription");
   EXPECT_EQ(CheckFields(A).size(), 1u);
   EXPECT_TRUE(CheckFields(I).empty());
+  // A field another value takes down is listed too.
+  Bean.SetDisplayName("a>b");
+  Bean.SetCustomizer("x\r\ny");
+  const std::vector<TFieldLoss> Component = CheckFields(Bean);
+  ASSERT_EQ(Component.size(), 2u);
+  EXPECT_EQ(std::string(Component[1].Field) + ": " + Component[1].Loss.Text(),
+            "Customizer: The value of DisplayName changes this one too: the file will keep "
+            "nothing of it");
 }
 
 // Random components of risky values: a component the checker passes reads
@@ -129,7 +165,7 @@ TEST(ValueCheck, RandomComponentsAgreeWithTheReader) {
       S += Pieces[Pick(Rng)];
     return S;
   };
-  int Faulted = 0;
+  int Faulted = 0, Compared = 0;
   for (int Round = 0; Round < 300; ++Round) {
     TJSBean Bean;
     Bean.SetName("c");
@@ -140,11 +176,19 @@ TEST(ValueCheck, RandomComponentsAgreeWithTheReader) {
       if (!F.IsFlag() && std::string_view(F.Attribute) != "TYPE") (P.*F.SetText)(Value());
     for (const auto& F : FieldsOf<TEventSetDescriptor>())
       if (!F.IsFlag()) (E.*F.SetText)(Value());
-    const bool Clean = CheckBean(Bean).empty();
-    Faulted += !Clean;
-    ASSERT_EQ(SurvivesWhole(Bean), Clean) << "round " << Round << "\n" << Describe(Bean);
+    const std::vector<TItemLoss> Losses = CheckBean(Bean);
+    Faulted += !Losses.empty();
+    ASSERT_EQ(SurvivesWhole(Bean), Losses.empty()) << "round " << Round << "\n" << Describe(Bean);
+    // Every field the file changes is listed, whichever value causes it
+    // (and so is a value that changes others but survives itself).
+    const std::set<std::string> Changed = ChangedWhole(Bean), Told = Listed(Losses);
+    Compared += !Changed.empty();
+    ASSERT_TRUE(std::includes(Told.begin(), Told.end(), Changed.begin(), Changed.end()))
+        << "round " << Round << "\n"
+        << Describe(Bean);
   }
   EXPECT_GT(Faulted, 100);
+  EXPECT_GT(Compared, 20);
 }
 
 // Plain values in a few sets of fields, each set met many times: the answer
