@@ -3,11 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
-namespace {
-
-// Length of the UTF-8 sequence starting at Bytes[I], or 0 when it is invalid
-// (overlong forms, surrogates and values above U+10FFFF included).
-size_t SequenceLength(std::string_view Bytes, size_t I) {
+size_t Utf8SequenceLength(std::string_view Bytes, size_t I) {
   const auto B = [&](size_t K) { return static_cast<unsigned char>(Bytes[K]); };
   const unsigned char Lead = B(I);
   if (Lead < 0x80) return 1;
@@ -33,8 +29,6 @@ size_t SequenceLength(std::string_view Bytes, size_t I) {
   return Len;
 }
 
-}  // namespace
-
 bool IsValidUtf8(std::string_view Bytes) {
   size_t I = 0;
   while (I < Bytes.size()) {
@@ -51,7 +45,7 @@ bool IsValidUtf8(std::string_view Bytes) {
     while (I < Bytes.size() && static_cast<unsigned char>(Bytes[I]) < 0x80)
       ++I;
     if (I == Bytes.size()) break;
-    const size_t Len = SequenceLength(Bytes, I);
+    const size_t Len = Utf8SequenceLength(Bytes, I);
     if (Len == 0) return false;
     I += Len;
   }

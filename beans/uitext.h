@@ -16,6 +16,12 @@ QString ToQString(std::string_view Bytes);
 // Window text as bytes of the encoding. Characters that Latin-1 cannot hold
 // become '?'; the caller decides beforehand whether that may happen.
 std::string ToBytes(const QString& Text, TTextEncoding Encoding);
-// File names as the platform's file-name bytes, and back.
+// File names as the bytes the file system takes, and back; a message that
+// names a file is read as one. Any bytes survive the trip: each byte that is
+// not part of valid UTF-8 becomes a lone low surrogate, U+DC80 to U+DCFF,
+// which FileNameBytes turns back into that byte.
 std::string FileNameBytes(const QString& FileName);
-QString FileNameText(const std::string& FileName);
+QString FileNameText(std::string_view FileName);
+// Text as the user is shown it: those stand-ins for bytes, and any other
+// lone surrogate, become U+FFFD.
+QString ShownText(QString Text);

@@ -1,7 +1,5 @@
 #include "fileattributes.h"
 
-#include <QFile>
-
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,11 +8,11 @@
 // the mode then puts back. A process that may not give the file away may
 // still give it a group it belongs to. What the replacement already has is
 // left alone, so that its inode is not changed and synced again for nothing.
-void KeepFileAttributes(const QString& FileName, QFileDevice& Replacement) {
+void KeepFileAttributes(const std::string& FileName, QFileDevice& Replacement) {
   struct stat Old {
   }, New{};
   const int Fd = Replacement.handle();
-  if (Fd < 0 || ::stat(QFile::encodeName(FileName).constData(), &Old) != 0) return;
+  if (Fd < 0 || ::stat(FileName.c_str(), &Old) != 0) return;
   bool Known = ::fstat(Fd, &New) == 0;
   if (!Known || New.st_uid != Old.st_uid || New.st_gid != Old.st_gid) {
     if (::fchown(Fd, Old.st_uid, Old.st_gid) != 0)
@@ -28,6 +26,6 @@ void KeepFileAttributes(const QString& FileName, QFileDevice& Replacement) {
 #else
 
 // Elsewhere the platform's replace keeps what the file system has to keep.
-void KeepFileAttributes(const QString&, QFileDevice&) {}
+void KeepFileAttributes(const std::string&, QFileDevice&) {}
 
 #endif

@@ -2,7 +2,6 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
@@ -15,13 +14,18 @@ constexpr std::string_view kSeparators = "/\\";
 constexpr std::string_view kSeparators = "/";
 #endif
 
-// The local files of a drag, in drag order; other URLs are left out.
-QStringList LocalFiles(const QMimeData* Mime) {
-  QStringList Files;
+// The local files of a drag, in drag order; other URLs are left out. A path
+// is taken as the bytes its URL encodes, which need not be UTF-8; a host
+// comes first as a network path does, //host/path.
+std::vector<std::string> LocalFiles(const QMimeData* Mime) {
+  std::vector<std::string> Files;
   if (Mime == nullptr || !Mime->hasUrls()) return Files;
   for (const QUrl& Url : Mime->urls()) {
-    const QString File = Url.toLocalFile();
-    if (!File.isEmpty()) Files.append(File);
+    if (!Url.isLocalFile()) continue;
+    const QString Host = Url.host(QUrl::FullyEncoded);
+    const QString Encoded = (Host.isEmpty() ? "" : "//" + Host) + Url.path(QUrl::FullyEncoded);
+    const QByteArray Path = QByteArray::fromPercentEncoding(Encoded.toLatin1());
+    if (!Path.isEmpty()) Files.push_back(Path.toStdString());
   }
   return Files;
 }
@@ -66,25 +70,23 @@ bool TFileDrag::eventFilter(QObject* Watched, QEvent* Event) {
   if (Watched != FOwner || !FEnableDrop || !IsDragEvent(Event->type()))
     return QObject::eventFilter(Watched, Event);
   auto* Drag = static_cast<QDropEvent*>(Event);
-  if (LocalFiles(Drag->mimeData()).isEmpty()) return QObject::eventFilter(Watched, Event);
+  if (LocalFiles(Drag->mimeData()).empty()) return QObject::eventFilter(Watched, Event);
   Drag->acceptProposedAction();
   if (Event->type() == QEvent::Drop) Drop(Drag);
   return true;
 }
 
 void TFileDrag::Drop(QDropEvent* Event) {
-  const QStringList Files = LocalFiles(Event->mimeData());
+  const std::vector<std::string> Files = LocalFiles(Event->mimeData());
   QTimer::singleShot(0, this, [this, Files] { Deliver(Files); });
 }
 
-void TFileDrag::Deliver(const QStringList& Files) {
+void TFileDrag::Deliver(const std::vector<std::string>& Files) {
   FNameWithPath.clear();
   FNameOnly.clear();
   FExtension.clear();
   FFileCount = static_cast<int>(Files.size());
-  for (const QString& File : Files) {
-    const QByteArray Bytes = QFile::encodeName(File);
-    const std::string Path(Bytes.constData(), static_cast<size_t>(Bytes.size()));
+  for (const std::string& Path : Files) {
     TDroppedName Split = SplitDroppedName(Path);
     FNameWithPath.push_back(Path);
     FNameOnly.push_back(std::move(Split.Name));

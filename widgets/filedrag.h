@@ -1,14 +1,13 @@
 // Makes its owner window a drop target for files dragged from the desktop and
 // reports each drop as three lists: full paths, names and extensions.
 //
-// File names are kept as 8-bit bytes: the local path of each dropped URL in
-// Qt's form (forward slashes on every platform), encoded with QFile::encodeName
-// so that it can be opened again with QFile::decodeName.
+// File names are kept as bytes: the local path of each dropped URL in Qt's
+// form (forward slashes on every platform), exactly as the URL encodes it,
+// to reach the file system as they are.
 #pragma once
 
 #include <QObject>
 #include <QPointer>
-#include <QStringList>
 #include <QWidget>
 #include <string>
 #include <string_view>
@@ -55,7 +54,7 @@ class TFileDrag : public QObject {
 
  private:
   void Drop(QDropEvent* Event);
-  void Deliver(const QStringList& Files);
+  void Deliver(const std::vector<std::string>& Files);
 
   QPointer<QWidget> FOwner;
   bool FOwnerAcceptedDrops = false;

@@ -12,13 +12,15 @@
 
 // The kind is looked at before anything is opened, and again on what was
 // opened without waiting, in case the name was given to something else
-// meanwhile.
-bool OpenRegularFile(QFile& File) {
-  const QByteArray Name = QFile::encodeName(File.fileName());
+// meanwhile. A name with a NUL in it names nothing: the system would read
+// only the bytes before it.
+bool OpenRegularFile(QFile& File, const std::string& FileName) {
+  const char* Name = FileName.c_str();
   struct stat Info {};
-  if (Name.isEmpty() || ::stat(Name.constData(), &Info) != 0 || !S_ISREG(Info.st_mode))
+  if (FileName.empty() || FileName.find('\0') != std::string::npos || ::stat(Name, &Info) != 0 ||
+      !S_ISREG(Info.st_mode))
     return false;
-  const int Fd = ::open(Name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  const int Fd = ::open(Name, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (Fd < 0) return false;
   if (::fstat(Fd, &Info) == 0 && S_ISREG(Info.st_mode) && ::fcntl(Fd, F_SETFL, 0) == 0 &&
       File.open(Fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
@@ -29,7 +31,8 @@ bool OpenRegularFile(QFile& File) {
 
 #else
 
-bool OpenRegularFile(QFile& File) {
+bool OpenRegularFile(QFile& File, const std::string& FileName) {
+  File.setFileName(QFile::decodeName(QByteArray::fromStdString(FileName)));
   return QFileInfo(File.fileName()).isFile() && File.open(QIODevice::ReadOnly);
 }
 

@@ -1,11 +1,13 @@
 #include "textfile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <QCryptographicHash>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #ifdef _WIN32
 #include <io.h>
 #else
@@ -18,10 +20,6 @@
 #include "regularfile.h"
 
 namespace {
-
-QString NativeName(const std::string& FileName) {
-  return QFile::decodeName(QByteArray(FileName.data(), static_cast<qsizetype>(FileName.size())));
-}
 
 // Where the next CR or LF at or after From lies, or Length.
 size_t NextBreak(const char* Text, size_t From, size_t Length) {
@@ -52,11 +50,33 @@ EFileError ReadError(const QFileDevice& File, const std::string& FileName) {
   return EFileError(EFileError::TKind::Read, FileName, Reason(File));
 }
 
-// Abandons the write, so that the old file stays and no temporary is left.
-EFileError WriteError(QSaveFile& File, const std::string& FileName, const std::string& Why = {}) {
-  const std::string Text = Why.empty() ? Reason(File) : Why;
-  File.cancelWriting();
-  return EFileError(EFileError::TKind::Write, FileName, Text);
+// The file a save replaces: the one named, or the one its links lead to, so
+// that a link stays a link. A chain of links that leads nowhere is replaced
+// as it stands.
+std::string LinkTarget(const std::string& FileName) {
+  namespace fs = std::filesystem;
+  fs::path Target = FileName;
+  std::error_code Error;
+  for (int Depth = 0; Depth < 40 && fs::is_symlink(Target, Error); ++Depth) {
+    const fs::path Next = fs::read_symlink(Target, Error);
+    if (Error) return FileName;
+    Target = Next.is_absolute() ? Next : Target.parent_path() / Next;
+  }
+  return fs::is_symlink(Target, Error) ? FileName : Target.string();
+}
+
+// A new file beside Target with a name of its own, or -1. It is private
+// while it is written when it is to take an old file's place, whose
+// permissions it gets before it does; a new file gets the usual ones.
+int CreateBeside(const std::string& Target, bool Replacing, std::string& Name) {
+  for (int Attempt = 0; Attempt < 64; ++Attempt) {
+    Name =
+        Target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36).toStdString();
+    const int Fd =
+        ::open(Name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, Replacing ? 0600 : 0666);
+    if (Fd >= 0 || errno != EEXIST) return Fd;
+  }
+  return -1;
 }
 
 // Puts the written bytes on the disk; file systems that cannot sync count as
@@ -100,8 +120,8 @@ std::string NormaliseLineBreaks(std::string Text) {
 }
 
 std::string LoadTextFile(const std::string& FileName) {
-  QFile File(NativeName(FileName));
-  if (!OpenRegularFile(File)) throw EFileError(EFileError::TKind::Open, FileName);
+  QFile File;
+  if (!OpenRegularFile(File, FileName)) throw EFileError(EFileError::TKind::Open, FileName);
   std::string Raw;
   const qint64 Size = File.size();
   // Room for the final line break that NormaliseLineBreaks may add, so that
@@ -132,19 +152,44 @@ std::string LoadTextFile(const std::string& FileName) {
   return NormaliseLineBreaks(std::move(Raw));
 }
 
+// Only a regular file (or a link to one) that may be written is replaced: a
+// folder, device, FIFO or socket in the way stays as it is, and nothing is
+// written. A name with a NUL in it names nothing.
 TTextFileWriter::TTextFileWriter(const std::string& FileName, TFileHash* Hash)
-    : File_(std::make_unique<QSaveFile>(NativeName(FileName))),
+    : File_(std::make_unique<QFile>()),
       FileName_(FileName),
+      Target_(LinkTarget(FileName)),
       Hashing_(Hash ? std::make_unique<QCryptographicHash>(QCryptographicHash::Sha1) : nullptr),
       Hash_(Hash) {
-  // Only a regular file (or a link to one) is replaced: a folder, device,
-  // FIFO or socket in the way stays as it is, and nothing is written.
-  const QFileInfo Target(File_->fileName());
-  if ((Target.exists() && !Target.isFile()) || !File_->open(QIODevice::WriteOnly))
+  struct stat Info {};
+  const bool Exists = ::stat(Target_.c_str(), &Info) == 0;
+  if (FileName.empty() || FileName.find('\0') != std::string::npos ||
+      (Exists && (!S_ISREG(Info.st_mode) || ::access(Target_.c_str(), W_OK) != 0)))
     throw EFileError(EFileError::TKind::Create, FileName);
+  const int Fd = CreateBeside(Target_, Exists, Temporary_);
+  if (Fd < 0) throw EFileError(EFileError::TKind::Create, FileName);
+  if (!File_->open(Fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(Fd);
+    Abandon();
+    throw EFileError(EFileError::TKind::Create, FileName);
+  }
 }
 
-TTextFileWriter::~TTextFileWriter() = default;
+TTextFileWriter::~TTextFileWriter() {
+  Abandon();
+}
+
+void TTextFileWriter::Abandon() {
+  File_->close();
+  if (!Temporary_.empty()) ::unlink(Temporary_.c_str());
+  Temporary_.clear();
+}
+
+EFileError TTextFileWriter::Failed(const std::string& Why) {
+  const std::string Text = Why.empty() ? Reason(*File_) : Why;
+  Abandon();
+  return EFileError(EFileError::TKind::Write, FileName_, Text);
+}
 
 void TTextFileWriter::Write(std::string_view Text) {
   if (Hashing_) Hashing_->addData(QByteArrayView(Text.data(), static_cast<qsizetype>(Text.size())));
@@ -152,22 +197,23 @@ void TTextFileWriter::Write(std::string_view Text) {
   const auto Size = static_cast<qint64>(Text.size());
   while (Done < Size) {
     const qint64 N = File_->write(Text.data() + Done, Size - Done);
-    if (N <= 0) throw WriteError(*File_, FileName_);
+    if (N <= 0) throw Failed();
     Done += N;
   }
 }
 
+// The device's own buffer is emptied and synced here, where a failure can
+// still be told: a full disk often refuses only these last bytes, and the
+// rename would put the short file in the old one's place. The old file's
+// attributes go on first, so that this sync covers them.
 void TTextFileWriter::Commit() {
-  QSaveFile& File = *File_;
-  // The device's own buffer is emptied and synced here, where a failure can
-  // still be told: a full disk often refuses only these last bytes, and
-  // commit() alone would rename the short file over the old one. The old
-  // file's attributes go on first, so that this sync covers them and the one
-  // commit() makes finds nothing left to do.
-  if (!File.flush() || File.error() != QFileDevice::NoError) throw WriteError(File, FileName_);
-  KeepFileAttributes(File.fileName(), File);
-  if (!SyncToDisk(File.handle())) throw WriteError(File, FileName_, std::strerror(errno));
-  if (!File.commit()) throw EFileError(EFileError::TKind::Write, FileName_, Reason(File));
+  QFile& File = *File_;
+  if (!File.flush() || File.error() != QFileDevice::NoError) throw Failed();
+  KeepFileAttributes(Target_, File);
+  if (!SyncToDisk(File.handle())) throw Failed(std::strerror(errno));
+  File.close();
+  if (::rename(Temporary_.c_str(), Target_.c_str()) != 0) throw Failed(std::strerror(errno));
+  Temporary_.clear();
   if (Hash_) *Hash_ = Hashing_->result().toStdString();
 }
 

@@ -1,5 +1,5 @@
-// Whole-file text reading and writing. File names are 8-bit text in the
-// platform's file-name encoding.
+// Whole-file text reading and writing. File names are the bytes the file
+// system takes, passed on exactly as given.
 #pragma once
 
 #include <memory>
@@ -7,7 +7,8 @@
 #include <string_view>
 
 class QCryptographicHash;
-class QSaveFile;
+class QFile;
+class EFileError;
 
 // The SHA-1 of a file's bytes (20 bytes), taken as a save writes them.
 using TFileHash = std::string;
@@ -44,8 +45,16 @@ class TTextFileWriter {
   void Commit();
 
  private:
-  std::unique_ptr<QSaveFile> File_;
+  // Closes and removes the temporary file; the old file stays as it was.
+  void Abandon();
+  // Abandons the write, for the error that tells of Why (or of the file's
+  // own error).
+  EFileError Failed(const std::string& Why = {});
+
+  std::unique_ptr<QFile> File_;  // the temporary file
   std::string FileName_;
+  std::string Target_;     // FileName, or the file its links lead to
+  std::string Temporary_;  // beside Target_; empty once renamed or removed
   std::unique_ptr<QCryptographicHash> Hashing_;
   TFileHash* Hash_;
 };

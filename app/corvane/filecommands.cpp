@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QScopedValueRollback>
 #include <QString>
+#include <filesystem>
 
 #include "app/corvane/mainform.h"
 #include "app/corvane/valuewarnings.h"
@@ -52,7 +53,7 @@ void TMainForm::LoadFile(const QString& FileName) {
   try {
     Factory->LoadFromFile(FileName);
   } catch (const EFileError& Error) {
-    FServices->Error(ToQString(Error.what()));
+    FServices->Error(FileNameText(Error.what()));
     ShowNoDocument();
     EnableDescriptorCommands(false);
   }
@@ -103,7 +104,9 @@ bool TMainForm::FileSaveAs() {
   const std::optional<QString> Chosen = FServices->AskSaveFile(SaveDialogInitialDir);
   if (!Chosen) return false;
   const QString Path = WithExtension(*Chosen);
-  if (QFileInfo::exists(Path) && FServices->Confirm("OK to overwrite " + Path) != mrYes)
+  std::error_code Unknown;  // taken for no file
+  if (std::filesystem::exists(FileNameBytes(Path), Unknown) &&
+      FServices->Confirm("OK to overwrite " + Path) != mrYes)
     return false;
   return WriteDocument(Path);
 }
@@ -117,7 +120,7 @@ bool TMainForm::WriteDocument(const QString& Path) {
   try {
     Hash = Factory->SaveToFile(Path);
   } catch (const EFileError& Error) {
-    FServices->Error(ToQString(Error.what()));
+    FServices->Error(FileNameText(Error.what()));
     return false;
   }
   MarkSaved(Path, Hash);

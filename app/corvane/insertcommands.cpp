@@ -41,7 +41,7 @@ void TMainForm::InsertFile1Click() {
     LEdit1->InsertText(ToQString(LoadTextFile(FileNameBytes(*Path))));
   } catch (const EFileError& Error) {
     if (Error.Kind() != EFileError::TKind::Open) {
-      FServices->Error(ToQString(Error.what()));
+      FServices->Error(FileNameText(Error.what()));
       return;
     }
   }

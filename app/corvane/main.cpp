@@ -9,6 +9,7 @@
 #include "app/corvane/commandline.h"
 #include "app/corvane/mainform.h"
 #include "app/corvane/splashform.h"
+#include "beans/uitext.h"
 #include "widgets/extpagecontrolversion.h"
 
 int main(int argc, char** argv) {
@@ -23,7 +24,13 @@ int main(int argc, char** argv) {
   Splash->show();
   Splash->repaint();
   QApplication::processEvents();
-  TMainForm Form(QApplication::arguments().mid(1));
+  // The toolkit has taken its own options out of argv. What is left names the
+  // file as the bytes given; QApplication::arguments() would decode them, and
+  // lose those that are not UTF-8.
+  QStringList FileArguments;
+  for (int I = 1; I < argc; ++I)
+    FileArguments << FileNameText(argv[I]);
+  TMainForm Form(FileArguments);
   TScopedMessageHandler Messages(&Form);
   Splash->close();
   delete Splash;

@@ -15,6 +15,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <filesystem>
 
 #include "app/corvane/appidentity.h"
 #include "app/corvane/attributepages.h"
@@ -82,12 +83,13 @@ void TMainForm::SetServices(std::unique_ptr<TWindowServices> Services) {
   FServices = Services ? std::move(Services) : std::make_unique<TQtWindowServices>(this);
 }
 
+// The model's messages name files as the bytes the user gave.
 void TMainForm::Info(const std::string& Msg) {
-  FServices->Info(ToQString(Msg));
+  FServices->Info(FileNameText(Msg));
 }
 
 short TMainForm::Confirm(const std::string& Msg) {
-  return FServices->Confirm(ToQString(Msg));
+  return FServices->Confirm(FileNameText(Msg));
 }
 
 // The window as designed, then the creation steps in their order.
@@ -151,10 +153,13 @@ namespace {
 
 // Two names of one file: the same path once links and dots are resolved.
 bool SameFile(const QString& A, const QString& B) {
-  const QFileInfo First(A), Second(B);
-  const QString RealA = First.canonicalFilePath(), RealB = Second.canonicalFilePath();
-  if (RealA.isEmpty() || RealB.isEmpty())
-    return First.absoluteFilePath() == Second.absoluteFilePath();
+  namespace fs = std::filesystem;
+  const fs::path First = FileNameBytes(A), Second = FileNameBytes(B);
+  std::error_code Error, SecondError;
+  const fs::path RealA = fs::canonical(First, Error), RealB = fs::canonical(Second, SecondError);
+  if (Error || SecondError)
+    return fs::absolute(First, Error).lexically_normal() ==
+           fs::absolute(Second, Error).lexically_normal();
   return RealA == RealB;
 }
 
@@ -201,8 +206,9 @@ void TMainForm::closeEvent(QCloseEvent* Event) {
 void TMainForm::SetCurrentFile(const QString& Name) {
   CurrentFile = Name;
   const QString Title = QApplication::applicationName();
-  setWindowTitle(Name.isEmpty() ? Title
-                                : QString("%1 - %2").arg(Title, QFileInfo(Name).fileName()));
+  setWindowTitle(Name.isEmpty()
+                     ? Title
+                     : QString("%1 - %2").arg(Title, ShownText(QFileInfo(Name).fileName())));
 }
 
 void TMainForm::EnableDescriptorCommands(bool Enabled) {

@@ -4,15 +4,18 @@
 #include <QPushButton>
 
 #include "app/corvane/qtwindowservices.h"
+#include "beans/uitext.h"
 #include "widgets/messages.h"
 
 // Shows a box with these buttons in this order and returns the index of the
 // one pressed; Escape (or the close box) presses the one at EscapeIndex. A
-// button with an empty role is there only for Escape, and is not shown.
+// button with an empty role is there only for Escape, and is not shown. A
+// file name's bytes that are not UTF-8 show as U+FFFD.
 int TQtWindowServices::Choose(int Icon, const QString& Title, const QString& Msg,
                               std::initializer_list<TButton> Buttons, int DefaultIndex,
                               int EscapeIndex) {
-  QMessageBox Box(static_cast<QMessageBox::Icon>(Icon), Title, Msg, QMessageBox::NoButton);
+  QMessageBox Box(static_cast<QMessageBox::Icon>(Icon), Title, ShownText(Msg),
+                  QMessageBox::NoButton);
   QList<QPushButton*> Pushed;
   for (const TButton& B : Buttons) {
     const bool Hidden = B.Role < 0;

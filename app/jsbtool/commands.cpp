@@ -4,10 +4,10 @@
 #include <algorithm>
 
 #include "beans/jsbwriter.h"
+#include "beans/modelinput.h"
 #include "check.h"
 #include "dump.h"
 #include "findings.h"
-#include "beans/modelinput.h"
 #include "readfile.h"
 #include "widgets/fileerror.h"
 #include "widgets/regularfile.h"
@@ -21,8 +21,8 @@ constexpr qint64 MaxModelBytes = qint64(1) << 30;
 // The model file's bytes exactly as stored: EFileError when it is not a
 // regular file or cannot be read, EModelError when it is too large.
 std::string ReadModelBytes(const std::string& FileName) {
-  QFile File(QFile::decodeName(QByteArray::fromStdString(FileName)));
-  if (!OpenRegularFile(File)) throw EFileError(EFileError::TKind::Open, FileName);
+  QFile File;
+  if (!OpenRegularFile(File, FileName)) throw EFileError(EFileError::TKind::Open, FileName);
   const EModelError TooLarge("the file is larger than 1 GiB");
   if (File.size() > MaxModelBytes) throw TooLarge;
   std::string Bytes;

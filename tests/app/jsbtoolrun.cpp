@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QProcess>
@@ -43,8 +42,9 @@ TRun RunWithoutDisplay(const char* Program, const std::vector<std::string>& Args
   return Run(Program, Args, Environment);
 }
 
+// Names are bytes, as the tool takes them.
 std::string TToolFolder::Path(const std::string& Name) const {
-  return QDir(FDir.path()).filePath(QString::fromStdString(Name)).toStdString();
+  return FDir.path().toStdString() + '/' + Name;
 }
 
 std::string TToolFolder::Write(const std::string& Name, const std::string& Bytes) const {

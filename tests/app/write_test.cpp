@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "jsbtoolrun.h"
 #include "tests/support/specialfiles.h"
@@ -48,6 +50,20 @@ TEST(JsbtoolWrite, WriteAndDumpRoundTrip) {
   R = RunTool({"write", Dir.Write("dump.json", Json), Dir.Path("second.jsb")});
   ASSERT_EQ(R.Status, 0) << R.Err;
   EXPECT_EQ(Dir.Read("second.jsb"), First);
+}
+
+// Names that are not UTF-8 reach the file system as the bytes given. The
+// shell passes them on as bytes, which QProcess would not.
+TEST(JsbtoolWrite, ReadsAndWritesNamesThatAreNotUtf8) {
+  TToolFolder Dir;
+  const std::string Model = Dir.Path("clock\xff.json"), Out = Dir.Path("clock\xff\xfe.jsb");
+  std::ofstream(Model, std::ios::binary) << ClockModel;
+  const auto Tool = [](const std::string& Args) {
+    return std::system(("'" JSBTOOL_PATH "' " + Args + " >/dev/null").c_str());
+  };
+  EXPECT_EQ(Tool("write '" + Model + "' '" + Out + "'"), 0);
+  EXPECT_EQ(Tool("check '" + Out + "'"), 0);
+  std::filesystem::remove_all(Dir.Path(""));  // which QTemporaryDir cannot do for these names
 }
 
 TEST(JsbtoolWrite, ConvertsStringsToTheChosenEncoding) {

@@ -8,6 +8,8 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QtTest>
+#include <filesystem>
+#include <fstream>
 
 #include <Qsci/qsciscintilla.h>
 #include <QLineEdit>
@@ -15,6 +17,7 @@
 #include "app/corvane/attributepages.h"
 #include "app/corvane/mainform.h"
 #include "beans/beanfactory.h"
+#include "beans/uitext.h"
 #include "editor/ledit.h"
 #include "tests/support/fullstorage.h"
 #include "widgets/extpagecontrol.h"
@@ -28,7 +31,8 @@ void Drop(QWidget* Window, const QStringList& Paths) {
   QMimeData Data;
   QList<QUrl> Urls;
   for (const QString& P : Paths)
-    Urls << QUrl::fromLocalFile(P);
+    Urls << QUrl::fromEncoded("file://" +
+                              QByteArray::fromStdString(FileNameBytes(P)).toPercentEncoding("/"));
   Data.setUrls(Urls);
   QDragEnterEvent Enter(QPoint(10, 10), Qt::CopyAction, &Data, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(Window, &Enter);
@@ -336,6 +340,23 @@ class FileCommandsTest : public QObject, TWindowFixture {
     QVERIFY(NoDocument());
     QTest::keyClick(Form.get(), Qt::Key_Q, Qt::ControlModifier);
     QVERIFY(!Form->isVisible());
+  }
+
+  // A name that is not UTF-8 opens from a drop and from the command line, and
+  // shows U+FFFD in the title only.
+  void namesThatAreNotUtf8Open() {
+    const std::string Bytes = Folder->path().toStdString() + "/b\xff\xfe.jsb";
+    const QString Name = Path(QStringView(u"b\xDCFF\xDCFE.jsb").toString());
+    std::ofstream(Bytes, std::ios::binary) << ClockComponent;
+    Drop(Form.get(), {Name});
+    QCOMPARE(Peek(*Form).CurrentFile, Name);
+    Form.reset();
+    Form = std::make_unique<TMainForm>(QStringList{Name});
+    Script->Serve(*Form);
+    Form->show();
+    QCOMPARE(Form->windowTitle(), QString("Corvane - b\uFFFD\uFFFD.jsb"));
+    QVERIFY(Form->File().Opened().Exists);
+    std::filesystem::remove(Bytes);  // which QTemporaryDir cannot do
   }
 
   void droppedFilesOpenAfterThePrompt() {
