@@ -9,6 +9,7 @@
 #include "app/corvane/mainform.h"
 #include "beans/beanfactory.h"
 #include "beans/jsbwriter.h"
+#include "beans/modeljson.h"
 #include "quietmessages.h"
 #include "sidebyside.h"
 #include "tempdir.h"
@@ -64,11 +65,18 @@ int RunRecoveryBenchmark(const std::string& Folder, int Copies) {
     });
   Probe.Stop();
   File.Flush();
-  TSide Whole;
-  Whole.Measure([&] { WriteJSBText(*Document.Bean(), ""); });
+  TSide Whole, Jsb;
+  Whole.Measure([&] {
+    std::unique_ptr<TModelJsonBuilder> Model = BeanFactory->ModelBuilder();
+    while (!Model->Step(Items)) {
+    }
+    std::move(*Model).Finish();
+  });
+  Jsb.Measure([&] { WriteJSBText(*Document.Bean(), ""); });
   std::printf("jsbwindowbench recovery: %d items, %d copies\n", Items, Copies);
   Copy.Print("a copy's text made in slices");
   Whole.Print("anchor: the text made at once");
+  Jsb.Print("the JSB text made at once");
   std::printf("  %-36s the event loop waited at most %lld ms (a 2 ms probe)\n", "",
               static_cast<long long>(Probe.Longest()));
   return File.Recovery().HasCopy() ? 0 : 1;

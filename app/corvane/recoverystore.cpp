@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
-#include <QUrl>
 #include <QUuid>
 #include <cstring>
 
@@ -181,7 +180,9 @@ std::string CheckLine(std::string_view Text) {
 std::string TRecoveryStore::Encode(const TRecoveryCopy& Copy) {
   const std::string Head = Copy.Model ? Magic : Copy.Encoding ? TextMagic : EarlierMagic;
   std::string Out =
-      Head + QUrl::toPercentEncoding(Copy.FileName).toStdString() + "\n" + StampLine(Copy.Opened);
+      Head +
+      QByteArray::fromStdString(FileNameBytes(Copy.FileName)).toPercentEncoding().toStdString() +
+      "\n" + StampLine(Copy.Opened);
   if (!Copy.Model && Copy.Encoding) (Out += EncodingName(*Copy.Encoding)) += '\n';
   if (Copy.Model || Copy.Encoding) Out += CheckLine(Copy.Text);
   return Out + Copy.Text;
@@ -208,8 +209,8 @@ std::optional<TRecoveryCopy> TRecoveryStore::Decode(const std::string& Bytes) {
   };
   const std::optional<TFileStamp> Opened = StampOf(Line(1));
   if (!Opened) return std::nullopt;
-  TRecoveryCopy Copy{QUrl::fromPercentEncoding(Line(0)), Bytes.substr(Ends.back() + 1), *Opened,
-                     std::nullopt};
+  TRecoveryCopy Copy{FileNameText(QByteArray::fromPercentEncoding(Line(0)).toStdString()),
+                     Bytes.substr(Ends.back() + 1), *Opened, std::nullopt};
   Copy.Model = Model;
   if (Earlier) return Copy;
   if (!Model && !(Copy.Encoding = EncodingNamed(Line(2)))) return std::nullopt;

@@ -1,6 +1,7 @@
 // jsbtool write's model parser on any bytes. A model it accepts is accepted
 // again, to the same file, after the JSON library has written it out anew
-// (other escapes, other spacing, members sorted).
+// (other escapes, other spacing, members sorted). What is left of any bytes
+// taken for a damaged recovery copy reads as a model or is refused.
 #include <QJsonDocument>
 #include <cstddef>
 #include <cstdint>
@@ -8,10 +9,16 @@
 
 #include "beans/jsbwriter.h"
 #include "beans/modelinput.h"
+#include "beans/modeljson.h"
 #include "fuzzsupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
   const std::string_view Json(reinterpret_cast<const char*>(Data), Size);
+  try {
+    const std::string Left = SalvagedModelJson(Json, Size / 2);
+    if (!Left.empty()) ParseModel(Left, TModelReading::Exact);
+  } catch (const EModelError&) {
+  }
   std::string Saved;
   try {
     const TJSBReadResult Model = ParseModel(Json);

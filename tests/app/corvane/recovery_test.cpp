@@ -20,6 +20,7 @@
 #include "beans/beanfactory.h"
 #include "beans/jsbwriter.h"
 #include "beans/modeljson.h"
+#include "beans/uitext.h"
 #include "editor/ledit.h"
 #include "widgets/hetreeview.h"
 #include "windowtest.h"
@@ -133,6 +134,8 @@ class RecoveryTest : public QObject {
     QTest::newRow("non-ASCII name, Latin-1 text")
         << QString::fromUtf8("/tmp/caf\xc3\xa9.jsb") << QByteArray("caf\xe9") << false << -1;
     QTest::newRow("empty text") << "a.jsb" << QByteArray() << true << 0;
+    QTest::newRow("name not UTF-8")
+        << FileNameText("/tmp/bad\xff\xfe.jsb") << QByteArray("x") << true << 0;
   }
   void copiesKeepTheirFileNameAndBytes() {
     QFETCH(QString, FileName);
