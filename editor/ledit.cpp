@@ -1,5 +1,7 @@
 #include "editor/ledit.h"
 
+#include <Qsci/qscicommand.h>
+#include <Qsci/qscicommandset.h>
 #include <Qsci/qsciscintilla.h>
 #include <QApplication>
 #include <QDropEvent>
@@ -88,6 +90,9 @@ void TLEdit::ApplyDefaults() {
   SetInsertMode(true);
   Editor_->setTabWidth(TabStopSize_);
   SetUndoDepth(UndoDepth_);
+  // Ctrl+Shift+Z redoes as well as Ctrl+Y, as everywhere else in the window.
+  if (QsciCommand* Redo = Editor_->standardCommands()->find(QsciCommand::Redo))
+    Redo->setAlternateKey((Qt::CTRL | Qt::SHIFT | Qt::Key_Z).toCombined());
   SetExtraVertSpacing(Spacing_);
   SetBookmarkStyle(baShape, 0);
   SetBookmarkStyle(baForeColor, 0x800000);

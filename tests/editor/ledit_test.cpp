@@ -323,6 +323,18 @@ class TLEditTest : public QObject {
     QCOMPARE(Edit.Text(), QStringLiteral("axdy"));
   }
 
+  // Both of the usual redo keys take back an undo.
+  void RedoesWithEitherKey() {
+    for (const QKeyCombination Redo : {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z}) {
+      TLEdit Edit;
+      QTest::keyClick(Edit.Scintilla(), Qt::Key_A);
+      QTest::keyClick(Edit.Scintilla(), Qt::Key_Z, Qt::ControlModifier);
+      QCOMPARE(Edit.Text(), QString());
+      QTest::keyClick(Edit.Scintilla(), Redo.key(), Redo.keyboardModifiers());
+      QCOMPARE(Edit.Text(), QStringLiteral("a"));
+    }
+  }
+
   void SendsFileDropsOnToTheWindow() {
     TDropSink Window;
     auto* Edit = new TLEdit(&Window);
