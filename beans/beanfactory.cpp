@@ -354,10 +354,13 @@ TJSB_CustomCollectionItem* TBeanFactory::AddDescriptor(TDescriptorKind Kind) {
   TJSB_CustomCollectionItem* Item = FDocument.AddItem(Kind, Method);
   TTreeNode* Node = Item ? Item->Node : nullptr;
   if (!Node) return Item;
+  // The page is filled before the name comes; the in-place editor opens on
+  // the name once it is set, so that nothing resets the editor's text and
+  // its selection under what the user types at once.
   Tree.SetCaption(Node, "Untitled");
   Tree.Select(Node);
-  Tree.BeginRename(Node);
   FDocument.Rename(Item, "Untitled");
+  Tree.BeginRename(Node);
   return Item;
 }
 

@@ -52,7 +52,11 @@ class TFakeTree : public TComponentTreeView {
     Log << "select " + Caption(Node);
     if (OnSelect) OnSelect();
   }
-  void BeginRename(TTreeNode* Node) override { Log << "rename " + Node->Caption; }
+  // With the name the item has when its editor opens.
+  void BeginRename(TTreeNode* Node) override {
+    Log << "rename " + Node->Caption +
+               (Node->Data.Item ? " of " + QString::fromStdString(Node->Data.Item->Name()) : "");
+  }
   void EndRename() override {}
   void Collapse(TTreeNode* Node) override { Node->Expanded = false; }
   void Expand(TTreeNode* Node) override { Node->Expanded = true; }
@@ -212,13 +216,13 @@ TEST(FactoryViews, TheTreeFollowsTheDocumentsItems) {
   EXPECT_EQ(V.Factory.Bean()->Methods().Items(0), Run);
 }
 
-TEST(FactoryViews, AnAddedItemIsSelectedAndRenamedInPlaceBeforeItIsNamed) {
+TEST(FactoryViews, AnAddedItemIsSelectedThenNamedThenRenamedInPlace) {
   TViews V;
   V.Tree.Log.clear();
   V.Factory.Document().SetModified(false);
   TJSB_CustomCollectionItem* Item = V.History.AddDescriptor(dkProperty);
   ASSERT_TRUE(Item);
-  EXPECT_EQ(V.Tree.Log, QStringList({"select Untitled", "rename Untitled"}));
+  EXPECT_EQ(V.Tree.Log, QStringList({"select Untitled", "rename Untitled of Untitled"}));
   EXPECT_EQ(V.Pages.Shown, "Property ");  // the page was filled before the name came
   EXPECT_EQ(Item->Name(), "Untitled");
   EXPECT_TRUE(V.Factory.Bean()->Modified());

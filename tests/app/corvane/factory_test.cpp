@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+#include <functional>
 
 #include "app/corvane/attributepages.h"
 #include "app/corvane/mainform.h"
@@ -134,6 +135,36 @@ class FactoryTest : public QObject {
     QVERIFY(!Peek(Form).Factory->Bean());
     QCOMPARE(Form.tvBeanTree->topLevelItemCount(), 0);
     QCOMPARE(Form.windowTitle(), QString("Corvane"));
+  }
+
+  // The in-place editor opens on the new name, selected: what the user types
+  // at once replaces it, for every kind of item and way of adding it.
+  void aNameTypedAtOnceReplacesTheNewName() {
+    TScript Script;
+    auto Form = NewWindow(Script, "c");
+    TJSBean* Bean = Peek(*Form).Factory->Bean();
+    const std::vector<std::function<void()>> Adds = {
+        [&] { QTest::mouseClick(Peek(*Form).Button("sbNewProperty"), Qt::LeftButton); },
+        [&] { Peek(*Form).Action("miEvent")->trigger(); },
+        [&] { Peek(*Form).Action("pmiInterface")->trigger(); },
+        [&] { QTest::mouseClick(Peek(*Form).Button("sbNewMethod"), Qt::LeftButton); },
+        [&] { Peek(*Form).Action("miParameter")->trigger(); }};
+    Form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Form.get()));
+    for (const auto& Add : Adds) {
+      Add();
+      QCoreApplication::processEvents();
+      QLineEdit* Editor = RenameEditor(*Form);
+      QVERIFY(Editor);
+      QCOMPARE(Editor->selectedText(), QString("Untitled"));
+      QTest::keyClicks(QApplication::focusWidget(), "speed");
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+      for (int Round = 0; Round < 3; ++Round)
+        QCoreApplication::processEvents();
+      QCOMPARE(Form->tvBeanTree->currentItem()->text(0), QString("speed"));
+    }
+    QCOMPARE(Bean->Methods().Items(0)->Parameters().Items(0)->Name(), std::string("speed"));
+    QCOMPARE(Bean->Interfaces().Items(0)->Name(), std::string("speed"));
   }
 
   void addingMakesTheNewItemCurrent() {
