@@ -64,14 +64,17 @@ void TFileDrag::SetEnableDrop(bool Value) {
   FOwner->setAcceptDrops(Value || FOwnerAcceptedDrops);
 }
 
-// Drags that carry local files are taken while dropping is on; everything
-// else goes on to the owner as before.
+// Drags that carry local files and may be copied are taken while dropping is
+// on, always as a copy: a source told Move may delete the file it dragged.
+// Everything else goes on to the owner as before.
 bool TFileDrag::eventFilter(QObject* Watched, QEvent* Event) {
   if (Watched != FOwner || !FEnableDrop || !IsDragEvent(Event->type()))
     return QObject::eventFilter(Watched, Event);
   auto* Drag = static_cast<QDropEvent*>(Event);
-  if (LocalFiles(Drag->mimeData()).empty()) return QObject::eventFilter(Watched, Event);
-  Drag->acceptProposedAction();
+  if (!(Drag->possibleActions() & Qt::CopyAction) || LocalFiles(Drag->mimeData()).empty())
+    return QObject::eventFilter(Watched, Event);
+  Drag->setDropAction(Qt::CopyAction);
+  Drag->accept();
   if (Event->type() == QEvent::Drop) Drop(Drag);
   return true;
 }

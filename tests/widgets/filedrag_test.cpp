@@ -24,13 +24,16 @@ std::unique_ptr<QMimeData> Files(const QStringList& Paths) {
 
 // Drags the files onto Target and drops them there, as the window system
 // does: the drag must be accepted on entering before the drop counts.
-bool DragAndDrop(QWidget& Target, const QStringList& Paths) {
+// Answered is the action the drop answers the source with.
+bool DragAndDrop(QWidget& Target, const QStringList& Paths,
+                 Qt::DropActions Offered = Qt::CopyAction, Qt::DropAction* Answered = nullptr) {
   const std::unique_ptr<QMimeData> Mime = Files(Paths);
-  QDragEnterEvent Enter(QPoint(5, 5), Qt::CopyAction, Mime.get(), Qt::LeftButton, Qt::NoModifier);
+  QDragEnterEvent Enter(QPoint(5, 5), Offered, Mime.get(), Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(&Target, &Enter);
   if (!Enter.isAccepted()) return false;
-  QDropEvent Drop(QPointF(5, 5), Qt::CopyAction, Mime.get(), Qt::LeftButton, Qt::NoModifier);
+  QDropEvent Drop(QPointF(5, 5), Offered, Mime.get(), Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(&Target, &Drop);
+  if (Answered) *Answered = Drop.dropAction();
   return Drop.isAccepted();
 }
 
@@ -44,6 +47,7 @@ class FileDragTest : public QObject {
   void SplitsNameAndExtension();
   void DropFillsThreeListsInOrder();
   void NextDropReplacesTheLists();
+  void DropsAnswerCopyAndNeverMove();
   void DroppingNeedsEnableDrop();
   void NonLocalUrlsAreLeftOut();
   void OwnerThatIsNoWidgetNeverAccepts();
@@ -115,6 +119,24 @@ void FileDragTest::DropFillsThreeListsInOrder() {
   // The bytes name the same file again.
   QCOMPARE(QFile::decodeName(QByteArray::fromStdString(Drag.NameWithPath()[3])),
            QString("/w/\xc3\xa9t\xc3\xa9.jsb"));
+}
+
+// A source told Move may delete the file it dragged, so a drop takes a copy
+// or nothing.
+void FileDragTest::DropsAnswerCopyAndNeverMove() {
+  QWidget Owner;
+  TFileDrag Drag(&Owner);
+  Drag.SetEnableDrop(true);
+  const std::pair<Qt::DropActions, bool> Cases[] = {
+      {Qt::CopyAction | Qt::MoveAction, true},
+      {Qt::MoveAction | Qt::CopyAction | Qt::LinkAction, true},
+      {Qt::MoveAction, false},
+      {Qt::LinkAction, false}};
+  for (const auto& [Offered, Taken] : Cases) {
+    Qt::DropAction Answered = Qt::IgnoreAction;
+    QCOMPARE(DragAndDrop(Owner, {"/w/a.jsb"}, Offered, &Answered), Taken);
+    if (Taken) QCOMPARE(Answered, Qt::CopyAction);
+  }
 }
 
 void FileDragTest::NextDropReplacesTheLists() {
