@@ -53,12 +53,27 @@ int ScreenDpi(const QWidget* Window) {
   return Screen ? qRound(Screen->logicalDotsPerInch()) : DesignedDpi;
 }
 
+// The file the command line names: its parameters joined by single spaces,
+// a relative name taken from the current folder, which is still the one the
+// program was started in. Folder and name are joined as bytes, so that
+// either may hold bytes that are not UTF-8.
+QString CommandLineFile(const QStringList& Arguments) {
+  namespace fs = std::filesystem;
+  const QString Name = Arguments.join(' ');
+  const fs::path Bytes = FileNameBytes(Name);
+  std::error_code Error;
+  const fs::path Start = fs::current_path(Error);
+  if (Name.isEmpty() || Bytes.is_absolute() || Error) return Name;
+  return FileNameText((Start / Bytes).string());
+}
+
 }  // namespace
 
 TMainForm::TMainForm(const QStringList& Arguments, QWidget* Parent)
     : QMainWindow(Parent),
       ilInfoView(16, 16),
       FArguments(Arguments),
+      FCommandLineFile(CommandLineFile(Arguments)),
       FServices(std::make_unique<TQtWindowServices>(this)) {
   LoadCorvaneResources();
   MainForm = this;
@@ -169,7 +184,7 @@ void TMainForm::showEvent(QShowEvent* Event) {
   QMainWindow::showEvent(Event);
   if (FShown) return;
   FShown = true;
-  const QString FileName = FArguments.join(' ');
+  const QString& FileName = FCommandLineFile;
   // Work left by a session that ended unexpectedly comes first; a file named
   // on the command line replaces recovered work only through the save prompt,
   // and recovered work on that very file is what the user asked to open.

@@ -58,7 +58,8 @@ class TMainForm : public QMainWindow,
   Q_OBJECT
 
  public:
-  // Arguments are the command-line parameters after the program name.
+  // Arguments are the command-line parameters after the program name; the
+  // file they name is taken from the current folder as the window is made.
   explicit TMainForm(const QStringList& Arguments = {}, QWidget* Parent = nullptr);
   ~TMainForm() override;
 
@@ -237,6 +238,9 @@ class TMainForm : public QMainWindow,
   void SelectConstructorPlaceholder();
 
   QStringList FArguments;
+  // The file they name, resolved before the program folder becomes the
+  // current one.
+  QString FCommandLineFile;
   QList<QAction*> FMenuShortcuts;
   // The controls by their designed names, collected once while the window
   // is built; and those that commands switch as a group.

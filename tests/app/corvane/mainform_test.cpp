@@ -12,6 +12,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
+#include <filesystem>
 
 #include <Qsci/qsciscintilla.h>
 
@@ -20,6 +21,7 @@
 #include "app/corvane/mainform.h"
 #include "app/corvane/newcomponentform.h"
 #include "app/corvane/splashform.h"
+#include "beans/uitext.h"
 #include "editor/ledit.h"
 #include "editor/settingsstore.h"
 #include "mainformaccess.h"
@@ -110,10 +112,36 @@ class MainFormTest : public QObject {
     QVERIFY(!Peek(Form).ToolBar1->isVisible());
   }
 
-  void joinsTheParametersIntoOneFileName() {
-    TRecordingForm Form({"C:\\My", "Files\\a.jsb"});
+  // The parameters name one file, taken from the folder the program was
+  // started in although the program folder becomes the current one; the
+  // folder's and the name's bytes stay as they are, UTF-8 or not.
+  void joinsTheParametersIntoOneFileFromTheStartFolder_data() {
+    QTest::addColumn<QStringList>("Arguments");
+    // After the start folder and a slash, unless it is absolute.
+    QTest::addColumn<QByteArray>("Expected");
+    QTest::newRow("relative") << QStringList{"clock.jsb"} << QByteArray("clock.jsb");
+    QTest::newRow("blanks") << QStringList{"My", "Files/a.jsb"} << QByteArray("My Files/a.jsb");
+    QTest::newRow("not UTF-8") << QStringList{FileNameText("\xfe.jsb")} << QByteArray("\xfe.jsb");
+    QTest::newRow("absolute") << QStringList{"/tmp/a", "b.jsb"} << QByteArray("/tmp/a b.jsb");
+  }
+  void joinsTheParametersIntoOneFileFromTheStartFolder() {
+    QFETCH(QStringList, Arguments);
+    QFETCH(QByteArray, Expected);
+    QTemporaryDir Program, Start;
+    WriteSetting(srLocalMachine, GeneralSettingsKey, "ProgramDir", Program.path());
+    const std::string StartBytes = FileNameBytes(Start.path()) + "/d\xff";
+    std::filesystem::create_directory(StartBytes);
+    const auto Remove = qScopeGuard([&] {
+      QDir::setCurrent(StartDir);
+      std::filesystem::remove(StartBytes);  // a name Qt could not give back
+    });
+    std::filesystem::current_path(StartBytes);
+    TRecordingForm Form(Arguments);
     Form.show();
-    QCOMPARE(Form.Opened, QStringList{"C:\\My Files\\a.jsb"});
+    const std::string Name = Expected.toStdString();
+    QCOMPARE(Form.Opened,
+             QStringList{FileNameText(Name[0] == '/' ? Name : StartBytes + "/" + Name)});
+    QCOMPARE(Peek(Form).OpenDialogInitialDir, QDir(Program.path()).canonicalPath());
     QVERIFY(!Form.LEdit1->isHidden());  // shown, on the page that is not active yet
     Form.hide();
     Form.show();  // only the first showing opens it
