@@ -92,7 +92,8 @@ void TOptionsForm::FormShow() {
 }
 
 // Reads what the store holds now. A switch that is not stored as 1 leaves its
-// box as it is, so the hidden tab-character box stays checked.
+// box as it is. The tab-character box is hidden, so nobody can change it: it
+// shows exactly what is stored, and OK keeps that.
 void TOptionsForm::FormActivate() {
   const TEditorOptions O = TEditorSettings::ReadOptions();
   lbFont->setText(O.FontName);
@@ -101,7 +102,7 @@ void TOptionsForm::FormActivate() {
   CheckWhenSet(cbInsertMode, O.InsertMode);
   CheckWhenSet(cbDefaultSelection, O.DefaultSelection);
   CheckWhenSet(cbSyntaxHighlight, O.SyntaxHighlight);
-  CheckWhenSet(cbTabChar, O.TabChar);
+  cbTabChar->setChecked(O.TabChar);
   edTabStopSize->setText(QString::number(O.TabStopSize));
   edUndo->setText(QString::number(O.UndoLimit));
   cbVerticalSpacing->setCurrentIndex(O.VerticalSpacing);

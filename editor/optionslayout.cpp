@@ -105,7 +105,6 @@ QGroupBox* TOptionsForm::BuildOptionsGroup(QWidget* Page) {
   cbDefaultSelection = AddCheckBox(Group, "cbDefaultSelection", "&Typing Replaces Selection", 66);
   cbSyntaxHighlight = AddCheckBox(Group, "cbSyntaxHighlight", "Use &Syntax Highlighting", 88);
   cbTabChar = AddCheckBox(Group, "cbTabChar", "Use Tab &Character", 110);
-  cbTabChar->setChecked(true);
   cbTabChar->setVisible(false);
   edUndo = AddField(Group, "edUndo", 20);
   lblUndo = AddLabel(Group, "lblUndo", "&Undo Limit:", 184, 24, edUndo);

@@ -95,11 +95,11 @@ class OptionsFormTest : public QObject {
     QVERIFY(!Form->pcPreferences->isTabVisible(2) && !Form->pcPreferences->isTabVisible(3));
     QVERIFY(Form->lbFont->text().isEmpty() && Form->lbSize->text().isEmpty());
     QVERIFY(!Form->cbAutoIndent->isChecked() && !Form->cbSyntaxHighlight->isChecked());
-    QVERIFY(Form->cbTabChar->isHidden() && Form->cbTabChar->isChecked());
+    QVERIFY(Form->cbTabChar->isHidden() && !Form->cbTabChar->isChecked());
     QCOMPARE(Form->edUndo->text(), QString("900"));
     QCOMPARE(Form->cbBlockBack->Color(), QColor(255, 255, 0));  // the scheme's own colours
     Form->btnOK->click();
-    QCOMPARE(Stored({"Font", "TabChar"}), QString("Font=,TabChar=1"));  // the hidden box is checked
+    QCOMPARE(Stored({"Font", "TabChar"}), QString("Font=,TabChar=0"));  // tabs are still replaced
     QVERIFY(Source->AutoIndent() && Source->Highlight());               // no font: nothing applied
   }
 
@@ -122,10 +122,19 @@ class OptionsFormTest : public QObject {
     Form->btnOK->click();
     const QString Expected =
         "Font=DejaVu Sans Mono,FontSize=12,AutoIndent=0,InsertMode=1,DefaultSelection=0,"
-        "TabChar=1,TabStopSize=3,UndoLimit=-1,VerticalSpacing=3,KeywordsColor=255,"
+        "TabChar=0,TabStopSize=3,UndoLimit=-1,VerticalSpacing=3,KeywordsColor=255,"
         "BlockBackColor=65535";
     QCOMPARE(Stored(QString(Expected).remove(QRegularExpression("=[^,]*")).split(',')), Expected);
     QCOMPARE(Source->ExtraVertSpacing(), slLarge);  // reconfigured
+  }
+
+  // The hidden tab-character box, which nobody can change, keeps what is stored.
+  void keepsTheStoredTabCharacterSetting() {
+    StoreAll("TabChar=1");
+    Open();
+    QVERIFY(Form->cbTabChar->isChecked());
+    Form->btnOK->click();
+    QCOMPARE(Stored({"TabChar"}), QString("TabChar=1"));
   }
 
   void pickedColoursStayAfterCancel() {

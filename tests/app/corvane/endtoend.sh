@@ -47,6 +47,9 @@ check_dialog() {
   done
   fail "the window titled $title stayed open after OK"
 }
+# OK in Preferences keeps the stored tab setting, so the paste below still
+# substitutes spaces.
+check_dialog '^Preferences$' alt+e Up Return  # the Edit menu's last entry
 # The Source View tab sits at the bottom left, beside the Component View's.
 eval "$(xdotool getwindowgeometry --shell "$window")"  # sets WIDTH and HEIGHT
 xdotool windowfocus --sync "$window" 2>/dev/null || true
@@ -60,9 +63,6 @@ if grep -q $'\t' "$work/demo.jsb"; then fail "Ctrl+V kept the tabs: $(cat -A "$w
 grep -q '   var a;' "$work/demo.jsb" || fail "the pasted text was not saved: $(cat -A "$work/demo.jsb")"
 echo "Ctrl+V pasted as Edit > Paste and the document was saved"
 
-# Preferences comes after the paste: its first OK stores the hidden "keep tabs"
-# box, which is checked.
-check_dialog '^Preferences$' alt+e Up Return  # the Edit menu's last entry
 check_dialog '^About Corvane$' alt+h a
 check_dialog '^Web Resources$' alt+h w
 
