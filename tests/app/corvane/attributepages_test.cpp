@@ -71,6 +71,43 @@ class AttributePagesTest : public QObject, TWindowFixture {
       QVERIFY2(!Line->acceptDrops(), qPrintable(Line->objectName()));
   }
 
+  // From the tree, Tab visits the fields of the tab shown from top to bottom
+  // and comes back to the tree, and every stop shows that it has the focus.
+  void tabVisitsTheFieldsInOrder() {
+    Form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Form.get()));
+    for (QTreeWidgetItem* Item : {Form->tvBeanTree->topLevelItem(0), Node(*Form, 0), Node(*Form, 3),
+                                  Node(*Form, 5), Node(*Form, 3, 0), Node(*Form, 7)}) {
+      Select(Item);
+      QTabWidget* Tabs = Pages().InnerTabs(Form->CurrentAttributePage());
+      for (int Tab = 0; Tab < Tabs->count(); ++Tab) {
+        Tabs->setCurrentIndex(Tab);
+        auto Fields =
+            Tabs->currentWidget()->findChildren<QWidget*>(QRegularExpression("^(fld|chk)"));
+        std::sort(Fields.begin(), Fields.end(), [Tabs](QWidget* A, QWidget* B) {
+          return A->mapTo(Tabs, QPoint()).y() < B->mapTo(Tabs, QPoint()).y();
+        });
+        QStringList Expected, Visited;
+        for (QWidget* Field : Fields)
+          Expected << Field->objectName();
+        Expected << "tvBeanTree";
+        QWidget* At = Form->tvBeanTree;
+        At->setFocus();
+        Form->setAttribute(Qt::WA_KeyboardFocusChange);  // as after any Tab
+        while (Visited.size() < Expected.size() + 10 && !Visited.endsWith("tvBeanTree")) {
+          const QImage Focused = At->grab().toImage();
+          QTest::keyClick(At, Qt::Key_Tab);
+          QVERIFY2(At->grab().toImage() != Focused,
+                   qPrintable(At->objectName() + " hides its focus"));
+          At = QApplication::focusWidget();
+          QVERIFY(At);
+          Visited << At->objectName();
+        }
+        QCOMPARE(Visited, Expected);
+      }
+    }
+  }
+
   void selectingFillsAndChangesNothing() {
     Select(Node(*Form, 0));
     QCOMPARE(Form->CurrentAttributePage(), QString("Property"));
