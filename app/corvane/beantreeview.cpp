@@ -84,8 +84,11 @@ void TBeanTreeView::EndUpdate() {
   FTree.setUpdatesEnabled(true);
 }
 
+// The current node counts only while it is selected: the user may have
+// cleared the selection (Ctrl and a click) and left the node current.
 TTreeNode* TBeanTreeView::Selected() const {
-  return AsNode(FTree.currentItem());
+  QTreeWidgetItem* Current = FTree.currentItem();
+  return Current && Current->isSelected() ? AsNode(Current) : nullptr;
 }
 
 TTreeNode* TBeanTreeView::NodeAbove(TTreeNode* Node) const {

@@ -235,6 +235,13 @@ class UndoTest : public QObject {
     QCOMPARE(NodeAt(*Form, {0})->text(0), QString("zeta"));
     QCOMPARE(Form->tvBeanTree->currentItem(), NodeAt(*Form, {0}));
     QCOMPARE(Run->isExpanded(), !Expanded);
+    // With nothing selected, the step's node is selected again.
+    QTreeWidgetItem* Zeta = NodeAt(*Form, {0});
+    Form->tvBeanTree->setCurrentItem(Zeta);
+    Type(*Form, "fldPropertyDisplayName", "x");
+    Zeta->setSelected(false);
+    Form->History->Undo();
+    QVERIFY(Zeta->isSelected());
   }
 
   // Typing merges within one field of one node until something intervenes;
