@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 #include "widgets/centre.h"
 
@@ -22,14 +23,10 @@ void PlaceAt(QWidget* Dialog, QWidget* Parent, std::optional<QPoint> Place) {
 // A dialog with a form and OK / Cancel buttons.
 class TFormDialog : public QDialog {
  public:
-  TFormDialog(QWidget* Parent, const QString& Title) : QDialog(Parent), Form_(new QFormLayout) {
+  TFormDialog(QWidget* Parent, const QString& Title)
+      : QDialog(Parent), Layout_(new QVBoxLayout(this)), Form_(new QFormLayout) {
     setWindowTitle(Title);
-    auto* Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* Layout = new QVBoxLayout(this);
-    Layout->addLayout(Form_);
-    Layout->addWidget(Buttons);
+    Layout_->addLayout(Form_);
   }
 
   QLineEdit* AddLine(const QString& Label, const QString& Value) {
@@ -47,12 +44,22 @@ class TFormDialog : public QDialog {
     return Box;
   }
 
-  bool Run(QWidget* Parent, std::optional<QPoint> Place) {
+  // The buttons are made last, so that Tab reaches them after the fields. The
+  // dialog opens in First with its text selected, to be typed over.
+  bool Run(QWidget* Parent, std::optional<QPoint> Place, QWidget* First) {
+    auto* Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    Layout_->addWidget(Buttons);
+    First->setFocus();
+    if (auto* Line = qobject_cast<QLineEdit*>(First)) Line->selectAll();
+    if (auto* Spin = qobject_cast<QAbstractSpinBox*>(First)) Spin->selectAll();
     PlaceAt(this, Parent, Place);
     return exec() == QDialog::Accepted;
   }
 
  private:
+  QVBoxLayout* Layout_;
   QFormLayout* Form_;
 };
 
@@ -83,7 +90,7 @@ bool TLEditModalDialogs::AskFind(QWidget* Parent, std::optional<QPoint> Place,
                                  TFindOptions& Options) {
   TFormDialog Dialog(Parent, QStringLiteral("Find"));
   const TSearchFields Fields(Dialog, Options);
-  if (!Dialog.Run(Parent, Place)) return false;
+  if (!Dialog.Run(Parent, Place, Fields.Text)) return false;
   Options = Fields.Read();
   return true;
 }
@@ -94,7 +101,7 @@ bool TLEditModalDialogs::AskReplace(QWidget* Parent, std::optional<QPoint> Place
   const TSearchFields Fields(Dialog, Options.Find);
   QLineEdit* Replacement = Dialog.AddLine(QStringLiteral("&Replace with:"), Options.Replacement);
   QCheckBox* All = Dialog.AddCheck(QStringLiteral("Replace &all"), Options.All);
-  if (!Dialog.Run(Parent, Place)) return false;
+  if (!Dialog.Run(Parent, Place, Fields.Text)) return false;
   Options = {Fields.Read(), Replacement->text(), All->isChecked()};
   return true;
 }
@@ -106,7 +113,7 @@ bool TLEditModalDialogs::AskLine(QWidget* Parent, std::optional<QPoint> Place, i
   Number->setRange(1, qMax(1, LineCount));
   Number->setValue(Line);
   Dialog.AddRow(QStringLiteral("&Line number:"), Number);
-  if (!Dialog.Run(Parent, Place)) return false;
+  if (!Dialog.Run(Parent, Place, Number)) return false;
   Line = Number->value();
   return true;
 }

@@ -139,6 +139,40 @@ class TLEditSearchTest : public QObject {
     QCOMPARE(F.Edit.StartLine, 3);
   }
 
+  // Each dialog opens in its text field with the text selected, so that typing
+  // replaces it and Enter acts on it; Tab reaches the buttons last.
+  void BuiltInDialogsOpenInTheirTextField() {
+    TLEdit Edit;
+    Edit.show();
+    Edit.SetText(QStringLiteral("one\r\ntwo"));
+    Edit.SetSearchText(QStringLiteral("two"));
+    const struct {
+      void (TLEdit::*Open)();
+      QString Text;
+    } Cases[] = {{&TLEdit::FindDialog, "two"},
+                 {&TLEdit::ReplaceDialog, "two"},
+                 {&TLEdit::GotoLineDialog, "1"}};
+    for (const auto& Case : Cases) {
+      QString Selected;
+      QStringList Stops;  // the kinds of control Tab goes to, from the focus on
+      QTimer::singleShot(0, [&] {
+        QWidget* Dialog = QApplication::activeModalWidget();
+        for (QWidget* At = Dialog->focusWidget(); At && Stops.size() < 20;
+             At = At->nextInFocusChain()) {
+          if (At == Dialog->focusWidget() && !Stops.isEmpty()) break;
+          if ((At->focusPolicy() & Qt::TabFocus) && !At->focusProxy() && At->isVisibleTo(Dialog))
+            Stops << At->metaObject()->className();
+        }
+        if (QWidget* Focus = Dialog->focusWidget())
+          Selected = Focus->inputMethodQuery(Qt::ImCurrentSelection).toString();
+        Dialog->close();
+      });
+      (Edit.*Case.Open)();
+      QCOMPARE(Selected, Case.Text);
+      QCOMPARE(Stops.indexOf("QPushButton"), Stops.size() - 2);
+    }
+  }
+
   // Whatever the fonts make of their size, each dialog is centred on its place
   // in the window, moved only as far as keeps it on the screen.
   void BuiltInDialogsOpenModalWhereTheyArePlaced() {
