@@ -1,6 +1,8 @@
 #include "app/corvane/helpdocument.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include "app/corvane/mainform.h"
 #include "app/corvane/shellopen.h"
@@ -13,8 +15,26 @@ constexpr int DocumentedContexts[] = {170, 175, 180};
 
 }  // namespace
 
+// CORVANE_GUIDE_FROM_PROGRAM leads from the installed program's folder to the
+// guide's, as the install rules place them; CORVANE_SOURCE_DOCS is the source
+// tree's docs folder.
+QStringList HelpDocumentPlaces(const QString& ProgramFolder, const QString& ExecutableFolder) {
+  QStringList Places;
+  if (!ProgramFolder.isEmpty())
+    Places << ProgramFolder + QString("%1Docs%1Corvane.html").arg(QDir::separator());
+  Places << QDir::cleanPath(ExecutableFolder + "/" CORVANE_GUIDE_FROM_PROGRAM "/Corvane.html");
+  Places << QString(CORVANE_SOURCE_DOCS "/Corvane.html");
+  return Places;
+}
+
+QString FindHelpDocument(const QStringList& Places) {
+  for (const QString& Place : Places)
+    if (QFileInfo(Place).isFile()) return Place;
+  return Places.value(0);
+}
+
 QString HelpDocumentPath() {
-  return ProgramDir + QString("%1Docs%1Corvane.html").arg(QDir::separator());
+  return FindHelpDocument(HelpDocumentPlaces(ProgramDir, QCoreApplication::applicationDirPath()));
 }
 
 QString HelpContextAnchor(int Context) {
@@ -23,8 +43,8 @@ QString HelpContextAnchor(int Context) {
   return {};
 }
 
-QUrl HelpDocumentUrl(const QString& Anchor) {
-  QUrl Document = ShellTarget(HelpDocumentPath());
+QUrl HelpDocumentUrl(const QString& Path, const QString& Anchor) {
+  QUrl Document = ShellTarget(Path);
   if (!Anchor.isEmpty()) Document.setFragment(Anchor);
   return Document;
 }

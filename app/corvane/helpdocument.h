@@ -3,13 +3,21 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
-// The program folder followed directly by the document's relative path
-// (Docs/Corvane.html with the platform's separator), joined as they stand.
+// Where the guide is looked for, in order: the program folder followed
+// directly by Docs/Corvane.html (with the platform's separator), joined as
+// they stand, when the folder is not empty; the folder the installation puts
+// it in, found from the folder that holds the program; and the source tree's
+// docs folder, which a build run where it was made finds it in.
+QStringList HelpDocumentPlaces(const QString& ProgramFolder, const QString& ExecutableFolder);
+// The first of the places that holds a file; the first place when none does.
+QString FindHelpDocument(const QStringList& Places);
+// The guide for this run: ProgramDir and the running program's folder.
 QString HelpDocumentPath();
 // The anchor for a help context number; empty for a context the document has
 // no section for, which then opens at its beginning.
 QString HelpContextAnchor(int Context);
 // The document's address at the anchor (the whole document when it is empty).
-QUrl HelpDocumentUrl(const QString& Anchor = {});
+QUrl HelpDocumentUrl(const QString& Path, const QString& Anchor = {});

@@ -1,6 +1,7 @@
 // What an installed tree tells the program and the desktop: the settings file
-// read through the settings store points at the help document, and the MIME
-// type knows JSB files by name and by content. install_test.sh runs it with
+// read through the settings store points at the help document, the program's
+// folder leads to it too, and the MIME type knows JSB files by name and by
+// content. install_test.sh runs it with
 // CORVANE_INSTALL_ROOT, CORVANE_INSTALL_PREFIX and CORVANE_SETTINGS_DIR set.
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <QMimeDatabase>
 #include <QSettings>
 
+#include "app/corvane/helpdocument.h"
 #include "editor/settingsstore.h"
 
 namespace {
@@ -24,6 +26,12 @@ TEST(Installed, SettingsLeadToTheHelpDocument) {
   EXPECT_EQ(ProgramDir, Env("CORVANE_INSTALL_PREFIX") + "/share/corvane");
   EXPECT_TRUE(QFile::exists(Env("CORVANE_INSTALL_ROOT") + ProgramDir + "/Docs/Corvane.html"));
   EXPECT_EQ(ReadSetting(srLocalMachine, GeneralSettingsKey, "HelpFile", "none"), "none");
+}
+
+// Without ProgramDir the program finds the guide from its own folder.
+TEST(Installed, ProgramFindsTheHelpDocumentBesideItself) {
+  const QString Bin = Env("CORVANE_INSTALL_ROOT") + Env("CORVANE_INSTALL_PREFIX") + "/bin";
+  EXPECT_TRUE(QFile::exists(HelpDocumentPlaces("", Bin).value(0)));
 }
 
 TEST(Installed, MimeTypeKnowsJsbFiles) {

@@ -21,6 +21,7 @@
 namespace {
 
 const QString HelpTail = QString("%1Docs%1Corvane.html").arg(QDir::separator());
+const QString SourceGuide = CORVANE_DOCS "/Corvane.html";
 
 }  // namespace
 
@@ -37,15 +38,25 @@ class HelpWindowsTest : public QObject {
     QDir::setCurrent(StartDir);
   }
 
-  void helpContentsJoinsTheProgramFolderAsItStands_data() {
+  // The program folder's guide, joined as it stands, when it is there; else
+  // the one beside the program, or as here the source tree's. A launch that
+  // fails says so once.
+  void helpContentsFindsTheGuide_data() {
     QTest::addColumn<QString>("Suffix");  // after the folder; null = no setting
-    QTest::newRow("folder") << QString("");
-    QTest::newRow("trailing separator") << QString(QDir::separator());
-    QTest::newRow("no setting") << QString();
+    QTest::addColumn<bool>("Guide");      // the folder holds Docs/Corvane.html
+    QTest::newRow("folder") << QString("") << true;
+    QTest::newRow("trailing separator") << QString(QDir::separator()) << true;
+    QTest::newRow("folder without the guide") << QString("") << false;
+    QTest::newRow("no setting") << QString() << false;
   }
-  void helpContentsJoinsTheProgramFolderAsItStands() {
+  void helpContentsFindsTheGuide() {
     QFETCH(QString, Suffix);
+    QFETCH(bool, Guide);
     QTemporaryDir Folder;
+    if (Guide) {
+      QVERIFY(QDir(Folder.path()).mkdir("Docs"));
+      QVERIFY(QFile::copy(SourceGuide, Folder.path() + "/Docs/Corvane.html"));
+    }
     if (!Suffix.isNull())
       WriteSetting(srLocalMachine, GeneralSettingsKey, "ProgramDir",
                    QDir::toNativeSeparators(Folder.path()) + Suffix);
@@ -55,13 +66,14 @@ class HelpWindowsTest : public QObject {
     Form.show();
     QVERIFY(QTest::qWaitForWindowActive(&Form));
     const QString Expected =
-        Suffix.isNull() ? HelpTail : QDir::toNativeSeparators(Folder.path()) + Suffix + HelpTail;
+        Guide ? QDir::toNativeSeparators(Folder.path()) + Suffix + HelpTail : SourceGuide;
     QCOMPARE(HelpDocumentPath(), Expected);
-    Script.LaunchFails = true;  // a failed launch says nothing
     Peek(Form).Action("HelpContents1")->trigger();
+    Script.LaunchFails = true;
     QTest::keyClick(&Form, Qt::Key_F1);  // the shortcut works anywhere in the window
     QCOMPARE(Script.Launches.size(), 2);
-    QVERIFY(Script.Log.isEmpty());
+    QCOMPARE(Script.Log,
+             QStringList{"info:The help document " + Expected + " could not be opened."});
     for (const QUrl& Url : Script.Launches) {
       QVERIFY(Url.isLocalFile());
       QCOMPARE(QDir::toNativeSeparators(Url.toLocalFile()),
@@ -70,21 +82,39 @@ class HelpWindowsTest : public QObject {
     }
   }
 
+  // The program folder's guide, then the installed one beside the program,
+  // then the source tree's; when there is none, the first place looked.
+  void helpDocumentIsLookedForInOrder() {
+    QTemporaryDir Root;
+    const QString Bin = Root.path() + "/usr/bin", Program = Root.path() + "/opt";
+    const QString Installed = Root.path() + "/usr/share/corvane/Docs/Corvane.html";
+    const QString InProgram = Program + HelpTail;
+    QCOMPARE(HelpDocumentPlaces(Program, Bin), (QStringList{InProgram, Installed, SourceGuide}));
+    QCOMPARE(HelpDocumentPlaces("", Bin), (QStringList{Installed, SourceGuide}));
+    const QStringList Places = {InProgram, Installed};
+    QCOMPARE(FindHelpDocument(Places), InProgram);
+    for (const QString& Place : {Installed, InProgram}) {
+      QVERIFY(QDir().mkpath(QFileInfo(Place).path()));
+      QVERIFY(QFile::copy(SourceGuide, Place));
+      QCOMPARE(FindHelpDocument(Places), Place);
+    }
+  }
+
   void helpContextsLeadToAnchorsOfTheDocument() {
-    QFile Document(CORVANE_DOCS "/Corvane.html");
+    QFile Document(SourceGuide);
     QVERIFY(Document.open(QIODevice::ReadOnly));
     const QString Html = QString::fromUtf8(Document.readAll());
     for (int Context : {170, 175, 180}) {
       const QString Anchor = HelpContextAnchor(Context);
       QCOMPARE(Anchor, QString("context-%1").arg(Context));
       QVERIFY2(Html.contains("id=\"" + Anchor + "\""), qPrintable(Anchor));
-      const QUrl Url = HelpDocumentUrl(Anchor);
+      const QUrl Url = HelpDocumentUrl(SourceGuide, Anchor);
       QCOMPARE(Url.fragment(), Anchor);
-      QVERIFY(Url.toLocalFile().endsWith("Docs/Corvane.html"));
+      QCOMPARE(Url.toLocalFile(), SourceGuide);
     }
     QCOMPARE(HelpContextAnchor(0), QString());
     QCOMPARE(HelpContextAnchor(171), QString());
-    QVERIFY(!HelpDocumentUrl(HelpContextAnchor(171)).hasFragment());
+    QVERIFY(!HelpDocumentUrl(SourceGuide, HelpContextAnchor(171)).hasFragment());
   }
 
   void shellOpenTellsFilesFromAddresses_data() {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "app/corvane/helpdocument.h"
 #include "app/corvane/mainform.h"
 #include "editor/ledit.h"
 #include "editor/optionsform.h"
@@ -49,7 +50,7 @@ class PreferencesTest : public QObject {
     const QList<QUrl> Help = Script.Launches;
     QCOMPARE(Help.size(), 1);  // the help document at the font's section
     QCOMPARE(Help[0].fragment(), QString("context-%1").arg(hcDefaultFont));
-    QVERIFY(Help[0].path().endsWith("/Docs/Corvane.html"));
+    QCOMPARE(Help[0].toLocalFile(), HelpDocumentPath());
     QVERIFY(Run(Form, [](TOptionsForm& Dialog) {
       Dialog.btnFont->click();
       Dialog.btnOK->click();
