@@ -3,74 +3,76 @@
 namespace {
 
 template <class T>
-constexpr TField<T> Text(const char* Name, const char* Attribute,
+constexpr TField<T> Text(const char* Name, const char* Attribute, const char* Label,
                          const std::string& (T::*Get)() const, void (T::*Set)(std::string_view)) {
-  return {Name, Attribute, Get, Set, nullptr, nullptr};
+  return {Name, Attribute, Label, Get, Set, nullptr, nullptr};
 }
 
 template <class T>
-constexpr TField<T> Flag(const char* Name, const char* Attribute, bool (T::*Get)() const,
-                         void (T::*Set)(bool)) {
-  return {Name, Attribute, nullptr, nullptr, Get, Set};
+constexpr TField<T> Flag(const char* Name, const char* Attribute, const char* Label,
+                         bool (T::*Get)() const, void (T::*Set)(bool)) {
+  return {Name, Attribute, Label, nullptr, nullptr, Get, Set};
 }
 
 // Name, DisplayName and ShortDescription, which every descriptor item has.
-#define CORVANE_COMMON_FIELDS(T)                                                  \
-  Text<T>("Name", "NAME", &T::Name, &T::SetName),                                 \
-      Text<T>("DisplayName", "DISPLAYNAME", &T::DisplayName, &T::SetDisplayName), \
-      Text<T>("ShortDescription", "SHORTDESCRIPTION", &T::ShortDescription,       \
+#define CORVANE_COMMON_FIELDS(T)                                                                  \
+  Text<T>("Name", "NAME", "Name", &T::Name, &T::SetName),                                         \
+      Text<T>("DisplayName", "DISPLAYNAME", "Display name", &T::DisplayName, &T::SetDisplayName), \
+      Text<T>("ShortDescription", "SHORTDESCRIPTION", "Short description", &T::ShortDescription,  \
               &T::SetShortDescription)
 
 using B = TJSBean;
 const TField<B> BeanFields[] = {
     CORVANE_COMMON_FIELDS(B),
-    Text<B>("Customizer", "CUSTOMIZER", &B::Customizer, &B::SetCustomizer),
-    Text<B>("Env", "ENV", &B::Env, &B::SetEnv),
-    Flag<B>("IsHidden", "ISHIDDEN", &B::IsHidden, &B::SetIsHidden),
-    Flag<B>("IsJava", "ISJAVA", &B::IsJava, &B::SetIsJava),
+    Text<B>("Customizer", "CUSTOMIZER", "Customizer", &B::Customizer, &B::SetCustomizer),
+    Text<B>("Env", "ENV", "Environment", &B::Env, &B::SetEnv),
+    Flag<B>("IsHidden", "ISHIDDEN", "Hide at runtime", &B::IsHidden, &B::SetIsHidden),
+    Flag<B>("IsJava", "ISJAVA", "Affiliate with Java classes", &B::IsJava, &B::SetIsJava),
 };
 
 using P = TPropertyDescriptor;
 const TField<P> PropertyFields[] = {
     CORVANE_COMMON_FIELDS(P),
-    Text<P>("Type", "TYPE", &P::Type, &P::SetType),
-    Text<P>("PropType", "PROPTYPE", &P::PropType, &P::SetPropType),
-    Text<P>("EventModel", "EVENTMODEL", &P::EventModel, &P::SetEventModel),
-    Text<P>("Env", "ENV", &P::Env, &P::SetEnv),
-    Text<P>("ValueSet", "VALUESET", &P::ValueSet, &P::SetValueSet),
-    Text<P>("PropertyEditor", "PROPERTYEDITOR", &P::PropertyEditor, &P::SetPropertyEditor),
-    Text<P>("ReadMethod", "READMETHOD", &P::ReadMethod, &P::SetReadMethod),
-    Text<P>("WriteMethod", "WRITEMETHOD", &P::WriteMethod, &P::SetWriteMethod),
-    Flag<P>("IsDefault", "ISDEFAULT", &P::IsDefault, &P::SetIsDefault),
-    Flag<P>("IsBound", "ISBOUND", &P::IsBound, &P::SetIsBound),
-    Flag<P>("IsRuntime", "ISRUNTIME", &P::IsRuntime, &P::SetIsRuntime),
+    Text<P>("Type", "TYPE", "Type", &P::Type, &P::SetType),
+    Text<P>("PropType", "PROPTYPE", "PropType", &P::PropType, &P::SetPropType),
+    Text<P>("EventModel", "EVENTMODEL", "Event model", &P::EventModel, &P::SetEventModel),
+    Text<P>("Env", "ENV", "Environment", &P::Env, &P::SetEnv),
+    Text<P>("ValueSet", "VALUESET", "Value set", &P::ValueSet, &P::SetValueSet),
+    Text<P>("PropertyEditor", "PROPERTYEDITOR", "Property editor", &P::PropertyEditor,
+            &P::SetPropertyEditor),
+    Text<P>("ReadMethod", "READMETHOD", "Read method", &P::ReadMethod, &P::SetReadMethod),
+    Text<P>("WriteMethod", "WRITEMETHOD", "Write method", &P::WriteMethod, &P::SetWriteMethod),
+    Flag<P>("IsDefault", "ISDEFAULT", "Default", &P::IsDefault, &P::SetIsDefault),
+    Flag<P>("IsBound", "ISBOUND", "Bound", &P::IsBound, &P::SetIsBound),
+    Flag<P>("IsRuntime", "ISRUNTIME", "Set at runtime", &P::IsRuntime, &P::SetIsRuntime),
 };
 
 using M = TMethodDescriptor;
 const TField<M> MethodFields[] = {
     CORVANE_COMMON_FIELDS(M),
-    Text<M>("Type", "TYPE", &M::Type, &M::SetType),
-    Text<M>("Env", "ENV", &M::Env, &M::SetEnv),
+    Text<M>("Type", "TYPE", "Type", &M::Type, &M::SetType),
+    Text<M>("Env", "ENV", "Environment", &M::Env, &M::SetEnv),
 };
 
 using A = TParameterDescriptor;
 const TField<A> ParameterFields[] = {
     CORVANE_COMMON_FIELDS(A),
-    Text<A>("Type", "TYPE", &A::Type, &A::SetType),
-    Text<A>("ValueSet", "VALUESET", &A::ValueSet, &A::SetValueSet),
+    Text<A>("Type", "TYPE", "Type", &A::Type, &A::SetType),
+    Text<A>("ValueSet", "VALUESET", "Value set", &A::ValueSet, &A::SetValueSet),
 };
 
 using E = TEventSetDescriptor;
 const TField<E> EventFields[] = {
     CORVANE_COMMON_FIELDS(E),
-    Text<E>("EventModel", "EVENTMODEL", &E::EventModel, &E::SetEventModel),
-    Text<E>("ListenerType", "LISTENERTYPE", &E::ListenerType, &E::SetListenerType),
-    Text<E>("ListenerMethods", "LISTENERMETHODS", &E::ListenerMethods, &E::SetListenerMethods),
-    Text<E>("AddListenerMethod", "ADDLISTENERMETHOD", &E::AddListenerMethod,
+    Text<E>("EventModel", "EVENTMODEL", "Event model", &E::EventModel, &E::SetEventModel),
+    Text<E>("ListenerType", "LISTENERTYPE", "Type", &E::ListenerType, &E::SetListenerType),
+    Text<E>("ListenerMethods", "LISTENERMETHODS", "Listener methods", &E::ListenerMethods,
+            &E::SetListenerMethods),
+    Text<E>("AddListenerMethod", "ADDLISTENERMETHOD", "Add method", &E::AddListenerMethod,
             &E::SetAddListenerMethod),
-    Text<E>("RemoveListenerMethod", "REMOVELISTENERMETHOD", &E::RemoveListenerMethod,
-            &E::SetRemoveListenerMethod),
-    Flag<E>("IsDefault", "ISDEFAULT", &E::IsDefault, &E::SetIsDefault),
+    Text<E>("RemoveListenerMethod", "REMOVELISTENERMETHOD", "Remove method",
+            &E::RemoveListenerMethod, &E::SetRemoveListenerMethod),
+    Flag<E>("IsDefault", "ISDEFAULT", "Default", &E::IsDefault, &E::SetIsDefault),
 };
 
 using I = TJSInterface;

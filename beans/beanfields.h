@@ -1,6 +1,6 @@
 // The fields of each model class in declaration order, with their JSB
-// attribute names and accessors, so that the reader, the writer and the
-// tools walk one table instead of spelling every field out again.
+// attribute names, the labels users know them by, and accessors, so that the reader, the writer and
+// the tools walk one table instead of spelling every field out again.
 #pragma once
 
 #include <span>
@@ -13,6 +13,7 @@ template <class T>
 struct TField {
   const char* Name;       // as in the model: "DisplayName"
   const char* Attribute;  // as in the file: "DISPLAYNAME"
+  const char* Label;      // as the user sees it on its page: "Display name"
   const std::string& (T::*GetText)() const = nullptr;
   void (T::*SetText)(std::string_view) = nullptr;
   bool (T::*GetFlag)() const = nullptr;

@@ -11,6 +11,7 @@
 struct TFieldDifference {
   const char* Field;      // the model's name: "DisplayName"
   const char* Attribute;  // the file's name: "DISPLAYNAME"
+  const char* Label;      // the user's name: "Display name"
   bool IsFlag;
   std::string Before, After;  // the values; a flag as "true" or "false"
 };
@@ -23,10 +24,10 @@ std::vector<TFieldDifference> CompareFields(const T& X, const T& Y) {
   for (const TField<T>& F : FieldsOf<T>()) {
     if (!F.IsFlag()) {
       const std::string &A = (X.*F.GetText)(), &B = (Y.*F.GetText)();
-      if (A != B) Out.push_back({F.Name, F.Attribute, false, A, B});
+      if (A != B) Out.push_back({F.Name, F.Attribute, F.Label, false, A, B});
     } else if ((X.*F.GetFlag)() != (Y.*F.GetFlag)()) {
-      Out.push_back(
-          {F.Name, F.Attribute, true, Literal((X.*F.GetFlag)()), Literal((Y.*F.GetFlag)())});
+      Out.push_back({F.Name, F.Attribute, F.Label, true, Literal((X.*F.GetFlag)()),
+                     Literal((Y.*F.GetFlag)())});
     }
   }
   return Out;

@@ -178,7 +178,7 @@ std::string CauseIn(std::string_view Value, std::string_view Attribute,
              " in the value reads as an attribute of its own";
   for (const TFieldDifference& D : Others)
     if (Attribute.ends_with(D.Attribute))
-      return std::string("With ") + D.Field + " empty, the file reads this value as " + D.Field +
+      return std::string("With ") + D.Label + " empty, the file reads this value as " + D.Label +
              " too";
   return "Reading the file again changes this item";
 }
@@ -188,9 +188,9 @@ void OtherOutcomes(const std::vector<TFieldDifference>& Others, std::vector<std:
   std::vector<std::string> Lost;
   for (const TFieldDifference& D : Others) {
     if (D.IsFlag ? D.After == "false" : D.After.empty())
-      Lost.push_back(D.Field);
+      Lost.push_back(D.Label);
     else
-      Parts.push_back(std::string(D.Field) +
+      Parts.push_back(std::string(D.Label) +
                       (D.IsFlag ? " will be set" : " will read back as " + Quoted(D.After)));
   }
   if (!Lost.empty()) Parts.push_back(Joined(Lost, ", ") + " will be lost");
@@ -281,7 +281,7 @@ std::vector<TFieldLoss> EachOnItsOwn(const T& Obj) {
       return &G == &F || IsPlain<T>(Text) ? Text : None;
     });
     if (std::optional<TValueLoss> Loss = CheckValue(Alone, F.Attribute, (Obj.*F.GetText)()))
-      Out.push_back({F.Attribute, F.Name, std::move(*Loss)});
+      Out.push_back({F.Attribute, F.Name, F.Label, std::move(*Loss)});
   }
   return Out;
 }
@@ -293,7 +293,7 @@ template <class T>
 void AddChangedByOthers(const T& Obj, const TProbe<T>& Whole, std::vector<TFieldLoss>& Out) {
   std::vector<std::string> Causes;
   for (const TFieldLoss& L : Out)
-    Causes.push_back(L.Field);
+    Causes.push_back(L.Label);
   if (Causes.empty()) return;
   const std::string Cause = "The value of " + Joined(Causes, ", ") + " changes this one too";
   std::vector<TFieldLoss> All;
@@ -307,7 +307,7 @@ void AddChangedByOthers(const T& Obj, const TProbe<T>& Whole, std::vector<TField
     if (Own != Out.end())
       All.push_back(std::move(*Own));
     else if (Got != Value)
-      All.push_back({F.Attribute, F.Name, {Cause, OwnOutcome(Value, Got)}});
+      All.push_back({F.Attribute, F.Name, F.Label, {Cause, OwnOutcome(Value, Got)}});
   }
   Out = std::move(All);
 }
@@ -321,7 +321,7 @@ std::vector<TFieldLoss> FieldsOfObject(const T& Obj) {
   for (const TField<T>& F : FieldsOf<T>()) {
     if (F.IsFlag()) continue;
     if (std::optional<TValueLoss> Loss = CheckValue(Obj, F.Attribute, (Obj.*F.GetText)()))
-      Out.push_back({F.Attribute, F.Name, std::move(*Loss)});
+      Out.push_back({F.Attribute, F.Name, F.Label, std::move(*Loss)});
   }
   if (Out.empty()) Out = EachOnItsOwn(Obj);
   AddChangedByOthers(Obj, Whole, Out);

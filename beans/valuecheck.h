@@ -33,13 +33,15 @@ std::optional<TValueLoss> CheckValue(const T& Obj, std::string_view Attribute,
 struct TFieldLoss {
   const char* Attribute;  // "DISPLAYNAME"
   const char* Field;      // "DisplayName"
+  const char* Label;      // "Display name", as its page shows it
   TValueLoss Loss;
 };
 
 // Every text field of the component, or of an item of any kind, whose value
 // would not survive, in the order of the field table: those a value of their
 // own breaks, those that break the others, and those another value of the
-// object changes ("The value of DisplayName changes this one too").
+// object changes ("The value of Display name changes this one too"); messages name fields
+// by their labels.
 std::vector<TFieldLoss> CheckFields(const TJSBean& Bean);
 std::vector<TFieldLoss> CheckFields(const TJSB_CustomCollectionItem& Item);
 

@@ -74,7 +74,7 @@ QIcon WithWarningMark(const QIcon& Base, const QSize& Size) {
 QString LossLines(const std::vector<TFieldLoss>& Losses) {
   QStringList Lines;
   for (const TFieldLoss& L : Losses)
-    Lines << QString::fromLatin1(L.Field) + ": " + Text(L.Loss.Text());
+    Lines << QString::fromLatin1(L.Label) + ": " + Text(L.Loss.Text());
   return Lines.join('\n');
 }
 
@@ -85,7 +85,7 @@ bool ConfirmLostValues(const std::vector<TItemLoss>& Losses, TWindowServices& Se
       "again:\n";
   for (size_t I = 0; I < Losses.size() && I < ListedLosses; ++I) {
     const TItemLoss& L = Losses[I];
-    Msg += "\n" + Text(L.Where) + ", " + QString::fromLatin1(L.Field.Field) + ": " +
+    Msg += "\n" + Text(L.Where) + ", " + QString::fromLatin1(L.Field.Label) + ": " +
            Text(L.Field.Loss.Outcome);
   }
   if (Losses.size() > ListedLosses)

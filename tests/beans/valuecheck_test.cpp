@@ -67,7 +67,7 @@ TEST(ValueCheck, PropertyValuesAgainstTheReader) {
       {"greater-than", "DISPLAYNAME", "a > b",
        "A '>' ends the tag early: the file will keep nothing of it"},
       {"greater-than empties later attributes", "DISPLAYNAME", "a>b",
-       "A '>' ends the tag early: the file will keep nothing of it; ShortDescription will be lost",
+       "A '>' ends the tag early: the file will keep nothing of it; Short description will be lost",
        "SHORTDESCRIPTION", "kept?"},
       {"greater-than in name", "NAME", "x>y",
        "A '>' ends the tag early: it will read back as 'Untitled'"},
@@ -81,9 +81,9 @@ TEST(ValueCheck, PropertyValuesAgainstTheReader) {
        "'<jsb_method' begins a tag of its own: the file will gain an extra method"},
       {"parameter tag outside any method", "DISPLAYNAME", "<JSB_PARAMETER x", ""},
       {"attribute name on the last line", "SHORTDESCRIPTION", "is ISBOUND",
-       "'ISBOUND' in the value reads as an attribute of its own: IsBound will be set"},
+       "'ISBOUND' in the value reads as an attribute of its own: Bound will be set"},
       {"attribute name after a tab", "SHORTDESCRIPTION", "is\tisRuntime",
-       "'isRuntime' in the value reads as an attribute of its own: IsRuntime will be set"},
+       "'isRuntime' in the value reads as an attribute of its own: Set at runtime will be set"},
       {"attribute name not on the last line", "SHORTDESCRIPTION", "is ISBOUND", "", "WRITEMETHOD",
        "setX"},
       {"attribute with a value", "WRITEMETHOD", "w TYPE=int",
@@ -148,7 +148,7 @@ TEST(ValueCheck, OtherKindsAndWhatTheyAddOrLose) {
   const std::vector<TFieldLoss> Component = CheckFields(Bean);
   ASSERT_EQ(Component.size(), 2u);
   EXPECT_EQ(std::string(Component[1].Field) + ": " + Component[1].Loss.Text(),
-            "Customizer: The value of DisplayName changes this one too: the file will keep "
+            "Customizer: The value of Display name changes this one too: the file will keep "
             "nothing of it");
 }
 

@@ -61,14 +61,14 @@ class ValueWarningsTest : public QObject, TWindowFixture {
     QCOMPARE(FieldWarning(DisplayField), Quote);
     QCOMPARE(DisplayField->toolTip(), Quote);
     QVERIFY(Marked(Property()));
-    QCOMPARE(Property()->toolTip(0), "DisplayName: " + Quote);
+    QCOMPARE(Property()->toolTip(0), "Display name: " + Quote);
     QVERIFY(!Marked(Root()));
 
     DisplayField->setText("say hi now");
     Short->setText("a ISBOUND");  // on the tag's last line
     QCOMPARE(FieldWarning(DisplayField), QString());
     QCOMPARE(FieldWarning(Short),
-             "'ISBOUND' in the value reads as an attribute of its own: IsBound will be set");
+             "'ISBOUND' in the value reads as an attribute of its own: Bound will be set");
     Write->setText("setWidth");  // now a line follows it
     QCOMPARE(FieldWarning(Short), QString());
     Type->setEditText("a>b");
@@ -118,7 +118,7 @@ class ValueWarningsTest : public QObject, TWindowFixture {
     QCOMPARE(Asked().size(), Asks ? 1 : 0);
     if (Asks)
       QCOMPARE(Asked().first(), Header +
-                                    "\n\nproperty 'width', DisplayName: the file will keep only "
+                                    "\n\nproperty 'width', Display name: the file will keep only "
                                     "'say '");
     QCOMPARE(Form->DocumentChanged(), !Saved);
     QCOMPARE(ReadBytes(Path()).find(Value.toStdString()) != std::string::npos, Saved);
