@@ -1,6 +1,7 @@
 #include "app/corvane/beantreeview.h"
 
 #include <QSignalBlocker>
+#include <QStyle>
 #include <algorithm>
 #include <tuple>
 
@@ -192,11 +193,29 @@ void TBeanTreeView::FollowValues(TValueMarks& Marks) {
   });
 }
 
+// Whether the caption runs past its column or the visible part of the tree,
+// so that the tree shows it cut short.
+bool TBeanTreeView::CaptionCut(const TTreeNode& Node) const {
+  const QRect Row = FTree.visualItemRect(&Node);
+  if (Row.isEmpty()) return false;
+  const int Room = std::min(Row.right(), FTree.viewport()->width()) - Row.left();
+  const int Icon = FTree.iconSize().width() > 0
+                       ? FTree.iconSize().width()
+                       : FTree.style()->pixelMetric(QStyle::PM_SmallIconSize);
+  // The item's margins and the space between its icon and its text.
+  const int Margins = 3 * (FTree.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+  return Icon + Margins + FTree.fontMetrics().horizontalAdvance(Node.text(0)) > Room;
+}
+
 QVariant TBeanTreeView::Look(const TTreeNode& Node, int Role) const {
   static const std::vector<TFieldLoss> None;
   const std::vector<TFieldLoss>& Losses =
       FMarks && Node.HasData() ? FMarks->Losses(Node.Item) : None;
-  if (Role == Qt::ToolTipRole) return LossLines(Losses);
+  if (Role == Qt::ToolTipRole) {
+    const QString Lines = LossLines(Losses);
+    if (!CaptionCut(Node)) return Lines;
+    return Lines.isEmpty() ? Node.text(0) : Node.text(0) + '\n' + Lines;
+  }
   if (Losses.empty()) return FImages.Icon(Node.ImageIndex);
   auto Marked = FMarked.find(Node.ImageIndex);
   if (Marked == FMarked.end())

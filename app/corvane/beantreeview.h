@@ -48,9 +48,12 @@ class TBeanTreeView : public TComponentTreeView, public TNodeLook {
   // carries the warning in the corner of its image and the causes as its
   // tool tip. A node is asked only once it is shown.
   void FollowValues(TValueMarks& Marks);
+  // The image with a mark when a value would not survive a save; the tool
+  // tip lists those values, after the whole caption when the tree cuts it.
   QVariant Look(const TTreeNode& Node, int Role) const override;
 
  private:
+  bool CaptionCut(const TTreeNode& Node) const;
   THETreeView& FTree;
   const TImageList& FImages;
   bool FUpdating = false;

@@ -76,6 +76,15 @@ class ValueWarningsTest : public QObject, TWindowFixture {
     Type->setEditText("number");
     QVERIFY(!Marked(Property()));
     QCOMPARE(Property()->toolTip(0), QString());
+    // A caption the tree cuts short is whole in the tool tip.
+    const QString Long = QString("a_very_long_property_name_").repeated(8);
+    Pages().Entry("fldPropertyName")->setText(Long);
+    QCOMPARE(Property()->text(0), Long);
+    QCOMPARE(Property()->toolTip(0), Long);
+    Type->setEditText("a>b");
+    QVERIFY(Property()->toolTip(0).startsWith(Long + "\n"));
+    QVERIFY(Property()->toolTip(0).contains("\nType: A '>' ends the tag early"));
+    Type->setEditText("number");
 
     // The component's own values mark the root.
     Form->tvBeanTree->setCurrentItem(Root());
