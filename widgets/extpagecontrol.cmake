@@ -12,6 +12,7 @@ add_library(corvane_extpage STATIC
   ${PROJECT_SOURCE_DIR}/widgets/extpagecontrolversion.cpp
   ${PROJECT_SOURCE_DIR}/widgets/extpagetabbar.h
   ${PROJECT_SOURCE_DIR}/widgets/extpagetabbar.cpp
+  ${PROJECT_SOURCE_DIR}/widgets/extpagetabaccess.cpp
   ${PROJECT_SOURCE_DIR}/widgets/extglyphs.h
   ${PROJECT_SOURCE_DIR}/widgets/extglyphs.cpp
   ${PROJECT_SOURCE_DIR}/widgets/exthottrack.h

@@ -111,6 +111,7 @@ class TExtPageControl : public QTabWidget {
 
   void paintEvent(QPaintEvent* Event) override;
   void changeEvent(QEvent* Event) override;
+  void keyPressEvent(QKeyEvent* Event) override;
 
  private:
   bool IsVertical() const { return FTabPosition == tabPosLeft || FTabPosition == tabPosRight; }

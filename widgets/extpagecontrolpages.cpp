@@ -1,5 +1,6 @@
 // Pages and tabs: index mapping, the active page and what the mouse and the
 // keyboard do on the tab strip.
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QToolTip>
 
@@ -95,4 +96,21 @@ void TExtPageControl::SelectByAccelerator(const QKeySequence& Key) {
     SetActivePage(widget(I));
     return;
   }
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab go round to the next or the previous page that
+// can be shown, passing over hidden tabs and disabled pages, by the rules of
+// SetActivePage: a refused change stays on the page.
+void TExtPageControl::keyPressEvent(QKeyEvent* Event) {
+  const bool Tab = Event->key() == Qt::Key_Tab || Event->key() == Qt::Key_Backtab;
+  if (!Tab || !(Event->modifiers() & Qt::ControlModifier)) return QTabWidget::keyPressEvent(Event);
+  const bool Back = Event->key() == Qt::Key_Backtab || (Event->modifiers() & Qt::ShiftModifier);
+  const int Count = count();
+  for (int Step = 1; Step < Count; ++Step) {
+    const int Page = ((currentIndex() + (Back ? -Step : Step)) % Count + Count) % Count;
+    if (!isTabVisible(Page) || !PageEnabled(Page)) continue;
+    SetActivePage(widget(Page));
+    break;
+  }
+  Event->accept();
 }

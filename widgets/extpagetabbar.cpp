@@ -23,6 +23,7 @@ TExtPageTabBar::TExtPageTabBar(TExtPageControl* Control) : QTabBar(Control), FCo
   setElideMode(Qt::ElideNone);
   setUsesScrollButtons(true);
   setMouseTracking(true);
+  InstallTabBarAccessibility();
 }
 
 void TExtPageTabBar::SetFixedTabSize(const QSize& Value) {

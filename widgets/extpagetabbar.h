@@ -8,6 +8,10 @@
 
 class TExtPageControl;
 
+// Gives every tab strip the accessible interface of extpagetabaccess.cpp, in
+// which a hidden page's tab is invisible; the first strip made calls it.
+void InstallTabBarAccessibility();
+
 class TExtPageTabBar : public QTabBar {
   Q_OBJECT
 

@@ -1,5 +1,6 @@
 // What clicks, accelerators and the mouse do: disabled pages stay out of
 // reach, the change check is asked, and hints go by page index.
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QSignalSpy>
@@ -22,6 +23,51 @@ class TExtPageInputTest : public QObject {
   Q_OBJECT
 
  private slots:
+
+  // Ctrl+Tab and Ctrl+Shift+Tab step round the pages that can be shown,
+  // over a hidden tab and a disabled page.
+  void CtrlTabSkipsPagesOutOfReach() {
+    QWidget Window;
+    TExtPageControl& Control = *AddControl(Window, {"One", "Hidden", "Two", "Off", "Three"});
+    Control.setTabVisible(1, false);
+    Control.widget(3)->setEnabled(false);
+    Window.show();
+    const struct {
+      Qt::Key Key;
+      Qt::KeyboardModifiers Modifiers;
+      QList<int> Pages;
+    } Cases[] = {{Qt::Key_Tab, Qt::ControlModifier, {2, 4, 0}},
+                 {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, {4, 2, 0}}};
+    for (const auto& Case : Cases) {
+      QList<int> Shown;
+      for (int Step = 0; Step < 3; ++Step) {
+        QTest::keyClick(Control.currentWidget(), Case.Key, Case.Modifiers);
+        Shown << Control.currentIndex();
+      }
+      QCOMPARE(Shown, Case.Pages);
+    }
+  }
+
+  // A screen reader learns of the tabs shown, the current one selected; the
+  // hidden one is invisible and cannot be pressed.
+  void AccessibleTabsAreTheTabsShown() {
+    QWidget Window;
+    TExtPageControl& Control = *AddControl(Window, {"One", "Hidden", "Two"});
+    Control.setTabVisible(1, false);
+    Control.setCurrentIndex(2);
+    Window.show();
+    QAccessibleInterface* Bar = QAccessible::queryAccessibleInterface(Control.tabBar());
+    QStringList Shown;
+    for (int I = 0; I < Bar->childCount(); ++I) {
+      const QAccessibleInterface* Tab = Bar->child(I);
+      if (Tab->role() == QAccessible::PageTab && !Tab->state().invisible)
+        Shown << Tab->text(QAccessible::Name) + (Tab->state().selected ? "*" : "");
+    }
+    QCOMPARE(Shown, (QStringList{"One", "Two*"}));
+    Bar->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(Control.currentIndex(), 2);
+  }
+
   void DisabledPagesCannotBeSelected() {
     QWidget Window;
     TExtPageControl& Control = *AddControl(Window, {"One", "Two", "Three"});
