@@ -1,15 +1,19 @@
 // The Help menu: the help document's path and anchors, the launcher, and the
 // About and Web Resources windows. Launches are recorded, never carried out.
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
 
 #include "app/corvane/aboutform.h"
+#include "app/corvane/attributepages.h"
 #include "app/corvane/helpdocument.h"
 #include "app/corvane/linklabel.h"
 #include "app/corvane/mainform.h"
@@ -22,6 +26,29 @@ namespace {
 
 const QString HelpTail = QString("%1Docs%1Corvane.html").arg(QDir::separator());
 const QString SourceGuide = CORVANE_DOCS "/Corvane.html";
+
+QString Guide() {
+  QFile Document(SourceGuide);
+  return Document.open(QIODevice::ReadOnly) ? QString::fromUtf8(Document.readAll()) : QString();
+}
+
+// What a tab of an attribute page shows, top to bottom: each field's label
+// without its colon, a check box's text.
+QStringList Labels(const QLayout* Layout) {
+  QStringList Found;
+  for (int I = 0; I < Layout->count(); ++I) {
+    QLayoutItem* Item = Layout->itemAt(I);
+    if (Item->layout())
+      Found << Labels(Item->layout());
+    else if (auto* Box = qobject_cast<QGroupBox*>(Item->widget()))
+      Found << Labels(Box->layout());
+    else if (auto* Label = qobject_cast<QLabel*>(Item->widget()))
+      Found << Label->text().chopped(1);
+    else if (auto* Tick = qobject_cast<QCheckBox*>(Item->widget()))
+      Found << Tick->text();
+  }
+  return Found;
+}
 
 }  // namespace
 
@@ -100,10 +127,32 @@ class HelpWindowsTest : public QObject {
     }
   }
 
+  // The guide's row for each attribute page names the fields of each of its
+  // tabs, as "Label (ATTRIBUTE)", in the order the page shows them.
+  void guideNamesEachPagesFieldsOnTheirTabs() {
+    const QString Html = Guide();
+    TMainForm Form;
+    const QRegularExpression Field(
+        R"(\b(Standard|Additional|Listener):|([A-Z][^,;():.<>]*?) \([A-Z]+\))");
+    for (const QString Page :
+         {"Descriptor", "Property", "Method", "Parameter", "Event", "Interface"}) {
+      const QTabWidget* Tabs = Peek(Form).AttributePages->InnerTabs(Page);
+      QStringList Shown, Described;
+      for (int Tab = 0; Tab < Tabs->count(); ++Tab) {
+        if (Tabs->count() > 1) Shown << Tabs->tabText(Tab) + ":";
+        Shown << Labels(Tabs->widget(Tab)->layout());
+      }
+      const QRegularExpression Row("<tr><td>" + Page + "</td><td>(.*?)</td></tr>",
+                                   QRegularExpression::DotMatchesEverythingOption);
+      for (const QRegularExpressionMatch& M :
+           Field.globalMatch(Row.match(Html).captured(1).simplified()))
+        Described << (M.hasCaptured(1) ? M.captured(1) + ":" : M.captured(2));
+      QCOMPARE(Described, Shown);
+    }
+  }
+
   void helpContextsLeadToAnchorsOfTheDocument() {
-    QFile Document(SourceGuide);
-    QVERIFY(Document.open(QIODevice::ReadOnly));
-    const QString Html = QString::fromUtf8(Document.readAll());
+    const QString Html = Guide();
     for (int Context : {170, 175, 180}) {
       const QString Anchor = HelpContextAnchor(Context);
       QCOMPARE(Anchor, QString("context-%1").arg(Context));
