@@ -253,6 +253,7 @@ class TMainForm : public QMainWindow,
   bool FShown = false;
   std::unique_ptr<TDocumentFile> FFile;
   void WireDocumentFile();
+  void FitCoolBar();
   // A recovery copy's model, or what can be read of it; false for nothing.
   bool OpenKeptModel(const std::string& Json);
   // A save or its prompt is asking: the window's activation as a box closes

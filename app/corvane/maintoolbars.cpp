@@ -6,6 +6,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/corvane/mainform.h"
 #include "app/corvane/resources.h"
@@ -13,6 +14,14 @@
 namespace {
 
 constexpr int CoolBarHeight = 50;
+
+// The designed size, or as much more as the caption needs in the font and
+// at the resolution the window has, so that no caption loses its descenders
+// or is cut short.
+void FitButton(QToolButton* Button, int Width, int Height) {
+  const QSize Needed = Button->sizeHint();
+  Button->setFixedSize(std::max(Width, Needed.width()), std::max(Height, Needed.height()));
+}
 
 QToolBar* Band(QWidget* Parent, const char* Name) {
   auto* Bar = new QToolBar(Parent);
@@ -36,7 +45,7 @@ QToolButton* TMainForm::AddButton(QToolBar* Bar, const QString& Name, const QStr
   Button->setIcon(ResourceIcon(Glyph));
   Button->setAutoRaise(true);
   Button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-  Button->setFixedSize(58, 40);
+  FitButton(Button, 58, 40);
   Bar->addWidget(Button);
   return Button;
 }
@@ -70,15 +79,22 @@ void TMainForm::BuildCoolBar() {
   Layout->addWidget(tbStandard);
   Layout->addWidget(ToolBar1);
   ToolBar1->setVisible(false);
+  FitCoolBar();
+}
+
+// The bands' height is fixed, and grows only with buttons that must grow.
+void TMainForm::FitCoolBar() {
+  CoolBar->setFixedHeight(
+      std::max({CoolBarHeight, tbStandard->sizeHint().height(), ToolBar1->sizeHint().height()}));
 }
 
 namespace {
 
 void SizeButtons(QToolBar* Bar, int Width, int Height, bool Captions) {
   for (QToolButton* B : Bar->findChildren<QToolButton*>()) {
-    if (B->objectName().isEmpty()) continue;  // the bar's own extension button
-    B->setFixedSize(Width, Height);
+    if (B->objectName().startsWith("qt_")) continue;  // the bar's own extension button
     B->setToolButtonStyle(Captions ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
+    FitButton(B, Width, Height);
   }
 }
 
@@ -86,8 +102,10 @@ void SizeButtons(QToolBar* Bar, int Width, int Height, bool Captions) {
 
 void TMainForm::miSmallButtonsClick() {
   SizeButtons(tbStandard, 23, 23, false);
+  FitCoolBar();
 }
 
 void TMainForm::miLargeButtonsClick() {
   SizeButtons(tbStandard, 50, 40, true);
+  FitCoolBar();
 }

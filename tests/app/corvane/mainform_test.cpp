@@ -113,34 +113,18 @@ class MainFormTest : public QObject {
   }
 
   // The parameters name one file, taken from the folder the program was
-  // started in although the program folder becomes the current one; the
-  // folder's and the name's bytes stay as they are, UTF-8 or not.
-  void joinsTheParametersIntoOneFileFromTheStartFolder_data() {
-    QTest::addColumn<QStringList>("Arguments");
-    // After the start folder and a slash, unless it is absolute.
-    QTest::addColumn<QByteArray>("Expected");
-    QTest::newRow("relative") << QStringList{"clock.jsb"} << QByteArray("clock.jsb");
-    QTest::newRow("blanks") << QStringList{"My", "Files/a.jsb"} << QByteArray("My Files/a.jsb");
-    QTest::newRow("not UTF-8") << QStringList{FileNameText("\xfe.jsb")} << QByteArray("\xfe.jsb");
-    QTest::newRow("absolute") << QStringList{"/tmp/a", "b.jsb"} << QByteArray("/tmp/a b.jsb");
-  }
-  void joinsTheParametersIntoOneFileFromTheStartFolder() {
-    QFETCH(QStringList, Arguments);
-    QFETCH(QByteArray, Expected);
+  // started in though the program folder becomes the current one, with bytes
+  // that are not UTF-8 as they are.
+  void joinsTheParametersIntoOneFileName() {
     QTemporaryDir Program, Start;
     WriteSetting(srLocalMachine, GeneralSettingsKey, "ProgramDir", Program.path());
-    const std::string StartBytes = FileNameBytes(Start.path()) + "/d\xff";
-    std::filesystem::create_directory(StartBytes);
-    const auto Remove = qScopeGuard([&] {
-      QDir::setCurrent(StartDir);
-      std::filesystem::remove(StartBytes);  // a name Qt could not give back
-    });
-    std::filesystem::current_path(StartBytes);
-    TRecordingForm Form(Arguments);
+    const std::string Here = FileNameBytes(Start.path()) + "/d\xff";
+    std::filesystem::create_directory(Here);
+    std::filesystem::current_path(Here);
+    TRecordingForm Form({"My", FileNameText("\xfe.jsb")});
     Form.show();
-    const std::string Name = Expected.toStdString();
-    QCOMPARE(Form.Opened,
-             QStringList{FileNameText(Name[0] == '/' ? Name : StartBytes + "/" + Name)});
+    std::filesystem::remove(Here);  // a name Qt cannot give back
+    QCOMPARE(Form.Opened, QStringList{FileNameText(Here + "/My \xfe.jsb")});
     QCOMPARE(Peek(Form).OpenDialogInitialDir, QDir(Program.path()).canonicalPath());
     QVERIFY(!Form.LEdit1->isHidden());  // shown, on the page that is not active yet
     Form.hide();
@@ -230,14 +214,37 @@ class MainFormTest : public QObject {
     Status->trigger();
     QVERIFY(Peek(Form).sb97->isVisible());
     QToolButton* New = Peek(Form).Button("SpeedButton2");
-    QCOMPARE(New->size(), QSize(58, 40));
+    QCOMPARE(New->size(), QSize(58, 40).expandedTo(New->sizeHint()));
     Form.miSmallButtonsClick();
-    QCOMPARE(New->size(), QSize(23, 23));
     QCOMPARE(New->toolButtonStyle(), Qt::ToolButtonIconOnly);
+    QCOMPARE(New->size(), QSize(23, 23).expandedTo(New->sizeHint()));
     Form.miLargeButtonsClick();
-    QCOMPARE(New->size(), QSize(50, 40));
+    QCOMPARE(New->size(), QSize(50, 40).expandedTo(New->sizeHint()));
     QCOMPARE(New->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
     QVERIFY(Peek(Form).Action("miLargeButtons")->isChecked());  // marks are not changed
+  }
+
+  // The designed button sizes grow as far as a caption needs in larger
+  // fonts (a higher resolution), so that none is cut or loses descenders.
+  void toolButtonCaptionsFitWhateverTheFont() {
+    const QFont Designed = QApplication::font();
+    for (const qreal Points : {8.0, 10.0, 16.0}) {
+      QFont Font = Designed;
+      Font.setPointSizeF(Points);
+      QApplication::setFont(Font);
+      TRecordingForm Form;
+      Form.show();
+      QWidget* CoolBar = Peek(Form).tbStandard->parentWidget();
+      for (QToolButton* B : CoolBar->findChildren<QToolButton*>()) {
+        if (B->text().isEmpty()) continue;  // a bar's own extension button
+        const QString Label = B->text() + QString(" at %1 pt").arg(Points);
+        QVERIFY2(B->width() >= B->sizeHint().width() && B->height() >= B->sizeHint().height(),
+                 qPrintable(Label));
+        QVERIFY2(B->width() >= 58 && B->height() >= 40, qPrintable(Label));
+      }
+      QVERIFY(CoolBar->height() >= Peek(Form).tbStandard->sizeHint().height());
+    }
+    QApplication::setFont(Designed);
   }
 
   void menusAsDesigned() {
