@@ -1,5 +1,6 @@
 #include "app/corvane/attributepages.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -48,6 +49,27 @@ namespace {
 
 using B = TAttributePages::TBinding;
 
+// A combo box whose list opens on the entry that it shows, or on none for a
+// value of its own: filling and typing set its text alone, which leaves its
+// current entry where the last pick put it.
+class TSuggestionCombo : public QComboBox {
+ public:
+  using QComboBox::QComboBox;
+
+  void showPopup() override {
+    QComboBox::showPopup();
+    QItemSelectionModel* Selection = view()->selectionModel();
+    const int Row = findText(currentText());
+    if (Row < 0) {
+      Selection->clear();
+      return;
+    }
+    const QModelIndex Entry = model()->index(Row, modelColumn(), rootModelIndex());
+    Selection->setCurrentIndex(Entry, QItemSelectionModel::ClearAndSelect);
+    view()->scrollTo(Entry);
+  }
+};
+
 B EntryField(const char* Widget, const char* Label, const char* Attribute, int Tab = 0,
              const char* Group = nullptr) {
   return {Widget, Label, B::fkEntry, Attribute, Tab, Group};
@@ -67,7 +89,7 @@ QWidget* MakeField(const B& Binding, QWidget* Parent) {
       Made = new QLineEdit(Parent);
       break;
     case B::fkCombo: {
-      auto* Box = new QComboBox(Parent);
+      auto* Box = new TSuggestionCombo(Parent);
       Box->setEditable(true);
       Box->setInsertPolicy(QComboBox::NoInsert);
       Box->addItems(*Binding.List);

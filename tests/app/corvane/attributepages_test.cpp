@@ -1,4 +1,5 @@
 // The attribute pages: filling writes nothing back, typing writes at once.
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -105,6 +106,22 @@ class AttributePagesTest : public QObject, TWindowFixture {
         }
         QCOMPARE(Visited, Expected);
       }
+    }
+  }
+
+  // The list opens on the entry the field shows, whatever was picked before,
+  // and on none for a value of its own.
+  void listOpensOnTheValueShown() {
+    Select(Node(*Form, 0));
+    QComboBox* Type = Pages().Combo("fldPropertyType");
+    Type->setCurrentIndex(0);
+    for (const auto& [Value, Row] : {std::pair{"number", 5}, {"int", -1}, {"string", 6}}) {
+      Type->setEditText(Value);
+      Type->showPopup();
+      QCOMPARE(Type->view()->currentIndex().row(), Row);
+      QCOMPARE(Type->view()->selectionModel()->selectedRows().size(), Row < 0 ? 0 : 1);
+      Type->hidePopup();
+      QCOMPARE(Type->currentText(), QString(Value));
     }
   }
 
