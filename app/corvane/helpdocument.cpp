@@ -27,14 +27,11 @@ QStringList HelpDocumentPlaces(const QString& ProgramFolder, const QString& Exec
   return Places;
 }
 
-QString FindHelpDocument(const QStringList& Places) {
+QString HelpDocumentPath() {
+  const QStringList Places = HelpDocumentPlaces(ProgramDir, QCoreApplication::applicationDirPath());
   for (const QString& Place : Places)
     if (QFileInfo(Place).isFile()) return Place;
   return Places.value(0);
-}
-
-QString HelpDocumentPath() {
-  return FindHelpDocument(HelpDocumentPlaces(ProgramDir, QCoreApplication::applicationDirPath()));
 }
 
 QString HelpContextAnchor(int Context) {

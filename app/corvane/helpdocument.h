@@ -12,9 +12,8 @@
 // it in, found from the folder that holds the program; and the source tree's
 // docs folder, which a build run where it was made finds it in.
 QStringList HelpDocumentPlaces(const QString& ProgramFolder, const QString& ExecutableFolder);
-// The first of the places that holds a file; the first place when none does.
-QString FindHelpDocument(const QStringList& Places);
-// The guide for this run: ProgramDir and the running program's folder.
+// The first of those places for ProgramDir and the running program that
+// holds a file; the first place when none does.
 QString HelpDocumentPath();
 // The anchor for a help context number; empty for a context the document has
 // no section for, which then opens at its beginning.

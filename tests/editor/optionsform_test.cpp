@@ -128,15 +128,6 @@ class OptionsFormTest : public QObject {
     QCOMPARE(Source->ExtraVertSpacing(), slLarge);  // reconfigured
   }
 
-  // The hidden tab-character box, which nobody can change, keeps what is stored.
-  void keepsTheStoredTabCharacterSetting() {
-    StoreAll("TabChar=1");
-    Open();
-    QVERIFY(Form->cbTabChar->isChecked());
-    Form->btnOK->click();
-    QCOMPARE(Stored({"TabChar"}), QString("TabChar=1"));
-  }
-
   void pickedColoursStayAfterCancel() {
     Open();
     Source->SetText("while (x)");
