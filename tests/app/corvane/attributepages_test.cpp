@@ -75,7 +75,6 @@ class AttributePagesTest : public QObject, TWindowFixture {
   // From the tree, Tab goes through the fields of the tab shown from the top,
   // each showing that it has the focus, and back to the tree.
   void tabVisitsTheFieldsInOrder() {
-    Form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(Form.get()));
     Form->setAttribute(Qt::WA_KeyboardFocusChange);  // as after any Tab
     for (QTreeWidgetItem* Item : {Form->tvBeanTree->topLevelItem(0), Node(*Form, 0), Node(*Form, 3),
@@ -115,7 +114,6 @@ class AttributePagesTest : public QObject, TWindowFixture {
       Type->showPopup();
       QCOMPARE(Type->view()->selectionModel()->selectedRows().value(0).row(), Row);
       Type->hidePopup();
-      QCOMPARE(Type->currentText(), QString(Value));
     }
   }
 
