@@ -137,12 +137,16 @@ class TReader {
   void ReadConstructor();
   void ReleaseBefore(size_t Pos);
 
-  bool WithinBudget(size_t TagSize);
+  // Whether the budget still holds the text of the tag at Index.
+  bool WithinBudget(size_t Index);
   // Places, for the result only: nothing read depends on them.
   TTagPlace PlaceOf(std::string_view TagText);
   int LineOf(size_t Pos);
   void KeepRemovedBlocks(const std::vector<TRemovedBlock>& Blocks, size_t Shift);
-  void Notice(std::string Text) { R.Notices.push_back(std::move(Text)); }
+  void Notice(std::string Text, int Line) {
+    R.Notices.push_back(std::move(Text));
+    R.Places.Notices.push_back(Line);
+  }
   // The text from now on: the reader's own, changed.
   void Replace(std::string Text) {
     FOwned = std::move(Text);
@@ -212,13 +216,14 @@ TJSBReadResult TReader::Run() {
 
 bool TReader::CheckJSBTag() {
   if (FindFolded(FText, "<JSB>") != npos) return true;
-  if (FindFolded(FText, "<JSB ") != npos) {
+  if (const size_t At = FindFolded(FText, "<JSB "); At != npos) {
     Notice(FFileName +
-           " appears to be an outdated JavaScript BeanInfo file. Any attributes contained "
-           "in the <JSB> tag will be ignored.");
+               " appears to be an outdated JavaScript BeanInfo file. Any attributes contained "
+               "in the <JSB> tag will be ignored.",
+           LineOf(At));
     return true;
   }
-  Notice(FFileName + " is not a valid JavaScript BeanInfo file. No <JSB> tag found.");
+  Notice(FFileName + " is not a valid JavaScript BeanInfo file. No <JSB> tag found.", 1);
   return false;
 }
 
@@ -272,18 +277,21 @@ void TReader::RemoveListeners() {
   if (!Removed) return;
   FTags = IndexTags(FText);
   Notice("<JSB_LISTENER> tags were found in " + FFileName +
-         ". These tags are not supported in Corvane PR1 and will be ignored.");
+             ". These tags are not supported in Corvane PR1 and will be ignored.",
+         R.Places.Listeners.empty() ? 1 : R.Places.Listeners.front());
 }
 
-bool TReader::WithinBudget(size_t TagSize) {
+bool TReader::WithinBudget(size_t Index) {
+  const size_t TagSize = FTags[Index].End - FTags[Index].Start + 1;
   if (!FBudgetSpent && TagSize <= FBudget) {
     FBudget -= TagSize;
     return true;
   }
   if (!FBudgetSpent)
     Notice(FFileName +
-           " could not be read completely: many of its tags have no closing \">\" and "
-           "run into one another. The tags after that point were ignored.");
+               " could not be read completely: many of its tags have no closing \">\" and "
+               "run into one another. The tags after that point were ignored.",
+           LineOf(FTags[Index].Start));
   FBudgetSpent = true;
   return false;
 }
@@ -307,7 +315,7 @@ bool TReader::Plan(size_t Index, size_t Limit, uint32_t Slot, uint32_t Parent) {
 // and the budget still holds its text.
 TReader::TPlanned TReader::PlanItem(size_t Index, size_t Limit, uint32_t Parent) {
   if (!Plan(Index, Limit, FSlots, Parent)) return TPlanned::Unclosed;
-  if (!WithinBudget(FTags[Index].End - FTags[Index].Start + 1)) {
+  if (!WithinBudget(Index)) {
     FPlans[Index] = {};
     return TPlanned::OverBudget;
   }

@@ -61,6 +61,7 @@ struct TJSBReadResult {
     TTagPlace Descriptor;
     int Constructor = 0;         // the line the constructor text begins on
     std::vector<int> Listeners;  // the line of each listener block removed
+    std::vector<int> Notices;    // the line each notice is about, in their order
   } Places;
 };
 

@@ -27,6 +27,7 @@ class TJsonWriter {
   void Key(std::string_view Name);
   void String(std::string_view Text);
   void Bool(bool Value) { Scalar(Value ? "true" : "false"); }
+  void Number(long long Value) { Scalar(std::to_string(Value)); }
 
   void Reserve(std::size_t Bytes) { FOut.reserve(Bytes); }
   // Hands the text so far to Out and forgets it; what follows continues the

@@ -30,16 +30,19 @@ class TComparer {
   const TJSBReadResult &A, &B;
   TCaptions FCaptionsA, FCaptionsB;
   std::vector<TDifference> FOut;
+  int FLine = 0;  // of the tag being compared
 };
 
 std::vector<TDifference> TComparer::Run() {
   const TJSBean &X = *A.Bean, &Y = *B.Bean;
+  FLine = A.Places.Descriptor.Line;
   Fields("bean", X, Y);
   Text("bean", "Caption", A.RootCaption, B.RootCaption);
   Collection("", "property", "properties", X.Properties(), Y.Properties());
   Collection("", "method", "methods", X.Methods(), Y.Methods());
   Collection("", "event", "events", X.EventSets(), Y.EventSets());
   Collection("", "interface", "interfaces", X.Interfaces(), Y.Interfaces());
+  FLine = A.Places.Constructor;
   Text("constructor", "text", A.Constructor, B.Constructor);
   return std::move(FOut);
 }
@@ -47,18 +50,18 @@ std::vector<TDifference> TComparer::Run() {
 void TComparer::Text(const std::string& Item, const char* Field, const std::string& X,
                      const std::string& Y) {
   const std::string DX = Decoded(A, X), DY = Decoded(B, Y);
-  if (DX != DY) FOut.push_back({Item, Field, JsonQuoted(DX), JsonQuoted(DY)});
+  if (DX != DY) FOut.push_back({Item, Field, JsonQuoted(DX), JsonQuoted(DY), FLine});
 }
 
 void TComparer::Count(const std::string& Item, int X, int Y) {
-  if (X != Y) FOut.push_back({Item, "count", std::to_string(X), std::to_string(Y)});
+  if (X != Y) FOut.push_back({Item, "count", std::to_string(X), std::to_string(Y), FLine});
 }
 
 template <class T>
 void TComparer::Fields(const std::string& Item, const T& X, const T& Y) {
   for (const TFieldDifference& D : CompareFields(X, Y)) {
     if (D.IsFlag)
-      FOut.push_back({Item, D.Field, D.Before, D.After});
+      FOut.push_back({Item, D.Field, D.Before, D.After, FLine});
     else
       Text(Item, D.Field, D.Before, D.After);
   }
@@ -66,6 +69,7 @@ void TComparer::Fields(const std::string& Item, const T& X, const T& Y) {
 
 template <class T>
 void TComparer::Entry(const std::string& Item, const T& X, const T& Y) {
+  FLine = FCaptionsA.LineOf(X);
   Fields(Item, X, Y);
   Text(Item, "Caption", FCaptionsA.Of(X), FCaptionsB.Of(Y));
   if constexpr (std::is_same_v<T, TMethodDescriptor>)
@@ -73,9 +77,11 @@ void TComparer::Entry(const std::string& Item, const T& X, const T& Y) {
 }
 
 // Items are matched by position; the first read's name identifies each one.
+// A count that differs is placed on the tag of the list's owner.
 template <class TColl>
 void TComparer::Collection(const std::string& Prefix, const char* Kind, const char* Plural,
                            const TColl& X, const TColl& Y) {
+  if (Prefix.empty()) FLine = A.Places.Descriptor.Line;
   Count(Prefix + Plural, X.Count(), Y.Count());
   for (int I = 0; I < std::min(X.Count(), Y.Count()); ++I) {
     const auto &ItemX = *X.Items(I), &ItemY = *Y.Items(I);

@@ -13,6 +13,7 @@ struct TDifference {
   std::string Item;   // "bean", "property 3 \"width\"", "properties", "constructor"
   std::string Field;  // a model field name, "Caption", "count" or "text"
   std::string Before, After;
+  int Line = 0;  // of the first read's tag that holds the value; 0: none known
 };
 
 // Every field of the bean and of each item by position, the counts of every

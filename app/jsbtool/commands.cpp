@@ -2,13 +2,19 @@
 
 #include <QFile>
 #include <algorithm>
+#include <iostream>
+#include <iterator>
+#include <optional>
 
 #include "beans/jsbwriter.h"
 #include "beans/modelinput.h"
 #include "check.h"
 #include "dump.h"
 #include "findings.h"
+#include "inputs.h"
+#include "problems.h"
 #include "readfile.h"
+#include "report.h"
 #include "widgets/fileerror.h"
 #include "widgets/regularfile.h"
 #include "widgets/textfile.h"
@@ -36,72 +42,48 @@ std::string ReadModelBytes(const std::string& FileName) {
   return Bytes;
 }
 
-// A notice on one output line: control characters become visible escapes.
-std::string OneLine(const std::string& Text) {
-  std::string Out;
-  for (char C : Text) {
-    if (C == '\r')
-      Out += "\\r";
-    else if (C == '\n')
-      Out += "\\n";
-    else if (static_cast<unsigned char>(C) < 0x20)
-      Out += ' ';
-    else
-      Out += C;
-  }
-  return Out;
-}
-
-void ReportFindings(const std::string& FileName, const std::vector<TFinding>& Findings,
-                    std::ostream& Out) {
-  for (const TFinding& F : Findings)
-    Out << FileName << ':' << F.Line << ": " << F.Kind << ": " << F.Text << '\n';
-}
-
 std::string Plural(size_t N, const char* One, const char* Many) {
   return std::to_string(N) + " " + (N == 1 ? One : Many);
 }
 
-// The differences, then a line for the file ("ok" only when nothing at all
-// would change) and the count of findings when there are any.
+// The differences, then a line for the model ("ok" only when nothing at all
+// would change).
 void ReportDifferences(const std::string& FileName, const std::vector<TDifference>& Lost,
-                       size_t Findings, std::ostream& Out) {
+                       std::ostream& Out) {
   for (const TDifference& D : Lost)
     Out << FileName << ": " << D.Item << ": " << D.Field << ": " << D.Before << " -> " << D.After
         << '\n';
   Out << FileName << ": ";
-  if (Lost.empty() && Findings == 0)
+  if (Lost.empty())
     Out << "ok";
-  else if (Lost.empty())
-    Out << "every value survives a save and reopen";
   else
     Out << Plural(Lost.size(), "value", "values") << " would not survive a save and reopen";
   Out << '\n';
-  if (Findings) Out << FileName << ": " << Plural(Findings, "finding", "findings") << '\n';
 }
 
-int CheckFile(const std::string& FileName, bool Strict, std::ostream& Out, std::ostream& Err) {
+// Standard input as a file's text: its line breaks normalised as LoadTextFile
+// does.
+std::string ReadStandardInput() {
+  std::string Raw(std::istreambuf_iterator<char>(std::cin), {});
+  return NormaliseLineBreaks(std::move(Raw));
+}
+
+// The file's problems; none when it cannot be read, which Err is told.
+std::optional<TFileCheck> CheckFile(const std::string& FileName, std::ostream& Err) {
+  const bool Stdin = FileName == "-";
+  const std::string Name = Stdin ? "<stdin>" : FileName;
   std::string Text;
   try {
-    Text = LoadTextFile(FileName);
+    Text = Stdin ? ReadStandardInput() : LoadTextFile(FileName);
   } catch (const EFileError& E) {
     Err << "jsbtool: " << E.what() << '\n';
-    return ExitError;
+    return std::nullopt;
   }
-  const TReadFile First = ReadTextView(Text, FileName);
-  for (const std::string& Notice : First.Notices)
-    Out << FileName << ": notice: " << OneLine(Notice) << '\n';
-  if (!First.Result.Valid) {
-    Out << FileName << ": not a JSB file: nothing in it would be kept\n";
-    return ExitLost;
-  }
+  const TReadFile First = ReadTextView(Text, Name);
+  if (!First.Result.Valid) return ProblemsOf(Name, First, {}, {});
   // The text goes first, so that what follows reuses its memory.
-  const std::vector<TDifference> Lost = LostInSave(First.Result, std::move(Text), FileName);
-  const std::vector<TFinding> Findings = FindingsOf(First.Result);
-  ReportFindings(FileName, Findings, Out);
-  const size_t Found = Findings.size() + First.Notices.size();
-  ReportDifferences(FileName, Lost, Found, Out);
-  return Lost.empty() && !(Strict && Found) ? ExitOk : ExitLost;
+  const std::vector<TDifference> Lost = LostInSave(First.Result, std::move(Text), Name);
+  return ProblemsOf(Name, First, Lost, FindingsOf(First.Result));
 }
 
 }  // namespace
@@ -126,7 +108,7 @@ int WriteCommand(const std::string& ModelFile, const std::string& OutFile, bool 
     // A model has no captions of its own: a node's caption follows its name.
     std::erase_if(Lost, [](const TDifference& D) { return D.Field == "Caption"; });
     if (!Lost.empty()) {
-      ReportDifferences(OutFile, Lost, 0, Err);
+      ReportDifferences(OutFile, Lost, Err);
       if (!Force) {
         Err << OutFile << ": not written (--force writes it all the same)\n";
         return ExitLost;
@@ -142,10 +124,20 @@ int WriteCommand(const std::string& ModelFile, const std::string& OutFile, bool 
   return ExitError;
 }
 
-int CheckCommand(const std::vector<std::string>& FileNames, bool Strict, std::ostream& Out,
-                 std::ostream& Err) {
-  int Worst = ExitOk;
-  for (const std::string& FileName : FileNames)
-    Worst = std::max(Worst, CheckFile(FileName, Strict, Out, Err));
+int CheckCommand(const std::vector<std::string>& Names, const TCheckOptions& Options,
+                 std::ostream& Out, std::ostream& Err) {
+  const TInputs Inputs = ExpandInputs(Names, Options.Recursive, Err);
+  const std::unique_ptr<TReport> Report = TReport::Make(Options.Format, Options.Quiet, Out);
+  int Worst = Inputs.Failed ? ExitError : ExitOk;
+  for (const std::string& FileName : Inputs.Files) {
+    const std::optional<TFileCheck> Check = CheckFile(FileName, Err);
+    if (!Check) {
+      Worst = ExitError;
+      continue;
+    }
+    Report->File(*Check);
+    if (Fails(*Check, Options.Strict)) Worst = std::max(Worst, ExitLost);
+  }
+  Report->Finish();
   return Worst;
 }

@@ -1,14 +1,14 @@
 #include "tool.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "commands.h"
 
 const char* const JsbToolUsage =
     "Usage: jsbtool dump FILE\n"
     "       jsbtool write [--force] MODEL.json OUT.jsb\n"
-    "       jsbtool check FILE...\n"
-    "       jsbtool check --strict FILE...\n"
+    "       jsbtool check [--strict] [--quiet] [-r] [--format=FORMAT] [--] FILE|FOLDER|-...\n"
     "       jsbtool --help\n"
     "       jsbtool --version\n"
     "\n"
@@ -16,17 +16,29 @@ const char* const JsbToolUsage =
     "  write  write a JSB file from such JSON, exactly as the editor saves it;\n"
     "         values that would not survive a save and reopen are listed as\n"
     "         check lists them, and nothing is written\n"
-    "  check  list every value that would not survive a save and reopen, and\n"
-    "         every finding: what a save drops or adds besides values (listener\n"
-    "         blocks, tags inside values or the constructor, tags without NAME)\n"
-    "         as FILE:LINE: KIND: TEXT, and the reader's notices\n"
+    "  check  list every problem of each file, one a line, as\n"
+    "         FILE:LINE:COL: SEVERITY: TEXT [KIND] (COL where it is known):\n"
+    "         error    a value that would not survive a save and reopen\n"
+    "                  [lost-value], or a text that is not JSB [not-jsb]\n"
+    "         warning  what a save drops or adds besides values [listener,\n"
+    "                  tag-in-value, tag-in-constructor, no-name]\n"
+    "         note     a notice of the reader [notice]\n"
+    "         then a summary line for each file. A FOLDER stands for every\n"
+    "         *.jsb in it; - reads standard input, named <stdin>.\n"
     "\n"
-    "  --strict  check: a finding or a notice fails the check as well\n"
-    "  --force   write: write such values all the same (they are still listed)\n"
+    "  --strict         check: a warning or a note fails the check as well\n"
+    "  --quiet          check: no summary lines\n"
+    "  -r               check: folders with all their sub-folders\n"
+    "  --format=FORMAT  check: text (the default), gcc (the problem lines only)\n"
+    "                   or json (one JSON document for the whole run)\n"
+    "  --force          write: write such values all the same (they are still\n"
+    "                   listed)\n"
+    "  --               end of the options: what follows are files\n"
     "\n"
-    "Exit status: 0 done (check: everything survives), 1 values would be lost\n"
-    "(check with --strict: or any finding; write: nothing written), 2 usage\n"
-    "error, unreadable file or invalid input.\n";
+    "Exit status: 0 done (check: no file fails), 1 check: a file has an error\n"
+    "(with --strict: any problem), a text that is not JSB included; write: a\n"
+    "value would not survive, nothing written; 2 usage error, a file or folder\n"
+    "that cannot be read, or an invalid model.\n";
 
 namespace {
 
@@ -51,43 +63,83 @@ bool IsOption(const std::string& Arg) {
 
 }  // namespace
 
+namespace {
+
+struct TCommandLine {
+  std::vector<std::string> Plain;
+  bool Force = false;
+  TCheckOptions Check;
+  std::string Problem;     // a usage error, when not empty
+  bool CheckOnly = false;  // an option of check's was given
+};
+
+// Options anywhere before "--"; "--format X" and "--format=X" alike.
+TCommandLine ParseCommandLine(const std::vector<std::string>& Args) {
+  TCommandLine Line;
+  for (size_t I = 0; I < Args.size() && Line.Problem.empty(); ++I) {
+    const std::string& Arg = Args[I];
+    if (Arg == "--") {
+      Line.Plain.insert(Line.Plain.end(), Args.begin() + static_cast<std::ptrdiff_t>(I) + 1,
+                        Args.end());
+      break;
+    }
+    std::string Format;
+    if (Arg == "--format" && I + 1 < Args.size())
+      Format = Args[++I];
+    else if (Arg.starts_with("--format="))
+      Format = Arg.substr(9);
+    if (Arg == "--format" || Arg.starts_with("--format=")) {
+      const std::optional<TFormat> Named = FormatNamed(Format);
+      if (!Named) Line.Problem = "unknown format \"" + Format + "\" (text, gcc or json)";
+      Line.Check.Format = Named.value_or(TFormat::Text);
+      Line.CheckOnly = true;
+    } else if (Arg == "--strict" || Arg == "--quiet" || Arg == "-r") {
+      (Arg == "--strict"  ? Line.Check.Strict
+       : Arg == "--quiet" ? Line.Check.Quiet
+                          : Line.Check.Recursive) = true;
+      Line.CheckOnly = true;
+    } else if (Arg == "--force") {
+      Line.Force = true;
+    } else if (IsOption(Arg)) {
+      Line.Problem = "unknown option \"" + Arg + "\"";
+    } else {
+      Line.Plain.push_back(Arg);
+    }
+  }
+  return Line;
+}
+
+}  // namespace
+
 int RunJsbTool(const std::vector<std::string>& Args, std::ostream& Out, std::ostream& Err) {
-  if (std::any_of(Args.begin(), Args.end(), IsHelp)) {
+  const auto Options = std::find(Args.begin(), Args.end(), "--");
+  if (std::any_of(Args.begin(), Options, IsHelp)) {
     Out << JsbToolUsage;
     return ExitOk;
   }
-  if (std::any_of(Args.begin(), Args.end(), IsVersion)) {
+  if (std::any_of(Args.begin(), Options, IsVersion)) {
     Out << "jsbtool " << CORVANE_VERSION << '\n';
     return ExitOk;
   }
-  std::vector<std::string> Plain;
-  bool Strict = false, Force = false;
-  for (const std::string& Arg : Args) {
-    if (Arg == "--strict")
-      Strict = true;
-    else if (Arg == "--force")
-      Force = true;
-    else if (IsOption(Arg))
-      return UsageError("unknown option \"" + Arg + "\"", Err);
-    else
-      Plain.push_back(Arg);
-  }
-  if (Plain.empty()) return UsageError("no command given", Err);
-  const std::string& Command = Plain[0];
-  const std::vector<std::string> Rest(Plain.begin() + 1, Plain.end());
-  if (Strict && Command != "check") return UsageError("--strict goes with check only", Err);
-  if (Force && Command != "write") return UsageError("--force goes with write only", Err);
+  const TCommandLine Line = ParseCommandLine(Args);
+  if (!Line.Problem.empty()) return UsageError(Line.Problem, Err);
+  if (Line.Plain.empty()) return UsageError("no command given", Err);
+  const std::string& Command = Line.Plain[0];
+  const std::vector<std::string> Rest(Line.Plain.begin() + 1, Line.Plain.end());
+  if (Line.CheckOnly && Command != "check")
+    return UsageError("--strict, --quiet, -r and --format go with check only", Err);
+  if (Line.Force && Command != "write") return UsageError("--force goes with write only", Err);
   if (Command == "dump") {
     if (Rest.size() != 1) return UsageError("dump takes exactly one FILE", Err);
     return DumpCommand(Rest[0], Out, Err);
   }
   if (Command == "write") {
     if (Rest.size() != 2) return UsageError("write takes MODEL.json and OUT.jsb", Err);
-    return WriteCommand(Rest[0], Rest[1], Force, Err);
+    return WriteCommand(Rest[0], Rest[1], Line.Force, Err);
   }
   if (Command == "check") {
     if (Rest.empty()) return UsageError("check takes at least one FILE", Err);
-    return CheckCommand(Rest, Strict, Out, Err);
+    return CheckCommand(Rest, Line.Check, Out, Err);
   }
   return UsageError("unknown command \"" + Command + "\"", Err);
 }

@@ -1,11 +1,23 @@
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <filesystem>
+#include <map>
+#include <regex>
+
 #include "jsbtoolrun.h"
 
 namespace {
 
 bool HasLine(const std::string& Out, const std::string& Line) {
   return ("\n" + Out).find("\n" + Line + "\n") != std::string::npos;
+}
+
+// A problem as the text and gcc formats give it.
+std::string Problem(const std::string& File, int Line, const char* Severity,
+                    const std::string& Text, const char* Kind) {
+  return File + ":" + std::to_string(Line) + ": " + Severity + ": " + Text + " [" + Kind + "]";
 }
 
 TEST(JsbtoolCheck, FileThatSurvivesPasses) {
@@ -46,13 +58,15 @@ TEST(JsbtoolCheck, ListsEveryValueThatWouldBeLost) {
             "<JSB_PROPERTY NAME=\"q\" DISPLAYNAME=x<JSB_EVENT >", "<JSB_INTERFACE>", "</JSB>"}));
   const TRun R = RunTool({"check", File});
   EXPECT_EQ(R.Status, 1);
+  const auto Lost = [&](int Line, const std::string& Text) {
+    return Problem(File, Line, "error", Text, "lost-value");
+  };
+  for (const std::string& Line :
+       {Lost(2, "bean: Name: \"a\\\"b\" -> \"a\""), Lost(2, "bean: Caption: \"a\\\"b\" -> \"a\""),
+        Lost(3, "property 1 \"p\": Type: \"\" -> \"JS\""), Lost(2, "events: count: 1 -> 2"),
+        Lost(5, "interface 1 \"Untitled\": Caption: \"\" -> \"Untitled\"")})
+    EXPECT_TRUE(HasLine(R.Out, Line)) << Line << "\n" << R.Out;
   const std::string F = File + ": ";
-  EXPECT_TRUE(HasLine(R.Out, F + "bean: Name: \"a\\\"b\" -> \"a\"")) << R.Out;
-  EXPECT_TRUE(HasLine(R.Out, F + "bean: Caption: \"a\\\"b\" -> \"a\"")) << R.Out;
-  EXPECT_TRUE(HasLine(R.Out, F + "property 1 \"p\": Type: \"\" -> \"JS\"")) << R.Out;
-  EXPECT_TRUE(HasLine(R.Out, F + "events: count: 1 -> 2")) << R.Out;
-  EXPECT_TRUE(HasLine(R.Out, F + "interface 1 \"Untitled\": Caption: \"\" -> \"Untitled\""))
-      << R.Out;
   EXPECT_NE(R.Out.find(F + "5 values would not survive a save and reopen\n"), std::string::npos)
       << R.Out;
 }
@@ -65,7 +79,9 @@ TEST(JsbtoolCheck, ComparesDecodedText) {
       Dir.Write("enc.jsb", CrLf({"<JSB> \xFF", "<JSB_DESCRIPTOR NAME=\"caf\xC3\xA9\">", "</JSB>"}));
   const TRun R = RunTool({"check", File});
   EXPECT_EQ(R.Status, 1);
-  EXPECT_TRUE(HasLine(R.Out, File + ": bean: Name: \"caf\xC3\x83\xC2\xA9\" -> \"caf\xC3\xA9\""))
+  EXPECT_TRUE(HasLine(
+      R.Out, Problem(File, 2, "error", "bean: Name: \"caf\xC3\x83\xC2\xA9\" -> \"caf\xC3\xA9\"",
+                     "lost-value")))
       << R.Out;
 }
 
@@ -74,9 +90,11 @@ TEST(JsbtoolCheck, ReportsNoticesAndFilesWithoutJsbTag) {
   const std::string File = Dir.Write("plain.txt", "hello\n");
   const TRun R = RunTool({"check", File});
   EXPECT_EQ(R.Status, 1);
-  EXPECT_EQ(R.Out, File + ": notice: " + File +
-                       " is not a valid JavaScript BeanInfo file. No <JSB> tag found.\n" + File +
-                       ": not a JSB file: nothing in it would be kept\n");
+  EXPECT_EQ(R.Out, Problem(File, 1, "note",
+                           File + " is not a valid JavaScript BeanInfo file. No <JSB> tag found.",
+                           "notice") +
+                       "\n" + File + ":1:1: error: not a JSB file: nothing in it would be kept " +
+                       "[not-jsb]\n" + File + ": not a JSB file: nothing in it would be kept\n");
 }
 
 TEST(JsbtoolCheck, WorstResultWinsAndEveryFileIsChecked) {
@@ -104,17 +122,22 @@ TEST(JsbtoolCheck, FindingsNameTheLineOfTheirTag) {
             "<JSB_LISTENER NAME=\"m\"></JSB_LISTENER><JSB_METHOD></JSB_METHOD>", "</JSB>"}));
   const TRun R = RunTool({"check", File});
   EXPECT_EQ(R.Status, 1);
-  const std::string F = File + ":";
+  const auto Warning = [&](int Line, const std::string& Text, const char* Kind) {
+    return Problem(File, Line, "warning", Text, Kind);
+  };
+  const std::string Listener = "a <JSB_LISTENER> block is not read; a save drops it";
   for (const std::string& Line :
-       {F + "3: listener: a <JSB_LISTENER> block is not read; a save drops it",
-        F + "6: tag in value: an event tag begins inside the property tag of line 6 and is "
-            "read as an item of its own",
-        F + "7: no name: the interface tag has no NAME; a save writes the name \"Untitled\"",
-        F + "9: tag in constructor: <JSB_PROPERTY is part of the constructor's text; it is "
-            "not read as a tag",
-        F + "11: listener: a <JSB_LISTENER> block is not read; a save drops it",
-        F + "11: no name: the method tag has no NAME; a save writes the name \"Untitled\"",
-        F + " 8 findings"})
+       {Warning(3, Listener, "listener"),
+        Warning(6,
+                "an event tag begins inside the property tag of line 6 and is read as an item of "
+                "its own",
+                "tag-in-value"),
+        Warning(7, "the interface tag has no NAME; a save writes the name \"Untitled\"", "no-name"),
+        Warning(9, "<JSB_PROPERTY is part of the constructor's text; it is not read as a tag",
+                "tag-in-constructor"),
+        Warning(11, Listener, "listener"),
+        Warning(11, "the method tag has no NAME; a save writes the name \"Untitled\"", "no-name"),
+        File + ": 8 findings"})
     EXPECT_TRUE(HasLine(R.Out, Line)) << Line << "\n" << R.Out;
 }
 
@@ -122,8 +145,8 @@ TEST(JsbtoolCheck, FindingsNameTheLineOfTheirTag) {
 // listener block on save: it passes the plain check and fails the strict one.
 TEST(JsbtoolCheck, StrictFailsOnFindings) {
   const std::string File = std::string(CORVANE_EXAMPLES) + "/legacy.jsb";
-  const std::string Listener =
-      File + ":4: listener: a <JSB_LISTENER> block is not read; a save drops it";
+  const std::string Listener = Problem(
+      File, 4, "warning", "a <JSB_LISTENER> block is not read; a save drops it", "listener");
   for (const bool Strict : {false, true}) {
     const TRun R = RunTool(Strict ? std::vector<std::string>{"check", "--strict", File}
                                   : std::vector<std::string>{"check", File});
@@ -136,6 +159,73 @@ TEST(JsbtoolCheck, StrictFailsOnFindings) {
   const TRun R = RunTool({"check", "--strict", Clean});
   EXPECT_EQ(R.Status, 0);
   EXPECT_EQ(R.Out, Clean + ": ok\n");
+}
+
+}  // namespace
+
+namespace {
+
+// Folders stand for their JSB files in sorted order, sub-folders with -r,
+// links only to what lies inside; "-" is standard input; "--" ends options.
+TEST(JsbtoolCheck, TakesFoldersStandardInputAndTheEndOfOptions) {
+  TToolFolder Dir, Outside;
+  const std::string Jsb = "<JSB>\n<JSB_DESCRIPTOR NAME=\"a\">\n</JSB>\n";
+  for (const char* Name : {"b.jsb", "a.JSB", "notes.txt", "sub/c.jsb", "-dash.jsb"}) {
+    std::filesystem::create_directories(std::filesystem::path(Dir.Path(Name)).parent_path());
+    Dir.Write(Name, Jsb);
+  }
+  std::filesystem::create_symlink(Outside.Write("out.jsb", Jsb), Dir.Path("link-out.jsb"));
+  std::filesystem::create_symlink(Dir.Path("b.jsb"), Dir.Path("link-in.jsb"));
+  const std::string D = Dir.Path("");
+  const auto Checked = [](const TRun& R) {
+    std::string Files;
+    for (size_t At = 0, End; (End = R.Out.find(": ok\n", At)) != std::string::npos; At = End + 5)
+      Files += R.Out.substr(At, End - At) + ";";
+    return Files;
+  };
+  TRun R = RunTool({"check", D});
+  EXPECT_EQ(Checked(R), D + "-dash.jsb;" + D + "a.JSB;" + D + "b.jsb;" + D + "link-in.jsb;");
+  R = RunTool({"check", "-r", "--", D + "sub", "-"}, Jsb);
+  EXPECT_EQ(Checked(R), D + "sub/c.jsb;<stdin>;");
+  EXPECT_EQ(R.Status, 0);
+  R = RunTool({"check", "--quiet", D + "b.jsb", Dir.Path("missing")});
+  EXPECT_EQ(R.Status, 2);
+  EXPECT_EQ(R.Out, "");
+}
+
+// Every line of the gcc format is a compiler's error line; the JSON format
+// gives the same problems, counted in its summary.
+TEST(JsbtoolCheck, GccAndJsonFormatsGiveEveryProblem) {
+  const std::vector<std::string> Inputs = {
+      "check", "--strict", "-r", CORVANE_EXAMPLES,
+      std::string(CORVANE_EXAMPLES) + "/../tests/fuzz/corpus/jsb"};
+  std::vector<std::string> Gcc = Inputs, Json = Inputs;
+  Gcc.push_back("--format=gcc");
+  Json.insert(Json.begin() + 1, {"--format", "json"});
+  const TRun Lines = RunTool(Gcc), Document = RunTool(Json);
+  EXPECT_EQ(Lines.Status, 1);
+  EXPECT_EQ(Document.Status, 1);
+  const std::regex Compiler(
+      R"(^(.+?):(\d+):(?:(\d+):)? (error|warning|note): (.+) \[([a-z-]+)\]$)");
+  std::map<std::string, int> Severities;
+  size_t Count = 0;
+  for (size_t At = 0, End; (End = Lines.Out.find('\n', At)) != std::string::npos; At = End + 1) {
+    std::smatch M;
+    const std::string Line = Lines.Out.substr(At, End - At);
+    ASSERT_TRUE(std::regex_match(Line, M, Compiler)) << Line;
+    ++Severities[M[4]];
+    ++Count;
+  }
+  const QJsonObject Run = QJsonDocument::fromJson(QByteArray::fromStdString(Document.Out)).object();
+  const QJsonObject Summary = Run["summary"].toObject();
+  for (const char* S : {"error", "warning", "note"}) {
+    EXPECT_GT(Severities[S], 0) << S;
+    EXPECT_EQ(Summary[QString(S) + "s"].toInt(), Severities[S]) << S;
+  }
+  size_t Listed = 0;
+  for (const QJsonValue& File : Run["files"].toArray())
+    Listed += static_cast<size_t>(File.toObject()["problems"].toArray().size());
+  EXPECT_EQ(Listed, Count);
 }
 
 }  // namespace

@@ -9,13 +9,15 @@
 namespace {
 
 TRun Run(const char* Program, const std::vector<std::string>& Args,
-         const QProcessEnvironment& Environment) {
+         const QProcessEnvironment& Environment, const std::string& Input = {}) {
   QStringList List;
   for (const std::string& A : Args)
     List << QString::fromStdString(A);
   QProcess P;
   P.setProcessEnvironment(Environment);
   P.start(Program, List);
+  P.write(Input.data(), static_cast<qint64>(Input.size()));
+  P.closeWriteChannel();
   TRun R;
   if (!P.waitForFinished(20000)) {
     P.kill();
@@ -30,8 +32,8 @@ TRun Run(const char* Program, const std::vector<std::string>& Args,
 
 }  // namespace
 
-TRun RunTool(const std::vector<std::string>& Args) {
-  return Run(JSBTOOL_PATH, Args, QProcessEnvironment::systemEnvironment());
+TRun RunTool(const std::vector<std::string>& Args, const std::string& Input) {
+  return Run(JSBTOOL_PATH, Args, QProcessEnvironment::systemEnvironment(), Input);
 }
 
 TRun RunWithoutDisplay(const char* Program, const std::vector<std::string>& Args) {

@@ -12,7 +12,8 @@ struct TRun {
   std::string Out, Err;
 };
 
-TRun RunTool(const std::vector<std::string>& Args);
+// Input goes to its standard input.
+TRun RunTool(const std::vector<std::string>& Args, const std::string& Input = {});
 // Runs a program where no display can be reached: a program that starts the
 // window toolkit then fails.
 TRun RunWithoutDisplay(const char* Program, const std::vector<std::string>& Args);

@@ -9,7 +9,9 @@ TEST(JsbtoolUsage, HelpGoesToStandardOutput) {
     const TRun R = RunTool({Flag});
     EXPECT_EQ(R.Status, 0);
     EXPECT_EQ(R.Out.rfind("Usage: jsbtool dump FILE\n", 0), 0u) << R.Out;
-    EXPECT_NE(R.Out.find("jsbtool check FILE..."), std::string::npos);
+    EXPECT_NE(R.Out.find("jsbtool check [--strict] [--quiet] [-r] [--format=FORMAT] [--] "
+                         "FILE|FOLDER|-..."),
+              std::string::npos);
     EXPECT_EQ(R.Err, "");
   }
 }
@@ -22,8 +24,11 @@ TEST(JsbtoolUsage, BadCommandLinesFailWithAMessage) {
       {{"dump", "a", "b"}, "dump takes exactly one FILE"},
       {{"write", "m.json"}, "write takes MODEL.json and OUT.jsb"},
       {{"check"}, "check takes at least one FILE"},
-      {{"check", "--quiet", "a.jsb"}, "unknown option \"--quiet\""},
-      {{"dump", "--strict", "a.jsb"}, "--strict goes with check only"},
+      {{"check", "--loud", "a.jsb"}, "unknown option \"--loud\""},
+      {{"check", "--format=xml", "a.jsb"}, "unknown format \"xml\" (text, gcc or json)"},
+      {{"check", "--format"}, "unknown format \"\" (text, gcc or json)"},
+      {{"dump", "--strict", "a.jsb"}, "--strict, --quiet, -r and --format go with check only"},
+      {{"write", "-r", "a.json", "b.jsb"}, "--strict, --quiet, -r and --format go with check only"},
   };
   for (const auto& [Args, Problem] : Cases) {
     const TRun R = RunTool(Args);

@@ -1,0 +1,127 @@
+#include "report.h"
+
+#include <array>
+
+#include "beans/jsonwriter.h"
+
+namespace {
+
+std::string Plural(size_t N, const char* One, const char* Many) {
+  return std::to_string(N) + " " + (N == 1 ? One : Many);
+}
+
+// FILE:LINE:COL: SEVERITY: text [kind], leaving out what is not known.
+class TLineReport : public TReport {
+ public:
+  TLineReport(bool Summaries, std::ostream& Out) : FSummaries(Summaries), FOut(Out) {}
+
+  void File(const TFileCheck& Check) override {
+    for (const TProblem& P : Check.Problems) {
+      FOut << Check.Name;
+      if (P.Line) FOut << ':' << P.Line;
+      if (P.Line && P.Column) FOut << ':' << P.Column;
+      FOut << ": " << SeverityName(P.Severity) << ": " << P.Text << " [" << P.Kind << "]\n";
+    }
+    if (FSummaries) Summary(Check);
+  }
+
+ private:
+  // The lines scripts have read since before problems had places: "ok" only
+  // when nothing at all would change, then the count of findings.
+  void Summary(const TFileCheck& Check) {
+    FOut << Check.Name << ": ";
+    if (!Check.Valid)
+      FOut << "not a JSB file: nothing in it would be kept";
+    else if (Check.Lost == 0 && Check.Found == 0)
+      FOut << "ok";
+    else if (Check.Lost == 0)
+      FOut << "every value survives a save and reopen";
+    else
+      FOut << Plural(Check.Lost, "value", "values") << " would not survive a save and reopen";
+    FOut << '\n';
+    if (Check.Valid && Check.Found)
+      FOut << Check.Name << ": " << Plural(Check.Found, "finding", "findings") << '\n';
+  }
+
+  const bool FSummaries;
+  std::ostream& FOut;
+};
+
+// {"files": [{"file", "valid", "problems": [...]}...], "summary": {...}},
+// handed out a file at a time.
+class TJsonReport : public TReport {
+ public:
+  explicit TJsonReport(std::ostream& Out) : FOut(Out) {
+    J.BeginObject();
+    J.Key("files");
+    J.BeginArray();
+  }
+
+  void File(const TFileCheck& Check) override {
+    J.BeginObject();
+    J.Key("file");
+    J.String(Check.Name);
+    J.Key("valid");
+    J.Bool(Check.Valid);
+    J.Key("problems");
+    J.BeginArray();
+    for (const TProblem& P : Check.Problems) {
+      Problem(P);
+      ++FCounts[static_cast<size_t>(P.Severity)];
+    }
+    J.EndArray();
+    J.EndObject();
+    ++FFiles;
+    J.Drain(FOut);
+  }
+
+  void Finish() override {
+    J.EndArray();
+    J.Key("summary");
+    J.BeginObject();
+    J.Key("files");
+    J.Number(FFiles);
+    for (const TSeverity S : {TSeverity::Error, TSeverity::Warning, TSeverity::Note}) {
+      J.Key(std::string(SeverityName(S)) + "s");
+      J.Number(FCounts[static_cast<size_t>(S)]);
+    }
+    J.EndObject();
+    J.EndObject();
+    J.Drain(FOut);
+  }
+
+ private:
+  void Problem(const TProblem& P) {
+    J.BeginObject();
+    J.Key("line");
+    J.Number(P.Line);
+    J.Key("column");
+    J.Number(P.Column);
+    J.Key("severity");
+    J.String(SeverityName(P.Severity));
+    J.Key("kind");
+    J.String(P.Kind);
+    J.Key("message");
+    J.String(P.Text);
+    J.EndObject();
+  }
+
+  std::ostream& FOut;
+  TJsonWriter J;
+  long long FFiles = 0;
+  std::array<long long, 3> FCounts{};
+};
+
+}  // namespace
+
+std::optional<TFormat> FormatNamed(std::string_view Name) {
+  if (Name == "text") return TFormat::Text;
+  if (Name == "gcc") return TFormat::Gcc;
+  if (Name == "json") return TFormat::Json;
+  return std::nullopt;
+}
+
+std::unique_ptr<TReport> TReport::Make(TFormat Format, bool Quiet, std::ostream& Out) {
+  if (Format == TFormat::Json) return std::make_unique<TJsonReport>(Out);
+  return std::make_unique<TLineReport>(Format == TFormat::Text && !Quiet, Out);
+}
