@@ -158,9 +158,10 @@ TObjectRef TBeanFactory::Above(TObjectRef Object) const {
   return ObjectOf(Tree.NodeAbove(NodeOf(Object)));
 }
 
+// Selecting the node that is current already selects it again, should the
+// user have cleared the selection, and tells nobody.
 void TBeanFactory::Show(TObjectRef Object, bool Fill) {
-  TTreeNode* Node = NodeOf(Object);
-  if (Tree.Selected() != Node) Tree.Select(Node);
+  Tree.Select(NodeOf(Object));
   if (Fill) ShowSelection();
 }
 

@@ -45,6 +45,9 @@ void TBeanTreeView::SetCaption(TTreeNode* Node, const QString& Caption) {
   if (Node) Node->setText(0, Caption);
 }
 
+// The node is selected too when it is current already: the user may have
+// cleared the selection (Ctrl and a click) and left it current. Only a new
+// current node tells the window.
 void TBeanTreeView::Select(TTreeNode* Node) {
   FTree.setCurrentItem(Node);
 }
@@ -85,11 +88,8 @@ void TBeanTreeView::EndUpdate() {
   FTree.setUpdatesEnabled(true);
 }
 
-// The current node counts only while it is selected: the user may have
-// cleared the selection (Ctrl and a click) and left the node current.
 TTreeNode* TBeanTreeView::Selected() const {
-  QTreeWidgetItem* Current = FTree.currentItem();
-  return Current && Current->isSelected() ? AsNode(Current) : nullptr;
+  return AsNode(FTree.currentItem());
 }
 
 TTreeNode* TBeanTreeView::NodeAbove(TTreeNode* Node) const {

@@ -116,10 +116,6 @@ void TMainForm::CreateWindow() {
   setFont(WindowFont());
   BuildMenus();
   BuildCoolBar();
-  // Tool buttons are for the mouse, as on any tool bar: their commands are
-  // on the menus, and Tab goes from the tree through the fields alone.
-  for (QToolButton* Tool : CoolBar->findChildren<QToolButton*>())
-    Tool->setFocusPolicy(Qt::NoFocus);
   BuildPages();
   sb97 = new QStatusBar(this);
   sb97->setObjectName("sb97");

@@ -44,6 +44,9 @@ QToolButton* TMainForm::AddButton(QToolBar* Bar, const QString& Name, const QStr
   Button->setStatusTip(Hint);
   Button->setIcon(ResourceIcon(Glyph));
   Button->setAutoRaise(true);
+  // Tool buttons are for the mouse, as on any tool bar: their commands are
+  // on the menus, and Tab goes from the tree through the fields alone.
+  Button->setFocusPolicy(Qt::NoFocus);
   Button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   FitButton(Button, 58, 40);
   Bar->addWidget(Button);

@@ -47,7 +47,9 @@ class TFakeTree : public TComponentTreeView {
     Current = nullptr;
   }
   void SetCaption(TTreeNode* Node, const QString& Caption) override { Node->Caption = Caption; }
+  // As the real tree: only a new current node is told.
   void Select(TTreeNode* Node) override {
+    if (Current == Node) return;
     Current = Node;
     Log << "select " + Caption(Node);
     if (OnSelect) OnSelect();

@@ -242,6 +242,11 @@ class UndoTest : public QObject {
     Zeta->setSelected(false);
     Form->History->Undo();
     QVERIFY(Zeta->isSelected());
+    // A click on another node shows its page.
+    QTreeWidgetItem* Root = Form->tvBeanTree->topLevelItem(0);
+    QTest::mouseClick(Form->tvBeanTree->viewport(), Qt::LeftButton, {},
+                      Form->tvBeanTree->visualItemRect(Root).center());
+    QCOMPARE(Form->CurrentAttributePage(), QString("Descriptor"));
   }
 
   // Typing merges within one field of one node until something intervenes;
