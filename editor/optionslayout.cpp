@@ -9,6 +9,10 @@
 
 #include "editor/ledit.h"
 #include "editor/optionsform.h"
+
+#include <QStyle>
+#include <QStyleOptionGroupBox>
+#include <algorithm>
 #include "widgets/colorbutton.h"
 
 namespace {
@@ -60,6 +64,38 @@ QWidget* AddPage(QTabWidget* Pages, const char* Name, const QString& Caption) {
   return Page;
 }
 
+// The designed places assume a group title as high as the designed style
+// draws it. Where the style shown needs more room above a group's controls,
+// they move down as far as needed, and the group grows with them, moving what
+// lies below it on the page.
+void FitGroups(QWidget* Page) {
+  for (QGroupBox* Group : Page->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) {
+    QStyleOptionGroupBox Option;
+    Option.initFrom(Group);
+    Option.text = Group->title();
+    Option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QRect Inside = Group->style()->subControlRect(QStyle::CC_GroupBox, &Option,
+                                                        QStyle::SC_GroupBoxContents, Group);
+    const QList<QWidget*> Controls = Group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    int Top = Inside.bottom(), Bottom = 0;
+    for (const QWidget* Control : Controls) {
+      Top = std::min(Top, Control->geometry().top());
+      Bottom = std::max(Bottom, Control->geometry().bottom());
+    }
+    const int Shift = std::max(0, Inside.top() + 1 - Top);
+    if (Shift == 0) continue;
+    for (QWidget* Control : Controls)
+      Control->move(Control->pos() + QPoint(0, Shift));
+    const int Grow = std::max(0, Bottom + Shift + 1 - Inside.bottom());
+    const QRect Was = Group->geometry();
+    Group->resize(Was.width(), Was.height() + Grow);
+    for (QWidget* Below : Page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      if (Below != Group && Below->y() > Was.bottom() && Below->x() < Was.right() &&
+          Below->geometry().right() > Was.left())
+        Below->move(Below->pos() + QPoint(0, Grow));
+  }
+}
+
 }  // namespace
 
 void TOptionsForm::BuildButtons() {
@@ -78,6 +114,7 @@ QWidget* TOptionsForm::BuildEditorPage() {
   QWidget* Page = AddPage(pcPreferences, "tsEditor", "Editor");
   gbDefaultFont = BuildFontGroup(Page);
   gbEditorOptions = BuildOptionsGroup(Page);
+  FitGroups(Page);
   return Page;
 }
 
@@ -129,6 +166,7 @@ QWidget* TOptionsForm::BuildColorsPage() {
   gbSelection->move(8, 92);
   gbLanguage = BuildLanguageGroup(Page);
   BuildPreview(Page);
+  FitGroups(Page);
   return Page;
 }
 

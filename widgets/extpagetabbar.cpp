@@ -63,11 +63,15 @@ QSize TExtPageTabBar::NaturalTabSize(int Index) const {
   return Size;
 }
 
+// On the top or bottom a fixed size is the least a tab has: a caption that
+// needs more in the font and at the resolution shown gets it, rather than
+// being cut or touching the tab's edge. Side tabs keep their size.
 QSize TExtPageTabBar::tabSizeHint(int Index) const {
-  QSize Size = NaturalTabSize(Index);
+  const QSize Natural = NaturalTabSize(Index);
+  QSize Size = Natural;
   if (FFixedTabSize.width() > 0) Size.setWidth(FFixedTabSize.width());
   if (FFixedTabSize.height() > 0) Size.setHeight(FFixedTabSize.height());
-  return Size;
+  return FControl->IsVertical() ? Size : Size.expandedTo(Natural);
 }
 
 // Tabs keep their size; the strip scrolls instead of squeezing them.

@@ -3,9 +3,11 @@
 #include <Qsci/qsciscintilla.h>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyleOptionGroupBox>
 #include <QTabWidget>
 #include <QtTest>
 #include <functional>
@@ -88,6 +90,24 @@ class OptionsFormTest : public QObject {
     Dialogs.OnFont = nullptr;
     Dialogs.OnColor = nullptr;
     UserStore().clear();
+  }
+
+  // Every control of a group lies inside its frame, below its title, in the
+  // style shown.
+  void groupsHoldTheirControlsBelowTheirTitles() {
+    Open();
+    for (QGroupBox* Group : Form->findChildren<QGroupBox*>()) {
+      QStyleOptionGroupBox Option;
+      Option.initFrom(Group);
+      Option.text = Group->title();
+      Option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+      const QRect Inside = Group->style()->subControlRect(QStyle::CC_GroupBox, &Option,
+                                                          QStyle::SC_GroupBoxContents, Group);
+      for (QWidget* Child : Group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!Child->isHidden())
+          QVERIFY2(Inside.contains(Child->geometry()),
+                   qPrintable(Group->objectName() + "/" + Child->objectName()));
+    }
   }
 
   void emptyStore() {

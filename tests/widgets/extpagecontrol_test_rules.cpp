@@ -29,11 +29,18 @@ class TExtPageRulesTest : public QObject {
  private slots:
   void SizesFollowTheSide() {
     QWidget Window;
-    TExtPageControl& Control = *AddControl(Window, {"Component View", "Source View"});
+    TExtPageControl& Control = *AddControl(Window, {"Component", "Source"});
     Control.SetTabWidth(112);
     Control.SetTabHeight(22);
     Window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&Window));
+    QCOMPARE(FirstTabSize(Control), QSize(112, 22));
+    // A caption that needs more than the fixed width gets it, with room to
+    // spare at either end.
+    Control.setTabText(1, QString("Source View").repeated(3));
+    const QFontMetrics Metrics(Control.font());
+    QVERIFY(Control.GetTabRect(1).width() >=
+            Metrics.horizontalAdvance(Control.tabText(1)) + 2 * Metrics.averageCharWidth());
     QCOMPARE(FirstTabSize(Control), QSize(112, 22));
     Control.SetTabPosition(tabPosBottom);
     QCOMPARE(Control.tabPosition(), QTabWidget::South);
