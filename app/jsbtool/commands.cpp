@@ -127,7 +127,8 @@ int WriteCommand(const std::string& ModelFile, const std::string& OutFile, bool 
 int CheckCommand(const std::vector<std::string>& Names, const TCheckOptions& Options,
                  std::ostream& Out, std::ostream& Err) {
   const TInputs Inputs = ExpandInputs(Names, Options.Recursive, Err);
-  const std::unique_ptr<TReport> Report = TReport::Make(Options.Format, Options.Quiet, Out);
+  const std::unique_ptr<TReport> Report =
+      TReport::Make(Options.Format, Options.Quiet, Options.Strict, Out);
   int Worst = Inputs.Failed ? ExitError : ExitOk;
   for (const std::string& FileName : Inputs.Files) {
     const std::optional<TFileCheck> Check = CheckFile(FileName, Err);

@@ -28,6 +28,22 @@ std::string OneLine(const std::string& Text) {
 
 }  // namespace
 
+std::span<const TProblemKind> ProblemKinds() {
+  static const TProblemKind Kinds[] = {
+      {"lost-value", TSeverity::Error, "A value that a save and reopen would change or lose."},
+      {"not-jsb", TSeverity::Error, "A text without a <JSB> tag: nothing in it would be kept."},
+      {"listener", TSeverity::Warning,
+       "A <JSB_LISTENER> block is removed when the file is read, so a save drops it."},
+      {"tag-in-value", TSeverity::Warning,
+       "A tag that begins inside another tag's text is read as an item of its own as well."},
+      {"tag-in-constructor", TSeverity::Warning,
+       "A tag inside the constructor block stays constructor text and is never read."},
+      {"no-name", TSeverity::Warning, "A tag without NAME: a save writes the name Untitled."},
+      {"notice", TSeverity::Note, "What the editor tells its user when it opens the file."},
+  };
+  return Kinds;
+}
+
 const char* SeverityName(TSeverity Severity) {
   switch (Severity) {
     case TSeverity::Error:

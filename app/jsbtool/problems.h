@@ -2,6 +2,7 @@
 // kind, in line order, and the counts its summary lines give.
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,14 @@ enum class TSeverity { Error, Warning, Note };
 
 // "error", "warning" or "note".
 const char* SeverityName(TSeverity Severity);
+
+// Each kind of problem, with its severity and what it means.
+struct TProblemKind {
+  const char* Kind;
+  TSeverity Severity;
+  const char* Help;
+};
+std::span<const TProblemKind> ProblemKinds();
 
 struct TProblem {
   int Line = 0;    // 1-based; 0 where no line is known

@@ -3,6 +3,8 @@
 #include <array>
 
 #include "beans/jsonwriter.h"
+#include "sarifreport.h"
+#include "xmlreports.h"
 
 namespace {
 
@@ -114,14 +116,28 @@ class TJsonReport : public TReport {
 
 }  // namespace
 
+const char* const FormatNames = "text, gcc, json, sarif, junit or checkstyle";
+
 std::optional<TFormat> FormatNamed(std::string_view Name) {
-  if (Name == "text") return TFormat::Text;
-  if (Name == "gcc") return TFormat::Gcc;
-  if (Name == "json") return TFormat::Json;
+  const std::pair<const char*, TFormat> Formats[] = {
+      {"text", TFormat::Text},   {"gcc", TFormat::Gcc},     {"json", TFormat::Json},
+      {"sarif", TFormat::Sarif}, {"junit", TFormat::Junit}, {"checkstyle", TFormat::Checkstyle}};
+  for (const auto& [Named, Format] : Formats)
+    if (Name == Named) return Format;
   return std::nullopt;
 }
 
-std::unique_ptr<TReport> TReport::Make(TFormat Format, bool Quiet, std::ostream& Out) {
-  if (Format == TFormat::Json) return std::make_unique<TJsonReport>(Out);
-  return std::make_unique<TLineReport>(Format == TFormat::Text && !Quiet, Out);
+std::unique_ptr<TReport> TReport::Make(TFormat Format, bool Quiet, bool Strict, std::ostream& Out) {
+  switch (Format) {
+    case TFormat::Json:
+      return std::make_unique<TJsonReport>(Out);
+    case TFormat::Sarif:
+      return MakeSarifReport(Out);
+    case TFormat::Junit:
+      return MakeJunitReport(Strict, Out);
+    case TFormat::Checkstyle:
+      return MakeCheckstyleReport(Out);
+    default:
+      return std::make_unique<TLineReport>(Format == TFormat::Text && !Quiet, Out);
+  }
 }

@@ -1,5 +1,7 @@
 // check's output in the format asked for: lines an editor's error list or a
-// CI annotation takes (text, gcc), or one JSON document for the whole run.
+// CI annotation takes (text, gcc), one JSON document for the whole run, or
+// the documents code-scanning services and CI reports read (SARIF 2.1.0,
+// JUnit XML, Checkstyle XML).
 #pragma once
 
 #include <memory>
@@ -9,15 +11,18 @@
 
 #include "problems.h"
 
-enum class TFormat { Text, Gcc, Json };
+enum class TFormat { Text, Gcc, Json, Sarif, Junit, Checkstyle };
 
 // The format of a --format value; none for an unknown one.
 std::optional<TFormat> FormatNamed(std::string_view Name);
+// The values FormatNamed takes, for messages: "text, gcc, json, ...".
+extern const char* const FormatNames;
 
 class TReport {
  public:
-  // Quiet leaves out the text format's summary lines.
-  static std::unique_ptr<TReport> Make(TFormat Format, bool Quiet, std::ostream& Out);
+  // Quiet leaves out the text format's summary lines; Strict fails a JUnit
+  // case for any problem, as check fails its file.
+  static std::unique_ptr<TReport> Make(TFormat Format, bool Quiet, bool Strict, std::ostream& Out);
   virtual ~TReport() = default;
   // Each file as it is checked.
   virtual void File(const TFileCheck& Check) = 0;

@@ -29,8 +29,10 @@ const char* const JsbToolUsage =
     "  --strict         check: a warning or a note fails the check as well\n"
     "  --quiet          check: no summary lines\n"
     "  -r               check: folders with all their sub-folders\n"
-    "  --format=FORMAT  check: text (the default), gcc (the problem lines only)\n"
-    "                   or json (one JSON document for the whole run)\n"
+    "  --format=FORMAT  check: text (the default), gcc (the problem lines only),\n"
+    "                   json (one JSON document for the whole run), sarif\n"
+    "                   (SARIF 2.1.0), junit (JUnit XML: a test case per file)\n"
+    "                   or checkstyle (Checkstyle XML)\n"
     "  --force          write: write such values all the same (they are still\n"
     "                   listed)\n"
     "  --               end of the options: what follows are files\n"
@@ -90,7 +92,8 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& Args) {
       Format = Arg.substr(9);
     if (Arg == "--format" || Arg.starts_with("--format=")) {
       const std::optional<TFormat> Named = FormatNamed(Format);
-      if (!Named) Line.Problem = "unknown format \"" + Format + "\" (text, gcc or json)";
+      if (!Named)
+        Line.Problem = "unknown format \"" + Format + "\" (" + std::string(FormatNames) + ")";
       Line.Check.Format = Named.value_or(TFormat::Text);
       Line.CheckOnly = true;
     } else if (Arg == "--strict" || Arg == "--quiet" || Arg == "-r") {

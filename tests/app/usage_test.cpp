@@ -25,8 +25,9 @@ TEST(JsbtoolUsage, BadCommandLinesFailWithAMessage) {
       {{"write", "m.json"}, "write takes MODEL.json and OUT.jsb"},
       {{"check"}, "check takes at least one FILE"},
       {{"check", "--loud", "a.jsb"}, "unknown option \"--loud\""},
-      {{"check", "--format=xml", "a.jsb"}, "unknown format \"xml\" (text, gcc or json)"},
-      {{"check", "--format"}, "unknown format \"\" (text, gcc or json)"},
+      {{"check", "--format=xml", "a.jsb"},
+       "unknown format \"xml\" (text, gcc, json, sarif, junit or checkstyle)"},
+      {{"check", "--format"}, "unknown format \"\" (text, gcc, json, sarif, junit or checkstyle)"},
       {{"dump", "--strict", "a.jsb"}, "--strict, --quiet, -r and --format go with check only"},
       {{"write", "-r", "a.json", "b.jsb"}, "--strict, --quiet, -r and --format go with check only"},
   };
