@@ -6,7 +6,8 @@
 # comparisons of a focus-in, a keystroke, an undo, an open, a recovery copy and
 # a save with an anchor each, and the source editor's colouring beside the
 # editing component's own JavaScript lexer on a 200,000-line constructor
-# (jsbeditbench).
+# (jsbeditbench), and jsbtool check on 10,000 small files and on a 50 MB file in
+# every output format, beside xmllint and a core read (bench-jsbtool.py).
 # Arguments go to each (for example --runs 9 or --dir /some/folder).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -21,3 +22,5 @@ for only in focus keystroke undo open recovery save; do
   QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$build/bench/jsbwindowbench" --only "$only" "$@"
 done
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$build/bench/jsbeditbench" "$@"
+cmake --build "$build" --target jsbtool --parallel "$(nproc 2>/dev/null || echo 2)"
+python3 "$root/scripts/bench-jsbtool.py" "$build"
