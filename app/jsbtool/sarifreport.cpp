@@ -10,12 +10,14 @@ namespace {
 // it can be, '/' between its parts, and everything but unreserved
 // characters and '/' percent-encoded.
 std::string RelativeUri(const std::string& Name) {
-  std::error_code Error;
+  static const std::filesystem::path Here = [] {
+    std::error_code Error;
+    return std::filesystem::current_path(Error);
+  }();
   std::string Path = Name;
-  if (std::filesystem::path(Name).is_absolute()) {
-    const std::filesystem::path Relative =
-        std::filesystem::relative(Name, std::filesystem::current_path(Error), Error);
-    if (!Error && !Relative.empty()) Path = Relative.generic_string();
+  if (std::filesystem::path(Name).is_absolute() && !Here.empty()) {
+    const std::filesystem::path Relative = std::filesystem::path(Name).lexically_relative(Here);
+    if (!Relative.empty()) Path = Relative.generic_string();
   }
   std::string Uri;
   for (const char C : Path) {
