@@ -10,10 +10,9 @@
 #include "editor/ledit.h"
 #include "editor/optionsform.h"
 
-#include <QStyle>
-#include <QStyleOptionGroupBox>
 #include <algorithm>
 #include "widgets/colorbutton.h"
+#include "widgets/groupcontents.h"
 
 namespace {
 
@@ -70,12 +69,7 @@ QWidget* AddPage(QTabWidget* Pages, const char* Name, const QString& Caption) {
 // lies below it on the page.
 void FitGroups(QWidget* Page) {
   for (QGroupBox* Group : Page->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) {
-    QStyleOptionGroupBox Option;
-    Option.initFrom(Group);
-    Option.text = Group->title();
-    Option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    const QRect Inside = Group->style()->subControlRect(QStyle::CC_GroupBox, &Option,
-                                                        QStyle::SC_GroupBoxContents, Group);
+    const QRect Inside = GroupContents(*Group);
     const QList<QWidget*> Controls = Group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     int Top = Inside.bottom(), Bottom = 0;
     for (const QWidget* Control : Controls) {

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyleOptionGroupBox>
 #include <QTabWidget>
 #include <QtTest>
 #include <functional>
@@ -17,6 +16,7 @@
 #include "editor/optionsdialogs.h"
 #include "editor/optionsform.h"
 #include "widgets/colorbutton.h"
+#include "widgets/groupcontents.h"
 
 namespace {
 
@@ -97,12 +97,7 @@ class OptionsFormTest : public QObject {
   void groupsHoldTheirControlsBelowTheirTitles() {
     Open();
     for (QGroupBox* Group : Form->findChildren<QGroupBox*>()) {
-      QStyleOptionGroupBox Option;
-      Option.initFrom(Group);
-      Option.text = Group->title();
-      Option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-      const QRect Inside = Group->style()->subControlRect(QStyle::CC_GroupBox, &Option,
-                                                          QStyle::SC_GroupBoxContents, Group);
+      const QRect Inside = GroupContents(*Group);
       for (QWidget* Child : Group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (!Child->isHidden())
           QVERIFY2(Inside.contains(Child->geometry()),
