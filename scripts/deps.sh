@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing, benchmarking and
 # packaging need (dpkg-dev and file for the package's dependencies, the
-# desktop's validators and MIME tools for its desktop files).
+# desktop's validators and MIME tools for its desktop files, scdoc for the
+# manual pages and groff to check them, bash-completion for the completions).
 # With --windows, installs instead what scripts/gauger-windows.sh needs: the MinGW-w64
 # cross compilers for 32- and 64-bit Windows and Wine to run what they build.
 # With --fresh, what scripts/fresh-check.sh needs to make a minimal Debian root.
@@ -17,6 +18,7 @@ suite_packages=(
   xvfb xauth xdotool x11-apps imagemagick fonts-liberation
   clang libclang-rt-dev llvm ccache
   dpkg-dev file desktop-file-utils appstream shared-mime-info
+  scdoc groff-base man-db bash-completion
 )
 
 windows_packages=(

@@ -21,6 +21,9 @@ done
 contents=$(dpkg-deb -c "$deb")
 for file in ./usr/bin/corvane ./usr/bin/jsbtool ./usr/share/corvane/Docs/Corvane.html \
             ./usr/share/applications/org.example.Corvane.desktop \
+            ./usr/share/man/man1/corvane.1.gz ./usr/share/man/man1/jsbtool.1.gz \
+            ./usr/share/bash-completion/completions/corvane \
+            ./usr/share/bash-completion/completions/jsbtool \
             "./etc/xdg/Brantwick Software/Corvane.conf"; do
   grep -qF " $file" <<<"$contents" || { echo "FAIL: $file is not in the package"; status=1; }
 done

@@ -2,10 +2,11 @@
 # Installs the build into a temporary root as a package would and checks the
 # list of files it puts there, that the programs run from it, and (through
 # installed_test) what the installed settings and MIME type tell Qt.
-#   install_test.sh SOURCE BUILD PREFIX LIBDIR SETTINGS_DIR INSTALLED_TEST
+#   install_test.sh SOURCE BUILD PREFIX LIBDIR SETTINGS_DIR INSTALLED_TEST COMPLETIONS_DIR
 set -euo pipefail
-source_dir=$1 build=$2 prefix=$3 libdir=$4 settings=$5 installed_test=$6
+source_dir=$1 build=$2 prefix=$3 libdir=$4 settings=$5 installed_test=$6 completions=$7
 case $settings in /*) ;; *) settings=$prefix/$settings ;; esac
+case $completions in /*) ;; *) completions=$prefix/$completions ;; esac
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 DESTDIR=$root cmake --install "$build" >/dev/null
@@ -22,6 +23,8 @@ expected=(
   "$share/icons/hicolor/scalable/apps/org.example.Corvane.svg"
   "$share/icons/hicolor/scalable/mimetypes/application-x-jsb.svg"
   "$settings/Brantwick Software/Corvane.conf"
+  "$share/man/man1/corvane.1.gz" "$share/man/man1/jsbtool.1.gz"
+  "$completions/corvane" "$completions/jsbtool"
 )
 for example in "$source_dir"/examples/*; do
   expected+=("$share/doc/corvane/examples/$(basename "$example")")
