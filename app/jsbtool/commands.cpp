@@ -81,9 +81,11 @@ std::optional<TFileCheck> CheckFile(const std::string& FileName, std::ostream& E
   }
   const TReadFile First = ReadTextView(Text, Name);
   if (!First.Result.Valid) return ProblemsOf(Name, First, {}, {});
+  std::vector<TFinding> Findings = FindingsOf(First.Result);
+  PlaceColumns(Findings, First.Result, Text);
   // The text goes first, so that what follows reuses its memory.
   const std::vector<TDifference> Lost = LostInSave(First.Result, std::move(Text), Name);
-  return ProblemsOf(Name, First, Lost, FindingsOf(First.Result));
+  return ProblemsOf(Name, First, Lost, Findings);
 }
 
 }  // namespace

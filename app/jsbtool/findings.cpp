@@ -46,7 +46,8 @@ void TagsInValues(const std::vector<TReadTag>& Tags, std::vector<TFinding>& Out)
       Out.push_back({Tag.Place.Line, "tag in value",
                      Article(Tag.Kind) + " " + Tag.Kind + " tag begins inside the " + Widest->Kind +
                          " tag of line " + std::to_string(Widest->Place.Line) +
-                         " and is read as an item of its own"});
+                         " and is read as an item of its own",
+                     Tag.Place.Start});
     if (!Widest || Tag.Place.End > Widest->Place.End) Widest = &Tag;
   }
 }
@@ -56,7 +57,8 @@ void ItemsWithoutName(const std::vector<TReadTag>& Tags, std::vector<TFinding>& 
     if (!Tag.NameRead)
       Out.push_back({Tag.Place.Line, "no name",
                      "the " + Tag.Kind + " tag has no NAME; a save writes the name " +
-                         (Tag.Kind == "descriptor" ? "\"untitled\"" : "\"Untitled\"")});
+                         (Tag.Kind == "descriptor" ? "\"untitled\"" : "\"Untitled\""),
+                     Tag.Place.Start});
 }
 
 // The constructor is kept as it stands, so tags in it are never read.
@@ -89,4 +91,14 @@ std::vector<TFinding> FindingsOf(const TJSBReadResult& Read) {
   std::stable_sort(Out.begin(), Out.end(),
                    [](const TFinding& A, const TFinding& B) { return A.Line < B.Line; });
   return Out;
+}
+
+void PlaceColumns(std::vector<TFinding>& Findings, const TJSBReadResult& Read,
+                  std::string_view Text) {
+  if (Read.Encoding != TTextEncoding::Utf8 || !Read.Places.Listeners.empty()) return;
+  for (TFinding& F : Findings) {
+    if (F.Offset >= Text.size()) continue;
+    const size_t Break = F.Offset == 0 ? std::string_view::npos : Text.rfind('\n', F.Offset - 1);
+    F.Column = static_cast<int>(F.Offset - (Break == std::string_view::npos ? 0 : Break + 1)) + 1;
+  }
 }

@@ -67,7 +67,7 @@ TFileCheck ProblemsOf(const std::string& Name, const TReadFile& First,
     Check.Problems.push_back(
         {1, 1, TSeverity::Error, "not-jsb", "not a JSB file: nothing in it would be kept"});
   for (const TFinding& F : Findings)
-    Check.Problems.push_back({F.Line, 0, TSeverity::Warning, KindWord(F.Kind), F.Text});
+    Check.Problems.push_back({F.Line, F.Column, TSeverity::Warning, KindWord(F.Kind), F.Text});
   for (const TDifference& D : Lost)
     Check.Problems.push_back({D.Line, 0, TSeverity::Error, "lost-value",
                               D.Item + ": " + D.Field + ": " + D.Before + " -> " + D.After});
