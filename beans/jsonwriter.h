@@ -28,6 +28,19 @@ class TJsonWriter {
   void String(std::string_view Text);
   void Bool(bool Value) { Scalar(Value ? "true" : "false"); }
   void Number(long long Value) { Scalar(std::to_string(Value)); }
+  // A member and its value in one call.
+  void StringMember(std::string_view Name, std::string_view Text) {
+    Key(Name);
+    String(Text);
+  }
+  void NumberMember(std::string_view Name, long long Value) {
+    Key(Name);
+    Number(Value);
+  }
+  void BoolMember(std::string_view Name, bool Value) {
+    Key(Name);
+    Bool(Value);
+  }
 
   void Reserve(std::size_t Bytes) { FOut.reserve(Bytes); }
   // Hands the text so far to Out and forgets it; what follows continues the

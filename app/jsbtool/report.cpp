@@ -61,10 +61,8 @@ class TJsonReport : public TReport {
 
   void File(const TFileCheck& Check) override {
     J.BeginObject();
-    J.Key("file");
-    J.String(Check.Name);
-    J.Key("valid");
-    J.Bool(Check.Valid);
+    J.StringMember("file", Check.Name);
+    J.BoolMember("valid", Check.Valid);
     J.Key("problems");
     J.BeginArray();
     for (const TProblem& P : Check.Problems) {
@@ -81,12 +79,9 @@ class TJsonReport : public TReport {
     J.EndArray();
     J.Key("summary");
     J.BeginObject();
-    J.Key("files");
-    J.Number(FFiles);
-    for (const TSeverity S : {TSeverity::Error, TSeverity::Warning, TSeverity::Note}) {
-      J.Key(std::string(SeverityName(S)) + "s");
-      J.Number(FCounts[static_cast<size_t>(S)]);
-    }
+    J.NumberMember("files", FFiles);
+    for (const TSeverity S : {TSeverity::Error, TSeverity::Warning, TSeverity::Note})
+      J.NumberMember(std::string(SeverityName(S)) + "s", FCounts[static_cast<size_t>(S)]);
     J.EndObject();
     J.EndObject();
     J.Drain(FOut);
@@ -95,16 +90,11 @@ class TJsonReport : public TReport {
  private:
   void Problem(const TProblem& P) {
     J.BeginObject();
-    J.Key("line");
-    J.Number(P.Line);
-    J.Key("column");
-    J.Number(P.Column);
-    J.Key("severity");
-    J.String(SeverityName(P.Severity));
-    J.Key("kind");
-    J.String(P.Kind);
-    J.Key("message");
-    J.String(P.Text);
+    J.NumberMember("line", P.Line);
+    J.NumberMember("column", P.Column);
+    J.StringMember("severity", SeverityName(P.Severity));
+    J.StringMember("kind", P.Kind);
+    J.StringMember("message", P.Text);
     J.EndObject();
   }
 

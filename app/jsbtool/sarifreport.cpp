@@ -37,8 +37,7 @@ std::string RelativeUri(const std::string& Name) {
 void Text(TJsonWriter& J, const char* Key, const std::string& Value) {
   J.Key(Key);
   J.BeginObject();
-  J.Key("text");
-  J.String(Value);
+  J.StringMember("text", Value);
   J.EndObject();
 }
 
@@ -54,10 +53,8 @@ class TSarifReport : public TReport {
  public:
   explicit TSarifReport(std::ostream& Out) : FOut(Out) {
     J.BeginObject();
-    J.Key("$schema");
-    J.String("https://json.schemastore.org/sarif-2.1.0.json");
-    J.Key("version");
-    J.String("2.1.0");
+    J.StringMember("$schema", "https://json.schemastore.org/sarif-2.1.0.json");
+    J.StringMember("version", "2.1.0");
     J.Key("runs");
     J.BeginArray();
     J.BeginObject();
@@ -87,24 +84,19 @@ class TSarifReport : public TReport {
     J.BeginObject();
     J.Key("driver");
     J.BeginObject();
-    J.Key("name");
-    J.String("jsbtool");
-    J.Key("version");
-    J.String(CORVANE_VERSION);
-    J.Key("informationUri");
-    J.String("https://www.example.com/");
+    J.StringMember("name", "jsbtool");
+    J.StringMember("version", CORVANE_VERSION);
+    J.StringMember("informationUri", "https://www.example.com/");
     J.Key("rules");
     J.BeginArray();
     for (const TProblemKind& Kind : ProblemKinds()) {
       J.BeginObject();
-      J.Key("id");
-      J.String(Kind.Kind);
+      J.StringMember("id", Kind.Kind);
       Text(J, "shortDescription", Kind.Help);
       Text(J, "help", Kind.Help);
       J.Key("defaultConfiguration");
       J.BeginObject();
-      J.Key("level");
-      J.String(SeverityName(Kind.Severity));
+      J.StringMember("level", SeverityName(Kind.Severity));
       J.EndObject();
       J.EndObject();
     }
@@ -115,14 +107,11 @@ class TSarifReport : public TReport {
 
   void Result(const std::string& Uri, const TProblem& P) {
     J.BeginObject();
-    J.Key("ruleId");
-    J.String(P.Kind);
+    J.StringMember("ruleId", P.Kind);
     if (const int Index = RuleIndex(P.Kind); Index >= 0) {
-      J.Key("ruleIndex");
-      J.Number(Index);
+      J.NumberMember("ruleIndex", Index);
     }
-    J.Key("level");
-    J.String(SeverityName(P.Severity));
+    J.StringMember("level", SeverityName(P.Severity));
     Text(J, "message", P.Text);
     J.Key("locations");
     J.BeginArray();
@@ -131,8 +120,7 @@ class TSarifReport : public TReport {
     J.BeginObject();
     J.Key("artifactLocation");
     J.BeginObject();
-    J.Key("uri");
-    J.String(Uri);
+    J.StringMember("uri", Uri);
     J.EndObject();
     if (P.Line) Region(P);
     J.EndObject();
@@ -144,11 +132,9 @@ class TSarifReport : public TReport {
   void Region(const TProblem& P) {
     J.Key("region");
     J.BeginObject();
-    J.Key("startLine");
-    J.Number(P.Line);
+    J.NumberMember("startLine", P.Line);
     if (P.Column) {
-      J.Key("startColumn");
-      J.Number(P.Column);
+      J.NumberMember("startColumn", P.Column);
     }
     J.EndObject();
   }
