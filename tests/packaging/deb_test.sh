@@ -18,6 +18,12 @@ for package in libqt6core6 libqt6gui6 libqt6widgets6 libqscintilla2-qt6-15 qt6-q
   [[ ", $depends," == *", $package "* || ", $depends," == *", $package,"* ]] ||
     { echo "FAIL: no dependency on $package"; status=1; }
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+[[ $recommends == *fonts-liberation* ]] || { echo "FAIL: Recommends: $recommends"; status=1; }
+if dpkg-deb -f "$deb" Description | awk 'length($0) > 80 { found = 1 } END { exit !found }'; then
+  echo "FAIL: a description line is longer than 80 columns"
+  status=1
+fi
 contents=$(dpkg-deb -c "$deb")
 for file in ./usr/bin/corvane ./usr/bin/jsbtool ./usr/share/corvane/Docs/Corvane.html \
             ./usr/share/applications/org.example.Corvane.desktop \
@@ -27,6 +33,9 @@ for file in ./usr/bin/corvane ./usr/bin/jsbtool ./usr/share/corvane/Docs/Corvane
             "./etc/xdg/Brantwick Software/Corvane.conf"; do
   grep -qF " $file" <<<"$contents" || { echo "FAIL: $file is not in the package"; status=1; }
 done
+entry=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/applications/org.example.Corvane.desktop)
+# The window's class is the program's name, which docks match to the entry.
+grep -qx 'StartupWMClass=corvane' <<<"$entry" || { echo "FAIL: no StartupWMClass=corvane"; status=1; }
 conf=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO "./etc/xdg/Brantwick Software/Corvane.conf")
 grep -qx 'General\\ProgramDir=/usr/share/corvane' <<<"$conf" ||
   { echo "FAIL: the settings file says:"; echo "$conf"; status=1; }
