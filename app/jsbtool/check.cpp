@@ -93,6 +93,15 @@ void TComparer::Collection(const std::string& Prefix, const char* Kind, const ch
 
 }  // namespace
 
+std::string DifferenceText(const TDifference& D) {
+  return D.Item + ": " + D.Field + ": " + D.Before + " -> " + D.After;
+}
+
+std::string LostText(size_t Count) {
+  return std::to_string(Count) + (Count == 1 ? " value" : " values") +
+         " would not survive a save and reopen";
+}
+
 std::vector<TDifference> CompareReads(const TJSBReadResult& First, const TJSBReadResult& Second) {
   return TComparer(First, Second).Run();
 }

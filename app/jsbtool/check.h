@@ -16,6 +16,11 @@ struct TDifference {
   int Line = 0;  // of the first read's tag that holds the value; 0: none known
 };
 
+// "ITEM: FIELD: BEFORE -> AFTER".
+std::string DifferenceText(const TDifference& D);
+// "N value(s) would not survive a save and reopen".
+std::string LostText(size_t Count);
+
 // Every field of the bean and of each item by position, the counts of every
 // collection and of each method's parameters, the captions and the
 // constructor text, compared as decoded text.

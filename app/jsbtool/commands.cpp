@@ -42,23 +42,13 @@ std::string ReadModelBytes(const std::string& FileName) {
   return Bytes;
 }
 
-std::string Plural(size_t N, const char* One, const char* Many) {
-  return std::to_string(N) + " " + (N == 1 ? One : Many);
-}
-
 // The differences, then a line for the model ("ok" only when nothing at all
 // would change).
 void ReportDifferences(const std::string& FileName, const std::vector<TDifference>& Lost,
                        std::ostream& Out) {
   for (const TDifference& D : Lost)
-    Out << FileName << ": " << D.Item << ": " << D.Field << ": " << D.Before << " -> " << D.After
-        << '\n';
-  Out << FileName << ": ";
-  if (Lost.empty())
-    Out << "ok";
-  else
-    Out << Plural(Lost.size(), "value", "values") << " would not survive a save and reopen";
-  Out << '\n';
+    Out << FileName << ": " << DifferenceText(D) << '\n';
+  Out << FileName << ": " << (Lost.empty() ? "ok" : LostText(Lost.size())) << '\n';
 }
 
 // Standard input as a file's text: its line breaks normalised as LoadTextFile

@@ -43,7 +43,7 @@ void TagsInValues(const std::vector<TReadTag>& Tags, std::vector<TFinding>& Out)
   const TReadTag* Widest = nullptr;  // the tag read so far that reaches furthest
   for (const TReadTag& Tag : Tags) {
     if (Widest && Tag.Place.Start > Widest->Place.Start && Tag.Place.Start < Widest->Place.End)
-      Out.push_back({Tag.Place.Line, "tag in value",
+      Out.push_back({Tag.Place.Line, "tag-in-value",
                      Article(Tag.Kind) + " " + Tag.Kind + " tag begins inside the " + Widest->Kind +
                          " tag of line " + std::to_string(Widest->Place.Line) +
                          " and is read as an item of its own",
@@ -55,7 +55,7 @@ void TagsInValues(const std::vector<TReadTag>& Tags, std::vector<TFinding>& Out)
 void ItemsWithoutName(const std::vector<TReadTag>& Tags, std::vector<TFinding>& Out) {
   for (const TReadTag& Tag : Tags)
     if (!Tag.NameRead)
-      Out.push_back({Tag.Place.Line, "no name",
+      Out.push_back({Tag.Place.Line, "no-name",
                      "the " + Tag.Kind + " tag has no NAME; a save writes the name " +
                          (Tag.Kind == "descriptor" ? "\"untitled\"" : "\"Untitled\""),
                      Tag.Place.Start});
@@ -72,7 +72,7 @@ void TagsInConstructor(const TJSBReadResult& Read, std::vector<TFinding>& Out) {
                        static_cast<int>(std::count(
                            Text.begin(), Text.begin() + static_cast<std::ptrdiff_t>(At), '\n'));
       Out.push_back(
-          {Line, "tag in constructor",
+          {Line, "tag-in-constructor",
            std::string(Name) + " is part of the constructor's text; it is not read as " + "a tag"});
     }
   }

@@ -12,7 +12,7 @@
 
 struct TFinding {
   int Line;
-  std::string Kind;  // "listener", "tag in value", "tag in constructor", "no name"
+  std::string Kind;  // "listener", "tag-in-value", "tag-in-constructor", "no-name"
   std::string Text;
   size_t Offset = std::string::npos;  // of the tag in the text the reader read; npos: none
   int Column = 0;                     // 1-based, once PlaceColumns knows it

@@ -4,12 +4,6 @@
 
 namespace {
 
-// The kind of a finding as one word: "tag in value" becomes "tag-in-value".
-std::string KindWord(std::string Kind) {
-  std::replace(Kind.begin(), Kind.end(), ' ', '-');
-  return Kind;
-}
-
 // A text on one output line: control characters become visible escapes.
 std::string OneLine(const std::string& Text) {
   std::string Out;
@@ -55,22 +49,30 @@ const char* SeverityName(TSeverity Severity) {
   }
 }
 
+// A problem of the kind, with the kind's severity.
+TProblem Problem(int Line, int Column, const std::string& Kind, std::string Text) {
+  const std::span<const TProblemKind> Kinds = ProblemKinds();
+  const auto Known = std::find_if(Kinds.begin(), Kinds.end(),
+                                  [&Kind](const TProblemKind& K) { return Kind == K.Kind; });
+  return {Line, Column, Known != Kinds.end() ? Known->Severity : TSeverity::Error, Kind,
+          std::move(Text)};
+}
+
 TFileCheck ProblemsOf(const std::string& Name, const TReadFile& First,
                       const std::vector<TDifference>& Lost, const std::vector<TFinding>& Findings) {
   TFileCheck Check{
       Name, First.Result.Valid, {}, Lost.size(), Findings.size() + First.Notices.size()};
   const std::vector<int>& NoticeLines = First.Result.Places.Notices;
   for (size_t I = 0; I < First.Notices.size(); ++I)
-    Check.Problems.push_back({I < NoticeLines.size() ? NoticeLines[I] : 0, 0, TSeverity::Note,
-                              "notice", OneLine(First.Notices[I])});
+    Check.Problems.push_back(Problem(I < NoticeLines.size() ? NoticeLines[I] : 0, 0, "notice",
+                                     OneLine(First.Notices[I])));
   if (!First.Result.Valid)
     Check.Problems.push_back(
-        {1, 1, TSeverity::Error, "not-jsb", "not a JSB file: nothing in it would be kept"});
+        Problem(1, 1, "not-jsb", "not a JSB file: nothing in it would be kept"));
   for (const TFinding& F : Findings)
-    Check.Problems.push_back({F.Line, F.Column, TSeverity::Warning, KindWord(F.Kind), F.Text});
+    Check.Problems.push_back(Problem(F.Line, F.Column, F.Kind, F.Text));
   for (const TDifference& D : Lost)
-    Check.Problems.push_back({D.Line, 0, TSeverity::Error, "lost-value",
-                              D.Item + ": " + D.Field + ": " + D.Before + " -> " + D.After});
+    Check.Problems.push_back(Problem(D.Line, 0, "lost-value", DifferenceText(D)));
   std::stable_sort(Check.Problems.begin(), Check.Problems.end(),
                    [](const TProblem& A, const TProblem& B) { return A.Line < B.Line; });
   return Check;

@@ -15,7 +15,8 @@ enum class TSeverity { Error, Warning, Note };
 // "error", "warning" or "note".
 const char* SeverityName(TSeverity Severity);
 
-// Each kind of problem, with its severity and what it means.
+// Each kind of problem, with its severity and what it means; every problem
+// takes its severity from here.
 struct TProblemKind {
   const char* Kind;
   TSeverity Severity;

@@ -8,22 +8,14 @@
 
 namespace {
 
-std::string Plural(size_t N, const char* One, const char* Many) {
-  return std::to_string(N) + " " + (N == 1 ? One : Many);
-}
-
-// FILE:LINE:COL: SEVERITY: text [kind], leaving out what is not known.
+// The problem lines, then the summary lines when asked for.
 class TLineReport : public TReport {
  public:
   TLineReport(bool Summaries, std::ostream& Out) : FSummaries(Summaries), FOut(Out) {}
 
   void File(const TFileCheck& Check) override {
-    for (const TProblem& P : Check.Problems) {
-      FOut << Check.Name;
-      if (P.Line) FOut << ':' << P.Line;
-      if (P.Line && P.Column) FOut << ':' << P.Column;
-      FOut << ": " << SeverityName(P.Severity) << ": " << P.Text << " [" << P.Kind << "]\n";
-    }
+    for (const TProblem& P : Check.Problems)
+      FOut << ProblemLine(Check.Name, P) << '\n';
     if (FSummaries) Summary(Check);
   }
 
@@ -39,10 +31,11 @@ class TLineReport : public TReport {
     else if (Check.Lost == 0)
       FOut << "every value survives a save and reopen";
     else
-      FOut << Plural(Check.Lost, "value", "values") << " would not survive a save and reopen";
+      FOut << LostText(Check.Lost);
     FOut << '\n';
     if (Check.Valid && Check.Found)
-      FOut << Check.Name << ": " << Plural(Check.Found, "finding", "findings") << '\n';
+      FOut << Check.Name << ": " << Check.Found << (Check.Found == 1 ? " finding" : " findings")
+           << '\n';
   }
 
   const bool FSummaries;
@@ -105,6 +98,13 @@ class TJsonReport : public TReport {
 };
 
 }  // namespace
+
+std::string ProblemLine(const std::string& File, const TProblem& P) {
+  std::string Line = File;
+  if (P.Line) Line += ':' + std::to_string(P.Line);
+  if (P.Line && P.Column) Line += ':' + std::to_string(P.Column);
+  return Line + ": " + SeverityName(P.Severity) + ": " + P.Text + " [" + P.Kind + "]";
+}
 
 const char* const FormatNames = "text, gcc, json, sarif, junit or checkstyle";
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <string>
 #include <string_view>
 
 #include "problems.h"
@@ -17,6 +18,10 @@ enum class TFormat { Text, Gcc, Json, Sarif, Junit, Checkstyle };
 std::optional<TFormat> FormatNamed(std::string_view Name);
 // The values FormatNamed takes, for messages: "text, gcc, json, ...".
 extern const char* const FormatNames;
+
+// A problem as the text and gcc formats and the XML reports' texts give it:
+// FILE:LINE:COL: SEVERITY: text [kind], leaving out what is not known.
+std::string ProblemLine(const std::string& File, const TProblem& P);
 
 class TReport {
  public:

@@ -45,8 +45,7 @@ const char* const Declaration = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
 std::string ProblemLines(const TFileCheck& Check) {
   std::string Lines;
   for (const TProblem& P : Check.Problems)
-    Lines += Check.Name + ":" + std::to_string(P.Line) + ": " + SeverityName(P.Severity) + ": " +
-             P.Text + " [" + P.Kind + "]\n";
+    Lines += ProblemLine(Check.Name, P) + '\n';
   return Lines;
 }
 
