@@ -226,13 +226,14 @@ void TBeanFactory::LoadFromModel(std::string_view Json) {
 
 std::unique_ptr<TModelJsonBuilder> TBeanFactory::ModelBuilder() const {
   if (!Bean()) return nullptr;
-  const auto CaptionOf = [this](const TJSB_CustomCollectionItem& Item) {
-    return Item.Node ? ToBytes(Tree.Caption(Item.Node), TTextEncoding::Utf8) : Item.Name();
+  // What the node shows, or the name for an object without one.
+  const auto Caption = [this](TTreeNode* Node, const std::string& Name) {
+    return Node ? ToBytes(Tree.Caption(Node), TTextEncoding::Utf8) : Name;
   };
-  const std::string Root =
-      Bean()->Node ? ToBytes(Tree.Caption(Bean()->Node), TTextEncoding::Utf8) : Bean()->Name();
-  return std::make_unique<TModelJsonBuilder>(*Bean(), ToBytes(Source.Text(), TTextEncoding::Utf8),
-                                             FDocument.Encoding(), Root, CaptionOf);
+  return std::make_unique<TModelJsonBuilder>(
+      *Bean(), ToBytes(Source.Text(), TTextEncoding::Utf8), FDocument.Encoding(),
+      Caption(Bean()->Node, Bean()->Name()),
+      [Caption](const TJSB_CustomCollectionItem& Item) { return Caption(Item.Node, Item.Name()); });
 }
 
 void TBeanFactory::ShowRead(TJSBReadResult Read) {

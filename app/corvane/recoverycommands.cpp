@@ -26,9 +26,10 @@ bool TMainForm::OpenKeptModel(const std::string& Json) {
   } catch (const EModelError& E) {
     Left = SalvagedModelJson(Json, E.Offset());
   }
+  if (Left.empty()) return false;
   try {
-    if (!Left.empty()) Factory->LoadFromModel(Left);
-    return !Left.empty();
+    Factory->LoadFromModel(Left);
+    return true;
   } catch (const EModelError&) {
     return false;
   }
