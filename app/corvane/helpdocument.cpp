@@ -16,14 +16,16 @@ constexpr int DocumentedContexts[] = {170, 175, 180};
 }  // namespace
 
 // CORVANE_GUIDE_FROM_PROGRAM leads from the installed program's folder to the
-// guide's, as the install rules place them; CORVANE_SOURCE_DOCS is the source
-// tree's docs folder.
+// guide's, as the install rules place them; CORVANE_SOURCE_DOCS, where the
+// build defines it, is the source tree's docs folder.
 QStringList HelpDocumentPlaces(const QString& ProgramFolder, const QString& ExecutableFolder) {
   QStringList Places;
   if (!ProgramFolder.isEmpty())
     Places << ProgramFolder + QString("%1Docs%1Corvane.html").arg(QDir::separator());
   Places << QDir::cleanPath(ExecutableFolder + "/" CORVANE_GUIDE_FROM_PROGRAM "/Corvane.html");
+#ifdef CORVANE_SOURCE_DOCS
   Places << QString(CORVANE_SOURCE_DOCS "/Corvane.html");
+#endif
   return Places;
 }
 

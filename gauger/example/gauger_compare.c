@@ -18,7 +18,7 @@
 #ifdef __APPLE__
 #define GAUGER_DEFAULT_LIBRARY "libgauger.dylib"
 #else
-#define GAUGER_DEFAULT_LIBRARY "libgauger.so"
+#define GAUGER_DEFAULT_LIBRARY "libgauger.so.1"
 #endif
 #endif
 
