@@ -1,5 +1,6 @@
 // The editor's colour scheme: nine colours in 0x00BBGGRR form, as the
-// settings store keeps them.
+// settings store keeps them, and the same scheme made readable on a
+// desktop palette of other colours.
 #pragma once
 
 #include <QColor>
@@ -26,3 +27,23 @@ inline std::uint32_t BGROf(const QColor& Color) {
   return static_cast<std::uint32_t>(Color.red()) | static_cast<std::uint32_t>(Color.green()) << 8 |
          static_cast<std::uint32_t>(Color.blue()) << 16;
 }
+
+// The WCAG 2 relative luminance of a colour, and the contrast ratio of two
+// (1 to 21, whichever is lighter).
+double RelativeLuminance(const QColor& Colour);
+double ContrastRatio(const QColor& A, const QColor& B);
+
+// The contrast every token's colour keeps against the editor's background.
+inline constexpr double ReadableContrast = 4.5;
+
+// Fore as it is when it stands out from Back by Contrast; else Fore with
+// its hue and saturation kept and its lightness moved, toward white on a
+// dark Back and toward black on a light one, just far enough.
+QColor ReadableOn(const QColor& Fore, const QColor& Back, double Contrast = ReadableContrast);
+
+// The designed scheme on the background Base with the desktop's text colour
+// Text: the designed colours as they are on the white they were chosen for;
+// on any other Base, the background is Base, plain text and keywords start
+// from Text, the other token colours from their designed ones, each made
+// readable on Base. The selection's pair is kept: it is drawn on itself.
+TEditor ReadableScheme(const QColor& Base, const QColor& Text);

@@ -1,7 +1,9 @@
 #include "editor/editorsettings.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QSet>
+#include <optional>
 #include <utility>
 
 #include "editor/ledit.h"
@@ -21,6 +23,14 @@ QString ReadText(const char* Name) {
   return ReadSetting(srCurrentUser, EditorSettingsKey, Name, "");
 }
 
+// The value the store holds, or none: a stored value reads the same
+// whatever the default.
+std::optional<int> ReadStored(const char* Name) {
+  const int Value = Read(Name, 0);
+  if (Value != Read(Name, 1)) return std::nullopt;
+  return Value;
+}
+
 void Write(const char* Name, int Value) {
   WriteSetting(srCurrentUser, EditorSettingsKey, Name, Value);
 }
@@ -32,6 +42,13 @@ constexpr std::pair<const char*, std::uint32_t TEditor::*> Colours[] = {
     {"StringsColor", &TEditor::Strings},       {"NumbersColor", &TEditor::Numbers},
     {"BackgroundColor", &TEditor::Background}, {"BlockForeColor", &TEditor::BlockFore},
     {"BlockBackColor", &TEditor::BlockBack}};
+
+std::size_t IndexOf(std::uint32_t TEditor::*Field) {
+  std::size_t I = 0;
+  while (Colours[I].second != Field)
+    ++I;
+  return I;
+}
 
 }  // namespace
 
@@ -52,10 +69,48 @@ bool IsJavaScriptKeyword(const QString& Word) {
 }
 
 void TEditorSettings::ApplyBuiltIn(TLEdit& Editor) {
+  FollowPalette(Editor.palette());
   UseJavaScript(Editor);
+  ApplyColours(Editor);
+}
+
+void TEditorSettings::FollowPalette(const QPalette& Palette) {
+  FPalette = Palette;
+  const TEditor Readable =
+      ReadableScheme(FKept[IndexOf(&TEditor::Background)] ? ColorOf(Scheme.Background)
+                                                          : Palette.color(QPalette::Base),
+                     Palette.color(QPalette::Text));
+  for (std::size_t I = 0; I < std::size(Colours); ++I)
+    if (!FKept[I]) Scheme.*Colours[I].second = Readable.*Colours[I].second;
+}
+
+void TEditorSettings::KeepColour(std::uint32_t TEditor::*Field) {
+  FKept.set(IndexOf(Field));
+  FollowPalette(FPalette);  // a background of the user's own: the others are made readable on it
+}
+
+void TEditorSettings::ApplyColours(TLEdit& Editor) const {
+  Editor.SetFontColor(ColorOf(Editor.Syntax() == HTMLSyntax ? Scheme.Normal : Scheme.Comments));
+  Editor.SetColor(ColorOf(Scheme.Background));
+  const QPalette& Palette = Editor.palette();
+  Editor.SetForeColorSelected(FLoaded ? ColorOf(Scheme.BlockFore)
+                                      : Palette.color(QPalette::HighlightedText));
+  Editor.SetBackColorSelected(FLoaded ? ColorOf(Scheme.BlockBack)
+                                      : Palette.color(QPalette::Highlight));
+  Editor.Rehighlight();
+}
+
+// A palette change, of the application's or the editor's own, colours the
+// editor anew; the preview of Preferences follows its own editor.
+void TEditorSettings::FollowEditorPalette(TLEdit& Editor) {
+  Editor.OnPaletteChange = [this](TLEdit* Sender) {
+    FollowPalette(Sender->palette());
+    ApplyColours(*Sender);
+  };
 }
 
 void TEditorSettings::UseJavaScript(TLEdit& Editor) {
+  FollowEditorPalette(Editor);
   Editor.SetFontColor(ColorOf(Scheme.Comments));
   Editor.SetSyntax(JavaScriptSyntax);
   Editor.OnControlHighlight = [this](TLEdit*, int Type, int, const QString& Word, QColor& Fore,
@@ -63,15 +118,20 @@ void TEditorSettings::UseJavaScript(TLEdit& Editor) {
 }
 
 void TEditorSettings::UseHTML(TLEdit& Editor) {
+  FollowEditorPalette(Editor);
   Editor.SetSyntax(HTMLSyntax);
   Editor.OnControlHighlight = [this](TLEdit* Sender, int, int, const QString&, QColor& Fore,
                                      QColor& Back) { HTMLHighlight(*Sender, Fore, Back); };
   Editor.SetFontColor(ColorOf(Scheme.Normal));
 }
 
+// A colour the store holds is the user's from now on, under any palette.
 void TEditorSettings::ReadColours() {
-  for (const auto& [Name, Field] : Colours)
-    Scheme.*Field = static_cast<std::uint32_t>(Read(Name, static_cast<int>(Scheme.*Field)));
+  for (std::size_t I = 0; I < std::size(Colours); ++I)
+    if (const std::optional<int> Stored = ReadStored(Colours[I].first)) {
+      Scheme.*Colours[I].second = static_cast<std::uint32_t>(*Stored);
+      FKept.set(I);
+    }
 }
 
 TEditorOptions TEditorSettings::ReadOptions() {
@@ -106,15 +166,13 @@ void TEditorSettings::WriteRegistryValues(const TEditorOptions& Options) const {
 
 void TEditorSettings::LoadRegistryValues(TLEdit* Editor) {
   if (ReadText("Font").isEmpty()) return;
+  FLoaded = true;
   ReadColours();
+  FollowPalette(Editor ? Editor->palette() : QApplication::palette());
   const TEditorOptions Options = ReadOptions();
   FontName = Options.FontName;
   FontSize = Options.FontSize;
   if (!Editor) return;
-  Editor->SetFontColor(ColorOf(Scheme.Comments));
-  Editor->SetForeColorSelected(ColorOf(Scheme.BlockFore));
-  Editor->SetBackColorSelected(ColorOf(Scheme.BlockBack));
-  Editor->SetColor(ColorOf(Scheme.Background));
   QFont Font = Editor->Font();
   if (!FontName.isEmpty()) Font.setFamily(FontName);
   bool IsNumber = false;
@@ -129,6 +187,7 @@ void TEditorSettings::LoadRegistryValues(TLEdit* Editor) {
   const int Spacing = Options.VerticalSpacing;
   if (Spacing >= slNone && Spacing <= slLarge)
     Editor->SetExtraVertSpacing(static_cast<TSpacing>(Spacing));
+  ApplyColours(*Editor);
 }
 
 // Each switch is on for the value 1 only; the tab stop is never 0.

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 #include <QString>
+#include <bitset>
 
 #include "editor/editorscheme.h"
 
@@ -43,6 +45,8 @@ struct TEditorOptions {
 
 class TEditorSettings {
  public:
+  // The colours drawn: the user's own as stored or picked, the others the
+  // designed ones made readable on the desktop's palette (ReadableScheme).
   TEditor Scheme;
   QString FontName, FontSize;  // as stored: a name, and points as decimal text
 
@@ -62,6 +66,17 @@ class TEditorSettings {
   void JavaScriptHighlight(int WordType, const QString& Word, QColor& Fore, QColor& Back) const;
   void HTMLHighlight(const TLEdit& Editor, QColor& Fore, QColor& Back) const;
 
+  // Takes the colours the user has not chosen from Palette again, made
+  // readable on the user's background when there is one, else on the
+  // palette's Base.
+  void FollowPalette(const QPalette& Palette);
+  // Marks a colour of the scheme as the user's: no palette changes it.
+  void KeepColour(std::uint32_t TEditor::*Field);
+  // Gives Editor the scheme's font colour and background, and its selection
+  // colours once settings were loaded (the palette's highlight before), and
+  // colours its tokens again.
+  void ApplyColours(TLEdit& Editor) const;
+
   // Reads TabChar now and remembers it; true only for 1.
   bool UseTabCharacter();
   // A tab when the remembered flag is set, else TabStopSize spaces read now.
@@ -72,6 +87,10 @@ class TEditorSettings {
   static void ApplyFlags(TLEdit& Editor, const TEditorOptions& Options);
   void UseJavaScript(TLEdit& Editor);
   void UseHTML(TLEdit& Editor);
+  void FollowEditorPalette(TLEdit& Editor);
 
   bool FUseTabCharacter = false;
+  bool FLoaded = false;  // a load passed the Font gate
+  std::bitset<9> FKept;  // by the order of the settings' colours
+  QPalette FPalette;     // the one the scheme follows now
 };

@@ -118,6 +118,11 @@ bool TLEdit::eventFilter(QObject* Watched, QEvent* Event) {
   return QWidget::eventFilter(Watched, Event);
 }
 
+void TLEdit::changeEvent(QEvent* Event) {
+  QWidget::changeEvent(Event);
+  if (Event->type() == QEvent::PaletteChange && OnPaletteChange) OnPaletteChange(this);
+}
+
 void TLEdit::ColourToken(const TToken& Token, std::string_view Bytes, QColor& Fore, QColor& Back) {
   if (!OnControlHighlight) return;
   OnControlHighlight(this, WordTypeOf(Token), WordValueOf(Token),

@@ -78,6 +78,8 @@ class TLEdit : public QWidget {
 
   TControlHighlightEvent OnControlHighlight;
   TFindBraceEvent OnFindBrace;
+  // After the editor's palette changed, the application's or its own.
+  std::function<void(TLEdit* Sender)> OnPaletteChange;
 
   // The selection that GetSelection reads and SetSelection applies: lines
   // from 1, columns (in characters) from 0.
@@ -167,6 +169,7 @@ class TLEdit : public QWidget {
 
  protected:
   bool eventFilter(QObject* Watched, QEvent* Event) override;
+  void changeEvent(QEvent* Event) override;
 
  private:
   void ApplyDefaults();

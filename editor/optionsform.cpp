@@ -32,6 +32,18 @@ void CheckWhenSet(QCheckBox* Box, bool Set) {
   if (Set) Box->setChecked(true);
 }
 
+// Each colour button and the colour of the scheme it shows.
+constexpr std::pair<TColorButton * TOptionsForm::*, std::uint32_t TEditor::*> Swatches[] = {
+    {&TOptionsForm::cbNormal, &TEditor::Normal},
+    {&TOptionsForm::cbBackground, &TEditor::Background},
+    {&TOptionsForm::cbBlockFore, &TEditor::BlockFore},
+    {&TOptionsForm::cbBlockBack, &TEditor::BlockBack},
+    {&TOptionsForm::cbStrings, &TEditor::Strings},
+    {&TOptionsForm::cbNumbers, &TEditor::Numbers},
+    {&TOptionsForm::cbKeywords, &TEditor::Keywords},
+    {&TOptionsForm::cbHTMLTags, &TEditor::HTMLTags},
+    {&TOptionsForm::cbComments, &TEditor::Comments}};
+
 }  // namespace
 
 TOptionsForm::TOptionsForm(TEditorSettings& Settings, TLEdit* Editor, TOptionsDialogs& Dialogs,
@@ -57,11 +69,21 @@ TOptionsForm::TOptionsForm(TEditorSettings& Settings, TLEdit* Editor, TOptionsDi
   pcPreferences->setTabVisible(pcPreferences->addTab(tsPreview, "Preview"), false);
   pcPreferences->setTabVisible(pcPreferences->addTab(tsLiveWire, "LiveWire"), false);
   BuildButtons();
+  lePreview->OnPaletteChange = [this](TLEdit*) { PaletteChanged(); };
 }
 
-// The preview's handler refers to the dialog; it must not outlive it.
+// The preview's handlers refer to the dialog; they must not outlive it.
 TOptionsForm::~TOptionsForm() {
   lePreview->OnControlHighlight = nullptr;
+  lePreview->OnPaletteChange = nullptr;
+}
+
+// The colours the user has not chosen follow the new palette, in the
+// buttons and the preview as in the source editor.
+void TOptionsForm::PaletteChanged() {
+  FSettings.FollowPalette(lePreview->palette());
+  ShowSwatches();
+  ShowSchemeInPreview();
 }
 
 void TOptionsForm::showEvent(QShowEvent* Event) {
@@ -106,13 +128,12 @@ void TOptionsForm::FormActivate() {
   edTabStopSize->setText(QString::number(O.TabStopSize));
   edUndo->setText(QString::number(O.UndoLimit));
   cbVerticalSpacing->setCurrentIndex(O.VerticalSpacing);
-  const TEditor& S = FSettings.Scheme;
-  const std::pair<TColorButton*, std::uint32_t> Swatches[] = {
-      {cbNormal, S.Normal},       {cbBackground, S.Background}, {cbBlockFore, S.BlockFore},
-      {cbBlockBack, S.BlockBack}, {cbStrings, S.Strings},       {cbNumbers, S.Numbers},
-      {cbKeywords, S.Keywords},   {cbHTMLTags, S.HTMLTags},     {cbComments, S.Comments}};
-  for (const auto& [Button, Colour] : Swatches)
-    ShowColour(Button, Colour);
+  ShowSwatches();
+}
+
+void TOptionsForm::ShowSwatches() {
+  for (const auto& [Button, Field] : Swatches)
+    ShowColour(this->*Button, FSettings.Scheme.*Field);
 }
 
 // The dialog starts at the chosen font, or at the preview's when none is.
@@ -132,21 +153,16 @@ void TOptionsForm::ColorButtonClick(TColorButton* Button) {
   if (!Chosen) return;
   ShowColour(Button, BGROf(*Chosen));
   CopyColorsToScheme();
+  for (const auto& [Swatch, Field] : Swatches)
+    if (this->*Swatch == Button) FSettings.KeepColour(Field);
+  ShowSwatches();  // a background of the user's own makes the other colours readable on it
   ShowSchemeInPreview();
   if (FEditor) FEditor->Rehighlight();  // its tokens take the new colours now
 }
 
 void TOptionsForm::CopyColorsToScheme() {
-  TEditor& S = FSettings.Scheme;
-  S.Normal = BGROf(cbNormal->Color());
-  S.Strings = BGROf(cbStrings->Color());
-  S.Keywords = BGROf(cbKeywords->Color());
-  S.HTMLTags = BGROf(cbHTMLTags->Color());
-  S.Comments = BGROf(cbComments->Color());
-  S.Numbers = BGROf(cbNumbers->Color());
-  S.Background = BGROf(cbBackground->Color());
-  S.BlockFore = BGROf(cbBlockFore->Color());
-  S.BlockBack = BGROf(cbBlockBack->Color());
+  for (const auto& [Button, Field] : Swatches)
+    FSettings.Scheme.*Field = BGROf((this->*Button)->Color());
 }
 
 void TOptionsForm::ShowSchemeInPreview() {

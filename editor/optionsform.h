@@ -91,7 +91,9 @@ class TOptionsForm : public QDialog {
   TColorButton* AddColorButton(QWidget* Group, const char* Name, const QString& Caption);
   void BuildPreview(QWidget* Page);
   void CopyColorsToScheme();
+  void ShowSwatches();
   void ShowSchemeInPreview();
+  void PaletteChanged();
   std::optional<int> IntegerField(QLineEdit* Field, const TSettingRange& Range);
 
   TEditorSettings& FSettings;

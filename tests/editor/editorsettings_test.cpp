@@ -1,4 +1,6 @@
 // Editor settings from a store in a temporary folder, applied to an editor.
+#include <Qsci/qsciscintilla.h>
+#include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -120,6 +122,43 @@ class EditorSettingsTest : public QObject {
     QColor Fore(1, 2, 3), Back(4, 5, 6);
     Editor.OnControlHighlight(&Editor, kWordTypeWord, 0, "p", Fore, Back);
     QCOMPARE(Fore, QColor(0, 0, 128));  // navy tags
+  }
+
+  // The colours the editor draws a keyword in follow the palette until the
+  // user stores some; a stored colour stays whatever the palette.
+  void tokenColoursFollowThePaletteUntilStored() {
+    const QPalette Light = QApplication::palette();
+    QPalette Dark = Light;
+    Dark.setColor(QPalette::Base, QColor(0x3d, 0x3d, 0x3d));
+    Dark.setColor(QPalette::Text, Qt::white);
+    for (const bool Stored : {false, true}) {
+      if (Stored) {
+        Set("Font", "Mono");
+        Set("SyntaxHighlight", 1);
+        Set("KeywordsColor", 0x0000FF);
+        Set("BackgroundColor", 0xFFFFFF);
+      }
+      TLEdit Editor;
+      TEditorSettings Settings;
+      Settings.ApplyBuiltIn(Editor);
+      Settings.LoadRegistryValues(&Editor);
+      Editor.SetText("while");
+      QApplication::setPalette(Dark);
+      QCoreApplication::processEvents();  // the widgets hear of it from the event queue
+      QsciScintilla* S = Editor.Scintilla();
+      const long Style = S->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, 0L);
+      const QColor Fore = ColorOf(S->SendScintilla(QsciScintillaBase::SCI_STYLEGETFORE, Style));
+      const QColor Back = ColorOf(S->SendScintilla(QsciScintillaBase::SCI_STYLEGETBACK, Style));
+      const QColor Background = Editor.Color();
+      QApplication::setPalette(Light);
+      QCoreApplication::processEvents();
+      QCOMPARE(Back, Stored ? QColor(Qt::white) : Dark.color(QPalette::Base));
+      QCOMPARE(Background, Back);
+      if (Stored)
+        QCOMPARE(Fore, QColor(Qt::red));
+      else
+        QVERIFY(ContrastRatio(Fore, Back) >= ReadableContrast);
+    }
   }
 
   void tabSubstitute() {
