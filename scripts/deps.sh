@@ -15,7 +15,7 @@ suite_packages=(
   libqscintilla2-qt6-dev
   libgtest-dev googletest libgmock-dev
   libbenchmark-dev
-  xvfb xauth xdotool x11-apps imagemagick fonts-liberation
+  xvfb xauth xdotool x11-apps imagemagick fonts-liberation qt6ct
   clang libclang-rt-dev llvm ccache
   dpkg-dev file desktop-file-utils appstream shared-mime-info
   scdoc groff-base man-db bash-completion

@@ -1,15 +1,22 @@
 #!/usr/bin/env bash
 # Starts Corvane under Xvfb (on FILE when given) and saves a picture of its
-# window to OUT.png; with --show, of the Preferences, About or Web Resources
-# window opened from the menus as a person would.
+# window to OUT.png; with --show, of the Source View (its tab clicked) or of
+# the Preferences, About or Web Resources window opened from the menus as a
+# person would. With --dark the program runs under a dark desktop palette:
+# qt6ct's "darker" colour scheme, as a user of that theme sees it.
 set -euo pipefail
-usage="usage: scripts/screenshot.sh [--show preferences|about|webresources] OUT.png [FILE]"
+usage="usage: scripts/screenshot.sh [--dark] [--show sourceview|preferences|about|webresources] OUT.png [FILE]"
 show=main
-if [ "${1:-}" = "--show" ]; then
-  show=${2:-}; shift 2 || true
-fi
+dark=0
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --show) show=${2:-}; shift 2 || true ;;
+    --dark) dark=1; shift ;;
+    *) break ;;
+  esac
+done
 case "$show" in
-  main) title='^Corvane'; keys=() ;;
+  main|sourceview) title='^Corvane'; keys=() ;;
   preferences) title='^Preferences$'; keys=(alt+e Up Return) ;;  # the Edit menu's last entry
   about) title='^About Corvane$'; keys=(alt+h a) ;;
   webresources) title='^Web Resources$'; keys=(alt+h w) ;;
@@ -29,11 +36,28 @@ source "$root/scripts/lib/xvfb.sh"
 work=$(mktemp -d)
 trap 'kill "${app:-}" "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 start_xvfb "$work"
+
+# The platform theme reads its settings from XDG_CONFIG_HOME, which start_xvfb
+# points inside $work, so the user's own theme is neither used nor changed.
+use_dark_palette() {
+  mkdir -p "$XDG_CONFIG_HOME/qt6ct"
+  printf '%s\n' '[Appearance]' 'color_scheme_path=/usr/share/qt6ct/colors/darker.conf' \
+    'custom_palette=true' 'style=Fusion' >"$XDG_CONFIG_HOME/qt6ct/qt6ct.conf"
+  export QT_QPA_PLATFORMTHEME=qt6ct
+}
+if [ "$dark" = 1 ]; then use_dark_palette; fi
 "$build/app/corvane/corvane" "$@" >"$work/app.log" 2>&1 &
 app=$!
 window=$(find_window '^Corvane')
 [ -n "$window" ] || { echo "no Corvane window appeared" >&2; cat "$work/app.log" >&2; exit 1; }
 sleep 1.5  # let the splash go and the window paint
+if [ "$show" = sourceview ]; then
+  # The page tabs sit at the bottom, above the 22-pixel status bar; x 170 lies
+  # in the second tab whether tabs are 112 or 130 pixels wide.
+  height=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^HEIGHT=//p')
+  xdotool mousemove --window "$window" 170 $((height - 33)) click 1
+  sleep 1
+fi
 if [ ${#keys[@]} -gt 0 ]; then
   xdotool windowfocus --sync "$window" 2>/dev/null || true
   for key in "${keys[@]}"; do xdotool key "$key"; sleep 0.3; done
