@@ -32,6 +32,9 @@ class TExtPageControl : public QTabWidget {
   // one, and otherwise only when CanChange allows it; currentChanged follows.
   QWidget* ActivePage() const { return currentWidget(); }
   void SetActivePage(QWidget* Page);
+  // The next page round (the one before with Back) that can be shown, by the
+  // rules of SetActivePage; Ctrl+Tab and Ctrl+Shift+Tab inside the control.
+  void SelectNextPage(bool Back);
   // Colour of the page area; the parent's while ParentColor is set.
   QColor Color() const;
   void SetColor(const QColor& Value);

@@ -104,7 +104,11 @@ void TExtPageControl::SelectByAccelerator(const QKeySequence& Key) {
 void TExtPageControl::keyPressEvent(QKeyEvent* Event) {
   const bool Tab = Event->key() == Qt::Key_Tab || Event->key() == Qt::Key_Backtab;
   if (!Tab || !(Event->modifiers() & Qt::ControlModifier)) return QTabWidget::keyPressEvent(Event);
-  const bool Back = Event->key() == Qt::Key_Backtab || (Event->modifiers() & Qt::ShiftModifier);
+  SelectNextPage(Event->key() == Qt::Key_Backtab || (Event->modifiers() & Qt::ShiftModifier));
+  Event->accept();
+}
+
+void TExtPageControl::SelectNextPage(bool Back) {
   const int Count = count();
   for (int Step = 1; Step < Count; ++Step) {
     const int Page = ((currentIndex() + (Back ? -Step : Step)) % Count + Count) % Count;
@@ -112,5 +116,4 @@ void TExtPageControl::keyPressEvent(QKeyEvent* Event) {
     SetActivePage(widget(Page));
     break;
   }
-  Event->accept();
 }

@@ -1,8 +1,10 @@
-// What assistive technology learns of the tab strip: one page tab per page,
-// a hidden page's tab invisible and out of reach, pressing a tab selecting
-// its page by the rules of SetActivePage.
+// What assistive technology learns of a tab strip, ours or any other: one
+// page tab per page, a hidden page's tab invisible and out of reach, pressing
+// a tab selecting its page (in our page control by the rules of
+// SetActivePage).
 #include <QAccessibleWidget>
 #include <QPointer>
+#include <QTabBar>
 #include <map>
 
 #include "widgets/extpagecontrol.h"
@@ -18,7 +20,7 @@ QString WithoutMnemonic(QString Text) {
 
 class TTabAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
  public:
-  TTabAccessible(TExtPageTabBar* Bar, int Index) : FBar(Bar), FIndex(Index) {}
+  TTabAccessible(QTabBar* Bar, int Index) : FBar(Bar), FIndex(Index) {}
 
   bool isValid() const override { return FBar && FIndex < FBar->count(); }
   QObject* object() const override { return nullptr; }
@@ -60,22 +62,24 @@ class TTabAccessible : public QAccessibleInterface, public QAccessibleActionInte
   void doAction(const QString& Name) override {
     if (Name != pressAction() || !Shown()) return;
     auto* Control = qobject_cast<TExtPageControl*>(FBar->parentWidget());
-    if (Control) Control->SetActivePage(Control->widget(FIndex));
+    if (Control)
+      Control->SetActivePage(Control->widget(FIndex));
+    else
+      FBar->setCurrentIndex(FIndex);
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
  private:
   bool Shown() const { return isValid() && FBar->isTabVisible(FIndex); }
 
-  QPointer<TExtPageTabBar> FBar;
+  QPointer<QTabBar> FBar;
   int FIndex;
 };
 
 // The tabs come first, by page index, then the strip's scroll buttons.
 class TTabBarAccessible : public QAccessibleWidget {
  public:
-  explicit TTabBarAccessible(TExtPageTabBar* Bar)
-      : QAccessibleWidget(Bar, QAccessible::PageTabList) {}
+  explicit TTabBarAccessible(QTabBar* Bar) : QAccessibleWidget(Bar, QAccessible::PageTabList) {}
   ~TTabBarAccessible() override {
     for (const auto& [Index, Id] : FTabs)
       QAccessible::deleteAccessibleInterface(Id);
@@ -104,13 +108,13 @@ class TTabBarAccessible : public QAccessibleWidget {
   }
 
  private:
-  TExtPageTabBar* Bar() const { return static_cast<TExtPageTabBar*>(widget()); }
+  QTabBar* Bar() const { return static_cast<QTabBar*>(widget()); }
 
   mutable std::map<int, QAccessible::Id> FTabs;
 };
 
 QAccessibleInterface* TabBarAccessible(const QString&, QObject* Object) {
-  auto* Bar = qobject_cast<TExtPageTabBar*>(Object);
+  auto* Bar = qobject_cast<QTabBar*>(Object);
   return Bar ? new TTabBarAccessible(Bar) : nullptr;
 }
 

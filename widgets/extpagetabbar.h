@@ -8,8 +8,9 @@
 
 class TExtPageControl;
 
-// Gives every tab strip the accessible interface of extpagetabaccess.cpp, in
-// which a hidden page's tab is invisible; the first strip made calls it.
+// Gives every tab strip, ours or any QTabBar, the accessible interface of
+// extpagetabaccess.cpp, in which a hidden page's tab is invisible; the first
+// strip of ours made calls it.
 void InstallTabBarAccessibility();
 
 class TExtPageTabBar : public QTabBar {

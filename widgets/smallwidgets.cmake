@@ -1,6 +1,8 @@
 # The small widgets: colour button, file drop target, sortable tree view and
 # the owner-drawn panel.
 add_library(corvane_smallwidgets STATIC
+  ${PROJECT_SOURCE_DIR}/widgets/accessibility.cpp
+  ${PROJECT_SOURCE_DIR}/widgets/accessibility.h
   ${PROJECT_SOURCE_DIR}/widgets/centre.cpp
   ${PROJECT_SOURCE_DIR}/widgets/centre.h
   ${PROJECT_SOURCE_DIR}/widgets/frame3d.cpp

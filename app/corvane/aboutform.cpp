@@ -29,6 +29,8 @@ QPlainTextEdit* TrademarkMemo(QWidget* Parent) {
     Lines << Notice;
   auto* Memo = new QPlainTextEdit(Lines.join('\n'), Parent);
   Memo->setObjectName("Comments");
+  // No caption shows with it; it is read by its designed name.
+  Memo->setAccessibleName(QStringLiteral("Comments"));
   Memo->setReadOnly(true);
   Memo->setFrameShape(QFrame::NoFrame);
   Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -18,6 +18,7 @@
 #include "beans/uitext.h"
 #include "beans/undo/documenthistory.h"
 #include "beans/valuemarks.h"
+#include "widgets/accessibility.h"
 
 const QStringList TAttributePages::EnvList = {"client", "server", "both", "either"};
 const QStringList TAttributePages::TypeList = {"java.lang.String",
@@ -94,6 +95,7 @@ QWidget* MakeField(const B& Binding, QWidget* Parent) {
       Box->setInsertPolicy(QComboBox::NoInsert);
       Box->addItems(*Binding.List);
       Box->setEditText(QString());
+      NameControl(Box, Binding.Label);
       Made = Box;
       break;
     }

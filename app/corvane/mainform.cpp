@@ -33,6 +33,7 @@
 #include "editor/editorsettings.h"
 #include "editor/ledit.h"
 #include "editor/settingsstore.h"
+#include "widgets/accessibility.h"
 #include "widgets/centre.h"
 #include "widgets/extpagecontrol.h"
 #include "widgets/filedrag.h"
@@ -109,6 +110,7 @@ short TMainForm::Confirm(const std::string& Msg) {
 
 // The window as designed, then the creation steps in their order.
 void TMainForm::CreateWindow() {
+  InstallAccessibility();
   setWindowTitle(QApplication::applicationName());
   setWindowIcon(ApplicationIcon());
   resize(706, 573);

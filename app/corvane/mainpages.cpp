@@ -1,6 +1,9 @@
 // The three pages of the main window's page control and what they hold.
+#include <Qsci/qsciscintilla.h>
+
 #include <QFrame>
 #include <QImage>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -8,6 +11,7 @@
 #include "app/corvane/mainform.h"
 #include "app/corvane/referencetree.h"
 #include "editor/ledit.h"
+#include "widgets/accessibility.h"
 #include "widgets/extpagecontrol.h"
 #include "widgets/hetreeview.h"
 #include "widgets/odpanel.h"
@@ -32,8 +36,9 @@ QWidget* CaptionBar(QWidget* Parent, const QString& Caption, const QString& Hint
   return Bar;
 }
 
-// A caption bar above Content, as one pane.
+// A caption bar above Content, as one pane; Content is read by the caption.
 QWidget* Pane(QWidget* Parent, const QString& Caption, const QString& Hint, QWidget* Content) {
+  NameControl(Content, Caption, Hint);
   auto* Box = new QWidget(Parent);
   auto* Layout = new QVBoxLayout(Box);
   Layout->setContentsMargins(0, 0, 0, 0);
@@ -55,7 +60,11 @@ QSplitter* Split(QWidget* Parent, QWidget* Left, int LeftWidth, QWidget* Right, 
   return Splitter;
 }
 
-QWidget* Page(QWidget* Parent, const char* Name, QWidget* Content) {
+// A page holding Content, which is read by the page's tab caption.
+QWidget* Page(QWidget* Parent, const char* Name, const QString& Caption, QSplitter* Content) {
+  NameControl(Content, Caption);
+  for (int I = 1; I < Content->count(); ++I)
+    NameControl(Content->handle(I), Caption);
   auto* Sheet = new QWidget(Parent);
   Sheet->setObjectName(Name);
   auto* Layout = new QVBoxLayout(Sheet);
@@ -100,6 +109,15 @@ void TMainForm::BuildPages() {
   PageControl->setTabVisible(2, false);
   PageControl->setCurrentWidget(tsComponentView);
   connect(PageControl, &QTabWidget::currentChanged, this, [this] { PageControlChange(); });
+  // The tabs take no focus, so the views are switched from wherever the
+  // focus is in the window.
+  for (const auto& [Key, Back] : std::initializer_list<std::pair<Qt::Key, bool>>{
+           {Qt::Key_PageUp, true}, {Qt::Key_PageDown, false}}) {
+    auto* Switch = new QShortcut(QKeyCombination(Qt::ControlModifier, Key), this);
+    Switch->setContext(Qt::WindowShortcut);
+    connect(Switch, &QShortcut::activated, PageControl,
+            [this, Back] { PageControl->SelectNextPage(Back); });
+  }
 
   auto* Central = new QWidget(this);
   auto* Layout = new QVBoxLayout(Central);
@@ -122,7 +140,7 @@ QWidget* TMainForm::BuildComponentView() {
   FrameLayout->addWidget(BuildAttributeNotebook());
   QWidget* Right =
       Pane(this, "  Attributes", "Shows attributes of the selected component descriptor", Frame);
-  return Page(PageControl, "tsComponentView", Split(this, Left, 222, Right, 3));
+  return Page(PageControl, "tsComponentView", "Component View", Split(this, Left, 222, Right, 3));
 }
 
 QWidget* TMainForm::BuildAttributeNotebook() {
@@ -159,12 +177,14 @@ QWidget* TMainForm::BuildConstructorView() {
   LEdit1->setSizePolicy(Policy);
   QWidget* Right = Pane(this, "  Constructor Definition",
                         "Show the contents of the <JSB_CONSTRUCTOR> tag", LEdit1);
-  return Page(PageControl, "tsConstructorView", Split(this, Left, 216, Right, 4));
+  // The text area inside the editor is what takes the focus.
+  NameControl(LEdit1->Scintilla(), LEdit1->accessibleName(), LEdit1->accessibleDescription());
+  return Page(PageControl, "tsConstructorView", "Source View", Split(this, Left, 216, Right, 4));
 }
 
 QWidget* TMainForm::BuildHelpView() {
   QWidget* Left = Pane(this, "  Topics", QString(), Tree(this, "tvHelpTopics"));
   auto* Viewer = new TODPanel(this);
   QWidget* Right = Pane(this, "  Viewer", QString(), Viewer);
-  return Page(PageControl, "TabSheet9", Split(this, Left, 222, Right, 3));
+  return Page(PageControl, "TabSheet9", "Help View", Split(this, Left, 222, Right, 3));
 }

@@ -26,6 +26,9 @@ void FitButton(QToolButton* Button, int Width, int Height) {
 QToolBar* Band(QWidget* Parent, const char* Name) {
   auto* Bar = new QToolBar(Parent);
   Bar->setObjectName(Name);
+  // Read by the caption of the View menu's entry for the tool bars; one
+  // shows at a time.
+  Bar->setAccessibleName(QStringLiteral("Toolbar"));
   Bar->setMovable(false);
   Bar->setFloatable(false);
   Bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
