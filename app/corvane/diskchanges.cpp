@@ -2,6 +2,7 @@
 // tree selects the node it had selected where that node still exists.
 #include <QList>
 #include <QPair>
+#include <QScopedValueRollback>
 
 #include "app/corvane/mainform.h"
 #include "app/corvane/treenode.h"
@@ -42,6 +43,7 @@ void TMainForm::Reload() {
   const auto* Selected = AsNode(tvBeanTree->currentItem());
   const TNodePath Path = Selected ? PathOf(Selected) : TNodePath();
   Factory->FreeBean();
+  const QScopedValueRollback Again(FReloading, true);
   LoadFile(CurrentFile);
   if (TTreeNode* Node = Find(*tvBeanTree, Path)) tvBeanTree->setCurrentItem(Node);
 }

@@ -36,6 +36,7 @@ TDocumentFile::TDocumentFile(TBeanFactory& Factory, TDocumentFileWindow& Window,
       FFactory(Factory),
       FWindow(Window),
       FStore(std::make_unique<TRecoveryStore>()),
+      FRecent(std::make_unique<TRecentFiles>(TRecentPlaces::Desktop(FStore->Folder()))),
       FWriter(std::make_unique<TRecoveryWriter>(*FStore, [this](const std::string& Why) {
         QMetaObject::invokeMethod(
             this, [this, Why] { TellUnprotected(QString::fromStdString(Why)); },
@@ -96,6 +97,10 @@ void TDocumentFile::Settle() {
     if (FOpened == Known && FSettled.Exists && !FSettled.ChangedSince(Known)) FOpened = FSettled;
   });
   FStamping->start();
+}
+
+void TDocumentFile::Used(const QString& FileName) {
+  FRecent->Add(FileName);
 }
 
 void TDocumentFile::Closed() {

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "app/corvane/filestamp.h"
+#include "app/corvane/recentfiles.h"
 #include "app/corvane/recoverystore.h"
 #include "widgets/textfile.h"
 
@@ -59,6 +60,10 @@ class TDocumentFile : public QObject {
   void Written(const QString& FileName, const TFileHash& Hash);
   // No file any more.
   void Closed();
+  // The file was opened or saved by the user: it goes on the desktop's list
+  // of recently used files, off the GUI thread.
+  void Used(const QString& FileName);
+  TRecentFiles& Recent() { return *FRecent; }
 
   // Before Save overwrites the file: false when it changed on disk and the
   // user did not agree to overwrite it.
@@ -110,6 +115,7 @@ class TDocumentFile : public QObject {
   bool FToldUnprotected = false;
   void TellUnprotected(const QString& Why);
   std::unique_ptr<TRecoveryStore> FStore;
+  std::unique_ptr<TRecentFiles> FRecent;
   std::unique_ptr<TRecoveryWriter> FWriter;  // goes before the store
   QTimer FDelay, FDeadline, FSlices, FSettle;
   QThread* FStamping = nullptr;

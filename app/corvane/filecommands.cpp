@@ -45,6 +45,7 @@ void TMainForm::MarkSaved(const QString& FileName, const TFileHash& Hash) {
   Factory->Document().SetModified(false);
   FFile->Written(FileName, Hash);
   FFile->UpdateRecoveryCopy();
+  FFile->Used(FileName);
 }
 
 void TMainForm::LoadFile(const QString& FileName) {
@@ -60,6 +61,9 @@ void TMainForm::LoadFile(const QString& FileName) {
   Factory->Document().SetModified(false);
   LEdit1->SetModified(false);
   FFile->UpdateRecoveryCopy();
+  // A file that held a component; reading it again after another program
+  // changed it is no new use.
+  if (!CurrentFile.isEmpty() && !FReloading) FFile->Used(FileName);
 }
 
 void TMainForm::miNewClick() {

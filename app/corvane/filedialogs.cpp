@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "app/corvane/mainform.h"
+#include "app/corvane/recentfiles.h"
 
 namespace {
 
@@ -35,15 +36,39 @@ QString TFileDialogs::QtFilter(const QString& Filter) {
   return Filters.join(";;");
 }
 
+QStringList TFileDialogs::WithRecentFolders(QStringList History, const QStringList& Recent) {
+  for (auto Folder = Recent.rbegin(); Folder != Recent.rend(); ++Folder) {
+    History.removeAll(*Folder);
+    History << *Folder;
+  }
+  return History;
+}
+
+namespace {
+
+// As the static functions of QFileDialog ask, with the folders of recent
+// files in the history of Qt's own dialog; the platform's dialogs keep a
+// history of their own and ignore it.
+std::optional<QString> Ask(QWidget* Owner, const QString& Caption, const QString& Folder,
+                           QFileDialog::AcceptMode Mode, QFileDialog::Options Options) {
+  QFileDialog Dialog(Owner, Caption, Folder, TFileDialogs::QtFilter(TMainForm::FileFilter));
+  Dialog.setOptions(Options);
+  Dialog.setAcceptMode(Mode);
+  Dialog.setFileMode(Mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                     : QFileDialog::AnyFile);
+  Dialog.setHistory(TFileDialogs::WithRecentFolders(Dialog.history(), RecentFolders()));
+  if (Dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return Chosen(Dialog.selectedFiles().value(0));
+}
+
+}  // namespace
+
 std::optional<QString> TFileDialogs::Open(QWidget* Owner, const QString& Folder) {
-  return Chosen(
-      QFileDialog::getOpenFileName(Owner, "Open", Folder, QtFilter(TMainForm::FileFilter)));
+  return Ask(Owner, "Open", Folder, QFileDialog::AcceptOpen, {});
 }
 
 std::optional<QString> TFileDialogs::Save(QWidget* Owner, const QString& Folder) {
-  return Chosen(QFileDialog::getSaveFileName(Owner, "Save As", Folder,
-                                             QtFilter(TMainForm::FileFilter), nullptr,
-                                             QFileDialog::DontConfirmOverwrite));
+  return Ask(Owner, "Save As", Folder, QFileDialog::AcceptSave, QFileDialog::DontConfirmOverwrite);
 }
 
 std::optional<QString> TFileDialogs::Insert(QWidget* Owner, const QString& Folder) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -18,4 +19,7 @@ struct TFileDialogs {
   // Patterns written in capitals also match their lower-case spelling, as
   // they do on file systems that ignore letter case.
   static QString QtFilter(const QString& Filter);
+  // The history the open and save dialogs show: the dialog's own, then the
+  // folders of recent files (given the most recent first), which end it.
+  static QStringList WithRecentFolders(QStringList History, const QStringList& Recent);
 };

@@ -259,6 +259,7 @@ class TMainForm : public QMainWindow,
   // A save or its prompt is asking: the window's activation as a box closes
   // offers no reload in the middle of it.
   bool FSaving = false;
+  bool FReloading = false;  // LoadFile reads the open file again
   std::unique_ptr<TWindowServices> FServices;
 };
 
