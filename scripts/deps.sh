@@ -2,7 +2,8 @@
 # Installs the Debian packages that building, testing, benchmarking and
 # packaging need (dpkg-dev and file for the package's dependencies, the
 # desktop's validators and MIME tools for its desktop files, scdoc for the
-# manual pages and groff to check them, bash-completion for the completions).
+# manual pages and groff to check them, bash-completion for the completions,
+# lintian for the packages).
 # With --windows, installs instead what scripts/gauger-windows.sh needs: the MinGW-w64
 # cross compilers for 32- and 64-bit Windows and Wine to run what they build.
 # With --fresh, what scripts/fresh-check.sh needs to make a minimal Debian root.
@@ -18,7 +19,7 @@ suite_packages=(
   xvfb xauth xdotool x11-apps imagemagick fonts-liberation qt6ct
   clang libclang-rt-dev llvm ccache
   dpkg-dev file desktop-file-utils appstream shared-mime-info
-  scdoc groff-base man-db bash-completion
+  scdoc groff-base man-db bash-completion lintian
 )
 
 windows_packages=(
