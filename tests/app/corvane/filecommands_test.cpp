@@ -16,6 +16,7 @@
 
 #include "app/corvane/attributepages.h"
 #include "app/corvane/mainform.h"
+#include "app/corvane/recentfiles.h"
 #include "beans/beanfactory.h"
 #include "beans/uitext.h"
 #include "editor/ledit.h"
@@ -378,6 +379,29 @@ class FileCommandsTest : public QObject, TWindowFixture {
     Script->Answers = {mrNo};
     Drop(Form.get(), {Path("B.JSB")});
     QCOMPARE(Form->windowTitle(), QString("Corvane - B.JSB"));
+  }
+
+  // Opening and saving put the file on the desktop's list once, counted
+  // twice; files in the temporary folder stay off it.
+  void openAndSaveGoOnTheRecentList() {
+    const QString List = qEnvironmentVariable("XDG_DATA_HOME") + "/recently-used.xbel";
+    QFile::remove(List);
+    OpenClock();  // in the temporary folder
+    QVERIFY(Form->FileSave());
+    Form->File().Recent().Flush();
+    QVERIFY(!QFile::exists(List));
+    const QByteArray Temporary = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(Path("elsewhere")));
+    Form = std::make_unique<TMainForm>();  // takes the temporary folder as it is made
+    qputenv("TMPDIR", Temporary);
+    Script->Serve(*Form);
+    OpenClock();
+    QVERIFY(Form->FileSave());
+    Form->File().Recent().Flush();
+    const QString Text = QString::fromUtf8(ReadBytes(List));
+    QCOMPARE(Text.count("<bookmark href=\"" + FileUri(Path("clock.jsb")) + "\""), 1);
+    QVERIFY(Text.contains("name=\"Corvane\" exec=\"'corvane %f'\""));
+    QVERIFY(Text.contains("count=\"2\""));
   }
 };
 
