@@ -116,7 +116,7 @@ void TMainForm::BuildPages() {
     auto* Switch = new QShortcut(QKeyCombination(Qt::ControlModifier, Key), this);
     Switch->setContext(Qt::WindowShortcut);
     connect(Switch, &QShortcut::activated, PageControl,
-            [this, Back] { PageControl->SelectNextPage(Back); });
+            [this, Back = Back] { PageControl->SelectNextPage(Back); });
   }
 
   auto* Central = new QWidget(this);
