@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTabWidget>
 
 #include "widgets/colorbutton.h"
 
@@ -66,10 +67,13 @@ class TColorButtonAccessible : public QAccessibleWidget {
   explicit TColorButtonAccessible(TColorButton* Button)
       : QAccessibleWidget(Button, QAccessible::Button) {}
 
+  // Named by the caption it shows where it has one: Qt would name it by its
+  // group's title, the same for every button in the group.
   QString text(QAccessible::Text Kind) const override {
-    QString Text = QAccessibleWidget::text(Kind);
-    if (Kind == QAccessible::Name && Text.isEmpty()) Text = SpokenCaption(Button()->Caption());
-    return Text;
+    if (Kind == QAccessible::Name && Button()->accessibleName().isEmpty() &&
+        !Button()->Caption().isEmpty())
+      return SpokenCaption(Button()->Caption());
+    return QAccessibleWidget::text(Kind);
   }
   QAccessible::State state() const override {
     QAccessible::State State = QAccessibleWidget::state();
@@ -90,9 +94,27 @@ class TColorButtonAccessible : public QAccessibleWidget {
   TColorButton* Button() const { return static_cast<TColorButton*>(widget()); }
 };
 
+// A tab widget hands its focus to its tab bar, which is what is heard; the
+// frame around the pages must not claim to take the focus as well, or a
+// screen reader finds a focusable control without a name.
+class TTabWidgetAccessible : public QAccessibleWidget {
+ public:
+  explicit TTabWidgetAccessible(QTabWidget* Tabs) : QAccessibleWidget(Tabs) {}
+
+  QAccessible::State state() const override {
+    QAccessible::State State = QAccessibleWidget::state();
+    if (widget()->focusProxy()) {
+      State.focusable = false;
+      State.focused = false;
+    }
+    return State;
+  }
+};
+
 QAccessibleInterface* ControlAccessible(const QString&, QObject* Object) {
   if (auto* Button = qobject_cast<TColorButton*>(Object)) return new TColorButtonAccessible(Button);
   if (auto* Combo = qobject_cast<QComboBox*>(Object)) return new TComboAccessible(Combo);
+  if (auto* Tabs = qobject_cast<QTabWidget*>(Object)) return new TTabWidgetAccessible(Tabs);
   return nullptr;
 }
 

@@ -15,5 +15,6 @@ QString SpokenCaption(QString Caption);
 void NameControl(QWidget* Control, const QString& Caption, const QString& Hint = {});
 
 // Combo boxes named by their label rather than by their value, colour buttons
-// as buttons named by their caption. Safe to call more than once.
+// as buttons named by their caption, tab widgets that leave the focus to their
+// tab bars. Safe to call more than once.
 void InstallAccessibility();

@@ -28,8 +28,16 @@ bool IsControl(QA::Role Role) {
   return Controls.contains(Role);
 }
 
-// Every fault below Node: a focusable or operable control without a name, a
-// combo box named by its value, a hidden widget reported as shown.
+// A shown control that the user operates or can give the focus to, and so
+// knows by its name alone.
+bool IsHeard(QAccessibleInterface* Node) {
+  const QA::State State = Node->state();
+  return !State.invisible && (IsControl(Node->role()) || State.focusable);
+}
+
+// Every fault below Node: a focusable or operable control without a name or
+// named like one beside it, a combo box named by its value, a hidden widget
+// reported as shown.
 void Faults(QAccessibleInterface* Node, const QString& Path, QStringList& Found) {
   const QA::State State = Node->state();
   auto* Widget = qobject_cast<QWidget*>(Node->object());
@@ -38,21 +46,40 @@ void Faults(QAccessibleInterface* Node, const QString& Path, QStringList& Found)
   const QString Here = Path + "/" + (Name.isEmpty() ? QString::number(Node->role()) : Name);
   if (Widget && !Widget->isVisible()) Found << Here + ": hidden but reported";
   if (!Widget && Node->rect().isEmpty()) Found << Here + ": has no place but is reported";
-  // A widget that hands its focus on is heard through the one it hands it to.
-  const bool Proxied = Widget && Widget->focusProxy();
-  if ((IsControl(Node->role()) || (State.focusable && !Proxied)) && Name.trimmed().isEmpty())
-    Found << Here + ": no name";
+  if (IsHeard(Node) && Name.trimmed().isEmpty()) Found << Here + ": no name";
   if (Node->role() == QA::ComboBox && Name == Node->text(QA::Value))
     Found << Here + ": named by its value";
   // An item view's rows are named by their own text.
   if (Node->role() == QA::Tree || Node->role() == QA::List || Node->role() == QA::Table) return;
-  for (int I = 0; I < Node->childCount(); ++I)
-    if (QAccessibleInterface* Child = Node->child(I)) Faults(Child, Here, Found);
+  QStringList Heard;
+  for (int I = 0; I < Node->childCount(); ++I) {
+    QAccessibleInterface* Child = Node->child(I);
+    if (!Child) continue;
+    Faults(Child, Here, Found);
+    const QString Alike = QString::number(Child->role()) + " " + Child->text(QA::Name);
+    if (IsHeard(Child) && Heard.contains(Alike))
+      Found << Here + "/" + Child->text(QA::Name) + ": named like a control beside it";
+    if (IsHeard(Child)) Heard << Alike;
+  }
 }
 
 QStringList Faults(QWidget* Root) {
   QStringList Found;
   Faults(QA::queryAccessibleInterface(Root), {}, Found);
+  return Found;
+}
+
+// The faults of Root as it shows and on every other tab of its tab widgets.
+QStringList FaultsOnEveryTab(QWidget* Root) {
+  QStringList Found = Faults(Root);
+  for (auto* Tabs : Root->findChildren<QTabWidget*>()) {
+    const int Shown = Tabs->currentIndex();
+    for (int Tab = 0; Tab < Tabs->count(); ++Tab) {
+      if (Tab == Shown || !Tabs->isTabVisible(Tab)) continue;
+      Tabs->setCurrentIndex(Tab);
+      Found << Faults(Root);
+    }
+  }
   return Found;
 }
 
@@ -83,7 +110,8 @@ class AccessibilityTest : public QObject, TWindowFixture {
     QVERIFY2(Found.isEmpty(), qPrintable(Found.join('\n')));
   }
 
-  // Each dialog as the window's own services and editor show it.
+  // Each dialog, on each of its tabs, as the window's own services and editor
+  // show it.
   void everyDialogNamesItsControls_data() {
     QTest::addColumn<QString>("Command");
     QTest::addColumn<bool>("SourceView");
@@ -105,7 +133,7 @@ class AccessibilityTest : public QObject, TWindowFixture {
     QTimer::singleShot(0, [&] {
       Shown = QApplication::activeModalWidget();
       if (!Shown) return;
-      Found = Faults(Shown);
+      Found = FaultsOnEveryTab(Shown);
       Shown->close();
     });
     Peek(*Form).Action(Command)->trigger();
