@@ -1,5 +1,7 @@
 #include "beans/beanfactory.h"
 
+#include <QCoreApplication>
+
 #include "beans/attributeview.h"
 #include "beans/beanfields.h"
 #include "beans/jsbwriter.h"
@@ -347,9 +349,11 @@ TJSB_CustomCollectionItem* TBeanFactory::AddDescriptor(TDescriptorKind Kind) {
   if (Kind == dkParameter) {
     Method = TargetMethod();
     if (!Method) {
-      InfoMessage(
-          "Unable to insert parameter. Select method to which you wish to add parameter and "
-          "then try again.");
+      InfoMessage(QCoreApplication::translate("TBeanFactory",
+                                              "Unable to insert parameter. Select method to "
+                                              "which you wish to add parameter and then try "
+                                              "again.")
+                      .toStdString());
       return nullptr;
     }
   }
@@ -368,7 +372,9 @@ TJSB_CustomCollectionItem* TBeanFactory::AddDescriptor(TDescriptorKind Kind) {
 
 bool TBeanFactory::ConfirmDelete(TTreeNode* Node) {
   if (!Bean() || !Node || !Tree.Data(Node).Item) return false;
-  const QString Question = "Are you sure you wish to delete " + Tree.Caption(Node) + "?";
+  const QString Question =
+      QCoreApplication::translate("TBeanFactory", "Are you sure you wish to delete %1?")
+          .arg(Tree.Caption(Node));
   return ConfirmMessage(Question.toStdString()) == mrYes;
 }
 

@@ -13,7 +13,7 @@ template <class T>
 struct TField {
   const char* Name;       // as in the model: "DisplayName"
   const char* Attribute;  // as in the file: "DISPLAYNAME"
-  const char* Label;      // as the user sees it on its page: "Display name"
+  const char* Label;      // as the user sees it on its page: "Display name" (context TField)
   const std::string& (T::*GetText)() const = nullptr;
   void (T::*SetText)(std::string_view) = nullptr;
   bool (T::*GetFlag)() const = nullptr;

@@ -1,5 +1,6 @@
 #include "jsbreader.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdint>
 #include <optional>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "../widgets/memorypages.h"
+#include "../widgets/messages.h"
 #include "../widgets/textfile.h"
 #include "beanfields.h"
 #include "laidouttag.h"
@@ -217,13 +219,19 @@ TJSBReadResult TReader::Run() {
 bool TReader::CheckJSBTag() {
   if (FindFolded(FText, "<JSB>") != npos) return true;
   if (const size_t At = FindFolded(FText, "<JSB "); At != npos) {
-    Notice(FFileName +
-               " appears to be an outdated JavaScript BeanInfo file. Any attributes contained "
-               "in the <JSB> tag will be ignored.",
+    Notice(WithArguments(QCoreApplication::translate(
+                             "TReader",
+                             "%1 appears to be an outdated JavaScript BeanInfo file. Any "
+                             "attributes contained in the <JSB> tag will be ignored."),
+                         {FFileName}),
            LineOf(At));
     return true;
   }
-  Notice(FFileName + " is not a valid JavaScript BeanInfo file. No <JSB> tag found.", 1);
+  Notice(WithArguments(
+             QCoreApplication::translate(
+                 "TReader", "%1 is not a valid JavaScript BeanInfo file. No <JSB> tag found."),
+             {FFileName}),
+         1);
   return false;
 }
 
@@ -276,8 +284,11 @@ void TReader::RemoveListeners() {
   KeepRemovedBlocks(AfterBlocks, FBlockEnd);
   if (!Removed) return;
   FTags = IndexTags(FText);
-  Notice("<JSB_LISTENER> tags were found in " + FFileName +
-             ". These tags are not supported in Corvane PR1 and will be ignored.",
+  Notice(WithArguments(QCoreApplication::translate(
+                           "TReader",
+                           "<JSB_LISTENER> tags were found in %1. These tags are not supported in "
+                           "Corvane PR1 and will be ignored."),
+                       {FFileName}),
          R.Places.Listeners.empty() ? 1 : R.Places.Listeners.front());
 }
 
@@ -288,9 +299,12 @@ bool TReader::WithinBudget(size_t Index) {
     return true;
   }
   if (!FBudgetSpent)
-    Notice(FFileName +
-               " could not be read completely: many of its tags have no closing \">\" and "
-               "run into one another. The tags after that point were ignored.",
+    Notice(WithArguments(QCoreApplication::translate(
+                             "TReader",
+                             "%1 could not be read completely: many of its tags have no closing "
+                             "\">\" and run into one another. The tags after that point were "
+                             "ignored."),
+                         {FFileName}),
            LineOf(FTags[Index].Start));
   FBudgetSpent = true;
   return false;

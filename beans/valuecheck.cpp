@@ -1,5 +1,6 @@
 #include "valuecheck.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -8,6 +9,7 @@
 #include <type_traits>
 #include <unordered_map>
 
+#include "../widgets/messages.h"
 #include "beanfields.h"
 #include "encoding.h"
 #include "fieldcompare.h"
@@ -19,21 +21,32 @@ namespace {
 
 constexpr auto npos = std::string_view::npos;
 
-// What each kind of object is called in messages.
+// The messages are the designed English texts, in the user's language where
+// the program installed a catalogue; a field is named by its page's label.
+std::string Said(const char* Text, std::initializer_list<std::string_view> Arguments = {}) {
+  return WithArguments(QCoreApplication::translate("TValueCheck", Text), Arguments);
+}
+std::string LabelOf(const char* Label) {
+  return QCoreApplication::translate("TField", Label).toStdString();
+}
+
+// How each kind of object is named in messages, %1 its quoted name.
 template <class T>
 constexpr const char* KindName = nullptr;
 template <>
-constexpr const char* KindName<TJSBean> = "component";
+constexpr const char* KindName<TJSBean> = QT_TRANSLATE_NOOP("TValueCheck", "component %1");
 template <>
-constexpr const char* KindName<TPropertyDescriptor> = "property";
+constexpr const char* KindName<TPropertyDescriptor> = QT_TRANSLATE_NOOP("TValueCheck",
+                                                                        "property %1");
 template <>
-constexpr const char* KindName<TMethodDescriptor> = "method";
+constexpr const char* KindName<TMethodDescriptor> = QT_TRANSLATE_NOOP("TValueCheck", "method %1");
 template <>
-constexpr const char* KindName<TParameterDescriptor> = "parameter";
+constexpr const char* KindName<TParameterDescriptor> = QT_TRANSLATE_NOOP("TValueCheck",
+                                                                         "parameter %1");
 template <>
-constexpr const char* KindName<TEventSetDescriptor> = "event";
+constexpr const char* KindName<TEventSetDescriptor> = QT_TRANSLATE_NOOP("TValueCheck", "event %1");
 template <>
-constexpr const char* KindName<TJSInterface> = "interface";
+constexpr const char* KindName<TJSInterface> = QT_TRANSLATE_NOOP("TValueCheck", "interface %1");
 
 // The items of a read, kind by kind, and the constructor: what a value can
 // add to or take from a file besides its own item.
@@ -43,8 +56,19 @@ struct TShape {
   std::string Constructor;
   bool operator==(const TShape&) const = default;
 };
-constexpr std::array<const char*, 5> ShapeKinds = {"property", "method", "parameter", "event",
-                                                   "interface"};
+// A file that gains or loses one item of each kind of the shape.
+constexpr std::array<const char*, 5> GainsOne = {
+    QT_TRANSLATE_NOOP("TValueCheck", "the file will gain an extra property"),
+    QT_TRANSLATE_NOOP("TValueCheck", "the file will gain an extra method"),
+    QT_TRANSLATE_NOOP("TValueCheck", "the file will gain an extra parameter"),
+    QT_TRANSLATE_NOOP("TValueCheck", "the file will gain an extra event"),
+    QT_TRANSLATE_NOOP("TValueCheck", "the file will gain an extra interface")};
+constexpr std::array<const char*, 5> LosesOne = {
+    QT_TRANSLATE_NOOP("TValueCheck", "the file will lose a property"),
+    QT_TRANSLATE_NOOP("TValueCheck", "the file will lose a method"),
+    QT_TRANSLATE_NOOP("TValueCheck", "the file will lose a parameter"),
+    QT_TRANSLATE_NOOP("TValueCheck", "the file will lose an event"),
+    QT_TRANSLATE_NOOP("TValueCheck", "the file will lose an interface")};
 
 TShape ShapeOf(const TJSBean& Bean, const std::string& Constructor) {
   const auto& Methods = Bean.Methods();
@@ -139,20 +163,21 @@ std::string Quoted(std::string_view Text) {
   return Out;
 }
 
+// A list joined with ", " ends with "and" before its last part.
 std::string Joined(const std::vector<std::string>& Parts, const char* Separator) {
+  const bool Listed = std::string_view(Separator) == ", " && Parts.size() > 1;
   std::string Out;
-  for (size_t I = 0; I < Parts.size(); ++I) {
-    if (I)
-      Out += I + 1 == Parts.size() && std::string_view(Separator) == ", " ? " and " : Separator;
-    Out += Parts[I];
-  }
-  return Out;
+  for (size_t I = 0; I + (Listed ? 1 : 0) < Parts.size(); ++I)
+    Out += (I ? Separator : "") + Parts[I];
+  return Listed ? Said(QT_TRANSLATE_NOOP("TValueCheck", "%1 and %2"), {Out, Parts.back()}) : Out;
 }
 
 std::string OwnOutcome(const std::string& Value, const std::string& Got) {
-  if (Got.empty()) return "the file will keep nothing of it";
-  if (Value.starts_with(Got)) return "the file will keep only " + Quoted(Got);
-  return "it will read back as " + Quoted(Got);
+  if (Got.empty())
+    return Said(QT_TRANSLATE_NOOP("TValueCheck", "the file will keep nothing of it"));
+  if (Value.starts_with(Got))
+    return Said(QT_TRANSLATE_NOOP("TValueCheck", "the file will keep only %1"), {Quoted(Got)});
+  return Said(QT_TRANSLATE_NOOP("TValueCheck", "it will read back as %1"), {Quoted(Got)});
 }
 
 // The markup in Value that the reader trips over first, in plain words.
@@ -161,26 +186,33 @@ std::string CauseIn(std::string_view Value, std::string_view Attribute,
   const size_t Break = Value.find_first_of(std::string_view("\r\n\0", 3));
   const size_t Quote = Value.find('"'), Close = Value.find('>');
   const size_t First = std::min({Break, Quote, Close});
-  if (First == Quote && Quote != npos) return "A double quote ends the value early";
-  if (First == Close && Close != npos) return "A '>' ends the tag early";
-  if (First != npos && Value[First] == '\0') return "A NUL character ends the file's text";
-  if (First != npos) return "A line break cannot be kept in a value";
+  if (First == Quote && Quote != npos)
+    return Said(QT_TRANSLATE_NOOP("TValueCheck", "A double quote ends the value early"));
+  if (First == Close && Close != npos)
+    return Said(QT_TRANSLATE_NOOP("TValueCheck", "A '>' ends the tag early"));
+  if (First != npos && Value[First] == '\0')
+    return Said(QT_TRANSLATE_NOOP("TValueCheck", "A NUL character ends the file's text"));
+  if (First != npos)
+    return Said(QT_TRANSLATE_NOOP("TValueCheck", "A line break cannot be kept in a value"));
   if (const size_t Tag = FindFolded(Value, "<JSB"); Tag != npos) {
     size_t End = Tag + 1;
     while (End < Value.size() &&
            (std::isalnum(static_cast<unsigned char>(Value[End])) || Value[End] == '_'))
       ++End;
-    return Quoted(Value.substr(Tag, End - Tag)) + " begins a tag of its own";
+    return Said(QT_TRANSLATE_NOOP("TValueCheck", "%1 begins a tag of its own"),
+                {Quoted(Value.substr(Tag, End - Tag))});
   }
   for (const TFieldDifference& D : Others)
     if (const size_t At = FindFolded(Value, D.Attribute); At != npos)
-      return Quoted(Value.substr(At, std::string_view(D.Attribute).size())) +
-             " in the value reads as an attribute of its own";
+      return Said(
+          QT_TRANSLATE_NOOP("TValueCheck", "%1 in the value reads as an attribute of its own"),
+          {Quoted(Value.substr(At, std::string_view(D.Attribute).size()))});
   for (const TFieldDifference& D : Others)
     if (Attribute.ends_with(D.Attribute))
-      return std::string("With ") + D.Label + " empty, the file reads this value as " + D.Label +
-             " too";
-  return "Reading the file again changes this item";
+      return Said(
+          QT_TRANSLATE_NOOP("TValueCheck", "With %1 empty, the file reads this value as %1 too"),
+          {LabelOf(D.Label)});
+  return Said(QT_TRANSLATE_NOOP("TValueCheck", "Reading the file again changes this item"));
 }
 
 // What the other fields of the object come back as.
@@ -188,31 +220,37 @@ void OtherOutcomes(const std::vector<TFieldDifference>& Others, std::vector<std:
   std::vector<std::string> Lost;
   for (const TFieldDifference& D : Others) {
     if (D.IsFlag ? D.After == "false" : D.After.empty())
-      Lost.push_back(D.Label);
+      Lost.push_back(LabelOf(D.Label));
+    else if (D.IsFlag)
+      Parts.push_back(Said(QT_TRANSLATE_NOOP("TValueCheck", "%1 will be set"), {LabelOf(D.Label)}));
     else
-      Parts.push_back(std::string(D.Label) +
-                      (D.IsFlag ? " will be set" : " will read back as " + Quoted(D.After)));
+      Parts.push_back(Said(QT_TRANSLATE_NOOP("TValueCheck", "%1 will read back as %2"),
+                           {LabelOf(D.Label), Quoted(D.After)}));
   }
-  if (!Lost.empty()) Parts.push_back(Joined(Lost, ", ") + " will be lost");
+  if (!Lost.empty())
+    Parts.push_back(
+        Said(QT_TRANSLATE_NOOP("TValueCheck", "%1 will be lost"), {Joined(Lost, ", ")}));
 }
 
 // Items gained or lost, and a changed constructor, that the value causes.
 void ShapeOutcomes(const TShape& Written, const TShape& With, const TShape& Without,
                    std::vector<std::string>& Parts) {
-  for (size_t K = 0; K < ShapeKinds.size(); ++K) {
+  for (size_t K = 0; K < GainsOne.size(); ++K) {
     if (With.Counts[K] == Written.Counts[K] || With.Counts[K] == Without.Counts[K]) continue;
     const int Delta = With.Counts[K] - Written.Counts[K];
-    const std::string Kind = ShapeKinds[K];
-    const std::string Article = Kind[0] == 'e' || Kind[0] == 'i' ? "an " : "a ";
-    if (Delta > 0)
-      Parts.push_back("the file will gain " +
-                      (Delta == 1 ? "an extra " + Kind : std::to_string(Delta) + " extra items"));
+    if (Delta == 1)
+      Parts.push_back(Said(GainsOne[K]));
+    else if (Delta == -1)
+      Parts.push_back(Said(LosesOne[K]));
+    else if (Delta > 0)
+      Parts.push_back(Said(QT_TRANSLATE_NOOP("TValueCheck", "the file will gain %1 extra items"),
+                           {std::to_string(Delta)}));
     else
-      Parts.push_back("the file will lose " +
-                      (Delta == -1 ? Article + Kind : std::to_string(-Delta) + " items"));
+      Parts.push_back(Said(QT_TRANSLATE_NOOP("TValueCheck", "the file will lose %1 items"),
+                           {std::to_string(-Delta)}));
   }
   if (With.Constructor != Written.Constructor && With.Constructor != Without.Constructor)
-    Parts.push_back("the constructor will change");
+    Parts.push_back(Said(QT_TRANSLATE_NOOP("TValueCheck", "the constructor will change")));
 }
 
 // Whether Value can change nothing but itself in a written tag: no markup, no
@@ -293,9 +331,11 @@ template <class T>
 void AddChangedByOthers(const T& Obj, const TProbe<T>& Whole, std::vector<TFieldLoss>& Out) {
   std::vector<std::string> Causes;
   for (const TFieldLoss& L : Out)
-    Causes.push_back(L.Label);
+    Causes.push_back(LabelOf(L.Label));
   if (Causes.empty()) return;
-  const std::string Cause = "The value of " + Joined(Causes, ", ") + " changes this one too";
+  const std::string Cause =
+      Said(QT_TRANSLATE_NOOP("TValueCheck", "The value of %1 changes this one too"),
+           {Joined(Causes, ", ")});
   std::vector<TFieldLoss> All;
   for (const TField<T>& F : FieldsOf<T>()) {
     if (F.IsFlag()) continue;
@@ -341,7 +381,7 @@ void Collect(const TObjectLosses& Fields, const TJSB_CustomCollectionItem* Item,
 
 template <class T>
 std::string Where(const T& Obj) {
-  return std::string(KindName<T>) + " " + Quoted(Obj.Name());
+  return Said(KindName<T>, {Quoted(Obj.Name())});
 }
 
 template <class TColl>
@@ -429,7 +469,12 @@ std::vector<TItemLoss> CheckBean(const TJSBean& Bean, const TObjectLosses& Field
     for (int J = 0; J < Method.Parameters().Count(); ++J) {
       const TParameterDescriptor& Parameter = *Method.Parameters().Items(J);
       Collect(
-          Fields, &Parameter, [&] { return Where(Parameter) + " of " + Where(Method); }, Out);
+          Fields, &Parameter,
+          [&] {
+            return Said(QT_TRANSLATE_NOOP("TValueCheck", "%1 of %2"),
+                        {Where(Parameter), Where(Method)});
+          },
+          Out);
     }
   }
   CollectAll(Fields, Bean.EventSets(), Out);

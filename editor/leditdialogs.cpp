@@ -72,11 +72,12 @@ struct TSearchFields {
   QCheckBox* FromTop;
 
   TSearchFields(TFormDialog& Dialog, const TFindOptions& Options)
-      : Text(Dialog.AddLine(QStringLiteral("&Text to find:"), Options.Text)),
-        MatchCase(Dialog.AddCheck(QStringLiteral("&Case sensitive"), Options.MatchCase)),
-        WholeWords(Dialog.AddCheck(QStringLiteral("&Whole words only"), Options.WholeWords)),
-        Backward(Dialog.AddCheck(QStringLiteral("Search &backward"), Options.Backward)),
-        FromTop(Dialog.AddCheck(QStringLiteral("From the &top"), Options.FromTop)) {}
+      : Text(Dialog.AddLine(TLEditModalDialogs::tr("&Text to find:"), Options.Text)),
+        MatchCase(Dialog.AddCheck(TLEditModalDialogs::tr("&Case sensitive"), Options.MatchCase)),
+        WholeWords(
+            Dialog.AddCheck(TLEditModalDialogs::tr("&Whole words only"), Options.WholeWords)),
+        Backward(Dialog.AddCheck(TLEditModalDialogs::tr("Search &backward"), Options.Backward)),
+        FromTop(Dialog.AddCheck(TLEditModalDialogs::tr("From the &top"), Options.FromTop)) {}
 
   TFindOptions Read() const {
     return {Text->text(), MatchCase->isChecked(), WholeWords->isChecked(), Backward->isChecked(),
@@ -88,7 +89,7 @@ struct TSearchFields {
 
 bool TLEditModalDialogs::AskFind(QWidget* Parent, std::optional<QPoint> Place,
                                  TFindOptions& Options) {
-  TFormDialog Dialog(Parent, QStringLiteral("Find"));
+  TFormDialog Dialog(Parent, TLEditModalDialogs::tr("Find"));
   const TSearchFields Fields(Dialog, Options);
   if (!Dialog.Run(Parent, Place, Fields.Text)) return false;
   Options = Fields.Read();
@@ -97,10 +98,11 @@ bool TLEditModalDialogs::AskFind(QWidget* Parent, std::optional<QPoint> Place,
 
 bool TLEditModalDialogs::AskReplace(QWidget* Parent, std::optional<QPoint> Place,
                                     TReplaceOptions& Options) {
-  TFormDialog Dialog(Parent, QStringLiteral("Replace"));
+  TFormDialog Dialog(Parent, TLEditModalDialogs::tr("Replace"));
   const TSearchFields Fields(Dialog, Options.Find);
-  QLineEdit* Replacement = Dialog.AddLine(QStringLiteral("&Replace with:"), Options.Replacement);
-  QCheckBox* All = Dialog.AddCheck(QStringLiteral("Replace &all"), Options.All);
+  QLineEdit* Replacement =
+      Dialog.AddLine(TLEditModalDialogs::tr("&Replace with:"), Options.Replacement);
+  QCheckBox* All = Dialog.AddCheck(TLEditModalDialogs::tr("Replace &all"), Options.All);
   if (!Dialog.Run(Parent, Place, Fields.Text)) return false;
   Options = {Fields.Read(), Replacement->text(), All->isChecked()};
   return true;
@@ -108,19 +110,19 @@ bool TLEditModalDialogs::AskReplace(QWidget* Parent, std::optional<QPoint> Place
 
 bool TLEditModalDialogs::AskLine(QWidget* Parent, std::optional<QPoint> Place, int LineCount,
                                  int& Line) {
-  TFormDialog Dialog(Parent, QStringLiteral("Go to Line"));
+  TFormDialog Dialog(Parent, TLEditModalDialogs::tr("Go to Line"));
   auto* Number = new QSpinBox;
   Number->setRange(1, qMax(1, LineCount));
   Number->setValue(Line);
-  Dialog.AddRow(QStringLiteral("&Line number:"), Number);
+  Dialog.AddRow(TLEditModalDialogs::tr("&Line number:"), Number);
   if (!Dialog.Run(Parent, Place, Number)) return false;
   Line = Number->value();
   return true;
 }
 
 void TLEditModalDialogs::Notify(QWidget* Parent, std::optional<QPoint> Place, const QString& Text) {
-  QMessageBox Box(QMessageBox::Information, QStringLiteral("Information"), Text, QMessageBox::Ok,
-                  Parent);
+  QMessageBox Box(QMessageBox::Information, TLEditModalDialogs::tr("Information"), Text,
+                  QMessageBox::Ok, Parent);
   PlaceAt(&Box, Parent, Place);
   Box.exec();
 }

@@ -2,6 +2,7 @@
 // behind an interface so that a host or a test can put others in their place.
 #pragma once
 
+#include <QCoreApplication>
 #include <QPoint>
 #include <QString>
 #include <optional>
@@ -38,6 +39,8 @@ class TLEditDialogs {
 };
 
 class TLEditModalDialogs : public TLEditDialogs {
+  Q_DECLARE_TR_FUNCTIONS(TLEditModalDialogs)
+
  public:
   bool AskFind(QWidget* Parent, std::optional<QPoint> Place, TFindOptions& Options) override;
   bool AskReplace(QWidget* Parent, std::optional<QPoint> Place, TReplaceOptions& Options) override;

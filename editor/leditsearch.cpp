@@ -128,6 +128,5 @@ void TLEdit::ReplaceAll(const TReplaceOptions& Options) {
 }
 
 void TLEdit::NotFound() {
-  Dialogs_->Notify(this, PlaceOf(dkNotice),
-                   QStringLiteral("Search string '%1' not found").arg(Search_.Text));
+  Dialogs_->Notify(this, PlaceOf(dkNotice), tr("Search string '%1' not found").arg(Search_.Text));
 }

@@ -54,7 +54,7 @@ TOptionsForm::TOptionsForm(TEditorSettings& Settings, TLEdit* Editor, TOptionsDi
       FEditor(Editor),
       FDialogs(Dialogs) {
   setObjectName("OptionsForm");
-  setWindowTitle("Preferences");
+  setWindowTitle(tr("Preferences"));
   setFont(QFont("MS Sans Serif", 8));
   setFixedSize(473, 301);
   pcPreferences = new QTabWidget(this);
@@ -66,8 +66,8 @@ TOptionsForm::TOptionsForm(TEditorSettings& Settings, TLEdit* Editor, TOptionsDi
   tsPreview->setObjectName("tsPreview");
   tsLiveWire = new QWidget(pcPreferences);
   tsLiveWire->setObjectName("tsLiveWire");
-  pcPreferences->setTabVisible(pcPreferences->addTab(tsPreview, "Preview"), false);
-  pcPreferences->setTabVisible(pcPreferences->addTab(tsLiveWire, "LiveWire"), false);
+  pcPreferences->setTabVisible(pcPreferences->addTab(tsPreview, tr("Preview")), false);
+  pcPreferences->setTabVisible(pcPreferences->addTab(tsLiveWire, tr("LiveWire")), false);
   BuildButtons();
   lePreview->OnPaletteChange = [this](TLEdit*) { PaletteChanged(); };
 }
@@ -215,11 +215,10 @@ std::optional<int> TOptionsForm::IntegerField(QLineEdit* Field, const TSettingRa
   bool Ok = false;
   const int Value = Field->text().trimmed().toInt(&Ok);
   if (Ok && Range.Holds(Value)) return Value;
-  FDialogs.Error(Ok ? QString("'%1' is not a value from %2 to %3")
-                          .arg(Field->text().trimmed())
-                          .arg(Range.Min)
-                          .arg(Range.Max)
-                    : QString("'%1' is not a valid integer value").arg(Field->text()));
+  FDialogs.Error(
+      Ok ? tr("'%1' is not a value from %2 to %3")
+               .arg(Field->text().trimmed(), QString::number(Range.Min), QString::number(Range.Max))
+         : tr("'%1' is not a valid integer value").arg(Field->text()));
   Field->setFocus();
   return std::nullopt;
 }

@@ -1,4 +1,6 @@
 // The Preferences dialog's pages, groups and controls, as designed.
+#include <Qsci/qsciscintilla.h>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -11,6 +13,7 @@
 #include "editor/optionsform.h"
 
 #include <algorithm>
+#include "widgets/accessibility.h"
 #include "widgets/colorbutton.h"
 #include "widgets/groupcontents.h"
 
@@ -93,11 +96,11 @@ void FitGroups(QWidget* Page) {
 }  // namespace
 
 void TOptionsForm::BuildButtons() {
-  btnOK = new QPushButton("OK", this);
+  btnOK = new QPushButton(tr("OK"), this);
   btnOK->setObjectName("btnOK");
   btnOK->setGeometry(390, 28, 75, 25);
   btnOK->setDefault(true);
-  btnCancel = new QPushButton("Cancel", this);
+  btnCancel = new QPushButton(tr("Cancel"), this);
   btnCancel->setObjectName("btnCancel");
   btnCancel->setGeometry(390, 60, 75, 25);
   connect(btnOK, &QPushButton::clicked, this, &TOptionsForm::btnOKClick);
@@ -105,7 +108,7 @@ void TOptionsForm::BuildButtons() {
 }
 
 QWidget* TOptionsForm::BuildEditorPage() {
-  QWidget* Page = AddPage(pcPreferences, "tsEditor", "Editor");
+  QWidget* Page = AddPage(pcPreferences, "tsEditor", tr("Editor"));
   gbDefaultFont = BuildFontGroup(Page);
   gbEditorOptions = BuildOptionsGroup(Page);
   FitGroups(Page);
@@ -114,14 +117,14 @@ QWidget* TOptionsForm::BuildEditorPage() {
 
 QGroupBox* TOptionsForm::BuildFontGroup(QWidget* Page) {
   QGroupBox* Group =
-      AddGroup(Page, "gbDefaultFont", "Default Font", QRect(8, 6, 353, 70), hcDefaultFont);
-  AddLabel(Group, "lblFont", "Font:", 12, 22);
+      AddGroup(Page, "gbDefaultFont", tr("Default Font"), QRect(8, 6, 353, 70), hcDefaultFont);
+  AddLabel(Group, "lblFont", tr("Font:"), 12, 22);
   lbFont = AddLabel(Group, "lbFont", QString(), 52, 22);
   lbFont->setFixedWidth(170);
-  AddLabel(Group, "lblSize", "Size:", 12, 44);
+  AddLabel(Group, "lblSize", tr("Size:"), 12, 44);
   lbSize = AddLabel(Group, "lbSize", QString(), 52, 44);
   lbSize->setFixedWidth(170);
-  btnFont = new QPushButton("Choose &Font...", Group);
+  btnFont = new QPushButton(tr("Choose &Font..."), Group);
   btnFont->setObjectName("btnFont");
   btnFont->setGeometry(240, 26, 101, 25);
   connect(btnFont, &QPushButton::clicked, this, &TOptionsForm::btnFontClick);
@@ -129,33 +132,37 @@ QGroupBox* TOptionsForm::BuildFontGroup(QWidget* Page) {
 }
 
 QGroupBox* TOptionsForm::BuildOptionsGroup(QWidget* Page) {
-  QGroupBox* Group =
-      AddGroup(Page, "gbEditorOptions", "Editor Options", QRect(8, 82, 353, 160), hcEditorOptions);
-  cbAutoIndent = AddCheckBox(Group, "cbAutoIndent", "&Auto Indent", 22);
-  cbInsertMode = AddCheckBox(Group, "cbInsertMode", "&Insert Mode", 44);
-  cbDefaultSelection = AddCheckBox(Group, "cbDefaultSelection", "&Typing Replaces Selection", 66);
-  cbSyntaxHighlight = AddCheckBox(Group, "cbSyntaxHighlight", "Use &Syntax Highlighting", 88);
-  cbTabChar = AddCheckBox(Group, "cbTabChar", "Use Tab &Character", 110);
+  QGroupBox* Group = AddGroup(Page, "gbEditorOptions", tr("Editor Options"), QRect(8, 82, 353, 160),
+                              hcEditorOptions);
+  cbAutoIndent = AddCheckBox(Group, "cbAutoIndent", tr("&Auto Indent"), 22);
+  cbInsertMode = AddCheckBox(Group, "cbInsertMode", tr("&Insert Mode"), 44);
+  cbDefaultSelection =
+      AddCheckBox(Group, "cbDefaultSelection", tr("&Typing Replaces Selection"), 66);
+  cbSyntaxHighlight = AddCheckBox(Group, "cbSyntaxHighlight", tr("Use &Syntax Highlighting"), 88);
+  cbTabChar = AddCheckBox(Group, "cbTabChar", tr("Use Tab &Character"), 110);
   cbTabChar->setVisible(false);
   edUndo = AddField(Group, "edUndo", 20);
-  lblUndo = AddLabel(Group, "lblUndo", "&Undo Limit:", 184, 24, edUndo);
-  cbVerticalSpacing = AddList(Group, "cbVerticalSpacing", {"None", "Small", "Medium", "Large"}, 48);
+  lblUndo = AddLabel(Group, "lblUndo", tr("&Undo Limit:"), 184, 24, edUndo);
+  cbVerticalSpacing =
+      AddList(Group, "cbVerticalSpacing", {tr("None"), tr("Small"), tr("Medium"), tr("Large")}, 48);
   lblVerticalSpacing =
-      AddLabel(Group, "lblVerticalSpacing", "&Vertical Spacing:", 184, 52, cbVerticalSpacing);
+      AddLabel(Group, "lblVerticalSpacing", tr("&Vertical Spacing:"), 184, 52, cbVerticalSpacing);
   edTabStopSize = AddField(Group, "edTabStopSize", 76);
-  lblTabStopSize = AddLabel(Group, "lblTabStopSize", "Tab Stop Si&ze:", 184, 80, edTabStopSize);
-  cbKeystrokes = AddList(Group, "cbKeystrokes", {"Default", "Classic", "Brief", "Epsilon"}, 104);
-  lblKeystrokes = AddLabel(Group, "lblKeystrokes", "&Keystroke Mapping:", 184, 108, cbKeystrokes);
+  lblTabStopSize = AddLabel(Group, "lblTabStopSize", tr("Tab Stop Si&ze:"), 184, 80, edTabStopSize);
+  cbKeystrokes = AddList(Group, "cbKeystrokes",
+                         {tr("Default"), tr("Classic"), tr("Brief"), tr("Epsilon")}, 104);
+  lblKeystrokes =
+      AddLabel(Group, "lblKeystrokes", tr("&Keystroke Mapping:"), 184, 108, cbKeystrokes);
   cbKeystrokes->setVisible(false);
   lblKeystrokes->setVisible(false);
   return Group;
 }
 
 QWidget* TOptionsForm::BuildColorsPage() {
-  QWidget* Page = AddPage(pcPreferences, "tsColors", "Colors");
-  gbNormal = BuildColorGroup(Page, "gbNormal", "Normal", cbNormal, "cbNormal", cbBackground,
+  QWidget* Page = AddPage(pcPreferences, "tsColors", tr("Colors"));
+  gbNormal = BuildColorGroup(Page, "gbNormal", tr("Normal"), cbNormal, "cbNormal", cbBackground,
                              "cbBackground");
-  gbSelection = BuildColorGroup(Page, "gbSelection", "Selection", cbBlockFore, "cbBlockFore",
+  gbSelection = BuildColorGroup(Page, "gbSelection", tr("Selection"), cbBlockFore, "cbBlockFore",
                                 cbBlockBack, "cbBlockBack");
   gbSelection->move(8, 92);
   gbLanguage = BuildLanguageGroup(Page);
@@ -170,23 +177,24 @@ QGroupBox* TOptionsForm::BuildColorGroup(QWidget* Page, const char* Name, const 
   QGroupBox* Group = AddGroup(Page, Name, Caption, QRect(8, 6, 130, 80), hcColors);
   Text = AddColorButton(Group, TextName, QString());
   Text->setGeometry(82, 18, 36, 23);
-  AddLabel(Group, "", "Text:", 10, 22, Text);
+  AddLabel(Group, "", tr("Text:"), 10, 22, Text);
   Back = AddColorButton(Group, BackName, QString());
   Back->setGeometry(82, 48, 36, 23);
-  AddLabel(Group, "", "Background:", 10, 52, Back);
+  AddLabel(Group, "", tr("Background:"), 10, 52, Back);
   return Group;
 }
 
 QGroupBox* TOptionsForm::BuildLanguageGroup(QWidget* Page) {
-  QGroupBox* Group = AddGroup(Page, "gbLanguage", "Language", QRect(146, 6, 215, 80), hcColors);
+  QGroupBox* Group = AddGroup(Page, "gbLanguage", tr("Language"), QRect(146, 6, 215, 80), hcColors);
   const std::pair<TColorButton**, const char*> Buttons[] = {
-      {&cbStrings, "Strings"},    {&cbNumbers, "Numbers"},   {&cbKeywords, "Keywords"},
-      {&cbHTMLTags, "HTML Tags"}, {&cbComments, "Comments"},
+      {&cbStrings, QT_TR_NOOP("Strings")},   {&cbNumbers, QT_TR_NOOP("Numbers")},
+      {&cbKeywords, QT_TR_NOOP("Keywords")}, {&cbHTMLTags, QT_TR_NOOP("HTML Tags")},
+      {&cbComments, QT_TR_NOOP("Comments")},
   };
   int Index = 0;
   for (const auto& [Button, Caption] : Buttons) {
     const QString Name = "cb" + QString(Caption).remove(' ');
-    *Button = AddColorButton(Group, Name.toLatin1().constData(), Caption);
+    *Button = AddColorButton(Group, Name.toLatin1().constData(), tr(Caption));
     (*Button)->setGeometry(8 + (Index % 3) * 68, 18 + (Index / 3) * 30, 64, 25);
     ++Index;
   }
@@ -207,6 +215,9 @@ void TOptionsForm::BuildPreview(QWidget* Page) {
   lePreview->setObjectName("lePreview");
   lePreview->setProperty("HelpContext", hcColors);
   lePreview->setGeometry(146, 96, 215, 146);
+  // No caption shows with the preview; it is read as what it is.
+  NameControl(lePreview, tr("Preview"));
+  NameControl(lePreview->Scintilla(), tr("Preview"));
   QFont Font("Courier New", 9);
   Font.setStyleHint(QFont::TypeWriter);
   lePreview->SetFont(Font);

@@ -59,10 +59,11 @@ jsbtool reads, writes and checks JSB files from scripts and CI.")
 # The shared libraries come from dpkg-shlibdeps; the toolkit's platform
 # plugins are loaded at run time, which it cannot see. Help Contents and the
 # web links open through xdg-open; the window's designed font is drawn with
-# Liberation Sans, whose widths its captions were laid out for.
+# Liberation Sans, whose widths its captions were laid out for. Qt's own texts
+# (its dialogs' buttons) follow the window's translation from Qt's catalogues.
 set(CPACK_DEBIAN_CORVANE_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_CORVANE_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_CORVANE_PACKAGE_RECOMMENDS "xdg-utils, fonts-liberation")
+set(CPACK_DEBIAN_CORVANE_PACKAGE_RECOMMENDS "xdg-utils, fonts-liberation, qt6-translations-l10n")
 set(CPACK_DEBIAN_CORVANE_PACKAGE_CONTROL_EXTRA ${debian}/corvane/conffiles)
 
 set(CPACK_DEBIAN_LIBGAUGER1_PACKAGE_NAME libgauger1)

@@ -3,7 +3,8 @@
 # packaging need (dpkg-dev and file for the package's dependencies, the
 # desktop's validators and MIME tools for its desktop files, scdoc for the
 # manual pages and groff to check them, bash-completion for the completions,
-# lintian for the packages).
+# lintian for the packages, Qt's language tools and its own translations, the
+# accessibility bus and its Python client for scripts/atspi-list.sh).
 # With --windows, installs instead what scripts/gauger-windows.sh needs: the MinGW-w64
 # cross compilers for 32- and 64-bit Windows and Wine to run what they build.
 # With --fresh, what scripts/fresh-check.sh needs to make a minimal Debian root.
@@ -14,9 +15,11 @@ suite_packages=(
   cmake g++ make pkg-config clang-format clang-tidy
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libqscintilla2-qt6-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev googletest libgmock-dev
   libbenchmark-dev
   xvfb xauth xdotool x11-apps imagemagick fonts-liberation qt6ct
+  dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
   clang libclang-rt-dev llvm ccache
   dpkg-dev file desktop-file-utils appstream shared-mime-info
   scdoc groff-base man-db bash-completion lintian

@@ -3,15 +3,19 @@
 # window to OUT.png; with --show, of the Source View (its tab clicked) or of
 # the Preferences, About or Web Resources window opened from the menus as a
 # person would. With --dark the program runs under a dark desktop palette:
-# qt6ct's "darker" colour scheme, as a user of that theme sees it.
+# qt6ct's "darker" colour scheme, as a user of that theme sees it. With
+# --lang LL the window speaks that language (the main window and the Source
+# View: the other windows are found by their English titles).
 set -euo pipefail
-usage="usage: scripts/screenshot.sh [--dark] [--show sourceview|preferences|about|webresources] OUT.png [FILE]"
+usage="usage: scripts/screenshot.sh [--dark] [--lang LL] [--show sourceview|preferences|about|webresources] OUT.png [FILE]"
 show=main
 dark=0
+lang=
 while [ $# -gt 0 ]; do
   case "$1" in
     --show) show=${2:-}; shift 2 || true ;;
     --dark) dark=1; shift ;;
+    --lang) lang=${2:-}; shift 2 || true ;;
     *) break ;;
   esac
 done
@@ -46,6 +50,7 @@ use_dark_palette() {
   export QT_QPA_PLATFORMTHEME=qt6ct
 }
 if [ "$dark" = 1 ]; then use_dark_palette; fi
+if [ -n "$lang" ]; then export LANGUAGE=$lang; fi
 "$build/app/corvane/corvane" "$@" >"$work/app.log" 2>&1 &
 app=$!
 window=$(find_window '^Corvane')

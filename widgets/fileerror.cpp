@@ -1,5 +1,9 @@
 #include "fileerror.h"
 
+#include <QCoreApplication>
+
+#include "messages.h"
+
 namespace {
 
 std::string Detail(const std::string& FileName, const std::string& Reason) {
@@ -10,15 +14,19 @@ std::string MessageFor(EFileError::TKind Kind, const std::string& FileName,
                        const std::string& Reason) {
   switch (Kind) {
     case EFileError::TKind::Open:
-      return "Cannot open file " + FileName;
+      return WithArguments(QCoreApplication::translate("EFileError", "Cannot open file %1"),
+                           {FileName});
     case EFileError::TKind::Create:
-      return "Cannot create file " + FileName;
+      return WithArguments(QCoreApplication::translate("EFileError", "Cannot create file %1"),
+                           {FileName});
     case EFileError::TKind::Read:
-      return "Stream read error" + Detail(FileName, Reason);
+      return QCoreApplication::translate("EFileError", "Stream read error").toStdString() +
+             Detail(FileName, Reason);
     case EFileError::TKind::Write:
       break;
   }
-  return "Stream write error" + Detail(FileName, Reason);
+  return QCoreApplication::translate("EFileError", "Stream write error").toStdString() +
+         Detail(FileName, Reason);
 }
 
 }  // namespace

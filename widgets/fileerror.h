@@ -1,4 +1,5 @@
-// The one error that the file layer raises. Its message is what the user sees.
+// The one error that the file layer raises. Its message is what the user sees,
+// in the user's language where the program installed a catalogue for it.
 #pragma once
 
 #include <stdexcept>

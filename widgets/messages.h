@@ -3,7 +3,10 @@
 // tests install scripted answers, command-line tools collect the notices.
 #pragma once
 
+#include <QString>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 // Answers of ConfirmMessage.
 constexpr short mrYes = 6, mrNo = 7, mrCancel = 2;
@@ -23,6 +26,12 @@ TMessageHandler* SetMessageHandler(TMessageHandler* Handler);
 
 void InfoMessage(const std::string& Msg);
 short ConfirmMessage(const std::string& Msg);
+
+// Format, a message in the user's language (QCoreApplication::translate), as
+// UTF-8 with the bytes of the Nth argument in place of each %N (1 to 9), all
+// in one pass: a file name in a message need not be UTF-8, and a %2 in the
+// first argument stays as it is.
+std::string WithArguments(const QString& Format, std::initializer_list<std::string_view> Arguments);
 
 // Installs a handler for the lifetime of a scope.
 class TScopedMessageHandler {

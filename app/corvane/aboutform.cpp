@@ -26,11 +26,11 @@ QLabel* Label(QWidget* Parent, const char* Name, const QString& Text, const QRec
 QPlainTextEdit* TrademarkMemo(QWidget* Parent) {
   QStringList Lines;
   for (const char* Notice : WebLinks::TrademarkNotices)
-    Lines << Notice;
+    Lines << WebLinks::Shown(Notice);
   auto* Memo = new QPlainTextEdit(Lines.join('\n'), Parent);
   Memo->setObjectName("Comments");
   // No caption shows with it; it is read by its designed name.
-  Memo->setAccessibleName(QStringLiteral("Comments"));
+  Memo->setAccessibleName(TfrmAbout::tr("Comments"));
   Memo->setReadOnly(true);
   Memo->setFrameShape(QFrame::NoFrame);
   Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -53,7 +53,7 @@ TfrmAbout::TfrmAbout(QWidget* Parent)
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   LoadCorvaneResources();
   setObjectName("frmAbout");
-  setWindowTitle("About Corvane");
+  setWindowTitle(tr("About Corvane"));
   setFont(WindowFont());
   setFixedSize(388, 167);
   Panel1 = new TODPanel(this);
@@ -66,14 +66,15 @@ TfrmAbout::TfrmAbout(QWidget* Parent)
   ProgramIcon->setPixmap(QPixmap(":/corvane/logo-corvane.png"));
   ProductName = Label(this, "ProductName", "Corvane", {168, 12, 212, 16});
   Version = Label(this, "Version", "Version 1.0.0.87 PR2", {168, 32, 212, 16});
-  Copyright = Label(this, "Copyright", WebLinks::OwnershipNotice, {168, 52, 212, 28});
+  Copyright =
+      Label(this, "Copyright", WebLinks::Shown(WebLinks::OwnershipNotice), {168, 52, 212, 28});
   Copyright->setWordWrap(true);
   Bevel1 = new QFrame(this);
   Bevel1->setObjectName("Bevel1");
   Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
   Bevel1->setGeometry(0, 84, 388, 2);
   Comments = TrademarkMemo(this);
-  OKButton = new QPushButton("OK", this);
+  OKButton = new QPushButton(tr("OK"), this);
   OKButton->setObjectName("OKButton");
   OKButton->setGeometry(305, 134, 75, 25);
   OKButton->setDefault(true);

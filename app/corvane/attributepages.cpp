@@ -34,7 +34,8 @@ const QStringList TAttributePages::PropTypeList = {"JS", "JS-expr", "AWT11", "Ta
 const QStringList TAttributePages::EventModelList = {"JS", "AWT11", "HTML"};
 
 // One field of a page: its widget, label, kind, the tab and group it sits
-// in, and the attribute it edits.
+// in, and the attribute it edits. Labels, tabs and groups are the designed
+// English texts, shown translated in this class's context.
 struct TAttributePages::TBinding {
   enum TKind { fkEntry, fkCombo, fkCheck };
   const char* Widget;
@@ -80,7 +81,7 @@ B ComboField(const char* Widget, const char* Label, const char* Attribute,
   return {Widget, Label, B::fkCombo, Attribute, 0, nullptr, &List};
 }
 B CheckField(const char* Widget, const char* Label, const char* Attribute, int Tab = 0) {
-  return {Widget, Label, B::fkCheck, Attribute, Tab, "Flags"};
+  return {Widget, Label, B::fkCheck, Attribute, Tab, QT_TRANSLATE_NOOP("TAttributePages", "Flags")};
 }
 
 QWidget* MakeField(const B& Binding, QWidget* Parent) {
@@ -95,12 +96,12 @@ QWidget* MakeField(const B& Binding, QWidget* Parent) {
       Box->setInsertPolicy(QComboBox::NoInsert);
       Box->addItems(*Binding.List);
       Box->setEditText(QString());
-      NameControl(Box, Binding.Label);
+      NameControl(Box, TAttributePages::tr(Binding.Label));
       Made = Box;
       break;
     }
     case B::fkCheck:
-      Made = new QCheckBox(Binding.Label, Parent);
+      Made = new QCheckBox(TAttributePages::tr(Binding.Label), Parent);
       break;
   }
   Made->setObjectName(Binding.Widget);
@@ -121,7 +122,7 @@ void LayOut(QWidget* Tab, const std::vector<std::pair<const B*, QWidget*>>& Fiel
     if (Binding->Group != Group) {
       Group = Binding->Group;
       if (Group) {
-        auto* Box = new QGroupBox(Group, Tab);
+        auto* Box = new QGroupBox(TAttributePages::tr(Group), Tab);
         Rows = new QFormLayout(Box);
         Column->addWidget(Box);
       } else {
@@ -132,7 +133,7 @@ void LayOut(QWidget* Tab, const std::vector<std::pair<const B*, QWidget*>>& Fiel
     if (Binding->Kind == B::fkCheck)
       Rows->addRow(Widget);
     else
-      Rows->addRow(Binding->Label, Widget);
+      Rows->addRow(TAttributePages::tr(Binding->Label), Widget);
   }
   Column->addStretch(1);
 }
@@ -144,57 +145,65 @@ TAttributePages::TAttributePages(const TPageParts& Parts)
   const auto& E = EnvList;
   const auto& T = TypeList;
   BuildPage<TJSBean>(
-      "Descriptor", {"Descriptor"},
-      {EntryField("fldDescriptorName", "Name:", "NAME"),
-       EntryField("fldDescriptorDisplayName", "Display name:", "DISPLAYNAME"),
-       EntryField("fldDescriptorShortDescription", "Short description:", "SHORTDESCRIPTION"),
-       EntryField("fldDescriptorCustomizer", "Customizer:", "CUSTOMIZER"),
-       ComboField("fldDescriptorEnv", "Environment:", "ENV", E),
-       CheckField("chkDescriptorIsHidden", "Hide at runtime", "ISHIDDEN"),
-       CheckField("chkDescriptorIsJava", "Affiliate with Java classes", "ISJAVA")});
+      "Descriptor", {QT_TR_NOOP("Descriptor")},
+      {EntryField("fldDescriptorName", QT_TR_NOOP("Name:"), "NAME"),
+       EntryField("fldDescriptorDisplayName", QT_TR_NOOP("Display name:"), "DISPLAYNAME"),
+       EntryField("fldDescriptorShortDescription", QT_TR_NOOP("Short description:"),
+                  "SHORTDESCRIPTION"),
+       EntryField("fldDescriptorCustomizer", QT_TR_NOOP("Customizer:"), "CUSTOMIZER"),
+       ComboField("fldDescriptorEnv", QT_TR_NOOP("Environment:"), "ENV", E),
+       CheckField("chkDescriptorIsHidden", QT_TR_NOOP("Hide at runtime"), "ISHIDDEN"),
+       CheckField("chkDescriptorIsJava", QT_TR_NOOP("Affiliate with Java classes"), "ISJAVA")});
   BuildPage<TPropertyDescriptor>(
-      "Property", {"Standard", "Additional"},
-      {EntryField("fldPropertyName", "Name:", "NAME"),
-       EntryField("fldPropertyDisplayName", "Display name:", "DISPLAYNAME"),
-       EntryField("fldPropertyShortDescription", "Short description:", "SHORTDESCRIPTION"),
-       ComboField("fldPropertyType", "Type:", "TYPE", T),
-       ComboField("fldPropertyPropType", "PropType:", "PROPTYPE", PropTypeList),
-       ComboField("fldPropertyEventModel", "Event model:", "EVENTMODEL", EventModelList),
-       ComboField("fldPropertyEnv", "Environment:", "ENV", E),
-       EntryField("fldPropertyValueSet", "Value set:", "VALUESET"),
-       EntryField("fldPropertyPropertyEditor", "Property editor:", "PROPERTYEDITOR"),
-       EntryField("fldPropertyReadMethod", "Read method:", "READMETHOD", 1, "Get/Set methods"),
-       EntryField("fldPropertyWriteMethod", "Write method:", "WRITEMETHOD", 1, "Get/Set methods"),
-       CheckField("chkPropertyIsDefault", "Default", "ISDEFAULT", 1),
-       CheckField("chkPropertyIsBound", "Bound", "ISBOUND", 1),
-       CheckField("chkPropertyIsRuntime", "Set at runtime", "ISRUNTIME", 1)});
+      "Property", {QT_TR_NOOP("Standard"), QT_TR_NOOP("Additional")},
+      {EntryField("fldPropertyName", QT_TR_NOOP("Name:"), "NAME"),
+       EntryField("fldPropertyDisplayName", QT_TR_NOOP("Display name:"), "DISPLAYNAME"),
+       EntryField("fldPropertyShortDescription", QT_TR_NOOP("Short description:"),
+                  "SHORTDESCRIPTION"),
+       ComboField("fldPropertyType", QT_TR_NOOP("Type:"), "TYPE", T),
+       ComboField("fldPropertyPropType", QT_TR_NOOP("PropType:"), "PROPTYPE", PropTypeList),
+       ComboField("fldPropertyEventModel", QT_TR_NOOP("Event model:"), "EVENTMODEL",
+                  EventModelList),
+       ComboField("fldPropertyEnv", QT_TR_NOOP("Environment:"), "ENV", E),
+       EntryField("fldPropertyValueSet", QT_TR_NOOP("Value set:"), "VALUESET"),
+       EntryField("fldPropertyPropertyEditor", QT_TR_NOOP("Property editor:"), "PROPERTYEDITOR"),
+       EntryField("fldPropertyReadMethod", QT_TR_NOOP("Read method:"), "READMETHOD", 1,
+                  QT_TR_NOOP("Get/Set methods")),
+       EntryField("fldPropertyWriteMethod", QT_TR_NOOP("Write method:"), "WRITEMETHOD", 1,
+                  QT_TR_NOOP("Get/Set methods")),
+       CheckField("chkPropertyIsDefault", QT_TR_NOOP("Default"), "ISDEFAULT", 1),
+       CheckField("chkPropertyIsBound", QT_TR_NOOP("Bound"), "ISBOUND", 1),
+       CheckField("chkPropertyIsRuntime", QT_TR_NOOP("Set at runtime"), "ISRUNTIME", 1)});
   BuildPage<TMethodDescriptor>(
-      "Method", {"Standard"},
-      {EntryField("fldMethodName", "Name:", "NAME"),
-       EntryField("fldMethodDisplayName", "Display name:", "DISPLAYNAME"),
-       EntryField("fldMethodShortDescription", "Short description:", "SHORTDESCRIPTION"),
-       ComboField("fldMethodType", "Type:", "TYPE", T),
-       ComboField("fldMethodEnv", "Environment:", "ENV", E)});
+      "Method", {QT_TR_NOOP("Standard")},
+      {EntryField("fldMethodName", QT_TR_NOOP("Name:"), "NAME"),
+       EntryField("fldMethodDisplayName", QT_TR_NOOP("Display name:"), "DISPLAYNAME"),
+       EntryField("fldMethodShortDescription", QT_TR_NOOP("Short description:"),
+                  "SHORTDESCRIPTION"),
+       ComboField("fldMethodType", QT_TR_NOOP("Type:"), "TYPE", T),
+       ComboField("fldMethodEnv", QT_TR_NOOP("Environment:"), "ENV", E)});
   BuildPage<TEventSetDescriptor>(
-      "Event", {"Standard", "Listener"},
-      {EntryField("fldEventName", "Name:", "NAME"),
-       EntryField("fldEventDisplayName", "Display name:", "DISPLAYNAME"),
-       EntryField("fldEventShortDescription", "Short description:", "SHORTDESCRIPTION"),
-       ComboField("fldEventEventModel", "Event model:", "EVENTMODEL", EventModelList),
-       EntryField("fldEventListenerType", "Type:", "LISTENERTYPE", 1),
-       EntryField("fldEventListenerMethods", "Listener methods:", "LISTENERMETHODS", 1),
-       EntryField("fldEventAddListenerMethod", "Add method:", "ADDLISTENERMETHOD", 1),
-       EntryField("fldEventRemoveListenerMethod", "Remove method:", "REMOVELISTENERMETHOD", 1),
-       CheckField("chkEventIsDefault", "Default", "ISDEFAULT", 0)});
+      "Event", {QT_TR_NOOP("Standard"), QT_TR_NOOP("Listener")},
+      {EntryField("fldEventName", QT_TR_NOOP("Name:"), "NAME"),
+       EntryField("fldEventDisplayName", QT_TR_NOOP("Display name:"), "DISPLAYNAME"),
+       EntryField("fldEventShortDescription", QT_TR_NOOP("Short description:"), "SHORTDESCRIPTION"),
+       ComboField("fldEventEventModel", QT_TR_NOOP("Event model:"), "EVENTMODEL", EventModelList),
+       EntryField("fldEventListenerType", QT_TR_NOOP("Type:"), "LISTENERTYPE", 1),
+       EntryField("fldEventListenerMethods", QT_TR_NOOP("Listener methods:"), "LISTENERMETHODS", 1),
+       EntryField("fldEventAddListenerMethod", QT_TR_NOOP("Add method:"), "ADDLISTENERMETHOD", 1),
+       EntryField("fldEventRemoveListenerMethod", QT_TR_NOOP("Remove method:"),
+                  "REMOVELISTENERMETHOD", 1),
+       CheckField("chkEventIsDefault", QT_TR_NOOP("Default"), "ISDEFAULT", 0)});
   BuildPage<TParameterDescriptor>(
-      "Parameter", {"Standard"},
-      {EntryField("fldParameterName", "Name:", "NAME"),
-       EntryField("fldParameterDisplayName", "Display name:", "DISPLAYNAME"),
-       EntryField("fldParameterShortDescription", "Short description:", "SHORTDESCRIPTION"),
-       ComboField("fldParameterType", "Type:", "TYPE", T),
-       EntryField("fldParameterValueSet", "Value set:", "VALUESET")});
-  BuildPage<TJSInterface>("Interface", {"Standard"},
-                          {EntryField("fldInterfaceName", "Name:", "NAME")});
+      "Parameter", {QT_TR_NOOP("Standard")},
+      {EntryField("fldParameterName", QT_TR_NOOP("Name:"), "NAME"),
+       EntryField("fldParameterDisplayName", QT_TR_NOOP("Display name:"), "DISPLAYNAME"),
+       EntryField("fldParameterShortDescription", QT_TR_NOOP("Short description:"),
+                  "SHORTDESCRIPTION"),
+       ComboField("fldParameterType", QT_TR_NOOP("Type:"), "TYPE", T),
+       EntryField("fldParameterValueSet", QT_TR_NOOP("Value set:"), "VALUESET")});
+  BuildPage<TJSInterface>("Interface", {QT_TR_NOOP("Standard")},
+                          {EntryField("fldInterfaceName", QT_TR_NOOP("Name:"), "NAME")});
   TJSBDocument& Document = FParts.Document;
   connect(&Document, &TJSBDocument::FieldChanged, this, &TAttributePages::ModelChanged);
   connect(&Document, &TJSBDocument::ItemRemoved, this, &TAttributePages::Forget);
@@ -236,7 +245,7 @@ void TAttributePages::BuildPage(const char* Page, const std::vector<const char*>
         connect(Tick, &QCheckBox::toggled, this, Changed);
     }
     LayOut(Tab, OnTab);
-    Inner->addTab(Tab, Tabs[TabIndex]);
+    Inner->addTab(Tab, tr(Tabs[TabIndex]));
   }
 }
 

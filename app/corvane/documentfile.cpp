@@ -20,13 +20,17 @@ constexpr int ItemsPerStep = 512;
 constexpr int SettleDelay = 2100;
 
 QString OfferText(const TRecoveryCopy& Copy) {
-  const QString Name = Copy.FileName.isEmpty() ? QString("an untitled component")
+  const QString Name = Copy.FileName.isEmpty() ? TDocumentFile::tr("an untitled component")
                                                : QDir::toNativeSeparators(Copy.FileName);
-  QString Text =
-      QString("Corvane found unsaved changes to %1 from a session that ended unexpectedly.")
-          .arg(Name);
-  if (Copy.Damaged) Text += " The copy is damaged: only what is left of it can be recovered.";
-  return Text;
+  if (!Copy.Damaged)
+    return TDocumentFile::tr(
+               "Corvane found unsaved changes to %1 from a session that ended unexpectedly.")
+        .arg(Name);
+  return TDocumentFile::tr(
+             "Corvane found unsaved changes to %1 from a session that ended "
+             "unexpectedly. The copy is damaged: only what is left of it can be "
+             "recovered.")
+      .arg(Name);
 }
 
 }  // namespace
@@ -111,9 +115,9 @@ void TDocumentFile::Closed() {
 bool TDocumentFile::ConfirmOverwriteChanged() {
   const QString Name = FWindow.FileName();
   if (!FOpened.Exists || !TFileStamp::Of(Name, FOpened).ChangedSince(FOpened)) return true;
-  return FWindow.Services().Confirm(Name +
-                                    " has been changed by another program since it was opened. "
-                                    "Overwrite it?") == mrYes;
+  return FWindow.Services().Confirm(
+             tr("%1 has been changed by another program since it was opened. Overwrite it?")
+                 .arg(Name)) == mrYes;
 }
 
 // A save that is asking is left to finish: it either writes the file or
@@ -140,7 +144,7 @@ void TDocumentFile::CheckChangedOnDisk() {
   FWindow.EndPendingRename();
   if (FWindow.Unsaved() &&
       !FWindow.Services().AskYesNo(
-          Name + " has been changed by another program. Reload it and lose your changes?"))
+          tr("%1 has been changed by another program. Reload it and lose your changes?").arg(Name)))
     FDeclinedReload = Now;
   else
     FWindow.Reload();
@@ -154,14 +158,15 @@ void TDocumentFile::TellGone(const QString& Name) {
   if (FToldGone) return;
   FToldGone = true;
   FFactory.Document().SetModified(true);
-  FWindow.Services().Info(Name + " no longer exists. Save will create it again.");
+  FWindow.Services().Info(tr("%1 no longer exists. Save will create it again.").arg(Name));
 }
 
 void TDocumentFile::TellUnprotected(const QString& Why) {
   if (FToldUnprotected) return;
   FToldUnprotected = true;
-  FWindow.Services().Info("Corvane cannot keep a recovery copy of unsaved work (" + Why +
-                          "), so a crash would lose it. Save your work often.");
+  FWindow.Services().Info(tr("Corvane cannot keep a recovery copy of unsaved work (%1), so a "
+                             "crash would lose it. Save your work often.")
+                              .arg(Why));
 }
 
 void TDocumentFile::ScheduleRecoveryCopy() {

@@ -51,13 +51,13 @@ bool TMainForm::eventFilter(QObject* Watched, QEvent* Event) {
 void TMainForm::BuildEditorMenu() {
   pmEdit = new QMenu(this);
   pmEdit->setObjectName("pmEdit");
-  connect(pmEdit->addAction("Cu&t"), &QAction::triggered, this, &TMainForm::SpeedButton6Click);
-  connect(pmEdit->addAction("&Copy"), &QAction::triggered, this,
+  connect(pmEdit->addAction(tr("Cu&t")), &QAction::triggered, this, &TMainForm::SpeedButton6Click);
+  connect(pmEdit->addAction(tr("&Copy")), &QAction::triggered, this,
           [this] { LEdit1->CopyToClipboard(); });
-  connect(pmEdit->addAction("&Paste"), &QAction::triggered, this, &TMainForm::EditPaste);
-  connect(pmEdit->addAction("Se&lect All"), &QAction::triggered, this,
+  connect(pmEdit->addAction(tr("&Paste")), &QAction::triggered, this, &TMainForm::EditPaste);
+  connect(pmEdit->addAction(tr("Se&lect All")), &QAction::triggered, this,
           [this] { LEdit1->SelectAll(); });
-  connect(pmEdit->addAction("&Find..."), &QAction::triggered, this, &TMainForm::Find1Click);
+  connect(pmEdit->addAction(tr("&Find...")), &QAction::triggered, this, &TMainForm::Find1Click);
   QWidget* Surface = LEdit1->Scintilla();
   Surface->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(Surface, &QWidget::customContextMenuRequested, this,

@@ -110,7 +110,7 @@ bool TMainForm::FileSaveAs() {
   const QString Path = WithExtension(*Chosen);
   std::error_code Unknown;  // taken for no file
   if (std::filesystem::exists(FileNameBytes(Path), Unknown) &&
-      FServices->Confirm("OK to overwrite " + Path) != mrYes)
+      FServices->Confirm(tr("OK to overwrite %1").arg(Path)) != mrYes)
     return false;
   return WriteDocument(Path);
 }
@@ -138,7 +138,7 @@ bool TMainForm::CheckFileSave() {
   const QScopedValueRollback Saving(FSaving, true);
   EndPendingRename();
   if (CurrentFile.isEmpty() || !DocumentChanged()) return true;
-  switch (FServices->Confirm("Save changes to " + windowTitle() + "?")) {
+  switch (FServices->Confirm(tr("Save changes to %1?").arg(windowTitle()))) {
     case mrYes:
       return FileSave();
     case mrNo:

@@ -9,9 +9,11 @@
 
 namespace {
 
-const char* const InsertFilter =
+// The names of the kinds of file are the user's; their patterns are not.
+const char* const InsertFilter = QT_TRANSLATE_NOOP(
+    "TMainForm",
     "HTML Documents (*.HTM,*.HTML)|*.HTM;*.HTML|JavaScript Source Files (*.JS)|*.JS|"
-    "All Files (*.*)|*.*";
+    "All Files (*.*)|*.*");
 
 std::optional<QString> Chosen(const QString& Path) {
   if (Path.isEmpty()) return std::nullopt;
@@ -51,7 +53,8 @@ namespace {
 // history of their own and ignore it.
 std::optional<QString> Ask(QWidget* Owner, const QString& Caption, const QString& Folder,
                            QFileDialog::AcceptMode Mode, QFileDialog::Options Options) {
-  QFileDialog Dialog(Owner, Caption, Folder, TFileDialogs::QtFilter(TMainForm::FileFilter));
+  QFileDialog Dialog(Owner, Caption, Folder,
+                     TFileDialogs::QtFilter(TMainForm::tr(TMainForm::FileFilter)));
   Dialog.setOptions(Options);
   Dialog.setAcceptMode(Mode);
   Dialog.setFileMode(Mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
@@ -64,13 +67,15 @@ std::optional<QString> Ask(QWidget* Owner, const QString& Caption, const QString
 }  // namespace
 
 std::optional<QString> TFileDialogs::Open(QWidget* Owner, const QString& Folder) {
-  return Ask(Owner, "Open", Folder, QFileDialog::AcceptOpen, {});
+  return Ask(Owner, TMainForm::tr("Open"), Folder, QFileDialog::AcceptOpen, {});
 }
 
 std::optional<QString> TFileDialogs::Save(QWidget* Owner, const QString& Folder) {
-  return Ask(Owner, "Save As", Folder, QFileDialog::AcceptSave, QFileDialog::DontConfirmOverwrite);
+  return Ask(Owner, TMainForm::tr("Save As"), Folder, QFileDialog::AcceptSave,
+             QFileDialog::DontConfirmOverwrite);
 }
 
 std::optional<QString> TFileDialogs::Insert(QWidget* Owner, const QString& Folder) {
-  return Chosen(QFileDialog::getOpenFileName(Owner, "Insert File", Folder, QtFilter(InsertFilter)));
+  return Chosen(QFileDialog::getOpenFileName(Owner, TMainForm::tr("Insert File"), Folder,
+                                             QtFilter(TMainForm::tr(InsertFilter))));
 }

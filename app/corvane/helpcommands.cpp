@@ -13,7 +13,7 @@ namespace {
 void OpenHelpDocument(TWindowServices& Services, const QString& Anchor) {
   const QString Path = HelpDocumentPath();
   if (QFileInfo(Path).isFile() && !Services.OpenUrl(HelpDocumentUrl(Path, Anchor))) return;
-  Services.Info(QString("The help document %1 could not be opened.").arg(Path));
+  Services.Info(TMainForm::tr("The help document %1 could not be opened.").arg(Path));
 }
 
 }  // namespace

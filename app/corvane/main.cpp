@@ -1,5 +1,5 @@
-// Program entry: the informational options, then the splash window, the
-// application title, the main window and the message loop.
+// Program entry: the informational options, then the user's language, the
+// splash window, the application title, the main window and the message loop.
 #include <QApplication>
 #include <iostream>
 #include <string>
@@ -9,6 +9,7 @@
 #include "app/corvane/commandline.h"
 #include "app/corvane/mainform.h"
 #include "app/corvane/splashform.h"
+#include "app/corvane/translations.h"
 #include "beans/uitext.h"
 #include "widgets/extpagecontrolversion.h"
 
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
   if (const auto Status = AnswerInfoOption(Args, std::cout)) return *Status;
   SetApplicationIdentity();
   QApplication App(argc, argv);
+  InstallTranslations(App);
   QApplication::setWindowIcon(ApplicationIcon());
   CheckCommonControlsVersion();
   auto* Splash = new TfrmSplash;

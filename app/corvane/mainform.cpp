@@ -43,7 +43,7 @@ QString ProgramDir;
 QPointer<TMainForm> MainForm;
 
 const char* const TMainForm::FileFilter =
-    "JavaScript BeanInfo Files (*.jsb)|*.jsb|All Files (*.*)|*.*";
+    QT_TRANSLATE_NOOP("TMainForm", "JavaScript BeanInfo Files (*.jsb)|*.jsb|All Files (*.*)|*.*");
 
 namespace {
 
@@ -220,12 +220,12 @@ void TMainForm::closeEvent(QCloseEvent* Event) {
     Event->ignore();
 }
 
+// A component never saved is "untitled" in the user's language.
 void TMainForm::SetCurrentFile(const QString& Name) {
   CurrentFile = Name;
   const QString Title = QApplication::applicationName();
-  setWindowTitle(Name.isEmpty()
-                     ? Title
-                     : QString("%1 - %2").arg(Title, ShownText(QFileInfo(Name).fileName())));
+  const QString Shown = Name == "untitled" ? tr("untitled") : ShownText(QFileInfo(Name).fileName());
+  setWindowTitle(Name.isEmpty() ? Title : QString("%1 - %2").arg(Title, Shown));
 }
 
 void TMainForm::EnableDescriptorCommands(bool Enabled) {

@@ -103,9 +103,9 @@ void TMainForm::BuildPages() {
   tsComponentView = BuildComponentView();
   tsConstructorView = BuildConstructorView();
   TabSheet9 = BuildHelpView();
-  PageControl->addTab(tsComponentView, "Component View");
-  PageControl->addTab(tsConstructorView, "Source View");
-  PageControl->addTab(TabSheet9, "Help View");
+  PageControl->addTab(tsComponentView, tr("Component View"));
+  PageControl->addTab(tsConstructorView, tr("Source View"));
+  PageControl->addTab(TabSheet9, tr("Help View"));
   PageControl->setTabVisible(2, false);
   PageControl->setCurrentWidget(tsComponentView);
   connect(PageControl, &QTabWidget::currentChanged, this, [this] { PageControlChange(); });
@@ -131,16 +131,18 @@ void TMainForm::BuildPages() {
 QWidget* TMainForm::BuildComponentView() {
   tvBeanTree = Tree(this, "tvBeanTree");
   tvBeanTree->setIndentation(19);
-  QWidget* Left = Pane(this, "  Component", "Shows current JavaScript component", tvBeanTree);
+  QWidget* Left =
+      Pane(this, tr("  Component"), tr("Shows current JavaScript component"), tvBeanTree);
   auto* Frame = new QFrame(this);
   Frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   Frame->setLineWidth(2);
   auto* FrameLayout = new QVBoxLayout(Frame);
   FrameLayout->setContentsMargins(2, 2, 2, 2);
   FrameLayout->addWidget(BuildAttributeNotebook());
-  QWidget* Right =
-      Pane(this, "  Attributes", "Shows attributes of the selected component descriptor", Frame);
-  return Page(PageControl, "tsComponentView", "Component View", Split(this, Left, 222, Right, 3));
+  QWidget* Right = Pane(this, tr("  Attributes"),
+                        tr("Shows attributes of the selected component descriptor"), Frame);
+  return Page(PageControl, "tsComponentView", tr("Component View"),
+              Split(this, Left, 222, Right, 3));
 }
 
 QWidget* TMainForm::BuildAttributeNotebook() {
@@ -165,8 +167,8 @@ QWidget* TMainForm::BuildConstructorView() {
   tvLiveBooks = Tree(this, "tvLiveBooks");
   tvLiveBooks->setEditTriggers(QAbstractItemView::NoEditTriggers);
   BuildReferenceTree(*tvLiveBooks, ParseReferenceOutline(ReferenceOutline()));
-  QWidget* Left = Pane(this, "  Reference", "Shows JavaScript object model and language elements ",
-                       tvLiveBooks);
+  QWidget* Left = Pane(this, tr("  Reference"),
+                       tr("Shows JavaScript object model and language elements "), tvLiveBooks);
   LEdit1 = new TLEdit(this);
   LEdit1->setObjectName("LEdit1");
   LEdit1->setVisible(false);
@@ -175,16 +177,17 @@ QWidget* TMainForm::BuildConstructorView() {
   QSizePolicy Policy = LEdit1->sizePolicy();
   Policy.setRetainSizeWhenHidden(true);
   LEdit1->setSizePolicy(Policy);
-  QWidget* Right = Pane(this, "  Constructor Definition",
-                        "Show the contents of the <JSB_CONSTRUCTOR> tag", LEdit1);
+  QWidget* Right = Pane(this, tr("  Constructor Definition"),
+                        tr("Show the contents of the <JSB_CONSTRUCTOR> tag"), LEdit1);
   // The text area inside the editor is what takes the focus.
   NameControl(LEdit1->Scintilla(), LEdit1->accessibleName(), LEdit1->accessibleDescription());
-  return Page(PageControl, "tsConstructorView", "Source View", Split(this, Left, 216, Right, 4));
+  return Page(PageControl, "tsConstructorView", tr("Source View"),
+              Split(this, Left, 216, Right, 4));
 }
 
 QWidget* TMainForm::BuildHelpView() {
-  QWidget* Left = Pane(this, "  Topics", QString(), Tree(this, "tvHelpTopics"));
+  QWidget* Left = Pane(this, tr("  Topics"), QString(), Tree(this, "tvHelpTopics"));
   auto* Viewer = new TODPanel(this);
-  QWidget* Right = Pane(this, "  Viewer", QString(), Viewer);
-  return Page(PageControl, "TabSheet9", "Help View", Split(this, Left, 222, Right, 3));
+  QWidget* Right = Pane(this, tr("  Viewer"), QString(), Viewer);
+  return Page(PageControl, "TabSheet9", tr("Help View"), Split(this, Left, 222, Right, 3));
 }

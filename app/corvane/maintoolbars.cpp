@@ -28,7 +28,7 @@ QToolBar* Band(QWidget* Parent, const char* Name) {
   Bar->setObjectName(Name);
   // Read by the caption of the View menu's entry for the tool bars; one
   // shows at a time.
-  Bar->setAccessibleName(QStringLiteral("Toolbar"));
+  Bar->setAccessibleName(TMainForm::tr("Toolbar"));
   Bar->setMovable(false);
   Bar->setFloatable(false);
   Bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -63,25 +63,26 @@ void TMainForm::BuildCoolBar() {
   auto* Layout = new QVBoxLayout(CoolBar);
   Layout->setContentsMargins(0, 0, 0, 0);
   tbStandard = Band(CoolBar, "tbStandard");
-  AddButton(tbStandard, "SpeedButton2", "New", "New file", "new");
-  AddButton(tbStandard, "sbFileOpen", "Open", "Open file", "open");
-  AddButton(tbStandard, "sbFileSave", "Save", "Save file", "save");
+  AddButton(tbStandard, "SpeedButton2", tr("New"), tr("New file"), "new");
+  AddButton(tbStandard, "sbFileOpen", tr("Open"), tr("Open file"), "open");
+  AddButton(tbStandard, "sbFileSave", tr("Save"), tr("Save file"), "save");
   tbStandard->addSeparator();
-  AddButton(tbStandard, "sbNewProperty", "Property", "Add new property", "property");
-  AddButton(tbStandard, "sbNewEvent", "Event", "Add new event", "event");
-  AddButton(tbStandard, "sbNewMethod", "Method", "Add new method", "method");
-  AddButton(tbStandard, "sbNewParameter", "Parameter", "Add new parameter to method", "parameter");
-  AddButton(tbStandard, "sbNewInterface", "Interface", "Add new interface", "interface");
+  AddButton(tbStandard, "sbNewProperty", tr("Property"), tr("Add new property"), "property");
+  AddButton(tbStandard, "sbNewEvent", tr("Event"), tr("Add new event"), "event");
+  AddButton(tbStandard, "sbNewMethod", tr("Method"), tr("Add new method"), "method");
+  AddButton(tbStandard, "sbNewParameter", tr("Parameter"), tr("Add new parameter to method"),
+            "parameter");
+  AddButton(tbStandard, "sbNewInterface", tr("Interface"), tr("Add new interface"), "interface");
   ToolBar1 = Band(CoolBar, "ToolBar1");
-  AddButton(ToolBar1, "SpeedButton3", "New", "New file", "new");
-  AddButton(ToolBar1, "SpeedButton4", "Open", "Open file", "open");
-  AddButton(ToolBar1, "SpeedButton5", "Save", "Save file", "save");
+  AddButton(ToolBar1, "SpeedButton3", tr("New"), tr("New file"), "new");
+  AddButton(ToolBar1, "SpeedButton4", tr("Open"), tr("Open file"), "open");
+  AddButton(ToolBar1, "SpeedButton5", tr("Save"), tr("Save file"), "save");
   ToolBar1->addSeparator();
-  AddButton(ToolBar1, "SpeedButton6", "Cut", "Cut", "cut");
-  AddButton(ToolBar1, "SpeedButton7", "Copy", "Copy", "copy");
-  AddButton(ToolBar1, "SpeedButton8", "Paste", "Paste", "paste");
+  AddButton(ToolBar1, "SpeedButton6", tr("Cut"), tr("Cut"), "cut");
+  AddButton(ToolBar1, "SpeedButton7", tr("Copy"), tr("Copy"), "copy");
+  AddButton(ToolBar1, "SpeedButton8", tr("Paste"), tr("Paste"), "paste");
   ToolBar1->addSeparator();
-  AddButton(ToolBar1, "SpeedButton9", "Find", "Find", "find");
+  AddButton(ToolBar1, "SpeedButton9", tr("Find"), tr("Find"), "find");
   Layout->addWidget(tbStandard);
   Layout->addWidget(ToolBar1);
   ToolBar1->setVisible(false);

@@ -32,20 +32,21 @@ int TQtWindowServices::Choose(int Icon, const QString& Title, const QString& Msg
 
 // The application's error box: the program's title, an error icon and one OK button.
 void TQtWindowServices::Error(const QString& Msg) {
-  Choose(QMessageBox::Critical, "Corvane", Msg, {{"OK", QMessageBox::AcceptRole}}, -1, -1);
+  Choose(QMessageBox::Critical, "Corvane", Msg, {{tr("OK"), QMessageBox::AcceptRole}}, -1, -1);
 }
 
 void TQtWindowServices::Info(const QString& Msg) {
-  Choose(QMessageBox::Information, "Information", Msg, {{"OK", QMessageBox::AcceptRole}}, -1, -1);
+  Choose(QMessageBox::Information, tr("Information"), Msg, {{tr("OK"), QMessageBox::AcceptRole}},
+         -1, -1);
 }
 
 // Yes, No and Cancel; the close box answers Cancel.
 short TQtWindowServices::Confirm(const QString& Msg) {
   const short Answers[] = {mrYes, mrNo, mrCancel};
-  return Answers[Choose(QMessageBox::Question, "Confirm", Msg,
-                        {{"&Yes", QMessageBox::YesRole},
-                         {"&No", QMessageBox::NoRole},
-                         {"Cancel", QMessageBox::RejectRole}},
+  return Answers[Choose(QMessageBox::Question, tr("Confirm"), Msg,
+                        {{tr("&Yes"), QMessageBox::YesRole},
+                         {tr("&No"), QMessageBox::NoRole},
+                         {tr("Cancel"), QMessageBox::RejectRole}},
                         0, 2)];
 }
 
@@ -54,21 +55,22 @@ TRecoveryAnswer TQtWindowServices::AskRecovery(const QString& Msg) {
   const TRecoveryAnswer Answers[] = {TRecoveryAnswer::Recover, TRecoveryAnswer::Discard,
                                      TRecoveryAnswer::Keep};
   return Answers[Choose(QMessageBox::Warning, "Corvane", Msg,
-                        {{"Recover", QMessageBox::AcceptRole},
-                         {"Discard", QMessageBox::DestructiveRole},
-                         {"Keep", -1}},
+                        {{tr("Recover"), QMessageBox::AcceptRole},
+                         {tr("Discard"), QMessageBox::DestructiveRole},
+                         {tr("Keep"), -1}},
                         0, 2)];
 }
 
 bool TQtWindowServices::AskYesNo(const QString& Msg) {
   return Choose(QMessageBox::Question, "Corvane", Msg,
-                {{"&Yes", QMessageBox::YesRole}, {"&No", QMessageBox::NoRole}}, 0, 1) == 0;
+                {{tr("&Yes"), QMessageBox::YesRole}, {tr("&No"), QMessageBox::NoRole}}, 0, 1) == 0;
 }
 
 // Before a save that would change values: Cancel is the default and the
 // close box.
 bool TQtWindowServices::AskSaveAnyway(const QString& Msg) {
-  return Choose(QMessageBox::Warning, "Confirm", Msg,
-                {{"Save Anyway", QMessageBox::AcceptRole}, {"Cancel", QMessageBox::RejectRole}}, 1,
-                1) == 0;
+  return Choose(QMessageBox::Warning, tr("Confirm"), Msg,
+                {{tr("Save Anyway"), QMessageBox::AcceptRole},
+                 {tr("Cancel"), QMessageBox::RejectRole}},
+                1, 1) == 0;
 }

@@ -2,6 +2,7 @@
 // boxes and dialogs, shown modally, and the desktop's launcher.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <initializer_list>
 
@@ -11,6 +12,8 @@ class QDialog;
 class QWidget;
 
 class TQtWindowServices : public TWindowServices {
+  Q_DECLARE_TR_FUNCTIONS(TQtWindowServices)
+
  public:
   // Window owns the file dialogs and the About and Web Resources windows;
   // the message boxes and the New Component dialog have no owner.

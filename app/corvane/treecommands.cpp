@@ -81,17 +81,17 @@ void TMainForm::BuildTreeCommands() {
 void TMainForm::BuildTreeMenu() {
   pmBeanTree = new QMenu(this);
   pmBeanTree->setObjectName("pmBeanTree");
-  QMenu* New = pmBeanTree->addMenu("Ne&w");
+  QMenu* New = pmBeanTree->addMenu(tr("Ne&w"));
   New->setObjectName("New1");
-  for (const auto& [Name, Caption] : {std::pair{"pmiProperty", "&Property"},
-                                      {"pmiEvent", "&Event"},
-                                      {"pmiMethod", "&Method"},
-                                      {"pmiParameter", "Pa&rameter"},
-                                      {"pmiInterface", "&Interface"}})
-    New->addAction(Caption)->setObjectName(Name);
+  for (const auto& [Name, Caption] : {std::pair{"pmiProperty", QT_TR_NOOP("&Property")},
+                                      {"pmiEvent", QT_TR_NOOP("&Event")},
+                                      {"pmiMethod", QT_TR_NOOP("&Method")},
+                                      {"pmiParameter", QT_TR_NOOP("Pa&rameter")},
+                                      {"pmiInterface", QT_TR_NOOP("&Interface")}})
+    New->addAction(tr(Caption))->setObjectName(Name);
   pmBeanTree->addSeparator();
-  pmBeanTree->addAction("&Delete")->setObjectName("pmiDelete");
-  pmBeanTree->addAction("&Rename")->setObjectName("pmiRename");
+  pmBeanTree->addAction(tr("&Delete"))->setObjectName("pmiDelete");
+  pmBeanTree->addAction(tr("&Rename"))->setObjectName("pmiRename");
   tvBeanTree->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(tvBeanTree, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& At) { pmBeanTree->popup(tvBeanTree->viewport()->mapToGlobal(At)); });

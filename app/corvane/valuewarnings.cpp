@@ -15,6 +15,11 @@ constexpr const char* WarningAction = "valueWarning";
 // More lines than this would make the question taller than a screen.
 constexpr size_t ListedLosses = 20;
 
+// A field's label as its page shows it, in the user's language.
+QString LabelText(const char* Label) {
+  return QCoreApplication::translate("TField", Label);
+}
+
 QLineEdit* EditorOf(QWidget* Field) {
   if (auto* Box = qobject_cast<QComboBox*>(Field)) return Box->lineEdit();
   return qobject_cast<QLineEdit*>(Field);
@@ -74,21 +79,23 @@ QIcon WithWarningMark(const QIcon& Base, const QSize& Size) {
 QString LossLines(const std::vector<TFieldLoss>& Losses) {
   QStringList Lines;
   for (const TFieldLoss& L : Losses)
-    Lines << QString::fromLatin1(L.Label) + ": " + Text(L.Loss.Text());
+    Lines << LabelText(L.Label) + ": " + Text(L.Loss.Text());
   return Lines.join('\n');
 }
 
 bool ConfirmLostValues(const std::vector<TItemLoss>& Losses, TWindowServices& Services) {
   if (Losses.empty()) return true;
-  QString Msg =
-      "Some values cannot be stored in a JSB file and will change when the file is opened "
-      "again:\n";
+  QString Msg = QCoreApplication::translate("ValueWarnings",
+                                            "Some values cannot be stored in a JSB file and "
+                                            "will change when the file is opened again:") +
+                "\n";
   for (size_t I = 0; I < Losses.size() && I < ListedLosses; ++I) {
     const TItemLoss& L = Losses[I];
-    Msg += "\n" + Text(L.Where) + ", " + QString::fromLatin1(L.Field.Label) + ": " +
-           Text(L.Field.Loss.Outcome);
+    Msg +=
+        "\n" + Text(L.Where) + ", " + LabelText(L.Field.Label) + ": " + Text(L.Field.Loss.Outcome);
   }
   if (Losses.size() > ListedLosses)
-    Msg += QString("\n... and %1 more").arg(Losses.size() - ListedLosses);
+    Msg += "\n" + QCoreApplication::translate("ValueWarnings", "... and %1 more")
+                      .arg(Losses.size() - ListedLosses);
   return Services.AskSaveAnyway(Msg);
 }

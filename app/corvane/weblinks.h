@@ -2,6 +2,7 @@
 // kept together so that they are changed in one place.
 #pragma once
 
+#include <QString>
 #include <array>
 
 // One entry of the developer-resources page: its icon, title and address.
@@ -12,6 +13,10 @@ struct TWebEntry {
 };
 
 namespace WebLinks {
+
+// A wording of these in the user's language; addresses and titles are shown
+// as they are.
+QString Shown(const char* Wording);
 
 extern const char* const ProductAddress;
 extern const char* const MakerAddress;

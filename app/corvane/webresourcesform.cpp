@@ -43,10 +43,10 @@ TfrmWebResources::TfrmWebResources(TWindowServices& Services, QWidget* Parent)
       FServices(Services) {
   LoadCorvaneResources();
   setObjectName("frmWebResources");
-  setWindowTitle("Web Resources");
+  setWindowTitle(tr("Web Resources"));
   setFont(WindowFont());
   setFixedSize(422, 303);
-  Label1 = new QLabel("Click any of the following URLs for more information:", this);
+  Label1 = new QLabel(tr("Click any of the following URLs for more information:"), this);
   Label1->setObjectName("Label1");
   Label1->move(8, 8);
   PageControl1 = new QTabWidget(this);
@@ -56,7 +56,7 @@ TfrmWebResources::TfrmWebResources(TWindowServices& Services, QWidget* Parent)
   BuildMakerPage();
   BuildDeveloperPage();
   PageControl1->setCurrentIndex(0);
-  OKButton = new QPushButton("OK", this);
+  OKButton = new QPushButton(tr("OK"), this);
   OKButton->setObjectName("OKButton");
   OKButton->setGeometry(341, 270, 75, 25);
   OKButton->setDefault(true);
@@ -94,19 +94,19 @@ TLinkLabel* TfrmWebResources::AddLink(QWidget* Parent, int Index, const QString&
 void TfrmWebResources::BuildProductPage() {
   TODPanel* Panel = AddPage("TabSheet1", "Corvane");
   Picture(Panel, "Image1", ":/corvane/logo-corvane.png", {12, 12});
-  Text(Panel, "Label2", WebLinks::VisitText, {156, 12, 236, 30});
+  Text(Panel, "Label2", WebLinks::Shown(WebLinks::VisitText), {156, 12, 236, 30});
   AddLink(Panel, 0, WebLinks::ProductAddress, {156, 44});
-  Text(Panel, "Label3", QString(WebLinks::ReportRequest) + WebLinks::ReportAddress,
+  Text(Panel, "Label3", WebLinks::Shown(WebLinks::ReportRequest) + WebLinks::ReportAddress,
        {12, 76, 380, 64});
 }
 
 void TfrmWebResources::BuildMakerPage() {
   TODPanel* Panel = AddPage("TabSheet2", "Brantwick Software");
   Picture(Panel, "Image2", ":/corvane/logo-brantwick.png", {12, 12});
-  Text(Panel, "Label4", WebLinks::MakerSentence, {156, 12, 236, 30});
+  Text(Panel, "Label4", WebLinks::Shown(WebLinks::MakerSentence), {156, 12, 236, 30});
   AddLink(Panel, 1, WebLinks::MakerAddress, {156, 44});
   Picture(Panel, "Image3", ":/corvane/logo-quillmere.png", {12, 84});
-  Text(Panel, "Label5", WebLinks::OtherProductParagraph, {156, 84, 236, 70});
+  Text(Panel, "Label5", WebLinks::Shown(WebLinks::OtherProductParagraph), {156, 84, 236, 70});
   AddLink(Panel, 2, WebLinks::OtherProductAddress, {156, 142});
 }
 

@@ -49,3 +49,21 @@ TEST(Messages, DefaultHandlerAnswersCancel) {
   TScopedMessageHandler Scope(nullptr);
   EXPECT_EQ(ConfirmMessage("Save changes?"), mrCancel);
 }
+
+// Arguments go in as bytes, in one pass: what one brings is not read again.
+TEST(Messages, WithArgumentsFillsEachPlaceOnce) {
+  const struct {
+    const char* Format;
+    std::initializer_list<std::string_view> Arguments;
+    std::string Expected;
+  } Cases[] = {
+      {"Cannot open file %1", {"a\xff.jsb"}, "Cannot open file a\xff.jsb"},
+      {"%2 of %1", {"%2", "x"}, "x of %2"},
+      {"With %1 empty, %1 too", {"Type"}, "With Type empty, Type too"},
+      {"100% sure, %3 kept", {"a"}, "100% sure, %3 kept"},
+      {"\u00e4 %1", {"b"}, "\u00e4 b"},
+  };
+  for (const auto& Case : Cases)
+    EXPECT_EQ(WithArguments(QString::fromUtf8(Case.Format), Case.Arguments), Case.Expected)
+        << Case.Format;
+}
