@@ -15,13 +15,8 @@
 # root: without root rights, or without mmdebstrap (deps.sh --fresh installs it).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-suite=bookworm
-user=contributor
-
-skip() {
-  echo "fresh-check: skipped: $*" >&2
-  exit 0
-}
+me="fresh-check"
+source "$root/scripts/lib/freshroot.sh"
 
 keep=false
 case "${1:-}" in
@@ -32,16 +27,7 @@ case "${1:-}" in
     exit 2
     ;;
 esac
-
-if [ "$(id -u)" -ne 0 ]; then
-  if command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
-    exec sudo -n FRESH_DIR="${FRESH_DIR:-}" -- "$0" "$@"
-  fi
-  skip "making a root needs root rights (run it as root or with sudo)"
-fi
-command -v unshare >/dev/null 2>&1 || skip "unshare (util-linux) is missing"
-"$root/scripts/deps.sh" --fresh || true
-command -v mmdebstrap >/dev/null 2>&1 || skip "mmdebstrap is missing and could not be installed"
+freshroot_begin "$@"
 
 # Root may be reading a checkout of another user's.
 source_git() { git -c safe.directory="$root" -C "$root" "$@"; }
@@ -50,47 +36,7 @@ if [ -n "$(source_git status --porcelain --untracked-files=no)" ]; then
 fi
 head=$(source_git rev-parse HEAD)
 
-fresh=$(mktemp -d "${FRESH_DIR:-/var/tmp}/corvane-fresh.XXXXXX")
-target="$fresh/root"
-cleanup() {
-  if $keep; then
-    echo "fresh-check: the root is kept in $target"
-    return
-  fi
-  # Every mount of the checks lived in their own namespace; refuse to remove
-  # anything should one still show here.
-  if grep -q -F " $fresh/" /proc/self/mounts; then
-    echo "fresh-check: $fresh still has mounts; not removed" >&2
-    return
-  fi
-  rm -rf --one-file-system "$fresh"
-}
-trap cleanup EXIT
-
-timings=()
-step() {
-  local name=$1 start=$SECONDS
-  shift
-  echo "fresh-check: $name" >&2
-  "$@"
-  timings+=("$(printf '%-44s %5d s' "$name" $((SECONDS - start)))")
-}
-
-# Runs a command as the contributor inside the root, with /proc, /sys and /dev
-# mounted in a namespace of its own, so that nothing stays mounted (or running)
-# once it ends or is stopped, and with a login environment: no display, no
-# locale, a home of its own.
-in_root() {
-  unshare --mount --pid --fork --kill-child --propagation private -- bash -euc '
-    target=$1; shift
-    mount -t proc proc "$target/proc"
-    mount --rbind /sys "$target/sys"
-    mount --rbind /dev "$target/dev"
-    exec chroot "$target" runuser -l '"$user"' -c "$*"
-  ' in_root "$target" "$@"
-}
-
-# The same, with what it prints kept in a log as well.
+# The same as in_root, with what it prints kept in a log as well.
 in_root_logged() {
   local log=$1
   shift
@@ -98,9 +44,7 @@ in_root_logged() {
 }
 
 make_root() {
-  mmdebstrap --quiet --variant=minbase --include=git,ca-certificates,sudo \
-    "$suite" "$target"
-  chroot "$target" useradd --create-home --shell /bin/bash "$user"
+  freshroot_make git,ca-certificates,sudo
   echo "$user ALL=(ALL) NOPASSWD: ALL" >"$target/etc/sudoers.d/$user"
   chmod 0440 "$target/etc/sudoers.d/$user"
 }
@@ -123,15 +67,12 @@ check_version() {
   fi
 }
 
-total=$SECONDS
 step "make a minimal $suite root" make_root
 step "clone ${head:0:7} into it" clone
 suite_log="$fresh/suite.log"
 step "scripts/test.sh (packages, build, suite)" \
   in_root_logged "$suite_log" "cd corvane && scripts/test.sh"
 step "scripts/run.sh --version" check_version
-timings+=("$(printf '%-44s %5d s' "all" $((SECONDS - total)))")
-echo "fresh-check: passed on a fresh $suite root"
-printf 'fresh-check:   %s\n' "${timings[@]}"
+freshroot_passed
 # The suite's own count closes the output.
 grep -E '^[0-9]+% tests passed, [0-9]+ tests failed out of [0-9]+' "$suite_log" | tail -n 1

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds gauger.dll for 32-bit Windows (x86, stdcall exports) and for 64-bit Windows with
 # MinGW-w64, each in its own folder (build-windows/i686, build-windows/x86_64), and runs
-# their checks: the export and import tables, and a test program under Wine. Installs
-# what is missing first (scripts/deps.sh --windows). Extra arguments go to CMake's
-# configure step (for example -DCORVANE_WERROR=ON).
+# their checks: the export and import tables, and a test program under Wine, 32-bit
+# Wine for the 32-bit DLL. Installs what is missing first (scripts/deps.sh --windows),
+# so a Wine that cannot start the test program fails its test rather than skipping it.
+# Extra arguments go to CMake's configure step (for example -DCORVANE_WERROR=ON).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh" --windows
@@ -12,6 +13,7 @@ build="${GAUGER_WINDOWS_BUILD_DIR:-$root/build-windows}"
 # One fresh Wine prefix for this run, quiet, never waiting for input or a display.
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/gauger-wine.XXXXXX")
 export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export GAUGER_WINE_REQUIRED=1
 unset DISPLAY WAYLAND_DISPLAY
 stop_wine() {
   local server
