@@ -31,7 +31,7 @@ rm -f "$build"/*.deb
 # lintian's own overrides (packaging/debian/PACKAGE/lintian-overrides) say why
 # each tag they silence is intended.
 packages=("$build"/*.deb)
-lintian --fail-on error,warning --info "${packages[@]}" >&2 || {
+lintian --fail-on error,warning --display-info --info "${packages[@]}" >&2 || {
   echo "package: lintian found errors or warnings in the packages" >&2
   exit 1
 }

@@ -81,7 +81,7 @@ soname=$(objdump -p "$out/libgauger1/$lib" | awk '$1 == "SONAME" { print $2 }')
 grep -qx 'activate-noawait ldconfig' "$out/libgauger1/DEBIAN/triggers" ||
   fail "libgauger1 has no ldconfig trigger"
 exported=$(objdump -T "$out/libgauger1/$lib" | awk '$4 == ".text" { print $NF }' | sort)
-listed=$(awk 'NR > 1 { sub(/@.*/, "", $1); print $1 }' "$out/libgauger1/DEBIAN/symbols" | sort)
+listed=$(awk '/^ / { sub(/@.*/, "", $1); print $1 }' "$out/libgauger1/DEBIAN/symbols" | sort)
 [ "$exported" = "$listed" ] ||
   fail "the symbols file differs from the exports: $(diff <(echo "$listed") <(echo "$exported"))"
 grep -q "^libgauger 1 libgauger1 " "$out/libgauger1/DEBIAN/shlibs" || fail "libgauger1 has no shlibs"
