@@ -94,21 +94,22 @@ as_root() {
 # qemu-user's emulator runs them, registered with the kernel's binfmt_misc as
 # the handler of 32-bit x86 executables (Debian registers it for other
 # architectures only). The registration lasts until the machine restarts.
+# Where it cannot be made, says so; the 32-bit Wine test then reports a skip.
 enable_32bit_programs() {
   local loader=/lib/ld-linux.so.2 binfmt=/proc/sys/fs/binfmt_misc
   "$loader" --version >/dev/null 2>&1 && return 0
   echo "deps: this kernel starts no 32-bit x86 program; qemu-user will run them" >&2
   install_missing qemu-user-static
-  if [ ! -e "$binfmt/register" ]; then
-    as_root mount -t binfmt_misc binfmt_misc "$binfmt"
+  if [ ! -e "$binfmt/register" ] && ! as_root mount -t binfmt_misc binfmt_misc "$binfmt"; then
+    echo "deps: binfmt_misc cannot be mounted; 32-bit x86 programs will not start" >&2
+    return 0
   fi
   if [ ! -e "$binfmt/qemu-i386" ]; then
     printf '%s' ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F' |
-      as_root tee "$binfmt/register" >/dev/null
+      as_root tee "$binfmt/register" >/dev/null || true
   fi
   if ! "$loader" --version >/dev/null 2>&1; then
     echo "deps: 32-bit x86 programs still do not start" >&2
-    exit 1
   fi
 }
 

@@ -14,14 +14,16 @@ build="${GAUGER_WINDOWS_BUILD_DIR:-$root/build-windows}"
 # One fresh Wine prefix for this run, quiet, never waiting for input or a display.
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/gauger-wine.XXXXXX")
 export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-# Every Wine deps.sh installed must start its program; but where 32-bit programs
-# run only through qemu-user's emulator, 32-bit Wine often fails to map its
-# fixed addresses ("failed to map the shared user data"), and its test is
-# tried but reported as skipped, with Wine's words, when it cannot start.
-if [ -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then
-  echo "gauger-windows: 32-bit programs run through qemu-user here; 32-bit Wine may not start" >&2
-else
+# Every Wine deps.sh installed must start its program; but where the kernel
+# runs 32-bit programs only through qemu-user's emulator, 32-bit Wine often
+# fails to map its fixed addresses ("failed to map the shared user data"), or
+# where it runs none at all, its test is tried but reported as skipped, with
+# Wine's words, when Wine cannot start.
+if [ ! -e /proc/sys/fs/binfmt_misc/qemu-i386 ] && /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
   export GAUGER_WINE_REQUIRED=1
+else
+  echo "gauger-windows: this kernel runs 32-bit programs only emulated or not at all;" \
+    "32-bit Wine may not start" >&2
 fi
 unset DISPLAY WAYLAND_DISPLAY
 stop_wine() {
