@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing, benchmarking and
-# packaging need (dpkg-dev and file for the package's dependencies, the
+# packaging need (Qt's JavaScript engine for the constructor's check,
+# dpkg-dev and file for the package's dependencies, the
 # desktop's validators and MIME tools for its desktop files, scdoc for the
 # manual pages and groff to check them, bash-completion for the completions,
 # lintian for the packages, Qt's language tools and its own translations, the
@@ -15,7 +16,7 @@ set -euo pipefail
 
 suite_packages=(
   cmake g++ make pkg-config clang-format clang-tidy
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-declarative-dev
   libqscintilla2-qt6-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev googletest libgmock-dev

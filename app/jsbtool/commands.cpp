@@ -15,6 +15,7 @@
 #include "problems.h"
 #include "readfile.h"
 #include "report.h"
+#include "scriptfindings.h"
 #include "widgets/fileerror.h"
 #include "widgets/regularfile.h"
 #include "widgets/textfile.h"
@@ -73,6 +74,7 @@ std::optional<TFileCheck> CheckFile(const std::string& FileName, std::ostream& E
   if (!First.Result.Valid) return ProblemsOf(Name, First, {}, {});
   std::vector<TFinding> Findings = FindingsOf(First.Result);
   PlaceColumns(Findings, First.Result, Text);
+  AddScriptFinding(Findings, First.Result, Text);
   // The text goes first, so that what follows reuses its memory.
   const std::vector<TDifference> Lost = LostInSave(First.Result, std::move(Text), Name);
   return ProblemsOf(Name, First, Lost, Findings);

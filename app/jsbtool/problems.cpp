@@ -26,6 +26,9 @@ std::span<const TProblemKind> ProblemKinds() {
   static const TProblemKind Kinds[] = {
       {"lost-value", TSeverity::Error, "A value that a save and reopen would change or lose."},
       {"not-jsb", TSeverity::Error, "A text without a <JSB> tag: nothing in it would be kept."},
+      {"javascript", TSeverity::Error,
+       "A syntax error in the constructor's JavaScript: the web page stops at it when it loads "
+       "the component."},
       {"listener", TSeverity::Warning,
        "A <JSB_LISTENER> block is removed when the file is read, so a save drops it."},
       {"tag-in-value", TSeverity::Warning,

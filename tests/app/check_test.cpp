@@ -20,16 +20,20 @@ std::string Problem(const std::string& File, int Line, const char* Severity,
   return File + ":" + std::to_string(Line) + ": " + Severity + ": " + Text + " [" + Kind + "]";
 }
 
+// A Latin-1 file's constructor is checked as the reader decoded it: a letter
+// in a name is a letter, not a broken UTF-8 sequence.
 TEST(JsbtoolCheck, FileThatSurvivesPasses) {
   TToolFolder Dir;
-  const std::string File =
-      Dir.Write("good.jsb", CrLf({"<JSB>", "<JSB_DESCRIPTOR NAME=\"a\" ISJAVA>",
-                                  "<JSB_PROPERTY NAME=\"p\" TYPE=\"t\" PROPTYPE=\"JS\" ISBOUND>",
-                                  "<JSB_METHOD NAME=\"m\"><JSB_PARAMETER NAME=\"x\"></JSB_METHOD>",
-                                  "<JSB_CONSTRUCTOR>", "code();", "</JSB_CONSTRUCTOR>", "</JSB>"}));
-  const TRun R = RunTool({"check", File});
-  EXPECT_EQ(R.Status, 0);
-  EXPECT_EQ(R.Out, File + ": ok\n");
+  for (const char* Code : {"code();", "var caf\xe9 = 1;"}) {
+    const std::string File = Dir.Write(
+        "good.jsb", CrLf({"<JSB>", "<JSB_DESCRIPTOR NAME=\"a\" ISJAVA>",
+                          "<JSB_PROPERTY NAME=\"p\" TYPE=\"t\" PROPTYPE=\"JS\" ISBOUND>",
+                          "<JSB_METHOD NAME=\"m\"><JSB_PARAMETER NAME=\"x\"></JSB_METHOD>",
+                          "<JSB_CONSTRUCTOR>", Code, "</JSB_CONSTRUCTOR>", "</JSB>"}));
+    const TRun R = RunTool({"check", File});
+    EXPECT_EQ(R.Status, 0) << Code;
+    EXPECT_EQ(R.Out, File + ": ok\n") << Code;
+  }
 }
 
 // A file as the program saves it is read once; with or without a final line
@@ -123,7 +127,7 @@ TEST(JsbtoolCheck, FindingsNameTheLineOfTheirTag) {
       CrLf({"<JSB>", "<JSB_DESCRIPTOR NAME=\"c\">", "<JSB_LISTENER NAME=\"l\">",
             "<JSB_PROPERTY NAME=\"hidden\">", "</JSB_LISTENER>",
             "<JSB_PROPERTY NAME=\"p\" DISPLAYNAME=x<JSB_EVENT >", "<JSB_INTERFACE>",
-            "<JSB_CONSTRUCTOR>", "var s = \"<jsb_property NAME=q>\";", "</JSB_CONSTRUCTOR>",
+            "<JSB_CONSTRUCTOR>", "var s = \"<jsb_property NAME=q>\"; f(;", "</JSB_CONSTRUCTOR>",
             "<JSB_LISTENER NAME=\"m\"></JSB_LISTENER><JSB_METHOD></JSB_METHOD>", "</JSB>"}));
   const TRun R = RunTool({"check", File});
   EXPECT_EQ(R.Status, 1);
@@ -140,10 +144,24 @@ TEST(JsbtoolCheck, FindingsNameTheLineOfTheirTag) {
         Warning(7, "the interface tag has no NAME; a save writes the name \"Untitled\"", "no-name"),
         Warning(9, "<JSB_PROPERTY is part of the constructor's text; it is not read as a tag",
                 "tag-in-constructor"),
+        Problem(File, 9, "error",
+                "the constructor's JavaScript has a syntax error: Expected token `)'",
+                "javascript"),
         Warning(11, Listener, "listener"),
         Warning(11, "the method tag has no NAME; a save writes the name \"Untitled\"", "no-name"),
-        File + ": 8 findings"})
+        File + ": 9 findings"})
     EXPECT_TRUE(HasLine(R.Out, Line)) << Line << "\n" << R.Out;
+}
+
+// A syntax error on the constructor's first line is placed after its tag; the
+// run's reports take it from the shipped file.
+TEST(JsbtoolCheck, ConstructorSyntaxErrorIsPlacedInTheFile) {
+  const std::string File =
+      std::string(CORVANE_EXAMPLES) + "/../tests/fuzz/corpus/jsb/" + "broken-constructor.jsb";
+  const TRun R = RunTool({"check", "--format=gcc", File});
+  EXPECT_EQ(R.Status, 1);
+  EXPECT_EQ(R.Out, File + ":3:27: error: the constructor's JavaScript has a syntax error: " +
+                       "Unexpected token `;' [javascript]\n");
 }
 
 // The shipped example in the older style opens with notices and loses its
