@@ -97,6 +97,7 @@ void TLEdit::ApplyDefaults() {
   SetBookmarkStyle(baShape, 0);
   SetBookmarkStyle(baForeColor, 0x800000);
   SetBookmarkStyle(baBackColor, 0x00FFFF);
+  ApplyErrorMarkStyle();
 }
 
 void TLEdit::ApplyBaseColours() {
@@ -109,6 +110,10 @@ void TLEdit::ApplyBaseColours() {
 bool TLEdit::eventFilter(QObject* Watched, QEvent* Event) {
   if (IsUrlDrag(Event)) {
     Event->ignore();
+    return true;
+  }
+  if (Watched == Editor_->viewport() && Event->type() == QEvent::ToolTip) {
+    ShowToolTip(static_cast<QHelpEvent&>(*Event));
     return true;
   }
   if (Watched == Editor_ && IsTypedText(Event) && !DefaultSelection_ &&

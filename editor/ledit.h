@@ -18,6 +18,7 @@
 #include "editor/leditdialogs.h"
 #include "editor/tokenizer.h"
 
+class QHelpEvent;
 class QsciScintilla;
 class TLEditLexer;
 
@@ -160,6 +161,21 @@ class TLEdit : public QWidget {
   void Rehighlight();
   // Line (from 1) holding the bookmark, 0 when there is none.
   int BookmarkLine() const;
+  // One place of the text marked as wrong: underlined from Offset (a byte of
+  // the text) to the end of its word, a sign in the margin of its line, and
+  // Message the tool tip of both. The mark moves with the text around it; a
+  // new one replaces it. Neither is an edit: undo and the modified flag stay.
+  void SetErrorMark(long Offset, const QString& Message);
+  void ClearErrorMark();
+  // The line (from 1) of the mark, 0 when there is none.
+  int ErrorMarkLine() const;
+  // The margin's tool tip on the lines without the mark.
+  void SetMarginHint(const QString& Hint) { MarginHint_ = Hint; }
+  // The tool tip at Point of the viewport: the mark's message over the mark
+  // or its margin, the margin's hint elsewhere in the margin, else empty.
+  QString ToolTipAt(QPoint Point) const;
+  // The text as the editor holds it, UTF-8; valid until the next change.
+  std::string_view DocumentBytes() const;
   // Puts other dialogs in place of the built-in modal ones.
   void SetDialogs(std::unique_ptr<TLEditDialogs> Dialogs);
   QsciScintilla* Scintilla() const { return Editor_; }
@@ -174,13 +190,14 @@ class TLEdit : public QWidget {
  private:
   void ApplyDefaults();
   void ApplyBaseColours();
+  void ApplyErrorMarkStyle();
+  void ShowToolTip(const QHelpEvent& Event) const;
   void ColourToken(const TToken& Token, std::string_view Bytes, QColor& Fore, QColor& Back);
   bool Search(const TFindOptions& Options);
   void ReplaceAll(const TReplaceOptions& Options);
   void NotFound();
   std::optional<QPoint> PlaceOf(int Kind) const;
   int AskBrace(const TToken& Token, std::string_view Text, int& Partner);
-  std::string_view DocumentBytes() const;
   long CaretPos() const;
   long PositionOf(int Line, int Column) const;
   void GotoPos(long Pos);
@@ -207,5 +224,8 @@ class TLEdit : public QWidget {
   QString SearchPrefill_;
   TReplaceOptions Replace_;
   int BookmarkHandle_ = -1;
+  int ErrorMarkHandle_ = -1;
+  QString ErrorMessage_;
+  QString MarginHint_;
   std::array<std::optional<QPoint>, 7> Places_;
 };

@@ -139,6 +139,29 @@
     </message>
 </context>
 <context>
+    <name>TConstructorCheck</name>
+    <message>
+        <source>Checking the JavaScript...</source>
+        <translation>JavaScript wird geprüft...</translation>
+    </message>
+    <message>
+        <source>The JavaScript check took too long and was stopped.</source>
+        <translation>Die Prüfung des JavaScript dauerte zu lange und wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The JavaScript has no syntax error.</source>
+        <translation>Das JavaScript hat keinen Syntaxfehler.</translation>
+    </message>
+    <message>
+        <source>Syntax error on line %1: %2</source>
+        <translation>Syntaxfehler in Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>The JavaScript has a syntax error on line %1.</source>
+        <translation>Das JavaScript hat einen Syntaxfehler in Zeile %1.</translation>
+    </message>
+</context>
+<context>
     <name>TDocumentFile</name>
     <message>
         <source>an untitled component</source>

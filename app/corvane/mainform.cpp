@@ -20,6 +20,7 @@
 #include "app/corvane/appidentity.h"
 #include "app/corvane/attributepages.h"
 #include "app/corvane/beantreeview.h"
+#include "app/corvane/constructorcheck.h"
 #include "app/corvane/historykeys.h"
 #include "app/corvane/qtwindowservices.h"
 #include "app/corvane/recoverystore.h"
@@ -140,6 +141,7 @@ void TMainForm::CreateWindow() {
   LEdit1->SetModified(false);
   BeanTreeView = std::make_unique<TBeanTreeView>(*tvBeanTree, ilInfoView);
   SourceText = std::make_unique<TEditorSourceText>(*LEdit1);
+  ConstructorCheck = std::make_unique<TConstructorCheck>(*LEdit1);
   Factory = std::make_unique<TBeanFactory>(TFactoryViews{*this, *BeanTreeView, *SourceText, *this});
   History = std::make_unique<TDocumentHistory>(*Factory);
   AttributePages = std::make_unique<TAttributePages>(

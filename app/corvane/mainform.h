@@ -35,6 +35,7 @@ class TODPanel;
 class TBeanFactory;
 class TBeanTreeView;
 class TEditorSourceText;
+class TConstructorCheck;
 class TTreeNode;
 class TAttributePages;
 class TEditorSettings;
@@ -196,6 +197,7 @@ class TMainForm : public QMainWindow,
   // The factory's views of the tree and the editor outlive the factory.
   std::unique_ptr<TBeanTreeView> BeanTreeView;
   std::unique_ptr<TEditorSourceText> SourceText;
+  std::unique_ptr<TConstructorCheck> ConstructorCheck;
   std::unique_ptr<TBeanFactory> Factory;
   std::unique_ptr<TAttributePages> AttributePages;
   // The editor's colour scheme and settings; created with the window.

@@ -288,6 +288,49 @@ class TLEditTest : public QObject {
     QCOMPARE(Edit.BookmarkLine(), 0);
   }
 
+  // The mark underlines the word at its place, moves with its line and is no
+  // edit; its message is the tool tip over it and over its margin.
+  void MarksOneWrongPlace() {
+    TLEdit Edit;
+    Edit.resize(400, 300);
+    Edit.show();
+    Edit.SetText(QStringLiteral("a();\nb cd;\nc();"));
+    Edit.Scintilla()->SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
+    Edit.SetModified(false);
+    Edit.SetMarginHint(QStringLiteral("hint"));
+    QsciScintilla* S = Edit.Scintilla();
+    const auto At = [S](long Pos) {
+      return QPoint(
+          static_cast<int>(S->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, Pos)) +
+              2,
+          static_cast<int>(S->SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, Pos)) +
+              2);
+    };
+    const long Cd = BytePos(Edit, "cd");
+    Edit.SetErrorMark(Cd, QStringLiteral("wrong"));
+    QCOMPARE(Edit.ErrorMarkLine(), 2);
+    QCOMPARE(Edit.ToolTipAt(At(Cd + 1)), QString("wrong"));
+    QCOMPARE(Edit.ToolTipAt(At(Cd + 3)), QString());  // past the word
+    QCOMPARE(Edit.ToolTipAt({2, At(Cd).y()}), QString("wrong"));
+    QCOMPARE(Edit.ToolTipAt({2, At(0).y()}), QString("hint"));
+    QVERIFY(!Edit.IsModified());
+    QVERIFY(!S->SendScintilla(QsciScintillaBase::SCI_CANUNDO));
+    S->SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, 0UL, "0\r\n");
+    QCOMPARE(Edit.ErrorMarkLine(), 3);
+    QCOMPARE(Edit.ToolTipAt(At(Cd + 4)), QString("wrong"));
+    Edit.SetErrorMark(S->SendScintilla(QsciScintillaBase::SCI_GETLENGTH), QStringLiteral("end"));
+    QCOMPARE(Edit.ErrorMarkLine(), 4);  // the text's end marks its last character
+    QCOMPARE(Edit.ToolTipAt(At(Cd + 4)), QString());
+    QCOMPARE(Edit.ToolTipAt(At(S->SendScintilla(QsciScintillaBase::SCI_GETLENGTH) - 1)),
+             QString("end"));
+    Edit.ClearErrorMark();
+    QCOMPARE(Edit.ErrorMarkLine(), 0);
+    QCOMPARE(Edit.ToolTipAt({2, At(0).y()}), QString("hint"));
+    QVERIFY(!S->SendScintilla(QsciScintillaBase::SCI_INDICATORVALUEAT, 9UL,
+                              S->SendScintilla(QsciScintillaBase::SCI_GETLENGTH) - 1));
+    // no underline left
+  }
+
   void TracksChangesSinceTheLastSave() {
     TLEdit Edit;
     Edit.SetText(QStringLiteral("abc"));
