@@ -52,20 +52,25 @@ std::size_t IndexOf(std::uint32_t TEditor::*Field) {
 
 }  // namespace
 
+const QStringList& JavaScriptKeywords() {
+  static const QStringList Keywords = {
+      "abstract",     "boolean", "break",      "byte",    "case",      "catch",      "char",
+      "class",        "const",   "continue",   "default", "do",        "double",     "else",
+      "extends",      "false",   "final",      "finally", "float",     "for",        "function",
+      "goto",         "if",      "implements", "import",  "in",        "instanceof", "int",
+      "interface",    "long",    "native",     "new",     "null",      "package",    "private",
+      "protected",    "public",  "return",     "short",   "static",    "super",      "switch",
+      "synchronized", "this",    "throw",      "throws",  "transient", "true",       "try",
+      "var",          "void",    "while",      "with"};
+  return Keywords;
+}
+
 bool IsJavaScriptKeyword(const QString& Word) {
-  static const QSet<QString> Keywords = {
-      "ABSTRACT",     "BOOLEAN", "BREAK",      "BYTE",    "CASE",      "CATCH",      "CHAR",
-      "CLASS",        "CONST",   "CONTINUE",   "DEFAULT", "DO",        "DOUBLE",     "ELSE",
-      "EXTENDS",      "FALSE",   "FINAL",      "FINALLY", "FLOAT",     "FOR",        "FUNCTION",
-      "GOTO",         "IF",      "IMPLEMENTS", "IMPORT",  "IN",        "INSTANCEOF", "INT",
-      "INTERFACE",    "LONG",    "NATIVE",     "NEW",     "NULL",      "PACKAGE",    "PRIVATE",
-      "PROTECTED",    "PUBLIC",  "RETURN",     "SHORT",   "STATIC",    "SUPER",      "SWITCH",
-      "SYNCHRONIZED", "THIS",    "THROW",      "THROWS",  "TRANSIENT", "TRUE",       "TRY",
-      "VAR",          "VOID",    "WHILE",      "WITH"};
-  QString Upper = Word;
-  for (QChar& C : Upper)
-    if (C >= 'a' && C <= 'z') C = QChar(C.unicode() - 'a' + 'A');
-  return Keywords.contains(Upper);
+  static const QSet<QString> Keywords(JavaScriptKeywords().begin(), JavaScriptKeywords().end());
+  QString Lower = Word;
+  for (QChar& C : Lower)
+    if (C >= 'A' && C <= 'Z') C = QChar(C.unicode() - 'A' + 'a');
+  return Keywords.contains(Lower);
 }
 
 void TEditorSettings::ApplyBuiltIn(TLEdit& Editor) {

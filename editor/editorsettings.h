@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QPalette>
 #include <QString>
+#include <QStringList>
 #include <bitset>
 
 #include "editor/editorscheme.h"
@@ -16,6 +17,8 @@ class TLEdit;
 extern const char* const JavaScriptSyntax;
 extern const char* const HTMLSyntax;
 
+// The JavaScript keywords, in lower case.
+const QStringList& JavaScriptKeywords();
 // True when Word is one of the JavaScript keywords, letter case ignored.
 bool IsJavaScriptKeyword(const QString& Word);
 

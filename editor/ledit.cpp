@@ -34,6 +34,12 @@ bool IsTypedText(QEvent* Event) {
          !(Key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
 }
 
+bool IsCompletionKey(QEvent* Event) {
+  if (Event->type() != QEvent::KeyPress) return false;
+  const auto* Key = static_cast<QKeyEvent*>(Event);
+  return Key->key() == Qt::Key_Space && Key->modifiers() == Qt::ControlModifier;
+}
+
 }  // namespace
 
 int WordTypeOf(const TToken& Token) {
@@ -63,6 +69,7 @@ TLEdit::TLEdit(QWidget* Parent)
                                QColor& Back) { ColourToken(Token, Bytes, Fore, Back); });
   Editor_->setLexer(Lexer_);
   ApplyDefaults();
+  SetUpCompletion();
 }
 
 TLEdit::~TLEdit() = default;
@@ -106,7 +113,8 @@ void TLEdit::ApplyBaseColours() {
 }
 
 // Drags carrying file names go to the window; typing over a selection only
-// replaces it when DefaultSelection is on.
+// replaces it when DefaultSelection is on; Ctrl+Space offers completions and
+// the viewport's tool tips are the error mark's.
 bool TLEdit::eventFilter(QObject* Watched, QEvent* Event) {
   if (IsUrlDrag(Event)) {
     Event->ignore();
@@ -114,6 +122,10 @@ bool TLEdit::eventFilter(QObject* Watched, QEvent* Event) {
   }
   if (Watched == Editor_->viewport() && Event->type() == QEvent::ToolTip) {
     ShowToolTip(static_cast<QHelpEvent&>(*Event));
+    return true;
+  }
+  if (Watched == Editor_ && OnCompletions && IsCompletionKey(Event)) {
+    ShowCompletions();
     return true;
   }
   if (Watched == Editor_ && IsTypedText(Event) && !DefaultSelection_ &&

@@ -1,12 +1,14 @@
 // TLEdit: the syntax-colouring source editor. Text goes in and out as
 // QString with CR LF line breaks; the host colours tokens through
-// OnControlHighlight and pairs braces through OnFindBrace.
+// OnControlHighlight, pairs braces through OnFindBrace and offers words for
+// completion through OnCompletions.
 #pragma once
 
 #include <QColor>
 #include <QFont>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -81,6 +83,10 @@ class TLEdit : public QWidget {
   TFindBraceEvent OnFindBrace;
   // After the editor's palette changed, the application's or its own.
   std::function<void(TLEdit* Sender)> OnPaletteChange;
+  // The words offered for completion after "Object.", or with an empty
+  // Object those standing alone; each in the spelling to insert. A word
+  // holds no line break.
+  std::function<QStringList(const QString& Object)> OnCompletions;
 
   // The selection that GetSelection reads and SetSelection applies: lines
   // from 1, columns (in characters) from 0.
@@ -178,6 +184,11 @@ class TLEdit : public QWidget {
   std::string_view DocumentBytes() const;
   // Puts other dialogs in place of the built-in modal ones.
   void SetDialogs(std::unique_ptr<TLEditDialogs> Dialogs);
+  // Lists the words of OnCompletions that begin with the part of a name
+  // before the caret, letter case ignored: after "x." those of x, else those
+  // standing alone. Typing "." after a name and Ctrl+Space call it. The word
+  // chosen replaces only that part, never the text after the caret.
+  void ShowCompletions();
   QsciScintilla* Scintilla() const { return Editor_; }
 
   static constexpr int kLongestSearchText = 125;
@@ -192,6 +203,7 @@ class TLEdit : public QWidget {
   void ApplyBaseColours();
   void ApplyErrorMarkStyle();
   void ShowToolTip(const QHelpEvent& Event) const;
+  void SetUpCompletion();
   void ColourToken(const TToken& Token, std::string_view Bytes, QColor& Fore, QColor& Back);
   bool Search(const TFindOptions& Options);
   void ReplaceAll(const TReplaceOptions& Options);

@@ -7,8 +7,10 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <memory>
 
 #include "app/corvane/mainform.h"
+#include "app/corvane/referencecompletion.h"
 #include "app/corvane/referencetree.h"
 #include "editor/ledit.h"
 #include "widgets/accessibility.h"
@@ -166,11 +168,15 @@ QWidget* TMainForm::BuildAttributeNotebook() {
 QWidget* TMainForm::BuildConstructorView() {
   tvLiveBooks = Tree(this, "tvLiveBooks");
   tvLiveBooks->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  BuildReferenceTree(*tvLiveBooks, ParseReferenceOutline(ReferenceOutline()));
+  const std::vector<TReferenceNode> Outline = ParseReferenceOutline(ReferenceOutline());
+  BuildReferenceTree(*tvLiveBooks, Outline);
   QWidget* Left = Pane(this, tr("  Reference"),
                        tr("Shows JavaScript object model and language elements "), tvLiveBooks);
   LEdit1 = new TLEdit(this);
   LEdit1->setObjectName("LEdit1");
+  // The editor completes from the outline the tree shows.
+  LEdit1->OnCompletions = [Words = std::make_shared<const TReferenceCompletion>(Outline)](
+                              const QString& Object) { return Words->Words(Object); };
   LEdit1->setVisible(false);
   // The hidden editor keeps its room, so the caption bar above it stays at
   // the top of the page.
