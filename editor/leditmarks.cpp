@@ -17,9 +17,9 @@ constexpr int kMarginCount = 5;
 
 void TLEdit::ApplyErrorMarkStyle() {
   const QColor Red(0xd0, 0x10, 0x10);
-  Send(QsciScintillaBase::SCI_MARKERDEFINE, kErrorMarker,
-       QsciScintillaBase::SC_MARK_CHARACTER + '!');
-  Editor_->SendScintilla(QsciScintillaBase::SCI_MARKERSETFORE, kErrorMarker, Red);
+  Send(QsciScintillaBase::SCI_MARKERDEFINE, kErrorMarker, QsciScintillaBase::SC_MARK_CIRCLE);
+  Editor_->SendScintilla(QsciScintillaBase::SCI_MARKERSETFORE, kErrorMarker, Red.darker(150));
+  Editor_->SendScintilla(QsciScintillaBase::SCI_MARKERSETBACK, kErrorMarker, Red);
   Send(QsciScintillaBase::SCI_INDICSETSTYLE, kErrorIndicator, QsciScintillaBase::INDIC_SQUIGGLE);
   Editor_->SendScintilla(QsciScintillaBase::SCI_INDICSETFORE, kErrorIndicator, Red);
 }

@@ -5,17 +5,21 @@
 # person would. With --dark the program runs under a dark desktop palette:
 # qt6ct's "darker" colour scheme, as a user of that theme sees it. With
 # --lang LL the window speaks that language (the main window and the Source
-# View: the other windows are found by their English titles).
+# View: the other windows are found by their English titles). With --type
+# TEXT (on the Source View) TEXT is typed at the end of the constructor, and
+# the picture waits for the syntax check and the completion list.
 set -euo pipefail
-usage="usage: scripts/screenshot.sh [--dark] [--lang LL] [--show sourceview|preferences|about|webresources] OUT.png [FILE]"
+usage="usage: scripts/screenshot.sh [--dark] [--lang LL] [--type TEXT] [--show sourceview|preferences|about|webresources] OUT.png [FILE]"
 show=main
 dark=0
 lang=
+typed=
 while [ $# -gt 0 ]; do
   case "$1" in
     --show) show=${2:-}; shift 2 || true ;;
     --dark) dark=1; shift ;;
     --lang) lang=${2:-}; shift 2 || true ;;
+    --type) typed=${2:-}; shift 2 || true ;;
     *) break ;;
   esac
 done
@@ -62,6 +66,13 @@ if [ "$show" = sourceview ]; then
   height=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^HEIGHT=//p')
   xdotool mousemove --window "$window" 170 $((height - 33)) click 1
   sleep 1
+  if [ -n "$typed" ]; then
+    # The editor's text lies right of the reference tree, below the caption bar.
+    xdotool mousemove --window "$window" 600 200 click 1
+    xdotool key ctrl+End Return
+    xdotool type --delay 80 "$typed"
+    sleep 2
+  fi
 fi
 if [ ${#keys[@]} -gt 0 ]; then
   xdotool windowfocus --sync "$window" 2>/dev/null || true
@@ -70,5 +81,12 @@ if [ ${#keys[@]} -gt 0 ]; then
   [ -n "$window" ] || { echo "the $show window did not appear" >&2; exit 1; }
   sleep 1
 fi
-import -window "$window" "$out"
+if [ -n "$typed" ]; then
+  # The completion list is a window of its own: the picture is taken of the
+  # screen, cut to the main window.
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out"
+else
+  import -window "$window" "$out"
+fi
 echo "saved $out"

@@ -50,6 +50,7 @@ expect_in() {
 lib=$(cd "$out/libgauger1" && find usr/lib -name 'libgauger.so.1.*' -type f)
 libdir=$(dirname "$lib")
 expect_in corvane usr/bin/corvane usr/bin/jsbtool usr/share/corvane/Docs/Corvane.html \
+  usr/share/corvane/Docs/sourceview-check.png \
   usr/share/applications/org.example.Corvane.desktop usr/share/man/man1/corvane.1.gz \
   usr/share/man/man1/jsbtool.1.gz usr/share/bash-completion/completions/jsbtool \
   "etc/xdg/Brantwick Software/Corvane.conf"

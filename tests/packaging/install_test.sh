@@ -32,7 +32,7 @@ expected_files() {
     "$prefix/$libdir/libgauger.so" "$prefix/$libdir/libgauger.so.1"
     "$prefix/$libdir/libgauger.so.1.0.0" "$prefix/include/gauger.h"
     "$share/doc/libgauger-dev/examples/gauger_compare.c"
-    "$share/corvane/Docs/Corvane.html"
+    "$share/corvane/Docs/Corvane.html" "$share/corvane/Docs/sourceview-check.png"
     "$share/applications/org.example.Corvane.desktop"
     "$share/mime/packages/corvane.xml"
     "$share/metainfo/org.example.Corvane.metainfo.xml"
