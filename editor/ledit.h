@@ -204,6 +204,7 @@ class TLEdit : public QWidget {
   void ApplyErrorMarkStyle();
   void ShowToolTip(const QHelpEvent& Event) const;
   void SetUpCompletion();
+  bool InCommentOrString(long Line, long LineStart, long Caret) const;
   void ColourToken(const TToken& Token, std::string_view Bytes, QColor& Fore, QColor& Back);
   bool Search(const TFindOptions& Options);
   void ReplaceAll(const TReplaceOptions& Options);

@@ -1,6 +1,9 @@
 // TLEdit: the completion list of the words OnCompletions offers.
 #include <Qsci/qsciscintilla.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "editor/ledit.h"
 
 namespace {
@@ -54,7 +57,31 @@ void TLEdit::SetUpCompletion() {
   });
 }
 
-// Reads the caret's line up to the caret, no more.
+// Whether the character before the caret (at a line's start, the caret's own
+// place) lies in a comment or a string, by the tokens of the caret's line up
+// to the caret, from the state the colouring left at the line before.
+bool TLEdit::InCommentOrString(long Line, long LineStart, long Caret) const {
+  // The lines above a line typed on are coloured already; an editor never
+  // shown colours them now.
+  const long Styled = Send(QsciScintillaBase::SCI_GETENDSTYLED);
+  if (Styled < LineStart)
+    Send(QsciScintillaBase::SCI_COLOURISE, static_cast<unsigned long>(Styled), LineStart);
+  const auto State = static_cast<TLineState>(
+      Line > 0 ? Send(QsciScintillaBase::SCI_GETLINESTATE, static_cast<unsigned long>(Line - 1))
+               : 0);
+  const std::string_view Before = DocumentBytes().substr(
+      static_cast<std::size_t>(LineStart), static_cast<std::size_t>(Caret - LineStart));
+  std::vector<TToken> Tokens;
+  if (Tokenizer_.TokenizeLine(Before, State, 0, Tokens) == TLineState::InBlockComment) return true;
+  const std::size_t At = Before.empty() ? 0 : Before.size() - 1;
+  return std::any_of(Tokens.begin(), Tokens.end(), [At](const TToken& T) {
+    return T.Kind != TTokenKind::Word && T.Kind != TTokenKind::Operator && T.Start <= At &&
+           At < T.Start + T.Length;
+  });
+}
+
+// Reads the caret's line up to the caret, no more; nothing is offered in a
+// comment or a string.
 void TLEdit::ShowCompletions() {
   if (!OnCompletions || ReadOnly()) return;
   const long Caret = CaretPos();
@@ -62,6 +89,7 @@ void TLEdit::ShowCompletions() {
       Send(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(Caret));
   const long LineStart =
       Send(QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(Line));
+  if (InCommentOrString(Line, LineStart, Caret)) return;
   const TCompletionPlace Place =
       PlaceIn(Editor_->text(static_cast<int>(LineStart), static_cast<int>(Caret)));
   if (!Place.Valid) return;

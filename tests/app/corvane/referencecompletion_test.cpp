@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "app/corvane/referencecompletion.h"
+#include "editor/editorsettings.h"
 #include "windowtest.h"
 
 using Sci = QsciScintillaBase;
@@ -46,14 +47,17 @@ class ReferenceCompletionTest : public QObject {
         {"|", "other.", 0, nullptr, "other.\r\n"},
         {"|", "3.^", 0, nullptr, "3.\r\n"},
         {"  |", "document.z", 0, nullptr, "  document.z\r\n  "},  // no word left
+        {"s = 'at |", "document.", 0, nullptr, "s = 'at document.\r\n"},
+        {"/* a\r\n|", "document.", 0, nullptr, "/* a\r\ndocument.\r\n"},
+        {"x = 'a'; // |", "wind^", 0, nullptr, "x = 'a'; // wind\r\n"},
     };
     for (const auto& [Start, Keys, Shown, Pick, Result] : Rows) {
       TLEdit Edit;
       QsciScintilla& Editor = *Edit.Scintilla();
+      Edit.SetSyntax(JavaScriptSyntax);
       Edit.OnCompletions = [this](const QString& Object) { return Outline.Words(Object); };
       Edit.SetText(QString(Start).remove('|'));
-      Edit.StartPos = Edit.EndPos = static_cast<int>(Start.indexOf('|'));
-      Edit.SetSelection();
+      Editor.SendScintilla(Sci::SCI_GOTOPOS, static_cast<unsigned long>(Start.indexOf('|')));
       for (const QChar Key : Keys)
         Key == '^' ? QTest::keyClick(&Editor, Qt::Key_Space, Qt::ControlModifier)
                    : QTest::keyClicks(&Editor, Key);
