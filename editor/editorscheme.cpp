@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -51,11 +52,23 @@ TEditor ReadableScheme(const QColor& Base, const QColor& Text) {
   if (BGROf(Base) == Designed.Background) return Designed;
   TEditor Scheme = Designed;
   Scheme.Background = BGROf(Base);
-  const auto Readable = [&](const QColor& Start) { return BGROf(ReadableOn(Start, Base)); };
+  const auto Readable = [&](const QColor& Start, double Contrast = ReadableContrast) {
+    return BGROf(ReadableOn(Start, Base, Contrast));
+  };
   Scheme.Normal = Readable(Text);
   Scheme.Keywords = Readable(Text);
+  // Colours of one hue (maroon comments, red numbers) can meet at the same
+  // readable lightness: a token that would look like one before it stands
+  // out further from the background instead.
+  std::vector<std::uint32_t> Taken = {Scheme.Normal};
   for (std::uint32_t TEditor::*Token :
-       {&TEditor::Strings, &TEditor::HTMLTags, &TEditor::Comments, &TEditor::Numbers})
-    Scheme.*Token = Readable(ColorOf(Designed.*Token));
+       {&TEditor::Strings, &TEditor::HTMLTags, &TEditor::Comments, &TEditor::Numbers}) {
+    double Contrast = ReadableContrast;
+    do
+      Scheme.*Token = Readable(ColorOf(Designed.*Token), Contrast);
+    while (std::find(Taken.begin(), Taken.end(), Scheme.*Token) != Taken.end() &&
+           (Contrast += 1.5) < 21);
+    Taken.push_back(Scheme.*Token);
+  }
   return Scheme;
 }

@@ -105,6 +105,7 @@ void TLEdit::ApplyDefaults() {
   SetBookmarkStyle(baForeColor, 0x800000);
   SetBookmarkStyle(baBackColor, 0x00FFFF);
   ApplyErrorMarkStyle();
+  ApplyMarginColours();
 }
 
 void TLEdit::ApplyBaseColours() {
@@ -135,9 +136,17 @@ bool TLEdit::eventFilter(QObject* Watched, QEvent* Event) {
   return QWidget::eventFilter(Watched, Event);
 }
 
+// The margin takes the window's colours, so that it follows a dark desktop.
 void TLEdit::changeEvent(QEvent* Event) {
   QWidget::changeEvent(Event);
-  if (Event->type() == QEvent::PaletteChange && OnPaletteChange) OnPaletteChange(this);
+  if (Event->type() != QEvent::PaletteChange) return;
+  ApplyMarginColours();
+  if (OnPaletteChange) OnPaletteChange(this);
+}
+
+void TLEdit::ApplyMarginColours() {
+  Editor_->setMarginsBackgroundColor(palette().color(QPalette::Window));
+  Editor_->setMarginsForegroundColor(palette().color(QPalette::WindowText));
 }
 
 void TLEdit::ColourToken(const TToken& Token, std::string_view Bytes, QColor& Fore, QColor& Back) {

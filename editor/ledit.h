@@ -202,6 +202,7 @@ class TLEdit : public QWidget {
   void ApplyDefaults();
   void ApplyBaseColours();
   void ApplyErrorMarkStyle();
+  void ApplyMarginColours();
   void ShowToolTip(const QHelpEvent& Event) const;
   void SetUpCompletion();
   bool InCommentOrString(long Line, long LineStart, long Caret) const;

@@ -331,6 +331,16 @@ class TLEditTest : public QObject {
     // no underline left
   }
 
+  void MarginFollowsThePalette() {
+    TLEdit Edit;
+    QPalette Dark = Edit.palette();
+    Dark.setColor(QPalette::Window, QColor(0x30, 0x31, 0x32));
+    Edit.setPalette(Dark);
+    QCOMPARE(Edit.Scintilla()->SendScintilla(QsciScintillaBase::SCI_STYLEGETBACK,
+                                             QsciScintillaBase::STYLE_LINENUMBER),
+             0x323130L);  // blue, green, red
+  }
+
   void TracksChangesSinceTheLastSave() {
     TLEdit Edit;
     Edit.SetText(QStringLiteral("abc"));
