@@ -9,7 +9,6 @@
 #include <Qsci/qsciscintilla.h>
 #include <QApplication>
 #include <QClipboard>
-#include <QKeyEvent>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -17,53 +16,17 @@
 #include <vector>
 
 #include "benchoptions.h"
+#include "constructorgen.h"
 #include "editor/editorsettings.h"
 #include "editor/ledit.h"
+#include "editorkeys.h"
 #include "stopwatch.h"
 
 namespace {
 
 using TClock = std::chrono::steady_clock;
 
-long Send(QsciScintilla& E, unsigned int Message, unsigned long W = 0, long L = 0);
-
-// A tab-indented constructor of the given number of lines.
-QString Constructor(int Lines) {
-  static const char* const Pattern[] = {
-      "function Part%1(a, b) {\n", "\tvar x%1 = \"text \\\" %1\" + 'c' + a * 2; // note %1\n",
-      "\tif (x%1 >= b && b != null || !a) { this.v[%1] = x%1.length; }\n",
-      "\treturn x%1 <= b ? a++ : b--; // no block comments, so one opened runs on\n", "}\n"};
-  QString Text;
-  for (int I = 0; I < Lines; ++I) {
-    const QString Line = QString::fromLatin1(Pattern[I % 5]);
-    Text += Line.contains('%') ? Line.arg(I / 5) : Line;
-  }
-  return Text;
-}
-
-// Styles what the screen shows, as painting it would (the offscreen platform
-// may not paint at all), then paints.
-void ShowScreen(QsciScintilla& E) {
-  const long Top = Send(E, QsciScintillaBase::SCI_GETFIRSTVISIBLELINE);
-  const long Shown = Send(E, QsciScintillaBase::SCI_LINESONSCREEN);
-  const long Last =
-      Send(E, QsciScintillaBase::SCI_DOCLINEFROMVISIBLE, static_cast<unsigned long>(Top + Shown));
-  long End = Send(E, QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(Last + 1));
-  if (End < 0) End = Send(E, QsciScintillaBase::SCI_GETLENGTH);
-  const long Styled = Send(E, QsciScintillaBase::SCI_GETENDSTYLED);
-  if (Styled < End)
-    Send(E, QsciScintillaBase::SCI_COLOURISE, static_cast<unsigned long>(Styled), End);
-  E.viewport()->repaint();
-}
-
-void Key(QsciScintilla& E, int Code, const QString& Text = {},
-         Qt::KeyboardModifiers Mods = Qt::NoModifier) {
-  QKeyEvent Press(QEvent::KeyPress, Code, Mods, Text);
-  QApplication::sendEvent(&E, &Press);
-  ShowScreen(E);
-}
-
-long Send(QsciScintilla& E, unsigned int Message, unsigned long W, long L) {
+long Send(QsciScintilla& E, unsigned int Message, unsigned long W = 0, long L = 0) {
   return E.SendScintilla(Message, W, L);
 }
 
@@ -72,12 +35,6 @@ struct TSubject {
   const char* Name;
   QsciScintilla* Editor;
 };
-
-void ShowAtTop(QWidget& W) {
-  W.resize(900, 700);
-  W.show();
-  QApplication::processEvents();
-}
 
 void Unstyle(QsciScintilla& E) {
   Send(E, QsciScintillaBase::SCI_CLEARDOCUMENTSTYLE);
@@ -187,15 +144,6 @@ void MeasureTabs(TLEdit& Edit, const QString& Text, int Runs) {
               Summarise(InPlace).Median * 1e3, Summarise(Whole).Median * 1e3);
   std::printf("%-24s %9.1f ms\n", "paste, then tabs", Summarise(Pasted).Median * 1e3);
   std::printf("%-24s %9.1f ms\n", "undo of the tabs", Summarise(Undone).Median * 1e3);
-}
-
-double LoadAverage() {
-  double Load = 0;
-  if (FILE* F = std::fopen("/proc/loadavg", "r")) {
-    if (std::fscanf(F, "%lf", &Load) != 1) Load = 0;
-    std::fclose(F);
-  }
-  return Load;
 }
 
 // Style number's foreground at a byte position, the whole text styled first.

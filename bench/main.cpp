@@ -3,9 +3,6 @@
 //   jsbbench [--dir FOLDER] [--runs N]   the 1, 10 and 50 MB measurements
 //   jsbbench --smoke [--dir FOLDER]      a tiny run that checks the read-back
 //   jsbbench --measure-read FILE         internal: the memory child
-#include <unistd.h>
-
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -21,13 +18,6 @@
 #include "tempdir.h"
 
 namespace {
-
-// This program's own path, for starting the memory child.
-std::string SelfPath(const char* Argv0) {
-  char Buffer[PATH_MAX];
-  const ssize_t N = readlink("/proc/self/exe", Buffer, sizeof Buffer - 1);
-  return N > 0 ? std::string(Buffer, static_cast<std::size_t>(N)) : std::string(Argv0);
-}
 
 int RunBenchmark(const TBenchOptions& O, const std::string& Program) {
   struct TSize {

@@ -4,12 +4,19 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <climits>
 #include <cstdio>
 #include <exception>
 #include <stdexcept>
 
 #include "beans/jsbreader.h"
 #include "quietmessages.h"
+
+std::string SelfPath(const char* Argv0) {
+  char Buffer[PATH_MAX];
+  const ssize_t N = readlink("/proc/self/exe", Buffer, sizeof Buffer - 1);
+  return N > 0 ? std::string(Buffer, static_cast<std::size_t>(N)) : std::string(Argv0);
+}
 
 std::size_t PeakResidentBytes() {
   rusage Usage{};

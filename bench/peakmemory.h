@@ -11,6 +11,9 @@ struct TPeakMemory {
   std::size_t Growth() const { return Peak > Baseline ? Peak - Baseline : 0; }
 };
 
+// This program's own path, for starting the memory child.
+std::string SelfPath(const char* Argv0);
+
 // The peak resident set of this process so far, in bytes.
 std::size_t PeakResidentBytes();
 

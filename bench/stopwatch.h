@@ -5,13 +5,14 @@
 #include <utility>
 #include <vector>
 
-// Best and median of several runs, in seconds.
+// Best, median and 95th percentile of several runs, in seconds.
 struct TTiming {
   double Best = 0;
   double Median = 0;
+  double P95 = 0;  // the smallest sample that 95 % of them do not exceed
 };
 
-// Best and median of the samples (which must not be empty).
+// Best, median and 95th percentile of the samples (which must not be empty).
 TTiming Summarise(std::vector<double> Seconds);
 
 // Runs Operation(Prepare()) Runs times and times the operation alone: neither
@@ -35,3 +36,6 @@ TTiming TimeRuns(int Runs, F&& Operation) {
   return TimeRuns(
       Runs, [] { return 0; }, [&](int) { return Operation(); });
 }
+
+// The machine's load average over the last minute; 0 where it is unknown.
+double LoadAverage();
