@@ -8,6 +8,10 @@
 
 TConstructorCheck::TConstructorCheck(TLEdit& Editor, std::chrono::milliseconds Pause)
     : FEditor(Editor) {
+  // The check yields the processor to the window: on a machine with few cores
+  // typing never waits for it.
+  FPool.setMaxThreadCount(1);
+  FPool.setThreadPriority(QThread::IdlePriority);
   FPause.setSingleShot(true);
   FPause.setInterval(Pause);
   connect(&FPause, &QTimer::timeout, this, &TConstructorCheck::Start);
@@ -16,7 +20,7 @@ TConstructorCheck::TConstructorCheck(TLEdit& Editor, std::chrono::milliseconds P
   Changed();
 }
 
-// A check still running goes on in the pool; its result is never shown.
+// A check still running is waited for; its result is never shown.
 TConstructorCheck::~TConstructorCheck() = default;
 
 void TConstructorCheck::Changed() {
@@ -30,8 +34,9 @@ void TConstructorCheck::Start() {
   if (FRunning.isRunning()) return;
   FCheckedVersion = FVersion;
   std::string Text(FEditor.DocumentBytes());
-  FRunning.setFuture(QtConcurrent::run(
-      [Text = std::move(Text)] { return CheckConstructorSyntax(Text, TTextEncoding::Utf8); }));
+  FRunning.setFuture(QtConcurrent::run(&FPool, [Text = std::move(Text)] {
+    return CheckConstructorSyntax(Text, TTextEncoding::Utf8);
+  }));
 }
 
 void TConstructorCheck::Finish() {

@@ -1,11 +1,13 @@
 // The constructor's syntax check as the Source View runs it: a short moment
-// after the text last changed, on a thread of the pool, with the result
-// marked in the editor and its state as the margin's tool tip. A result for
-// a text that has changed since is dropped, and the new text checked.
+// after the text last changed, on a thread of its own at idle priority, with
+// the result marked in the editor and its state as the margin's tool tip. A
+// result for a text that has changed since is dropped, and the new text
+// checked.
 #pragma once
 
 #include <QFutureWatcher>
 #include <QObject>
+#include <QThreadPool>
 #include <QTimer>
 #include <chrono>
 
@@ -32,6 +34,7 @@ class TConstructorCheck : public QObject {
   void Show(const TSyntaxCheck& Check);
 
   TLEdit& FEditor;
+  QThreadPool FPool;  // one idle thread; destroyed last, it waits for a check
   QTimer FPause;
   QFutureWatcher<TSyntaxCheck> FRunning;
   unsigned FVersion = 0;         // counts the changes of the text
