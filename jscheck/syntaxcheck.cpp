@@ -2,9 +2,11 @@
 
 #include <QCoreApplication>
 #include <QJSEngine>
+#include <QLoggingCategory>
 #include <QStringList>
 #include <clocale>
 #include <condition_variable>
+#include <cstring>
 #include <mutex>
 #include <thread>
 
@@ -43,7 +45,19 @@ class TWatchdog {
   std::thread FThread;  // last: it starts once the rest is in place
 };
 
+// The engine's compiler warns of a variable used before its declaration, which
+// is valid JavaScript that libraries are full of: the check says nothing of it.
+QLoggingCategory::CategoryFilter EarlierFilter = nullptr;
+
+void QuietCompiler(QLoggingCategory* Category) {
+  if (EarlierFilter) EarlierFilter(Category);
+  if (std::strcmp(Category->categoryName(), "qt.qml.compiler") == 0)
+    Category->setEnabled(QtWarningMsg, false);
+}
+
 void EnsureApplication() {
+  static std::once_flag Quieted;
+  std::call_once(Quieted, [] { EarlierFilter = QLoggingCategory::installFilter(QuietCompiler); });
   if (QCoreApplication::instance()) return;
   static int Argc = 1;
   static char Name[] = "corvane";

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QtGlobal>
+
 namespace {
 
 struct TCase {
@@ -39,6 +41,18 @@ TEST(SyntaxCheck, PlacesErrorsOnTheEditorsLines) {
     EXPECT_EQ(Check.Error->Offset, C.Offset) << C.Name;
     EXPECT_FALSE(Check.Error->Message.empty()) << C.Name;
   }
+}
+
+int EngineWarnings = 0;
+
+// A variable used before its declaration is valid, and nothing is printed.
+TEST(SyntaxCheck, SaysNothingOfValidCode) {
+  qInstallMessageHandler(
+      [](QtMsgType, const QMessageLogContext&, const QString&) { ++EngineWarnings; });
+  const TSyntaxCheck Check = CheckConstructorSyntax("a = b + 1; var b = 2; var a;");
+  qInstallMessageHandler(nullptr);
+  EXPECT_FALSE(Check.Error);
+  EXPECT_EQ(EngineWarnings, 0);
 }
 
 // Run, either text would loop until the limit ended the check unfinished.
