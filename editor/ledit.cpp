@@ -70,9 +70,12 @@ TLEdit::TLEdit(QWidget* Parent)
   Editor_->setLexer(Lexer_);
   ApplyDefaults();
   SetUpCompletion();
+  SetUpChangeNotices();
 }
 
-TLEdit::~TLEdit() = default;
+TLEdit::~TLEdit() {
+  QAccessible::removeActivationObserver(this);
+}
 
 long TLEdit::Send(unsigned int Message, unsigned long WParam, long LParam) const {
   return Editor_->SendScintilla(Message, WParam, LParam);

@@ -4,6 +4,7 @@
 // completion through OnCompletions.
 #pragma once
 
+#include <QAccessible>
 #include <QColor>
 #include <QFont>
 #include <QPoint>
@@ -63,7 +64,8 @@ inline int WordValueOf(const TToken& Token) {
   return Token.Number << 16;
 }
 
-class TLEdit : public QWidget {
+// The editor follows assistive technology's starting and stopping to listen.
+class TLEdit : public QWidget, public QAccessible::ActivationObserver {
   Q_OBJECT
 
  public:
@@ -205,6 +207,8 @@ class TLEdit : public QWidget {
   void ApplyMarginColours();
   void ShowToolTip(const QHelpEvent& Event) const;
   void SetUpCompletion();
+  void SetUpChangeNotices();
+  void accessibilityActiveChanged(bool Active) override;
   bool InCommentOrString(long Line, long LineStart, long Caret) const;
   void ColourToken(const TToken& Token, std::string_view Bytes, QColor& Fore, QColor& Back);
   bool Search(const TFindOptions& Options);
@@ -239,6 +243,7 @@ class TLEdit : public QWidget {
   TReplaceOptions Replace_;
   int BookmarkHandle_ = -1;
   int ErrorMarkHandle_ = -1;
+  bool QuietChanges_ = false;  // only the notices before a change come
   QString ErrorMessage_;
   QString MarginHint_;
   std::array<std::optional<QPoint>, 7> Places_;

@@ -341,6 +341,35 @@ class TLEditTest : public QObject {
              0x323130L);  // blue, green, red
   }
 
+  // While no assistive technology listens, the component's notices after a
+  // change are held back and its interface counts nothing (both would count
+  // the text's characters up to the change or the caret); either way
+  // textChanged comes once a change, typed or undone.
+  void ListensForAssistiveTechnologyOnly() {
+    int Count[2] = {};
+    for (const bool Listening : {false, true}) {
+      QAccessible::setActive(Listening);
+      TLEdit Edit;
+      Edit.show();
+      QSignalSpy Changed(Edit.Scintilla(), &QsciScintilla::textChanged);
+      QTest::keyClicks(Edit.Scintilla(), "ab");
+      QCOMPARE(Changed.count(), 2);
+      Edit.Undo();
+      QCOMPARE(Edit.Text(), QString());
+      Count[Listening] = static_cast<int>(Changed.count());
+      const long Mask = Edit.Scintilla()->SendScintilla(QsciScintillaBase::SCI_GETMODEVENTMASK);
+      QCOMPARE((Mask & QsciScintillaBase::SC_MOD_INSERTTEXT) != 0, Listening);
+      QAccessibleInterface* Interface = QAccessible::queryAccessibleInterface(Edit.Scintilla());
+      QCOMPARE(Interface->textInterface() != nullptr, Listening);
+      if (Listening) continue;
+      QAccessible::setActive(true);  // a listener comes: the component's own
+      QVERIFY(QAccessible::queryAccessibleInterface(Edit.Scintilla())->textInterface());
+      QAccessible::setActive(false);
+    }
+    QAccessible::setActive(false);
+    QCOMPARE(Count[0], Count[1]);  // the undo as well
+  }
+
   void TracksChangesSinceTheLastSave() {
     TLEdit Edit;
     Edit.SetText(QStringLiteral("abc"));
